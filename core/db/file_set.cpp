@@ -1,0 +1,40 @@
+#include "file_set.h"
+
+namespace kord {
+
+FileSet FileSetFor(const std::string& individualsFile) {
+  if (individualsFile.empty()) return {};
+  std::string stem = individualsFile.substr(0, individualsFile.size() - 1);
+  return {individualsFile, stem + "c", stem + "s", stem + "t", stem + "k"};
+}
+
+std::string HistoryFileFor(const std::string& dbName) {
+  if (dbName.size() < 3) return {};
+  return dbName.substr(0, dbName.size() - 3) + "His";
+}
+
+std::string FolderOf(const std::string& path) {
+  auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string BaseNameOf(const std::string& path) {
+  auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string ParentFolderOf(const std::string& folder) {
+  std::string trimmed = folder;
+  while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
+  std::string parent = FolderOf(trimmed);
+  return parent.empty() ? folder : parent;
+}
+
+bool IsPlainFileName(const std::string& name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  for (unsigned char c : name)
+    if (c == '/' || c == '\\' || c < 0x20) return false;
+  return true;
+}
+
+}  // namespace kord

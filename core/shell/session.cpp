@@ -1,0 +1,54 @@
+#include "shell/session.h"
+
+namespace kord {
+
+void InitialiseSession(Session& s) {
+  if (s.initialised) return;
+  s.initialised = true;
+  s.tables.RecordMode = "Kord";
+  s.English = false;
+  s.OutputToFile = false;
+  s.PrintImmediately = false;
+  s.CardWithTree = false;
+  s.ShowCard = false;
+  s.NewRecordMode = true;
+  s.MaxGenerations = 30;
+  s.Separator = ",";
+  s.Quote = "\"";
+  s.NewLine = "\r\n";
+  s.tables.FieldCaptions = DefaultFieldCaptions();
+  s.tables.LastIndex = 1000;
+  s.tables.ChildLinkCount = 920;
+  s.files = {"individb.db", "childdb.db", "spousedb.db", "", ""};
+  s.RelationsFile = "kord.rel";
+  s.KinListFile = "kord.kor";
+  s.StatoWindows = kStateStart;
+  s.Grafici = false;
+  if (!s.printer.setFontName("Terminal")) s.ui.message("Font not present, install 'MS LineDraw' font");
+}
+
+std::string OpenIndividualsFile(Session& s) { return s.individuals.open(s.files.IndividualsFile); }
+
+bool ReadRecord(Session& s, long r) { return s.individuals.readRecord(r, s.record); }
+
+void ReadFocusRecord(Session& s) {
+  long r = s.NInd[0] - 1;
+  if (s.cachedFocusRecord == r) return;
+  if (!ReadRecord(s, r)) s.record = PersonRecord();
+  s.cachedFocusRecord = r;
+}
+
+void ReadSecondRecord(Session& s) {
+  long r = s.NInd[1] - 1;
+  if (!ReadRecord(s, r)) s.record = PersonRecord();
+  s.cachedSecondRecord = r;
+}
+
+std::string SaveFocusRecord(Session& s) {
+  IndividualsFile file;
+  std::string error = file.open(s.files.IndividualsFile, true);
+  if (error.empty()) error = file.writeRecord(s.NInd[0] - 1, s.record);
+  return error;
+}
+
+}  // namespace kord

@@ -1,0 +1,116 @@
+#pragma once
+/// Everything that lives for one program run: the session values, the
+/// switches, the loaded tables, the record buffer and the window models.
+/// Procedures take the session; nothing is global.
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "db/date_work.h"
+#include "db/file_set.h"
+#include "db/individuals_file.h"
+#include "db/person_record.h"
+#include "db/tables.h"
+#include "shell/ui.h"
+#include "views/file_dialog_model.h"
+#include "views/load_progress_model.h"
+
+namespace kord {
+
+/// Workflow states of StatoWindows.
+enum WindowState : int {
+  kStateStart = 0,
+  kStateOpening = 1,
+  kStateCreating = 2,
+  kStateIdle = 3,
+  kStateNewRecord = 4,
+  kStateCensus = 7,
+  kStateReportChooser = 10,
+};
+
+struct Session {
+  Session(Ui& ui, const Clock& clock, Printer& printer) : ui(ui), clock(clock), printer(printer) {}
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  Ui& ui;
+  const Clock& clock;
+  Printer& printer;
+
+  // --- the values of the hidden form Gbl
+  std::array<int, 2> NInd{0, 0};  ///< focus and second selection (table indexes)
+  int Toggle = 0;                 ///< which NInd slot the name search fills
+  int StatoWindows = kStateStart;
+  int SavStatoWindows = 0;
+  int NiSav = 0;
+  int NiOld = 0;
+  int VNind = 0;
+  int SavInd0 = 0;
+  int SavInd1 = 0;
+  bool Grafici = false;
+
+  // --- module values and switches
+  bool English = false;
+  bool DbLoaded = false;
+  bool OutputToFile = false;
+  bool PrintImmediately = false;
+  bool CardWithTree = false;
+  bool ShowCard = false;
+  bool NewRecordMode = true;
+  int MaxGenerations = 30;
+  std::string Separator = ",";
+  std::string Quote = "\"";
+  std::string NewLine = "\r\n";
+  std::string RelationsFile = "kord.rel";
+  std::string KinListFile = "kord.kor";
+  bool initialised = false;  ///< InitialiseSession has run
+
+  // --- the database
+  Tables tables;
+  FileSet files{"individb.db", "childdb.db", "spousedb.db", "", ""};
+  std::string DbName;      ///< the chosen individuals file, full path
+  std::string DbFolder;    ///< its folder, with a trailing separator
+  std::string DbBaseName;  ///< its file name
+  std::string TemplateFolder;  ///< parent of DbFolder: the HTML templates
+
+  // --- the one record buffer and the individuals file
+  PersonRecord record;
+  IndividualsFile individuals;
+  std::optional<long> cachedFocusRecord;
+  std::optional<long> cachedSecondRecord;
+
+  // --- working values of the date procedures
+  DateWork dates;
+
+  // --- window models
+  std::string historyText;  ///< History.Text1
+  bool historyFileFailed = false;  ///< a failed history write was reported
+  LoadProgressModel progress;
+  FileDialogModel dialog;
+
+  /// Italian or English text by the language flag.
+  const std::string& text(const std::string& italian, const std::string& english) const {
+    return English ? english : italian;
+  }
+};
+
+/// The start-up initialisation; runs once per session (later calls do
+/// nothing). Sets the start values and checks the printer font.
+void InitialiseSession(Session& s);
+
+/// Reads the focus record (NInd(0) - 1) into the buffer unless it is the
+/// cached one. The caller has opened the individuals file.
+void ReadFocusRecord(Session& s);
+/// Reads the second selection's record (NInd(1) - 1) into the buffer.
+void ReadSecondRecord(Session& s);
+
+/// Opens the individuals file of the session for reading.
+std::string OpenIndividualsFile(Session& s);
+/// Reads record r into the record buffer; false past the end.
+bool ReadRecord(Session& s, long r);
+/// Writes the record buffer as record NInd(0) - 1. Returns an error text,
+/// empty on success.
+std::string SaveFocusRecord(Session& s);
+
+}  // namespace kord

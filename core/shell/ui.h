@@ -1,0 +1,78 @@
+#pragma once
+/// What the core needs from a person or a screen. The GUI implements it with
+/// Qt dialogs and windows, the command line with standard streams, the tests
+/// with scripted fakes. Every text is Windows-1252, as the core keeps it.
+
+#include <string>
+
+namespace kord {
+
+/// The windows the core procedures show, hide or refresh.
+enum class Window {
+  ApreDB,
+  FrmApreFile,
+  LeggeGenealog,
+  MainMenu,
+  History,
+  Assist,
+  Skeda,
+  Skeda2,
+};
+
+enum class Icon { None, Information, Stop, Question };
+
+class Ui {
+ public:
+  virtual ~Ui() = default;
+
+  /// A message box with an OK button.
+  virtual void message(const std::string& text, const std::string& title = {}) = 0;
+  /// A message box with Yes and No buttons; true for Yes.
+  virtual bool askYesNo(const std::string& text, const std::string& title, Icon icon,
+                        bool defaultYes) = 0;
+  /// An input box; cancelling returns the empty text.
+  virtual std::string inputBox(const std::string& prompt, const std::string& title,
+                               const std::string& defaultText) = 0;
+  /// Shows the database file dialog modally. It works on the session's
+  /// dialog model through the dialog procedures and returns when it closes.
+  virtual void runFileDialog() = 0;
+  /// Shows or hides a window (without blocking).
+  virtual void showWindow(Window window, bool visible) = 0;
+  /// Repaints a window from its model now (long work shows its progress).
+  virtual void refresh(Window window) = 0;
+  /// Ends the program after the current event.
+  virtual void quit() = 0;
+};
+
+/// A moment of local time.
+struct LocalTime {
+  int year = 2000, month = 1, day = 1;
+  int hour = 0, minute = 0, second = 0;
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual LocalTime now() const = 0;
+};
+
+/// The system clock.
+class SystemClock : public Clock {
+ public:
+  LocalTime now() const override;
+};
+
+/// The short date of the Italian locale: dd/mm/yyyy.
+std::string ShortDateText(const LocalTime& t);
+/// The time of the Italian locale: hh:mm:ss.
+std::string TimeText(const LocalTime& t);
+
+/// The default printer. Only what the start-up check needs so far.
+class Printer {
+ public:
+  virtual ~Printer() = default;
+  /// Selects a font by name; false when the printer has no such font.
+  virtual bool setFontName(const std::string& name) = 0;
+};
+
+}  // namespace kord
