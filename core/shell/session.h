@@ -29,6 +29,10 @@ enum WindowState : int {
   kStateReportChooser = 10,
 };
 
+/// What the menu entry of a switch shows: its design caption until the
+/// switch is first used, then the caption of the switch's state.
+enum class SwitchCaption { Design, On, OffByOption, OffByMenu };
+
 struct Session {
   Session(Ui& ui, const Clock& clock, Printer& printer) : ui(ui), clock(clock), printer(printer) {}
   Session(const Session&) = delete;
@@ -64,7 +68,8 @@ struct Session {
   std::string NewLine = "\r\n";
   std::string RelationsFile = "kord.rel";
   std::string KinListFile = "kord.kor";
-  bool initialised = false;  ///< InitialiseSession has run
+  bool initialised = false;    ///< InitialiseSession has run
+  bool exitRequested = false;  ///< the person chose to end the program
 
   // --- the database
   Tables tables;
@@ -84,6 +89,8 @@ struct Session {
   DateWork dates;
 
   // --- window models
+  std::array<SwitchCaption, 3> switchCaptions{SwitchCaption::Design, SwitchCaption::Design,
+                                              SwitchCaption::Design};
   std::string historyText;  ///< History.Text1
   bool historyFileFailed = false;  ///< a failed history write was reported
   LoadProgressModel progress;

@@ -1,0 +1,78 @@
+#pragma once
+/// Dates (Part 2.5): the date test, the parts of a date, the birth-date
+/// normaliser and the year the statistics take out of a date text.
+///
+/// Date texts are Windows-1252 bytes. The canonical forms are a calendar date
+/// day/month/year ("12/03/1950"), "0/0/" + year (only the year is known) and
+/// "0/13/" + four digits (approximate year, unknown digits written as zeros).
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kord {
+
+struct Session;
+
+/// Day, month and year of a text that passes the date test.
+/// A year-only form gives day 0 and month 0 ("0/0/...") or 13 ("0/13/...").
+/// Two-digit years are already widened (see IsDate).
+struct DateParts {
+  int day = 0;
+  int month = 0;
+  int year = 0;
+  bool operator==(const DateParts&) const = default;
+};
+
+/// The date test. Leading and trailing blanks are ignored, letters compare
+/// case-insensitively. Accepted:
+/// - day/month/year with "/": one- or two-digit day and month, two- or
+///   four-digit year, and a real calendar date (leap years by the Gregorian
+///   rule; year 0000 is refused);
+/// - day, month name, year or month name, day, year, the three parts apart by
+///   blanks and at most one of "/", "-", ".", "," ("12 MARZO 1950",
+///   "12/MAR/1950", "12-GEN-1950", "MARCH 12, 1950"); month names are the
+///   Italian GENNAIO..DICEMBRE and GEN..DIC, the English JANUARY..DECEMBER,
+///   JAN..DEC and SEPT;
+/// - the year-only forms "0/0/" + two or four digits and "0/13/" + four digits.
+/// Two-digit years read 00-29 as 2000-2029 and 30-99 as 1930-1999.
+/// Everything else fails: "", "0/0/", "1950", "12031950", "12-03-1950",
+/// "circa 1950", "31/02/1950".
+bool IsDate(std::string_view text);
+
+/// The parts of a text that passes the date test; nothing when it fails.
+std::optional<DateParts> ParseDate(std::string_view text);
+
+/// DateIn as the caller of NormalizeBirthDate prepares it: leading and
+/// trailing blanks removed, ASCII letters and the Windows-1252 accented
+/// lower-case letters (à..þ, š, œ, ž, ÿ) in upper case. ß has no single-byte
+/// upper case and stays as it is.
+std::string PrepareDateIn(std::string_view text);
+
+/// The birth-date normaliser of Part 2.5, step by step as the design gives
+/// it. Works on s.dates.DateIn and s.dates.DateValid; asks through
+/// s.ui.inputBox with the prompt
+///   Name field as stored (40 characters) + " Digitare la data di Nascita
+///   corretta." (or " Type the right birthday." when s.English) + " (dd/mm/aaaa) "
+/// and the text being corrected as default; a cancelled box answers "".
+/// Answers are taken as typed. Where the design says so the result is stored
+/// into s.record's BirthDate (in memory only, cut to the field's width).
+/// DateValid is raised only by step 1 (DateIn passed the date test there);
+/// the blank-separated and year-only results leave it as the caller set it.
+/// Guard: step 3.1 (an answer with exactly one blank starts over) asks at most
+/// kMaxBirthDateAsks times in one call; after that DateIn keeps the last
+/// answer, which fails the date test.
+void NormalizeBirthDate(Session& s);
+
+/// How many times step 3.1 may ask before the normaliser gives up.
+inline constexpr int kMaxBirthDateAsks = 5;
+
+/// The year of a date text for the statistics (Part 2.5):
+/// "0/0/" + year gives that year (a two-digit year widened as in IsDate),
+/// "0/13/" + four digits gives those digits as a number, a calendar date
+/// gives its year, less 100 when it lies after `currentYear` (so "1/1/45"
+/// read as 2045 counts as 1945 while the current year is before 2045).
+/// A text that fails the date test gives 0 (so does "0/0/0000").
+int YearOf(std::string_view text, int currentYear);
+
+}  // namespace kord

@@ -1,0 +1,127 @@
+#include "db/open_database.h"
+
+#include <filesystem>
+
+#include "db/file_dialog.h"
+#include "db/load_progress.h"
+#include "db/load_tables.h"
+#include "shell/history.h"
+
+namespace kord {
+namespace {
+
+void handOver(Session& s) {
+  s.NInd[0] = 2;
+  s.ui.showWindow(Window::ApreDB, false);
+  s.ui.showWindow(Window::MainMenu, true);
+  s.StatoWindows = kStateIdle;
+}
+
+bool isReadableFile(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return false;
+  IndividualsFile probe;
+  return probe.open(path).empty();
+}
+
+OpenOutcome openExisting(Session& s) {
+  s.dialog.newVisible = false;
+  s.dialog.openVisible = true;
+  InitialiseSession(s);
+  if (ChooseDatabaseFile(s).empty()) {
+    if (s.exitRequested) return OpenOutcome::Failed;
+    s.ui.message("Non Selezionato");
+    return OpenOutcome::NotLoaded;
+  }
+  s.files = FileSetFor(s.DbName);
+  if (!isReadableFile(s.files.IndividualsFile)) {
+    s.ui.message("Nome File errato");
+    return OpenOutcome::Failed;
+  }
+  SetDbFolder(s, FolderOf(s.DbName));
+  LoadTables(s);
+  if (IsCsvName(s.DbName)) return OpenOutcome::Failed;
+  s.DbLoaded = true;
+  return OpenOutcome::Loaded;
+}
+
+OpenOutcome createAndLoad(Session& s) {
+  s.dialog.openVisible = false;
+  s.dialog.newVisible = true;
+  InitialiseSession(s);
+  while (ChooseDatabaseFile(s).empty()) {
+    if (s.exitRequested) return OpenOutcome::Failed;
+    s.ui.message("Battere il nome del nuovo Database");
+  }
+  s.files = FileSetFor(s.DbFolder + s.DbBaseName + ".rni");
+  s.DbName = s.files.IndividualsFile;
+  LoadTables(s);
+  s.DbLoaded = true;
+  return OpenOutcome::Loaded;
+}
+
+void runPhases(Session& s, LoadNotes& notes) {
+  LoadProgress progress(s);
+  auto step = [&progress](long n) { progress.step(n); };
+  progress.startPhase(1);
+  LoadIndividuals(s.tables, s.files.IndividualsFile, step, notes);
+  s.progress.FileText[0] = s.text("Caricati ", "Loaded ") + std::to_string(s.tables.individualCount()) +
+                           s.text(" Individui ", " Individuals ");
+  progress.startPhase(2);
+  LoadChildLinks(s.tables, s.files.ChildrenFile, step, notes);
+  s.progress.FileText[1] = s.text("Caricati ", "Loaded ") + std::to_string(s.tables.ChildLinkCount) +
+                           s.text(" discendenze    ", " Childrens ");
+  progress.startPhase(3);
+  LoadSpouseLinks(s.tables, s.files.SpousesFile, step, notes);
+  s.progress.FileText[2] = s.text("Caricati ", "Loaded ") + std::to_string(s.tables.SpouseLinkCount) +
+                           s.text(" coniugi    ", " Families ");
+  s.ui.refresh(Window::LeggeGenealog);
+}
+
+std::string joinNotes(const LoadNotes& notes) {
+  std::string text;
+  for (const auto& line : notes.lines) text += (text.empty() ? "" : "\r\n") + line;
+  return text;
+}
+
+}  // namespace
+
+bool IsCsvName(const std::string& name) { return name.size() >= 3 && name.substr(name.size() - 3) == "csv"; }
+
+OpenOutcome OpenDatabase(Session& s) {
+  if (s.DbLoaded) {
+    s.ui.message("Archivio gia letto. Chiudere l'applicazione e riavviare per passare ad un nuovo archivio!");
+    return OpenOutcome::AlreadyLoaded;
+  }
+  OpenOutcome outcome = OpenOutcome::NotLoaded;
+  if (s.StatoWindows == kStateOpening)
+    outcome = openExisting(s);
+  else if (s.StatoWindows == kStateCreating)
+    outcome = createAndLoad(s);
+  if (outcome != OpenOutcome::Failed) handOver(s);
+  return outcome;
+}
+
+void LoadTables(Session& s) {
+  if (!IsCsvName(s.DbName)) {
+    s.progress = LoadProgressModel();
+    s.ui.showWindow(Window::LeggeGenealog, true);
+    s.tables.RecordMode = ReadRecordMode(s.files.TypeFile);
+    LoadNotes notes;
+    runPhases(s, notes);
+    ReadCaptions(s.tables, s.files.CaptionsFile, notes);
+    if (!notes.lines.empty()) s.ui.message(joinNotes(notes), s.text("Legge Genealogia", "Reading the database"));
+    s.ui.message(s.text("Database OK. Creare o Selezionare un individuo!", "Database OK. Create or Select a member!"));
+  }
+  s.ui.showWindow(Window::LeggeGenealog, false);
+  s.individuals.close();
+  s.cachedFocusRecord.reset();
+  s.cachedSecondRecord.reset();
+  LogHistory(s, LoadHistoryLine(s));
+}
+
+std::string TodayMessage(const LocalTime& now) {
+  return "Today: " + ShortDateText(now) + ". -  " + TimeText(now) + "\n.";
+}
+
+}  // namespace kord

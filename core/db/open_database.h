@@ -1,0 +1,34 @@
+#pragma once
+/// From the start window to a loaded database: the file dialog, the load
+/// with its progress window and messages, the history line and the hand-over
+/// to the main window.
+
+#include "shell/session.h"
+
+namespace kord {
+
+enum class OpenOutcome {
+  AlreadyLoaded,  ///< a database was loaded before; nothing changed
+  Failed,         ///< the chosen file could not be used; the start window stays
+  NotLoaded,      ///< nothing was loaded (no choice, a "csv" name); see the messages
+  Loaded,         ///< the tables hold the chosen database
+};
+
+/// Runs the whole flow for the current StatoWindows: 1 opens an existing
+/// database, 2 creates one and loads it, any other state only hands over.
+/// The hand-over (focus 2, main window shown, StatoWindows 3) follows every
+/// outcome except AlreadyLoaded and Failed, and a "csv" name.
+OpenOutcome OpenDatabase(Session& s);
+
+/// Loads the database named by s.files into the tables with the progress
+/// window, the confirmation message and the history line. Notes about data
+/// that could not be used are shown before the confirmation.
+void LoadTables(Session& s);
+
+/// True when `name` ends in "csv": such a name is not loaded.
+bool IsCsvName(const std::string& name);
+
+/// The "Today: " text the start window shows on each of its buttons.
+std::string TodayMessage(const LocalTime& now);
+
+}  // namespace kord

@@ -1,0 +1,112 @@
+#pragma once
+// Scripted stand-ins for the person, the clock and the printer, and a
+// scratch folder, shared by the core tests.
+
+#include <unistd.h>
+
+#include <deque>
+#include <functional>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "shell/session.h"
+#include "shell/ui.h"
+
+namespace kord::test {
+
+/// Records every message and answers questions from queues.
+class FakeUi : public Ui {
+ public:
+  std::vector<std::string> messages;
+  std::vector<std::string> prompts;
+  std::deque<std::string> inputAnswers;  ///< empty queue: the box is cancelled
+  std::deque<bool> yesNoAnswers;         ///< empty queue: the default button
+  std::vector<std::pair<Window, bool>> shown;
+  int refreshes = 0;
+  int dialogRuns = 0;
+  bool quitCalled = false;
+  /// Called when the file dialog is shown; plays the person's clicks.
+  std::function<void()> onFileDialog;
+
+  void message(const std::string& text, const std::string& = {}) override { messages.push_back(text); }
+  bool askYesNo(const std::string& text, const std::string&, Icon, bool defaultYes) override {
+    prompts.push_back(text);
+    if (yesNoAnswers.empty()) return defaultYes;
+    bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
+  }
+  std::string inputBox(const std::string& prompt, const std::string&, const std::string&) override {
+    prompts.push_back(prompt);
+    if (inputAnswers.empty()) return {};
+    std::string answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer;
+  }
+  void runFileDialog() override {
+    ++dialogRuns;
+    if (onFileDialog) onFileDialog();
+  }
+  void showWindow(Window w, bool visible) override { shown.emplace_back(w, visible); }
+  void refresh(Window) override { ++refreshes; }
+  void quit() override { quitCalled = true; }
+};
+
+class FixedClock : public Clock {
+ public:
+  LocalTime time{2026, 12, 8, 14, 3, 22};
+  LocalTime now() const override { return time; }
+};
+
+class FakePrinter : public Printer {
+ public:
+  bool hasFont = true;
+  std::string fontName;
+  bool setFontName(const std::string& name) override {
+    if (hasFont) fontName = name;
+    return hasFont;
+  }
+};
+
+/// A fresh folder under the system's temporary folder, removed afterwards.
+class TempDir {
+ public:
+  TempDir() {
+    static int counter = 0;
+    path_ = std::filesystem::temp_directory_path() /
+            ("kord_test_" + std::to_string(::getpid()) + "_" + std::to_string(++counter));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+  }
+  ~TempDir() {
+    std::error_code ec;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(path_, ec);
+  }
+  /// The folder with a trailing separator.
+  std::string folder() const { return path_.string() + "/"; }
+  std::string file(const std::string& name) const { return (path_ / name).string(); }
+  void write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(file(name), std::ios::binary) << bytes;
+  }
+  std::string read(const std::string& name) const {
+    std::ifstream in(file(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
+/// A session wired to the fakes.
+struct TestSession {
+  FakeUi ui;
+  FixedClock clock;
+  FakePrinter printer;
+  Session session{ui, clock, printer};
+};
+
+}  // namespace kord::test
