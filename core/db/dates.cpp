@@ -166,7 +166,7 @@ std::optional<DateParts> namedForm(std::string_view text) {
   return calendarDate(*day, *month, *year);
 }
 
-/// Characters from (0-based) `start`, at most `count`, like the Mid of the design.
+/// Characters from (0-based) `start`, at most `count`, like the old Mid function.
 std::string mid(std::string_view text, std::size_t start, std::size_t count) {
   if (start >= text.size()) return {};
   return std::string(text.substr(start, count));

@@ -1,6 +1,5 @@
 #pragma once
-/// Dates (Part 2.5): the date test, the parts of a date, the birth-date
-/// normaliser and the year the statistics take out of a date text.
+/// Dates: the date test, the parts of a date, the birth-date normaliser and the year the statistics take out of a date text.
 ///
 /// Date texts are Windows-1252 bytes. The canonical forms are a calendar date
 /// day/month/year ("12/03/1950"), "0/0/" + year (only the year is known) and
@@ -49,13 +48,23 @@ std::optional<DateParts> ParseDate(std::string_view text);
 /// upper case and stays as it is.
 std::string PrepareDateIn(std::string_view text);
 
-/// The birth-date normaliser of Part 2.5, step by step as the design gives
-/// it. Works on s.dates.DateIn and s.dates.DateValid; asks through
+/// The birth-date normaliser. Its steps, numbered as in the source:
+///   1. eight digits without "/" become day/month/year; a text passing the
+///      date test then raises DateValid and ends;
+///   2. "0/13"..., "0/0/"... or an empty text ends;
+///   3. a text with blanks: 3.1 one blank asks and starts again at step 1
+///      with the answer; 3.2 two blanks give word2/word3/word1; 3.3 three or
+///      more ask, then rebuild from the first three words all the same;
+///      3.4 a result failing the date test is asked for; BirthDate := DateIn;
+///   4. no blank: 4.1 "?" or "_" give "0/13/" + the known digits padded with
+///      zeros ("_" wins); 4.2 ten characters stay; 4.3 else "0/0/" + text;
+///   5. the correction box.
+/// Works on s.dates.DateIn and s.dates.DateValid; asks through
 /// s.ui.inputBox with the prompt
 ///   Name field as stored (40 characters) + " Digitare la data di Nascita
 ///   corretta." (or " Type the right birthday." when s.English) + " (dd/mm/aaaa) "
 /// and the text being corrected as default; a cancelled box answers "".
-/// Answers are taken as typed. Where the design says so the result is stored
+/// Answers are taken as typed. Steps 3.1 and 3.4 store the result
 /// into s.record's BirthDate (in memory only, cut to the field's width).
 /// DateValid is raised only by step 1 (DateIn passed the date test there);
 /// the blank-separated and year-only results leave it as the caller set it.
@@ -67,7 +76,7 @@ void NormalizeBirthDate(Session& s);
 /// How many times step 3.1 may ask before the normaliser gives up.
 inline constexpr int kMaxBirthDateAsks = 5;
 
-/// The year of a date text for the statistics (Part 2.5):
+/// The year of a date text for the statistics:
 /// "0/0/" + year gives that year (a two-digit year widened as in IsDate),
 /// "0/13/" + four digits gives those digits as a number, a calendar date
 /// gives its year, less 100 when it lies after `currentYear` (so "1/1/45"

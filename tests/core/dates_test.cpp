@@ -1,4 +1,4 @@
-// Part 2.5: the date test, the parts of a date, the birth-date normaliser
+// The date test, the parts of a date, the birth-date normaliser
 // and YearOf.
 
 #include "db/dates.h"
