@@ -1,1 +1,25 @@
-int main() { return 0; }
+// kord: the command line over the same core as the windows.
+
+#include <iostream>
+#include <map>
+
+#include "cli_context.h"
+
+int main(int argc, char** argv) {
+  using namespace kord::cli;
+  std::string error;
+  auto options = ParseOptions(argc, argv, error);
+  if (!options) {
+    std::cerr << "kord: " << error << '\n' << UsageText();
+    return kUsage;
+  }
+  const std::map<std::string, int (*)(CliContext&)> commands = {
+      {"info", RunInfo}, {"create", RunCreate}, {"card", RunCard}, {"date", RunDate}};
+  auto command = commands.find(options->command);
+  if (command == commands.end()) {
+    std::cerr << "kord: unknown command " << options->command << '\n' << UsageText();
+    return kUsage;
+  }
+  CliContext context(std::move(*options), std::cout, std::cerr);
+  return command->second(context);
+}

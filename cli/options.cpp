@@ -1,0 +1,94 @@
+#include "options.h"
+
+#include <charconv>
+#include <map>
+
+namespace kord::cli {
+namespace {
+
+std::optional<int> parseInt(const std::string& text) {
+  int value = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
+  Options o;
+  const std::map<std::string, bool Options::*> flags = {
+      {"--out-to-file", &Options::outToFile}, {"--card", &Options::card},   {"--print", &Options::print},
+      {"--english", &Options::english},       {"--data", &Options::data},   {"--scout", &Options::scout},
+      {"--replace", &Options::replace}};
+  for (int i = 1; i < argc; ++i) {
+    std::string word = argv[i];
+    if (auto flag = flags.find(word); flag != flags.end()) {
+      o.*(flag->second) = true;
+      continue;
+    }
+    if (word == "--focus" || word == "--second" || word == "--today" || word == "--answer") {
+      if (i + 1 >= argc) {
+        error = word + " needs a value";
+        return std::nullopt;
+      }
+      std::string value = argv[++i];
+      if (word == "--today") {
+        o.today = value;
+      } else if (word == "--answer") {
+        o.answers.push_back(value);
+      } else {
+        auto number = parseInt(value);
+        if (!number) {
+          error = word + " takes a whole number, not \"" + value + "\"";
+          return std::nullopt;
+        }
+        (word == "--focus" ? o.focus : o.second) = number;
+      }
+      continue;
+    }
+    if (word.rfind("--", 0) == 0) {
+      error = "unknown option " + word;
+      return std::nullopt;
+    }
+    if (o.command.empty())
+      o.command = word;
+    else
+      o.args.push_back(word);
+  }
+  if (o.command.empty()) {
+    error = "no command given";
+    return std::nullopt;
+  }
+  int y, m, d;
+  if (o.today && !ParseIsoDate(*o.today, y, m, d)) {
+    error = "--today takes a date as YYYY-MM-DD, not \"" + *o.today + "\"";
+    return std::nullopt;
+  }
+  return o;
+}
+
+bool ParseIsoDate(const std::string& text, int& year, int& month, int& day) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+  auto y = parseInt(text.substr(0, 4)), m = parseInt(text.substr(5, 2)), d = parseInt(text.substr(8, 2));
+  if (!y || !m || !d || *m < 1 || *m > 12 || *d < 1 || *d > 31) return false;
+  year = *y;
+  month = *m;
+  day = *d;
+  return true;
+}
+
+const char* UsageText() {
+  return "usage: kord COMMAND [ARGUMENTS] [OPTIONS]\n"
+         "commands:\n"
+         "  info DB.rni                 load the database and print what was loaded\n"
+         "  create PATH [--scout] [--replace]\n"
+         "                              create an empty database (PATH.rni and its files)\n"
+         "  card DB.rni --focus N       print the record of individual N\n"
+         "  date TEXT [--today YYYY-MM-DD] [--answer TEXT]\n"
+         "                              normalise a birth date and print it with its year\n"
+         "options: --focus N, --second N, --out-to-file, --card, --print, --english,\n"
+         "         --today YYYY-MM-DD, --answer TEXT (repeatable), --data\n";
+}
+
+}  // namespace kord::cli

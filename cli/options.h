@@ -1,0 +1,36 @@
+#pragma once
+// The command line's words: the command, its plain arguments and the
+// options that set what the GUI sets with switches and selections.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kord::cli {
+
+struct Options {
+  std::string command;
+  std::vector<std::string> args;  ///< plain arguments after the command
+  std::optional<int> focus;
+  std::optional<int> second;
+  bool outToFile = false;
+  bool card = false;
+  bool print = false;
+  bool english = false;
+  bool data = false;
+  bool scout = false;
+  bool replace = false;
+  std::optional<std::string> today;  ///< YYYY-MM-DD
+  std::vector<std::string> answers;
+};
+
+/// Parses argv; on a malformed call returns nothing and sets `error`.
+std::optional<Options> ParseOptions(int argc, char** argv, std::string& error);
+
+/// Parses "YYYY-MM-DD"; false when malformed.
+bool ParseIsoDate(const std::string& text, int& year, int& month, int& day);
+
+/// The usage text.
+const char* UsageText();
+
+}  // namespace kord::cli
