@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test (the windows on the
+# offscreen platform).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+cd build
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure "$@"
