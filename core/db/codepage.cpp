@@ -1,6 +1,7 @@
 #include "codepage.h"
 
 #include <array>
+#include <cstdio>
 #include <cstdint>
 
 namespace kord {
@@ -95,12 +96,36 @@ std::string Utf8ToCp1252(std::string_view utf8, std::string* unmappable) {
   return out;
 }
 
+std::string CodePointName(std::string_view utf8) {
+  std::size_t pos = 0;
+  char32_t cp = 0;
+  if (utf8.empty() || !nextCodePoint(utf8, pos, cp)) return {};
+  char name[16];
+  std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(cp));
+  return name;
+}
+
 bool IsValidUtf8(std::string_view text) {
   std::size_t pos = 0;
   char32_t cp = 0;
   while (pos < text.size())
     if (!nextCodePoint(text, pos, cp)) return false;
   return true;
+}
+
+std::string UpperCp1252(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    auto b = static_cast<unsigned char>(c);
+    if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7))
+      b -= 0x20;
+    else if (b == 0x9A || b == 0x9C || b == 0x9E)  // š œ ž
+      b -= 0x10;
+    else if (b == 0xFF)  // ÿ
+      b = 0x9F;
+    c = static_cast<char>(b);
+  }
+  return out;
 }
 
 std::string TreeBytesToUtf8(std::string_view bytes) {

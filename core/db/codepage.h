@@ -16,6 +16,13 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 /// stored there as UTF-8 (left empty when every character fits).
 std::string Utf8ToCp1252(std::string_view utf8, std::string* unmappable = nullptr);
 
+/// Upper case of Windows-1252 text: ASCII letters and the accented lower-case
+/// letters (à..þ but ÷, š, œ, ž, ÿ). ß has no single-byte upper case and stays.
+std::string UpperCp1252(std::string_view text);
+
+/// "U+XXXX" for the first character of a UTF-8 text ("" when none).
+std::string CodePointName(std::string_view utf8);
+
 /// True when `text` is well-formed UTF-8 (plain ASCII included).
 bool IsValidUtf8(std::string_view text);
 

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "db/codepage.h"
 #include "db/person_record.h"
 #include "shell/session.h"
 
@@ -243,17 +244,7 @@ std::optional<DateParts> ParseDate(std::string_view text) {
 
 bool IsDate(std::string_view text) { return ParseDate(text).has_value(); }
 
-std::string PrepareDateIn(std::string_view text) {
-  std::string out = Trim(text);
-  for (char& c : out) {
-    auto b = static_cast<unsigned char>(c);
-    if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7)) b -= 0x20;
-    else if (b == 0x9A || b == 0x9C || b == 0x9E) b -= 0x10;  // š œ ž
-    else if (b == 0xFF) b = 0x9F;                             // ÿ
-    c = static_cast<char>(b);
-  }
-  return out;
-}
+std::string PrepareDateIn(std::string_view text) { return UpperCp1252(Trim(text)); }
 
 void NormalizeBirthDate(Session& s) {
   DateWork& d = s.dates;

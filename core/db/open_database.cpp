@@ -5,6 +5,7 @@
 #include "db/file_dialog.h"
 #include "db/load_progress.h"
 #include "db/load_tables.h"
+#include "shell/focus_panel.h"
 #include "shell/history.h"
 
 namespace kord {
@@ -15,6 +16,7 @@ void handOver(Session& s) {
   s.ui.showWindow(Window::ApreDB, false);
   s.ui.showWindow(Window::MainMenu, true);
   s.StatoWindows = kStateIdle;
+  ShowFocusPanel(s);
 }
 
 bool isReadableFile(const std::string& path) {

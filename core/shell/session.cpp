@@ -29,18 +29,24 @@ void InitialiseSession(Session& s) {
 
 std::string OpenIndividualsFile(Session& s) { return s.individuals.open(s.files.IndividualsFile); }
 
-bool ReadRecord(Session& s, long r) { return s.individuals.readRecord(r, s.record); }
+bool ReadRecord(Session& s, long r) {
+  bool read = s.individuals.readRecord(r, s.record);
+  if (!read) s.record = PersonRecord();  // past the end: a record not saved yet
+  s.bufferRecord = r;
+  return read;
+}
 
 void ReadFocusRecord(Session& s) {
   long r = s.NInd[0] - 1;
-  if (s.cachedFocusRecord == r) return;
-  if (!ReadRecord(s, r)) s.record = PersonRecord();
+  // The second card shares the buffer, so the cache alone cannot tell.
+  if (s.cachedFocusRecord == r && s.bufferRecord == r) return;
+  ReadRecord(s, r);
   s.cachedFocusRecord = r;
 }
 
 void ReadSecondRecord(Session& s) {
   long r = s.NInd[1] - 1;
-  if (!ReadRecord(s, r)) s.record = PersonRecord();
+  ReadRecord(s, r);
   s.cachedSecondRecord = r;
 }
 

@@ -13,8 +13,10 @@
 #include "db/person_record.h"
 #include "db/tables.h"
 #include "shell/ui.h"
+#include "views/card_model.h"
 #include "views/file_dialog_model.h"
 #include "views/load_progress_model.h"
+#include "views/name_search_model.h"
 
 namespace kord {
 
@@ -82,8 +84,18 @@ struct Session {
   // --- the one record buffer and the individuals file
   PersonRecord record;
   IndividualsFile individuals;
+  std::optional<long> bufferRecord;  ///< the record the buffer holds
   std::optional<long> cachedFocusRecord;
   std::optional<long> cachedSecondRecord;
+
+  // --- the result of the last kinship search
+  int FirstCommon = 0;      ///< first common relative, 0 or less when none
+  int SecondCommon = 0;     ///< second common relative
+  bool CommonKind = false;  ///< on: common descendants; off: common ancestors
+
+  /// The record kind the assistant's add commands requested (14 individual,
+  /// 15 structure); 0 while none was.
+  int RequestedRecordKind = 0;
 
   // --- working values of the date procedures
   DateWork dates;
@@ -95,6 +107,10 @@ struct Session {
   bool historyFileFailed = false;  ///< a failed history write was reported
   LoadProgressModel progress;
   FileDialogModel dialog;
+  CardModel skeda;   ///< the focus card
+  CardModel skeda2;  ///< the second-selection card
+  EditCardModel editCard;
+  NameSearchModel nameSearch;
 
   /// Italian or English text by the language flag.
   const std::string& text(const std::string& italian, const std::string& english) const {

@@ -17,6 +17,8 @@ enum class Window {
   Assist,
   Skeda,
   Skeda2,
+  ListaNomi,
+  EditCard,
 };
 
 enum class Icon { None, Information, Stop, Question };

@@ -1,0 +1,147 @@
+#include "db/link_files.h"
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <set>
+
+#include "db/codepage.h"
+#include "db/csv_fields.h"
+
+namespace kord {
+namespace {
+
+/// One line of a link file with its own line end, and its values when valid.
+struct RawLine {
+  std::string bytes;
+  bool valid = false;
+  int first = 0;   ///< table index
+  int second = 0;  ///< table index
+};
+
+std::vector<RawLine> readRawLines(const std::string& text) {
+  std::vector<RawLine> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    std::size_t next = end;
+    if (next < text.size() && text[next] == '\r') ++next;
+    if (next < text.size() && text[next] == '\n') ++next;
+    RawLine line{text.substr(start, next - start)};
+    auto values = SplitCsvValues(text.substr(start, end - start));
+    if (values.size() == 2) {
+      long a = NumericValue(values[0]), b = NumericValue(values[1]);
+      line.valid = a >= 0 && a <= 999 && b >= 0 && b <= 999;
+      line.first = static_cast<int>(a) + 1;
+      line.second = static_cast<int>(b) + 1;
+    }
+    lines.push_back(std::move(line));
+    start = next;
+  }
+  return lines;
+}
+
+std::string linkLine(int first, int second) {
+  return std::to_string(first - 1) + "," + std::to_string(second - 1) + std::string(kNewLine);
+}
+
+/// Rewrites `path`: drops the valid lines `drop` selects, appends `added`.
+std::string rewrite(const std::string& path, const std::function<bool(const RawLine&)>& drop,
+                    const std::string& added) {
+  std::string text;
+  ReadWholeFile(path, text);
+  std::string out;
+  for (const auto& line : readRawLines(text)) {
+    if (line.valid && drop(line)) continue;
+    out += line.bytes;
+    if (line.bytes.back() != '\n' && line.bytes.back() != '\r') out += kNewLine;  // a last line without end
+  }
+  out += added;
+  std::string temp = path + ".new";
+  {
+    std::ofstream file(temp, std::ios::binary | std::ios::trunc);
+    file << out;
+    file.flush();
+    if (!file) return Utf8ToCp1252(path) + ": cannot be written";
+  }
+  std::error_code ec;
+  std::filesystem::rename(temp, path, ec);
+  if (ec) {
+    std::filesystem::remove(temp, ec);
+    return Utf8ToCp1252(path) + ": cannot be written";
+  }
+  return {};
+}
+
+bool isAncestor(const Tables& t, int ancestor, int of) {
+  std::vector<int> todo = {of};
+  std::set<int> seen;
+  while (!todo.empty()) {
+    int k = todo.back();
+    todo.pop_back();
+    if (!Tables::inTable(k) || !seen.insert(k).second) continue;
+    for (int p : {t.Parent1[k], t.Parent2[k]}) {
+      if (p == ancestor) return true;
+      if (p >= 0) todo.push_back(p);
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string ParentLinkProblem(const Tables& t, int child, int parent) {
+  if (!t.isIndividual(parent)) return std::to_string(parent) + " is not an individual of this database";
+  if (parent == child) return t.Names[child] + " cannot be a parent of itself";
+  if (isAncestor(t, child, parent))
+    return t.Names[parent] + " descends from " + t.Names[child] + " and cannot be a parent of it";
+  return {};
+}
+
+std::string SetParents(Session& s, int child, int parent1, int parent2) {
+  Tables& t = s.tables;
+  if (!t.isIndividual(child)) return std::to_string(child) + " is not an individual of this database";
+  if (parent1 < 0) std::swap(parent1, parent2);
+  for (int p : {parent1, parent2})
+    if (p >= 0)
+      if (std::string problem = ParentLinkProblem(t, child, p); !problem.empty()) return problem;
+  std::string added;
+  if (parent1 >= 0) added += linkLine(child, parent1);
+  if (parent2 >= 0) added += linkLine(child, parent2);
+  int removed = 0;
+  std::string error = rewrite(s.files.ChildrenFile, [&](const RawLine& l) { return l.first == child && ++removed; },
+                              added);
+  if (!error.empty()) return error;
+  t.Parent1[child] = parent1;
+  t.Parent2[child] = parent2;
+  t.ChildLinkCount += (parent1 >= 0) + (parent2 >= 0) - removed;
+  return {};
+}
+
+std::string SetSpouse(Session& s, int individual, int spouse, bool bothWays) {
+  Tables& t = s.tables;
+  if (!t.isIndividual(individual)) return std::to_string(individual) + " is not an individual of this database";
+  if (spouse >= 0 && !t.isIndividual(spouse)) return std::to_string(spouse) + " is not an individual of this database";
+  if (spouse == individual) return t.Names[individual] + " cannot be its own spouse";
+  int old = t.Spouse[individual];
+  std::string added;
+  if (spouse >= 0) added += linkLine(individual, spouse);
+  if (spouse >= 0 && bothWays) added += linkLine(spouse, individual);
+  int removed = 0;
+  auto drop = [&](const RawLine& l) {
+    bool mine = l.first == individual;
+    bool spouses = bothWays && spouse >= 0 && l.first == spouse;
+    bool oldOnes = bothWays && spouse < 0 && l.first == old && l.second == individual;
+    return (mine || spouses || oldOnes) && ++removed;
+  };
+  std::string error = rewrite(s.files.SpousesFile, drop, added);
+  if (!error.empty()) return error;
+  t.Spouse[individual] = spouse;
+  if (bothWays && spouse >= 0) t.Spouse[spouse] = individual;
+  if (bothWays && spouse < 0 && Tables::inTable(old) && old >= 0 && t.Spouse[old] == individual) t.Spouse[old] = kNone;
+  t.SpouseLinkCount += static_cast<int>(added.size() ? (spouse >= 0) + (spouse >= 0 && bothWays) : 0) - removed;
+  return {};
+}
+
+}  // namespace kord

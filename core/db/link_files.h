@@ -1,0 +1,28 @@
+#pragma once
+/// Writing parent and spouse links into the children and spouses files in
+/// exactly the form the loader reads ("record,record" + CR LF), keeping every
+/// other line byte for byte. Files are replaced whole (a new file is written,
+/// then renamed over the old one), so a failure never leaves half a file.
+
+#include <string>
+
+#include "shell/session.h"
+
+namespace kord {
+
+/// Why `parent` cannot be a parent of `child`: itself, one of its own
+/// descendants, or not an individual. Empty when it can.
+std::string ParentLinkProblem(const Tables& t, int child, int parent);
+
+/// Makes `parent1` and `parent2` (table indexes, -1 for none) the parents of
+/// `child`: its lines in the children file are replaced. A lone second parent
+/// becomes the first, as the loader would read it. Returns an error text
+/// (nothing is changed then), empty on success.
+std::string SetParents(Session& s, int child, int parent1, int parent2);
+
+/// Makes `spouse` (-1: none) the spouse of `individual`; with `bothWays` the
+/// spouse's own line names `individual` too (and, when removing, a line of
+/// the old spouse naming `individual` goes). Returns an error text.
+std::string SetSpouse(Session& s, int individual, int spouse, bool bothWays);
+
+}  // namespace kord

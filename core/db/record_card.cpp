@@ -1,0 +1,170 @@
+#include "db/record_card.h"
+
+#include "db/codepage.h"
+#include "db/link_files.h"
+#include "db/load_tables.h"
+#include "shell/focus_panel.h"
+
+namespace kord {
+namespace {
+
+/// Records the individuals file holds (a reserved index is not one yet).
+long savedRecords(Session& s) {
+  IndividualsFile file;
+  if (!file.open(s.files.IndividualsFile).empty()) return 0;
+  return file.size() / static_cast<long>(kRecordLength);
+}
+
+bool reserveIndex(Session& s) {
+  Tables& t = s.tables;
+  if (t.LastIndex - 1 > savedRecords(s)) {  // the last reservation was never saved
+    s.NInd[0] = t.LastIndex;
+    return true;
+  }
+  if (t.individualCount() >= kMaxIndividuals) {
+    s.ui.message(s.text("Il database contiene gia' 998 individui: non se ne possono aggiungere altri.",
+                        "The database already holds 998 individuals: no more can be added."));
+    return false;
+  }
+  ++t.LastIndex;
+  t.Names[t.LastIndex].clear();
+  t.Parent1[t.LastIndex] = t.Parent2[t.LastIndex] = t.Spouse[t.LastIndex] = kNone;
+  s.NInd[0] = t.LastIndex;
+  return true;
+}
+
+void fillEditCard(Session& s) {
+  EditCardModel& card = s.editCard;
+  card.index = s.NInd[0];
+  card.Text1[0] = std::to_string(s.NInd[0] - 1);
+  for (int f = Name; f < kFieldCount; ++f) card.Text1[f] = TrimRight(s.record.raw(static_cast<Field>(f)));
+  const Tables& t = s.tables;
+  bool known = Tables::inTable(card.index);
+  card.parent1 = known ? t.Parent1[card.index] : kNone;
+  card.parent2 = known ? t.Parent2[card.index] : kNone;
+  card.spouse = known ? t.Spouse[card.index] : kNone;
+  card.visible = true;
+  s.ui.showWindow(Window::EditCard, true);
+}
+
+std::string saveLinks(Session& s, const EditCardModel& card, bool bothWays) {
+  const Tables& t = s.tables;
+  if (card.parent1 != t.Parent1[card.index] || card.parent2 != t.Parent2[card.index])
+    if (std::string e = SetParents(s, card.index, card.parent1, card.parent2); !e.empty()) return e;
+  if (card.spouse != t.Spouse[card.index])
+    if (std::string e = SetSpouse(s, card.index, card.spouse, bothWays); !e.empty()) return e;
+  return {};
+}
+
+std::string checkLinks(const Session& s, const EditCardModel& card) {
+  for (int p : {card.parent1, card.parent2})
+    if (p >= 0)
+      if (std::string problem = ParentLinkProblem(s.tables, card.index, p); !problem.empty()) return problem;
+  if (card.spouse == card.index) return s.tables.Names[card.index] + " cannot be its own spouse";
+  if (card.spouse >= 0 && !s.tables.isIndividual(card.spouse))
+    return std::to_string(card.spouse) + " is not an individual of this database";
+  return {};
+}
+
+}  // namespace
+
+void AddIndividual(Session& s) {
+  if (s.NInd[0] < 1 && s.RequestedRecordKind > 1) {
+    s.ui.message(s.text("Individuo non selezionato", "Individual not selected"));
+    return;
+  }
+  bool reserved = true;
+  if (s.NewRecordMode && s.RequestedRecordKind < 2) reserved = reserveIndex(s);
+  if (reserved && s.ShowCard) {
+    OpenIndividualsFile(s);
+    ReadFocusRecord(s);
+    fillEditCard(s);
+  }
+  s.individuals.close();
+  s.NewRecordMode = false;
+}
+
+void DatiPersonali(Session& s) {
+  bool before = s.ShowCard;
+  s.NewRecordMode = true;
+  s.ShowCard = true;
+  AddIndividual(s);
+  s.ShowCard = before;
+}
+
+void EditFocusCard(Session& s) {
+  if (!s.tables.isIndividual(s.NInd[0])) {
+    s.ui.message(s.text("Individuo non selezionato", "Individual not selected"));
+    return;
+  }
+  bool before = s.ShowCard;
+  s.NewRecordMode = false;
+  s.ShowCard = true;
+  AddIndividual(s);
+  s.ShowCard = before;
+}
+
+void ReadCard(Session& s) {
+  OpenIndividualsFile(s);
+  if (s.individuals.size() == 0) {
+    s.individuals.close();
+    return;
+  }
+  if (s.ShowCard) ReadFocusRecord(s);
+  s.ui.message("continuare");
+  s.individuals.close();
+}
+
+std::string RecordTextFromUtf8(const std::string& utf8, std::string& problem) {
+  problem.clear();
+  if (!IsValidUtf8(utf8)) {
+    problem = "the text is not valid UTF-8";
+    return {};
+  }
+  std::string unmappable;
+  std::string text = Utf8ToCp1252(utf8, &unmappable);
+  if (!unmappable.empty()) {
+    problem = "the character " + CodePointName(unmappable) + " cannot be stored in a record";
+    return {};
+  }
+  return text;
+}
+
+SaveReport SaveEditCard(Session& s, bool spouseBothWays) {
+  SaveReport report;
+  EditCardModel& card = s.editCard;
+  if (!s.tables.isIndividual(card.index)) {
+    report.error = std::to_string(card.index) + " is not an individual of this database";
+    return report;
+  }
+  if (report.error = checkLinks(s, card); !report.error.empty()) return report;
+  PersonRecord record;
+  record.set(Num, std::to_string(card.index - 1));
+  for (int f = Name; f < kFieldCount; ++f) {
+    std::string cut = record.set(static_cast<Field>(f), card.Text1[f]);
+    if (!cut.empty()) report.cuts.push_back(s.tables.FieldCaptions[f] + ": \"" + cut + "\" did not fit and was cut");
+  }
+  int focus = s.NInd[0];
+  s.NInd[0] = card.index;
+  s.record = record;
+  report.error = SaveFocusRecord(s);
+  s.NInd[0] = focus;
+  if (!report.error.empty()) return report;
+  s.bufferRecord = card.index - 1;
+  s.tables.Names[card.index] = record.trimmed(Name);
+  // The cards show the saved text at their next refresh.
+  if (s.cachedFocusRecord == card.index - 1) s.cachedFocusRecord.reset();
+  if (s.cachedSecondRecord == card.index - 1) s.cachedSecondRecord.reset();
+  report.error = saveLinks(s, card, spouseBothWays);
+  return report;
+}
+
+std::string SaveCaptions(Session& s, const std::array<std::string, 14>& captions) {
+  Captions updated = captions;
+  updated[0] = "N.";
+  std::string error = WriteCaptions(updated, s.files.CaptionsFile);
+  if (error.empty()) s.tables.FieldCaptions = updated;
+  return error;
+}
+
+}  // namespace kord

@@ -1,0 +1,48 @@
+#pragma once
+/// Record cards: adding an individual, filling the editing card, saving an
+/// edited record with its links, and the field captions.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "shell/session.h"
+
+namespace kord {
+
+/// Reserves the next index for a new individual when NewRecordMode is on and
+/// the requested record kind is below 2 (it becomes the focus; nothing is
+/// written until the card is saved; an index reserved and never saved is
+/// reused). With ShowCard raised, fills the editing card from the focus
+/// record and shows it. Refuses with a message when no focus is selected
+/// while a record kind is requested, or when the database is full (998).
+void AddIndividual(Session& s);
+
+/// "Dati personali": a new individual on the editing card.
+void DatiPersonali(Session& s);
+/// The editing card of the focus individual ("Edit data").
+void EditFocusCard(Session& s);
+/// "legge scheda": reads the focus record and says "continuare".
+void ReadCard(Session& s);
+
+/// A typed UTF-8 text as record text. A character that Windows-1252 cannot
+/// hold is refused: the result is empty and `problem` names it.
+std::string RecordTextFromUtf8(const std::string& utf8, std::string& problem);
+
+/// What saving the editing card did, for the person to read.
+struct SaveReport {
+  std::string error;               ///< nothing was saved when not empty
+  std::vector<std::string> cuts;   ///< "Nome: ..." per value cut to its field
+};
+
+/// Saves the editing card (Text1, Windows-1252) as the record of its index,
+/// sets the name table, and writes the links that changed. Values longer
+/// than their field are cut and listed. A link that would make an individual
+/// its own ancestor is refused before anything is written.
+SaveReport SaveEditCard(Session& s, bool spouseBothWays = true);
+
+/// "Save edited Labels": writes captions 1..13 to the captions file and makes
+/// them the session's captions. Returns an error text, empty on success.
+std::string SaveCaptions(Session& s, const std::array<std::string, 14>& captions);
+
+}  // namespace kord
