@@ -24,6 +24,8 @@ int CliContext::fail(const std::string& text, int status) {
   return status;
 }
 
+int CliContext::failText(const std::string& cp1252, int status) { return fail(Cp1252ToUtf8(cp1252), status); }
+
 void CliContext::printLine(const std::string& cp1252) { out << Cp1252ToUtf8(cp1252) << '\n'; }
 
 bool LoadDatabase(CliContext& c, const std::string& path) {

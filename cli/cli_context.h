@@ -28,6 +28,8 @@ struct CliContext {
 
   /// Writes "kord: " + text to standard error; returns `status`.
   int fail(const std::string& text, int status = kFailed);
+  /// The same for a Windows-1252 text.
+  int failText(const std::string& cp1252, int status = kFailed);
   /// Writes Windows-1252 text to standard output as UTF-8, then a line end.
   void printLine(const std::string& cp1252);
 };
@@ -44,5 +46,11 @@ int RunInfo(CliContext& c);
 int RunCreate(CliContext& c);
 int RunCard(CliContext& c);
 int RunDate(CliContext& c);
+int RunSearch(CliContext& c);
+int RunEdit(CliContext& c);
+int RunAdd(CliContext& c);
+int RunLink(CliContext& c);
+int RunSpouse(CliContext& c);
+int RunCaptions(CliContext& c);
 
 }  // namespace kord::cli

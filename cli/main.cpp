@@ -14,7 +14,9 @@ int main(int argc, char** argv) {
     return kUsage;
   }
   const std::map<std::string, int (*)(CliContext&)> commands = {
-      {"info", RunInfo}, {"create", RunCreate}, {"card", RunCard}, {"date", RunDate}};
+      {"info", RunInfo},     {"create", RunCreate}, {"card", RunCard}, {"date", RunDate},
+      {"search", RunSearch}, {"edit", RunEdit},     {"add", RunAdd},   {"link", RunLink},
+      {"spouse", RunSpouse}, {"captions", RunCaptions}};
   auto command = commands.find(options->command);
   if (command == commands.end()) {
     std::cerr << "kord: unknown command " << options->command << '\n' << UsageText();

@@ -20,14 +20,17 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
   const std::map<std::string, bool Options::*> flags = {
       {"--out-to-file", &Options::outToFile}, {"--card", &Options::card},   {"--print", &Options::print},
       {"--english", &Options::english},       {"--data", &Options::data},   {"--scout", &Options::scout},
-      {"--replace", &Options::replace}};
+      {"--replace", &Options::replace},       {"--one-way", &Options::oneWay}};
+  const std::map<std::string, std::optional<int> Options::*> numbers = {
+      {"--focus", &Options::focus}, {"--second", &Options::second}, {"--toggle", &Options::toggle},
+      {"--child", &Options::child}, {"--parent", &Options::parent}};
   for (int i = 1; i < argc; ++i) {
     std::string word = argv[i];
     if (auto flag = flags.find(word); flag != flags.end()) {
       o.*(flag->second) = true;
       continue;
     }
-    if (word == "--focus" || word == "--second" || word == "--today" || word == "--answer") {
+    if (numbers.count(word) || word == "--today" || word == "--answer") {
       if (i + 1 >= argc) {
         error = word + " needs a value";
         return std::nullopt;
@@ -43,7 +46,7 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
           error = word + " takes a whole number, not \"" + value + "\"";
           return std::nullopt;
         }
-        (word == "--focus" ? o.focus : o.second) = number;
+        o.*(numbers.at(word)) = number;
       }
       continue;
     }
@@ -87,6 +90,16 @@ const char* UsageText() {
          "  card DB.rni --focus N       print the record of individual N\n"
          "  date TEXT [--today YYYY-MM-DD] [--answer TEXT]\n"
          "                              normalise a birth date and print it with its year\n"
+         "  search DB.rni TEXT [--toggle 1]\n"
+         "                              type TEXT into the name search and print the window\n"
+         "  edit DB.rni --focus N FIELD=VALUE...\n"
+         "                              change fields 1..13 of individual N\n"
+         "  add DB.rni FIELD=VALUE...   add an individual and print its index\n"
+         "  link DB.rni --child N --parent M\n"
+         "                              make M a parent of N\n"
+         "  spouse DB.rni N M [--one-way]\n"
+         "                              make M the spouse of N (and N of M)\n"
+         "  captions DB.rni I=TEXT...   rename field captions 1..13\n"
          "options: --focus N, --second N, --out-to-file, --card, --print, --english,\n"
          "         --today YYYY-MM-DD, --answer TEXT (repeatable), --data\n";
 }

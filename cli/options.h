@@ -13,6 +13,9 @@ struct Options {
   std::vector<std::string> args;  ///< plain arguments after the command
   std::optional<int> focus;
   std::optional<int> second;
+  std::optional<int> toggle;
+  std::optional<int> child;
+  std::optional<int> parent;
   bool outToFile = false;
   bool card = false;
   bool print = false;
@@ -20,6 +23,7 @@ struct Options {
   bool data = false;
   bool scout = false;
   bool replace = false;
+  bool oneWay = false;
   std::optional<std::string> today;  ///< YYYY-MM-DD
   std::vector<std::string> answers;
 };
