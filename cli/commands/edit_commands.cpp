@@ -21,8 +21,8 @@ bool parseAssignment(CliContext& c, const std::string& word, int& field, std::st
     return false;
   }
   std::string problem;
-  text = RecordTextFromUtf8(word.substr(equals + 1), problem);
-  if (!problem.empty()) c.failText("field " + std::to_string(field) + ": " + problem, kUsage);
+  text = RecordTextFromUtf8(word.substr(equals + 1), problem, c.session.English);
+  if (!problem.empty()) c.failText(c.session.tables.FieldCaptions[field] + ": " + problem, kUsage);
   return problem.empty();
 }
 

@@ -46,6 +46,10 @@ std::string linkLine(int first, int second) {
   return std::to_string(first - 1) + "," + std::to_string(second - 1) + std::string(kNewLine);
 }
 
+std::string cannotWrite(const std::string& path) {
+  return Utf8ToCp1252(path) + ": cannot be written / impossibile scrivere il file";
+}
+
 /// Rewrites `path`: drops the valid lines `drop` selects, appends `added`.
 std::string rewrite(const std::string& path, const std::function<bool(const RawLine&)>& drop,
                     const std::string& added) {
@@ -63,13 +67,13 @@ std::string rewrite(const std::string& path, const std::function<bool(const RawL
     std::ofstream file(temp, std::ios::binary | std::ios::trunc);
     file << out;
     file.flush();
-    if (!file) return Utf8ToCp1252(path) + ": cannot be written";
+    if (!file) return cannotWrite(path);
   }
   std::error_code ec;
   std::filesystem::rename(temp, path, ec);
   if (ec) {
     std::filesystem::remove(temp, ec);
-    return Utf8ToCp1252(path) + ": cannot be written";
+    return cannotWrite(path);
   }
   return {};
 }
@@ -91,21 +95,32 @@ bool isAncestor(const Tables& t, int ancestor, int of) {
 
 }  // namespace
 
-std::string ParentLinkProblem(const Tables& t, int child, int parent) {
-  if (!t.isIndividual(parent)) return std::to_string(parent) + " is not an individual of this database";
-  if (parent == child) return t.Names[child] + " cannot be a parent of itself";
+std::string NotAnIndividual(int index, bool english) {
+  return std::to_string(index) +
+         (english ? " is not an individual of this database" : " non e' un individuo di questo database");
+}
+
+std::string ParentLinkProblem(const Tables& t, int child, int parent, bool english) {
+  if (!t.isIndividual(parent)) return NotAnIndividual(parent, english);
+  if (parent == child)
+    return t.Names[child] + (english ? " cannot be a parent of itself" : " non puo' essere genitore di se stesso");
   if (isAncestor(t, child, parent))
-    return t.Names[parent] + " descends from " + t.Names[child] + " and cannot be a parent of it";
+    return t.Names[parent] + (english ? " descends from " : " discende da ") + t.Names[child] +
+           (english ? " and cannot be a parent of it" : " e non puo' esserne genitore");
   return {};
+}
+
+std::string SelfSpouse(const Session& s, int individual) {
+  return s.tables.Names[individual] + s.text(" non puo' essere coniuge di se stesso", " cannot be its own spouse");
 }
 
 std::string SetParents(Session& s, int child, int parent1, int parent2) {
   Tables& t = s.tables;
-  if (!t.isIndividual(child)) return std::to_string(child) + " is not an individual of this database";
+  if (!t.isIndividual(child)) return NotAnIndividual(child, s.English);
   if (parent1 < 0) std::swap(parent1, parent2);
   for (int p : {parent1, parent2})
     if (p >= 0)
-      if (std::string problem = ParentLinkProblem(t, child, p); !problem.empty()) return problem;
+      if (std::string problem = ParentLinkProblem(t, child, p, s.English); !problem.empty()) return problem;
   std::string added;
   if (parent1 >= 0) added += linkLine(child, parent1);
   if (parent2 >= 0) added += linkLine(child, parent2);
@@ -121,9 +136,9 @@ std::string SetParents(Session& s, int child, int parent1, int parent2) {
 
 std::string SetSpouse(Session& s, int individual, int spouse, bool bothWays) {
   Tables& t = s.tables;
-  if (!t.isIndividual(individual)) return std::to_string(individual) + " is not an individual of this database";
-  if (spouse >= 0 && !t.isIndividual(spouse)) return std::to_string(spouse) + " is not an individual of this database";
-  if (spouse == individual) return t.Names[individual] + " cannot be its own spouse";
+  if (!t.isIndividual(individual)) return NotAnIndividual(individual, s.English);
+  if (spouse >= 0 && !t.isIndividual(spouse)) return NotAnIndividual(spouse, s.English);
+  if (spouse == individual) return SelfSpouse(s, individual);
   int old = t.Spouse[individual];
   std::string added;
   if (spouse >= 0) added += linkLine(individual, spouse);

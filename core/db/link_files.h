@@ -12,7 +12,14 @@ namespace kord {
 
 /// Why `parent` cannot be a parent of `child`: itself, one of its own
 /// descendants, or not an individual. Empty when it can.
-std::string ParentLinkProblem(const Tables& t, int child, int parent);
+/// In English when `english`, else in Italian.
+std::string ParentLinkProblem(const Tables& t, int child, int parent, bool english);
+
+/// "<index> non e' un individuo di questo database" or its English twin.
+std::string NotAnIndividual(int index, bool english);
+
+/// "<name> non puo' essere coniuge di se stesso" or its English twin.
+std::string SelfSpouse(const Session& s, int individual);
 
 /// Makes `parent1` and `parent2` (table indexes, -1 for none) the parents of
 /// `child`: its lines in the children file are replaced. A lone second parent

@@ -30,13 +30,16 @@ struct LinkLine {
 };
 
 /// Parses "a,b" into table indexes; empty reason on success.
-std::string parseLinkLine(const std::string& line, LinkLine& link) {
+std::string parseLinkLine(const std::string& line, LinkLine& link, const LoadNotes& notes) {
   auto values = SplitCsvValues(line);
-  if (values.size() != 2) return "expected two numbers separated by a comma";
+  if (values.size() != 2)
+    return notes.say("servono due numeri separati da una virgola", "expected two numbers separated by a comma");
   long a = NumericValue(values[0]);
   long b = NumericValue(values[1]);
   for (long v : {a, b})
-    if (v < 0 || v > 999) return "record number " + std::to_string(v) + " is outside 0..999";
+    if (v < 0 || v > 999)
+      return notes.say("il numero di record ", "record number ") + std::to_string(v) +
+             notes.say(" e' fuori da 0..999", " is outside 0..999");
   link = {static_cast<int>(a) + 1, static_cast<int>(b) + 1};
   return {};
 }
@@ -47,7 +50,8 @@ int loadLinkFile(const std::string& path, const PhaseProgress& progress, LoadNot
                  const std::function<void(const LinkLine&)>& apply) {
   std::string text;
   if (!ReadWholeFile(path, text)) {
-    notes.add(displayName(path) + ": the file cannot be read, no links loaded from it");
+    notes.add(displayName(path) +
+              notes.say(": il file non si puo' leggere, nessun legame caricato", ": the file cannot be read, no links loaded from it"));
     return 0;
   }
   int loaded = 0;
@@ -57,17 +61,18 @@ int loadLinkFile(const std::string& path, const PhaseProgress& progress, LoadNot
     if (Trim(lines[n]).empty()) continue;
     if (progress) progress(loaded);
     LinkLine link;
-    std::string reason = parseLinkLine(lines[n], link);
+    std::string reason = parseLinkLine(lines[n], link, notes);
     if (reason.empty()) {
       apply(link);
       ++loaded;
     } else if (++skipped <= kNotedLinesPerFile) {
-      notes.add(displayName(path) + ": line " + std::to_string(n + 1) + ": " + reason + ", line skipped");
+      notes.add(displayName(path) + notes.say(": riga ", ": line ") + std::to_string(n + 1) + ": " + reason +
+                notes.say(", riga ignorata", ", line skipped"));
     }
   }
   if (skipped > kNotedLinesPerFile)
     notes.add(displayName(path) + ": " + std::to_string(skipped - kNotedLinesPerFile) +
-              " more lines skipped");
+              notes.say(" altre righe ignorate", " more lines skipped"));
   return loaded;
 }
 
@@ -107,11 +112,14 @@ void LoadIndividuals(Tables& t, const std::string& individualsFile, const PhaseP
   long size = file.size();
   long whole = size / static_cast<long>(kRecordLength);
   if (size % static_cast<long>(kRecordLength) != 0)
-    notes.add(displayName(individualsFile) + ": the last " + std::to_string(size % kRecordLength) +
-              " bytes are not a whole record and were not read");
+    notes.add(displayName(individualsFile) + notes.say(": gli ultimi ", ": the last ") +
+              std::to_string(size % kRecordLength) +
+              notes.say(" byte non formano una scheda intera e non sono stati letti",
+                        " bytes are not a whole record and were not read"));
   if (whole > t.LastIndex - 1)
-    notes.add(displayName(individualsFile) + ": holds " + std::to_string(whole) +
-              " records; only the first " + std::to_string(t.individualCount()) + " were loaded");
+    notes.add(displayName(individualsFile) + notes.say(": contiene ", ": holds ") + std::to_string(whole) +
+              notes.say(" schede; caricate solo le prime ", " records; only the first ") +
+              std::to_string(t.individualCount()) + notes.say("", " were loaded"));
 }
 
 void LoadChildLinks(Tables& t, const std::string& childrenFile, const PhaseProgress& progress,
@@ -139,8 +147,9 @@ void ReadCaptions(Tables& t, const std::string& captionsFile, LoadNotes& notes) 
     for (auto& value : SplitCsvValues(line))
       if (i < t.FieldCaptions.size()) t.FieldCaptions[i++] = value;
   if (i < t.FieldCaptions.size())
-    notes.add(displayName(captionsFile) + ": holds " + std::to_string(i) +
-              " of the 14 field captions; the others keep their previous text");
+    notes.add(displayName(captionsFile) + notes.say(": contiene ", ": holds ") + std::to_string(i) +
+              notes.say(" delle 14 didascalie; le altre restano come erano",
+                        " of the 14 field captions; the others keep their previous text"));
 }
 
 std::string WriteCaptions(const Captions& captions, const std::string& captionsFile) {

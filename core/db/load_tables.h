@@ -16,8 +16,10 @@ namespace kord {
 using PhaseProgress = std::function<void(long count)>;
 
 struct LoadNotes {
+  bool english = false;  ///< the language of the notes
   std::vector<std::string> lines;
   void add(std::string line) { lines.push_back(std::move(line)); }
+  const char* say(const char* italian, const char* englishText) const { return english ? englishText : italian; }
 };
 
 /// Reads the type file: "1" gives "Scout", anything else (or no file) "Kord".

@@ -110,6 +110,7 @@ void LoadTables(Session& s) {
     s.ui.showWindow(Window::LeggeGenealog, true);
     s.tables.RecordMode = ReadRecordMode(s.files.TypeFile);
     LoadNotes notes;
+    notes.english = s.English;
     runPhases(s, notes);
     ReadCaptions(s.tables, s.files.CaptionsFile, notes);
     if (!notes.lines.empty()) s.ui.message(joinNotes(notes), s.text("Legge Genealogia", "Reading the database"));

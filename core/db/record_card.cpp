@@ -59,10 +59,10 @@ std::string saveLinks(Session& s, const EditCardModel& card, bool bothWays) {
 std::string checkLinks(const Session& s, const EditCardModel& card) {
   for (int p : {card.parent1, card.parent2})
     if (p >= 0)
-      if (std::string problem = ParentLinkProblem(s.tables, card.index, p); !problem.empty()) return problem;
-  if (card.spouse == card.index) return s.tables.Names[card.index] + " cannot be its own spouse";
-  if (card.spouse >= 0 && !s.tables.isIndividual(card.spouse))
-    return std::to_string(card.spouse) + " is not an individual of this database";
+      if (std::string problem = ParentLinkProblem(s.tables, card.index, p, s.English); !problem.empty())
+        return problem;
+  if (card.spouse == card.index) return SelfSpouse(s, card.index);
+  if (card.spouse >= 0 && !s.tables.isIndividual(card.spouse)) return NotAnIndividual(card.spouse, s.English);
   return {};
 }
 
@@ -115,16 +115,17 @@ void ReadCard(Session& s) {
   s.individuals.close();
 }
 
-std::string RecordTextFromUtf8(const std::string& utf8, std::string& problem) {
+std::string RecordTextFromUtf8(const std::string& utf8, std::string& problem, bool english) {
   problem.clear();
   if (!IsValidUtf8(utf8)) {
-    problem = "the text is not valid UTF-8";
+    problem = english ? "the text is not valid UTF-8" : "il testo non e' UTF-8 valido";
     return {};
   }
   std::string unmappable;
   std::string text = Utf8ToCp1252(utf8, &unmappable);
   if (!unmappable.empty()) {
-    problem = "the character " + CodePointName(unmappable) + " cannot be stored in a record";
+    problem = english ? "the character " + CodePointName(unmappable) + " cannot be stored in a record"
+                      : "il carattere " + CodePointName(unmappable) + " non puo' essere registrato nella scheda";
     return {};
   }
   return text;
@@ -134,7 +135,7 @@ SaveReport SaveEditCard(Session& s, bool spouseBothWays) {
   SaveReport report;
   EditCardModel& card = s.editCard;
   if (!s.tables.isIndividual(card.index)) {
-    report.error = std::to_string(card.index) + " is not an individual of this database";
+    report.error = NotAnIndividual(card.index, s.English);
     return report;
   }
   if (report.error = checkLinks(s, card); !report.error.empty()) return report;
@@ -142,7 +143,9 @@ SaveReport SaveEditCard(Session& s, bool spouseBothWays) {
   record.set(Num, std::to_string(card.index - 1));
   for (int f = Name; f < kFieldCount; ++f) {
     std::string cut = record.set(static_cast<Field>(f), card.Text1[f]);
-    if (!cut.empty()) report.cuts.push_back(s.tables.FieldCaptions[f] + ": \"" + cut + "\" did not fit and was cut");
+    if (!cut.empty())
+      report.cuts.push_back(s.tables.FieldCaptions[f] + ": \"" + cut + "\"" +
+                            s.text(" non entrava nel campo ed e' stato tagliato", " did not fit and was cut"));
   }
   int focus = s.NInd[0];
   s.NInd[0] = card.index;

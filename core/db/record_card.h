@@ -26,8 +26,9 @@ void EditFocusCard(Session& s);
 void ReadCard(Session& s);
 
 /// A typed UTF-8 text as record text. A character that Windows-1252 cannot
-/// hold is refused: the result is empty and `problem` names it.
-std::string RecordTextFromUtf8(const std::string& utf8, std::string& problem);
+/// hold is refused: the result is empty and `problem` names it (in English
+/// when `english`, else in Italian).
+std::string RecordTextFromUtf8(const std::string& utf8, std::string& problem, bool english);
 
 /// What saving the editing card did, for the person to read.
 struct SaveReport {

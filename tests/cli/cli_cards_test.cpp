@@ -65,10 +65,10 @@ TEST(CliEdit, BadInputIsRefusedAndChangesNothing) {
   const Case cases[] = {
       {{"edit", db, "--focus", "2", "14=x"}, "is not FIELD=VALUE with a field number from 1 to 13"},
       {{"edit", db, "--focus", "2", "Nome"}, "is not FIELD=VALUE"},
-      {{"edit", db, "--focus", "2", "1=Zh\xC5\x8Du"}, "field 1: the character U+014D cannot be stored in a record"},
+      {{"edit", db, "--focus", "2", "1=Zh\xC5\x8Du"}, "Nome: il carattere U+014D non puo' essere registrato nella scheda"},
       {{"edit", db, "--focus", "99", "1=x"}, "--focus 99 is not an individual"},
-      {{"link", db, "--child", "2", "--parent", "2"}, "cannot be a parent of itself"},
-      {{"link", db, "--child", "2", "--parent", "36"}, "descends from"},
+      {{"link", db, "--child", "2", "--parent", "2"}, "non puo' essere genitore di se stesso"},
+      {{"link", db, "--child", "2", "--parent", "36"}, "discende da"},
       {{"spouse", db, "2", "x"}, "\"x\" is not an index"},
       {{"captions", db, "0=Numero"}, "is not FIELD=VALUE"},
   };
@@ -86,7 +86,7 @@ TEST(CliEdit, LongValuesAreCutWithANoteAndCaptionsAreRenamed) {
   std::string db = test::CopySample(dir);
   auto r = RunKord(dir, {"edit", db, "--focus", "3", "11=" + std::string(25, 'p')});
   EXPECT_EQ(r.status, 0);
-  EXPECT_NE(r.err.find("Luogo Sepoltur.: \"ppppp\" did not fit and was cut"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("Luogo Sepoltur.: \"ppppp\" non entrava nel campo ed e' stato tagliato"), std::string::npos) << r.err;
   auto captions = RunKord(dir, {"captions", db, "1=Cognome e Nome"});
   EXPECT_EQ(captions.status, 0) << captions.err;
   auto card = RunKord(dir, {"card", db, "--focus", "3"});

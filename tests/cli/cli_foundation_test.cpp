@@ -37,9 +37,9 @@ TEST(CliInfo, MissingOrMalformedDatabasesFailWithTheirMessage) {
 
   dir.write("bad.rni", std::string(600, ' '));
   dir.write("bad.rnc", "x\r\n");
-  auto bad = RunKord(dir, {"info", dir.file("bad.rni")});
+  auto bad = RunKord(dir, {"info", dir.file("bad.rni"), "--english"});
   EXPECT_EQ(bad.status, 0);
-  EXPECT_EQ(bad.out, "Caricati 1 Individui \nCaricati 0 discendenze    \nCaricati 0 coniugi    \nKord\n");
+  EXPECT_EQ(bad.out, "Loaded 1 Individuals \nLoaded 0 Childrens \nLoaded 0 Families \nKord\n");
   EXPECT_NE(bad.err.find("bad.rni: the last 74 bytes are not a whole record and were not read"), std::string::npos);
   EXPECT_NE(bad.err.find("bad.rnc: line 1: expected two numbers separated by a comma, line skipped"),
             std::string::npos);

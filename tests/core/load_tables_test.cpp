@@ -18,6 +18,7 @@ struct Loaded {
 
 Loaded load(const test::TempDir& dir, const test::DbBuilder& db) {
   Loaded l;
+  l.notes.english = true;
   FileSet files = FileSetFor(db.write(dir));
   LoadIndividuals(l.tables, files.IndividualsFile, [&](long n) { l.individualCalls.push_back(n); }, l.notes);
   LoadChildLinks(l.tables, files.ChildrenFile, [&](long n) { l.childCalls.push_back(n); }, l.notes);
@@ -95,7 +96,7 @@ TEST(LoadTables, TrailingPartialRecordIsNotAnIndividualAndIsReported) {
   std::string bytes = dir.read("fam.rni") + std::string(100, 'x');
   dir.write("fam.rni", bytes);
   Tables t;
-  LoadNotes notes;
+  LoadNotes notes{true, {}};
   LoadIndividuals(t, dir.file("fam.rni"), nullptr, notes);
   EXPECT_EQ(t.LastIndex, 3);
   ASSERT_EQ(notes.lines.size(), 1u);
@@ -147,6 +148,17 @@ TEST(LoadTables, BadLinkLinesAreSkippedAndReportedWithTheirLineNumbers) {
   EXPECT_EQ(l.notes.lines, expected);
 }
 
+TEST(LoadTables, NotesAreItalianUnlessEnglishIsChosen) {
+  test::TempDir dir;
+  Tables t;
+  LoadNotes notes;
+  dir.write("fam.rnc", "7\r\n1,1000\r\n");
+  LoadChildLinks(t, dir.file("fam.rnc"), nullptr, notes);
+  EXPECT_EQ(notes.lines, (std::vector<std::string>{
+      "fam.rnc: riga 1: servono due numeri separati da una virgola, riga ignorata",
+      "fam.rnc: riga 2: il numero di record 1000 e' fuori da 0..999, riga ignorata"}));
+}
+
 TEST(LoadTables, EveryLinkLineIsReadEvenBeyondTheOldCaps) {
   test::TempDir dir;
   test::DbBuilder db;
@@ -170,7 +182,7 @@ TEST(LoadTables, MissingLinkFileIsReportedAndLoadsNoLinks) {
   test::DbBuilder{{"a"}}.write(dir);
   std::filesystem::remove(dir.file("fam.rnc"));
   Tables t;
-  LoadNotes notes;
+  LoadNotes notes{true, {}};
   LoadChildLinks(t, dir.file("fam.rnc"), nullptr, notes);
   EXPECT_EQ(t.ChildLinkCount, 0);
   ASSERT_EQ(notes.lines.size(), 1u);
@@ -191,7 +203,7 @@ TEST(LoadTables, RecordModeFromTheTypeFile) {
 TEST(LoadTables, CaptionsFileReplacesTheCaptionsItHolds) {
   test::TempDir dir;
   Tables t;
-  LoadNotes notes;
+  LoadNotes notes{true, {}};
   ReadCaptions(t, dir.file("fam.rnk"), notes);
   EXPECT_EQ(t.FieldCaptions, DefaultFieldCaptions()) << "no file: defaults";
   EXPECT_TRUE(notes.lines.empty());

@@ -81,7 +81,7 @@ TEST(OpenDatabase, NotesAboutUnusableDataComeBeforeTheConfirmation) {
   f.pickOnOpen("fam.rni");
   f.open();
   ASSERT_EQ(f.ui.messages.size(), 2u);
-  EXPECT_EQ(f.ui.messages[0], "fam.rnc: line 1: record number 5000 is outside 0..999, line skipped");
+  EXPECT_EQ(f.ui.messages[0], "fam.rnc: riga 1: il numero di record 5000 e' fuori da 0..999, riga ignorata");
   EXPECT_EQ(f.session.progress.FileText[1], "Caricati 0 discendenze    ");
 }
 

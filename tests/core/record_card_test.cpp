@@ -106,16 +106,18 @@ TEST(RecordCard, LongValuesAreCutAndReported) {
   f.session.editCard.Text1[Name] = std::string(38, 'x') + "yyyy";
   auto report = SaveEditCard(f.session);
   EXPECT_EQ(report.error, "");
-  EXPECT_EQ(report.cuts, std::vector<std::string>{"Nome: \"yy\" did not fit and was cut"});
+  EXPECT_EQ(report.cuts, std::vector<std::string>{"Nome: \"yy\" non entrava nel campo ed e' stato tagliato"});
   EXPECT_EQ(f.session.tables.Names[2], std::string(38, 'x') + "yy");
 }
 
 TEST(RecordCard, TypedTextMustFitTheCodePage) {
   std::string problem;
-  EXPECT_EQ(RecordTextFromUtf8("Nicol\xC3\xB2", problem), "Nicol\xF2");
+  EXPECT_EQ(RecordTextFromUtf8("Nicol\xC3\xB2", problem, false), "Nicol\xF2");
   EXPECT_EQ(problem, "");
-  EXPECT_EQ(RecordTextFromUtf8("Zh\xC5\x8D" "u", problem), "");
+  EXPECT_EQ(RecordTextFromUtf8("Zh\xC5\x8D" "u", problem, true), "");
   EXPECT_EQ(problem, "the character U+014D cannot be stored in a record");
+  RecordTextFromUtf8("Zh\xC5\x8D" "u", problem, false);
+  EXPECT_EQ(problem, "il carattere U+014D non puo' essere registrato nella scheda");
 }
 
 TEST(RecordCard, LinksAreWrittenInTheLoadersFormatAndSurviveAReload) {
@@ -161,9 +163,14 @@ TEST(RecordCard, NobodyBecomesTheirOwnAncestor) {
   CardFixture f;  // 4 is a child of 2 and 3
   ASSERT_EQ(SetParents(f.session, 5, 4, kNone), "");  // 5 is a grandchild of 2
   std::string children = f.dir.read("fam.rnc");
+  EXPECT_EQ(SetParents(f.session, 2, 5, kNone), "Neri Ada discende da Rossi Mario e non puo' esserne genitore");
+  EXPECT_EQ(SetParents(f.session, 2, 2, kNone), "Rossi Mario non puo' essere genitore di se stesso");
+  EXPECT_EQ(SetParents(f.session, 2, 40, kNone), "40 non e' un individuo di questo database");
+  f.session.English = true;
   EXPECT_EQ(SetParents(f.session, 2, 5, kNone), "Neri Ada descends from Rossi Mario and cannot be a parent of it");
   EXPECT_EQ(SetParents(f.session, 2, 2, kNone), "Rossi Mario cannot be a parent of itself");
   EXPECT_EQ(SetParents(f.session, 2, 40, kNone), "40 is not an individual of this database");
+  f.session.English = false;
   EXPECT_EQ(f.dir.read("fam.rnc"), children);
   EXPECT_EQ(f.session.tables.Parent1[2], kNone);
 
@@ -171,7 +178,7 @@ TEST(RecordCard, NobodyBecomesTheirOwnAncestor) {
   f.session.editCard.Text1[Name] = "Rossi Mario Senior";
   f.session.editCard.parent1 = 4;
   std::string records = f.dir.read("fam.rni");
-  EXPECT_EQ(SaveEditCard(f.session).error, "Rossi Luigi descends from Rossi Mario and cannot be a parent of it");
+  EXPECT_EQ(SaveEditCard(f.session).error, "Rossi Luigi discende da Rossi Mario e non puo' esserne genitore");
   EXPECT_EQ(f.dir.read("fam.rni"), records) << "nothing is saved";
   EXPECT_EQ(f.session.tables.Names[2], "Rossi Mario");
 }
