@@ -1,0 +1,32 @@
+#pragma once
+/// The start window "Tree - Apre Database": the program's name and the
+/// buttons Command1(0..2) "Open", "New" and "Exit".
+
+#include <QWidget>
+
+#include "shell/session.h"
+#include "window_set.h"
+
+class QPushButton;
+
+namespace kord::gui {
+
+class ApreDB : public QWidget, public ModelWindow {
+  Q_OBJECT
+
+ public:
+  explicit ApreDB(kord::Session& session, QWidget* parent = nullptr);
+
+  /// Nothing of the start window depends on the session.
+  void render() override {}
+
+ private:
+  QPushButton* addCommand(int index, const QString& caption);
+  /// Every button first shows today's date and time; then Open opens a
+  /// database, Exit ends the program and New does nothing more.
+  void onCommand1(int index);
+
+  kord::Session& s_;
+};
+
+}  // namespace kord::gui

@@ -1,0 +1,41 @@
+#include "history_window.h"
+
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "qt_text.h"
+
+namespace kord::gui {
+
+History::History(const kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
+  setWindowTitle(QStringLiteral("Storia"));
+  // Logging shows this window; it must not take the keyboard from the
+  // window the person works in.
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  text1_ = new QPlainTextEdit(this);
+  text1_->setObjectName(QStringLiteral("Text1"));
+  text1_->setReadOnly(true);
+  text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(text1_);
+  resize(560, 220);
+}
+
+void History::render() {
+  const QString text = displayText(s_.historyText);
+  if (text1_->toPlainText() == text) return;
+  text1_->setPlainText(text);
+  text1_->verticalScrollBar()->setValue(text1_->verticalScrollBar()->maximum());
+}
+
+void History::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace kord::gui

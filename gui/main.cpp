@@ -1,0 +1,46 @@
+// kordwin: the Kord desktop program. main() wires the session to the Qt
+// dialogs, the clock and the printer, builds the windows and shows the
+// start window.
+
+#include <QApplication>
+
+#include "apre_db_window.h"
+#include "app_style.h"
+#include "frm_apre_file_window.h"
+#include "history_window.h"
+#include "legge_genealog_window.h"
+#include "main_menu_window.h"
+#include "qt_printer.h"
+#include "qt_text.h"
+#include "qt_ui.h"
+#include "start_folder.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Kord"));
+  kord::gui::applyAppStyle(app);
+
+  kord::gui::WindowSet windows;
+  kord::gui::QtUi ui(windows);
+  kord::SystemClock clock;
+  kord::gui::QtPrinter printer;
+  kord::Session session(ui, clock, printer);
+
+  kord::gui::ApreDB apreDB(session);
+  kord::gui::FrmApreFile frmApreFile(session);
+  kord::gui::LeggeGenealog leggeGenealog(session);
+  kord::gui::MainMenu mainMenu(session);
+  kord::gui::History history(session);
+  windows = {&apreDB, &frmApreFile, &leggeGenealog, &mainMenu, &history};
+
+  apreDB.show();
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() > 1) {
+    kord::gui::StartFolder start = kord::gui::startFolderFor(arguments.at(1));
+    if (start.error.isEmpty())
+      session.dialog.folder = start.folder;
+    else
+      ui.message(kord::gui::coreText(start.error));
+  }
+  return app.exec();
+}

@@ -1,0 +1,335 @@
+#include "main_menu_window.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "db/create_database.h"
+#include "db/open_database.h"
+#include "kord_logo.h"
+#include "qt_text.h"
+
+namespace kord::gui {
+namespace {
+
+/// The hover-help number that hides the help instead of showing a label.
+constexpr int kHideHelp = -1;
+
+struct GroupTitle {
+  kord::ButtonGroup group;
+  const char* italian;
+  const char* english;
+};
+
+constexpr GroupTitle kGroupTitles[] = {
+    {kord::ButtonGroup::Select, "Selezione", "Select"},
+    {kord::ButtonGroup::Explore, "Esplorazione", "Explore"},
+    {kord::ButtonGroup::Produce, "Produzione", "Produce"},
+};
+
+QLabel* statusPanel(const QString& objectName, QWidget* parent) {
+  auto* panel = new QLabel(parent);
+  panel->setObjectName(objectName);
+  panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  return panel;
+}
+
+}  // namespace
+
+MainMenu::MainMenu(kord::Session& session, QWidget* parent) : QMainWindow(parent), s_(session) {
+  setWindowTitle(QStringLiteral("Kord Win"));
+  buildMenus();
+  auto* central = new QWidget(this);
+  watchBackground(central);
+  auto* columns = new QHBoxLayout;
+  columns->setSpacing(12);
+  for (int g = 0; g < 3; ++g) {
+    groups_[g] = buildButtonGroup(kGroupTitles[g].group, central);
+    columns->addWidget(groups_[g], 0, Qt::AlignTop);
+  }
+  auto* side = new QVBoxLayout;
+  side->addWidget(buildSwitches(central));
+  side->addWidget(buildHelpArea(central), 1);
+  columns->addLayout(side, 1);
+
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(16, 12, 16, 12);
+  layout->setSpacing(12);
+  layout->addWidget(buildHeader(central));
+  layout->addLayout(columns, 1);
+  setCentralWidget(central);
+  buildPanels();
+  render();
+}
+
+void MainMenu::buildMenus() {
+  for (const kord::MenuDef& def : kord::MainMenuBar()) {
+    QMenu* menu = menuBar()->addMenu(QString());
+    menu->setObjectName(controlObjectName(def.name));
+    menus_[def.name] = menu;
+    addEntries(menu, def.entries);
+  }
+}
+
+void MainMenu::addEntries(QMenu* menu, const std::vector<kord::MenuDef>& entries) {
+  for (const kord::MenuDef& def : entries) {
+    if (!def.entries.empty()) {
+      QMenu* sub = menu->addMenu(QString());
+      sub->setObjectName(controlObjectName(def.name));
+      menus_[def.name] = sub;
+      addEntries(sub, def.entries);
+      continue;
+    }
+    QAction* action = menu->addAction(QString());
+    action->setObjectName(controlObjectName(def.name));
+    actions_[def.name] = action;
+    const std::string name = def.name;
+    connect(action, &QAction::triggered, this, [this, name] { onMenu(name); });
+  }
+}
+
+QWidget* MainMenu::buildHeader(QWidget* parent) {
+  auto* header = new QWidget(parent);
+  watchBackground(header);
+  auto* picture = new QLabel(header);
+  picture->setObjectName(QStringLiteral("Picture1"));
+  picture->setPixmap(kordLogo(44));
+  watchHover(picture, kHideHelp);
+  auto* name = new QLabel(QStringLiteral("Kord"), header);
+  QFont big = name->font();
+  big.setPointSizeF(big.pointSizeF() * 1.6);
+  big.setBold(true);
+  name->setFont(big);
+  name->setStyleSheet(QStringLiteral("color: #2e6b4f;"));
+  databaseName_ = new QLabel(header);
+  databaseName_->setObjectName(QStringLiteral("DatabaseName"));
+  databaseName_->setStyleSheet(QStringLiteral("color: #55645b;"));
+  auto* texts = new QVBoxLayout;
+  texts->setSpacing(0);
+  texts->addWidget(name);
+  texts->addWidget(databaseName_);
+  auto* row = new QHBoxLayout(header);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(12);
+  row->addWidget(picture);
+  row->addLayout(texts, 1);
+  return header;
+}
+
+QGroupBox* MainMenu::buildButtonGroup(kord::ButtonGroup group, QWidget* parent) {
+  auto* box = new QGroupBox(parent);
+  watchBackground(box);
+  auto* column = new QVBoxLayout(box);
+  column->setSpacing(6);
+  for (const kord::ButtonDef& def : kord::MainButtons()) {
+    if (def.group != group) continue;
+    auto* button = new QPushButton(displayText(def.caption), box);
+    button->setObjectName(controlObjectName(def.name));
+    button->setToolTip(displayText(kord::HelpLabelText(def.helpLabel)).trimmed());
+    button->setMinimumWidth(150);
+    watchHover(button, def.helpLabel);
+    buttons_[def.name] = button;
+    column->addWidget(button);
+  }
+  column->addStretch();
+  return box;
+}
+
+QGroupBox* MainMenu::buildSwitches(QWidget* parent) {
+  switchBox_ = new QGroupBox(parent);
+  switchBox_->setObjectName(QStringLiteral("switches"));
+  watchBackground(switchBox_);
+  auto* grid = new QGridLayout(switchBox_);
+  grid->setHorizontalSpacing(18);
+  int row = 0;
+  for (const kord::SwitchDef& sw : kord::Switches()) {
+    // Each pair is its own exclusive group: the parent box holds three pairs.
+    auto* pair = new QButtonGroup(switchBox_);
+    int column = 0;
+    for (bool on : {true, false}) {
+      auto* option = new QRadioButton(displayText(on ? sw.onCaption : sw.offCaption), switchBox_);
+      const std::string& name = on ? sw.onOption : sw.offOption;
+      option->setObjectName(QString::fromStdString(name));
+      watchHover(option, sw.helpLabel);
+      pair->addButton(option);
+      options_[name] = option;
+      const kord::SwitchId id = sw.id;
+      connect(option, &QRadioButton::clicked, this, [this, id, on] { onOption(id, on); });
+      grid->addWidget(option, row, column++);
+    }
+    ++row;
+  }
+  grid->setColumnStretch(2, 1);
+  return switchBox_;
+}
+
+QGroupBox* MainMenu::buildHelpArea(QWidget* parent) {
+  // Not a background: reaching for the help text must not replace it.
+  helpBox_ = new QGroupBox(parent);
+  help_ = new QLabel(helpBox_);
+  help_->setObjectName(QStringLiteral("Help"));
+  help_->setWordWrap(true);
+  help_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  help_->setMinimumHeight(help_->fontMetrics().lineSpacing() * 4);
+  help_->setStyleSheet(QStringLiteral("font-weight: normal; color: #33413a;"));
+  auto* layout = new QVBoxLayout(helpBox_);
+  layout->addWidget(help_, 1);
+  return helpBox_;
+}
+
+void MainMenu::buildPanels() {
+  for (int i = 0; i < 3; ++i) {
+    panels_[i] = statusPanel(QStringLiteral("Panel3D9_%1").arg(i), statusBar());
+    statusBar()->addWidget(panels_[i], i == 1 ? 1 : 0);
+  }
+  panels_[2]->setCursor(Qt::PointingHandCursor);
+  panels_[2]->installEventFilter(this);
+}
+
+void MainMenu::watchHover(QWidget* widget, int helpLabel) {
+  hoverHelp_[widget] = helpLabel;
+  widget->installEventFilter(this);
+}
+
+void MainMenu::watchBackground(QWidget* widget) {
+  widget->setMouseTracking(true);
+  watchHover(widget, kord::kBackgroundHelp);
+}
+
+void MainMenu::render() {
+  for (auto& [name, menu] : menus_) menu->setTitle(displayText(kord::MenuCaption(s_, name)));
+  for (auto& [name, action] : actions_) action->setText(displayText(kord::MenuCaption(s_, name)));
+  renderSwitches();
+  renderTitles();
+  renderPanels();
+}
+
+void MainMenu::renderSwitches() {
+  for (const kord::SwitchDef& sw : kord::Switches()) {
+    const bool on = kord::SwitchValue(s_, sw.id);
+    options_[on ? sw.onOption : sw.offOption]->setChecked(true);
+  }
+}
+
+void MainMenu::renderTitles() {
+  for (int g = 0; g < 3; ++g) groups_[g]->setTitle(s_.text(kGroupTitles[g].italian, kGroupTitles[g].english).c_str());
+  switchBox_->setTitle(QString::fromStdString(s_.text("Opzioni di uscita", "Output options")));
+  helpBox_->setTitle(QString::fromStdString(s_.text("Aiuto", "Help")));
+}
+
+void MainMenu::renderPanels() {
+  const bool loaded = s_.DbLoaded;
+  databaseName_->setText(loaded ? pathText(s_.DbName)
+                                : QString::fromStdString(s_.text("Nessun database aperto", "No database open")));
+  panels_[0]->setText(loaded ? QString::fromStdString(s_.text("Individui: ", "Individuals: ")) +
+                                   QString::number(s_.tables.individualCount())
+                             : QString());
+  const int focus = s_.NInd[0];
+  panels_[1]->setText(loaded && s_.tables.isIndividual(focus)
+                          ? QStringLiteral("Focus: ") + displayText(s_.tables.Names[focus])
+                          : QString());
+  panels_[2]->setText(displayText(s_.tables.RecordMode));
+}
+
+void MainMenu::ShowHelp(int k) {
+  if (k == shownHelp_) return;
+  shownHelp_ = k;
+  help_->setText(displayText(kord::HelpLabelText(k)));
+  help_->show();
+}
+
+void MainMenu::hideHelp() {
+  shownHelp_ = -1;
+  help_->hide();
+}
+
+void MainMenu::onMenu(const std::string& name) {
+  for (const kord::SwitchDef& sw : kord::Switches())
+    if (sw.menuName == name) kord::ToggleSwitchByMenu(s_, sw.id);
+  if (name == "Inglese" || name == "Italiano") kord::SetLanguage(s_, name == "Inglese");
+  if (name == "Legge_genealogia") onOpenDatabase();
+  if (name == "CreaDB") kord::CreaDB(s_);
+  if (name == "Exit") {
+    kord::ExitProgram(s_);
+    return;
+  }
+  render();
+}
+
+void MainMenu::onOption(kord::SwitchId id, bool on) {
+  kord::SetSwitchByOption(s_, id, on);
+  render();
+}
+
+void MainMenu::onOpenDatabase() {
+  const int before = s_.StatoWindows;
+  s_.StatoWindows = kord::kStateOpening;
+  const kord::OpenOutcome outcome = kord::OpenDatabase(s_);
+  // Nothing was opened: the window goes on in the state it had.
+  if (outcome == kord::OpenOutcome::AlreadyLoaded || outcome == kord::OpenOutcome::Failed)
+    s_.StatoWindows = before;
+}
+
+void MainMenu::setButtonVisible(const std::string& name, bool visible) {
+  if (QPushButton* button = buttons_[name]) button->setVisible(visible);
+}
+
+void MainMenu::onLoad() {
+  if (s_.tables.RecordMode != "Kord") return;
+  setButtonVisible("EditSkeda(0)", false);
+  setButtonVisible("Update", false);
+}
+
+void MainMenu::onActivate() {
+  const bool kord = s_.tables.RecordMode == "Kord";
+  setButtonVisible("EditSkeda(0)", !kord);
+  if (!kord) return;
+  for (const char* name : {"Update", "Libro(2)", "Libro(3)"}) setButtonVisible(name, true);
+}
+
+void MainMenu::showEvent(QShowEvent* event) {
+  if (!loaded_) {
+    loaded_ = true;
+    onLoad();
+  }
+  render();
+  QMainWindow::showEvent(event);
+}
+
+bool MainMenu::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) onActivate();
+  return QMainWindow::event(event);
+}
+
+void MainMenu::closeEvent(QCloseEvent* event) {
+  if (!s_.exitRequested) kord::ExitProgram(s_);
+  event->accept();
+}
+
+bool MainMenu::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (watched == panels_[2] && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)) {
+    kord::Panel3D9Click(s_, 2);
+    render();
+    return true;
+  }
+  if (type == QEvent::Enter || type == QEvent::MouseMove) {
+    auto it = hoverHelp_.find(watched);
+    if (it != hoverHelp_.end()) {
+      if (it->second == kHideHelp)
+        hideHelp();
+      else
+        ShowHelp(it->second);
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace kord::gui

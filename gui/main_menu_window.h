@@ -1,0 +1,88 @@
+#pragma once
+/// The main window "Kord Win": the menus in two languages, the toolbar
+/// buttons grouped by purpose, the three output switches, the hover help
+/// and the mode panel Panel3D9. Commands that later work adds are present
+/// and do nothing yet.
+
+#include <QMainWindow>
+#include <array>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "shell/main_menu.h"
+#include "shell/session.h"
+#include "window_set.h"
+
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+namespace kord::gui {
+
+class MainMenu : public QMainWindow, public ModelWindow {
+  Q_OBJECT
+
+ public:
+  explicit MainMenu(kord::Session& session, QWidget* parent = nullptr);
+
+  /// Menu captions, switches, group titles and panels from the session.
+  void render() override;
+  /// Shows hover-help label k in the help area (line breaks kept); nothing
+  /// happens when k is the label shown already.
+  void ShowHelp(int k);
+  /// The help label shown now; -1 when the help area is empty.
+  int shownHelp() const { return shownHelp_; }
+
+ protected:
+  /// The first show is the window's load.
+  void showEvent(QShowEvent* event) override;
+  /// Each activation adjusts the buttons to the record mode.
+  bool event(QEvent* event) override;
+  /// Closing the window is the menu entry Exit.
+  void closeEvent(QCloseEvent* event) override;
+  /// Hover help and the clicks on the mode panel.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildMenus();
+  void addEntries(QMenu* menu, const std::vector<kord::MenuDef>& entries);
+  QWidget* buildHeader(QWidget* parent);
+  QGroupBox* buildButtonGroup(kord::ButtonGroup group, QWidget* parent);
+  QGroupBox* buildSwitches(QWidget* parent);
+  QGroupBox* buildHelpArea(QWidget* parent);
+  void buildPanels();
+  void watchHover(QWidget* widget, int helpLabel);
+  void watchBackground(QWidget* widget);
+
+  void onMenu(const std::string& name);
+  void onOption(kord::SwitchId id, bool on);
+  void onOpenDatabase();
+  void onLoad();
+  void onActivate();
+  void hideHelp();
+  void renderSwitches();
+  void renderTitles();
+  void renderPanels();
+  void setButtonVisible(const std::string& name, bool visible);
+
+  kord::Session& s_;
+  std::map<std::string, QAction*> actions_;
+  std::map<std::string, QMenu*> menus_;
+  std::map<std::string, QPushButton*> buttons_;
+  std::map<std::string, QRadioButton*> options_;
+  std::array<QGroupBox*, 3> groups_{};
+  QGroupBox* switchBox_ = nullptr;
+  QGroupBox* helpBox_ = nullptr;
+  QLabel* help_ = nullptr;
+  QLabel* databaseName_ = nullptr;
+  std::array<QLabel*, 3> panels_{};
+  /// The help label each watched control shows; kHideHelp for Picture1.
+  std::map<QObject*, int> hoverHelp_;
+  int shownHelp_ = -1;
+  bool loaded_ = false;
+};
+
+}  // namespace kord::gui

@@ -1,0 +1,24 @@
+#pragma once
+/// The display edge between the core's texts and Qt's. Record texts and
+/// messages are Windows-1252 bytes; paths and file names are UTF-8.
+
+#include <QString>
+#include <string>
+
+namespace kord::gui {
+
+/// A Windows-1252 text of the core as shown on screen; CR LF line breaks
+/// become plain line breaks.
+QString displayText(const std::string& cp1252);
+/// What a person typed, as the Windows-1252 bytes the core keeps; a
+/// character the code page cannot hold becomes "?".
+std::string coreText(const QString& typed);
+/// A path or file name of the core (UTF-8) for display.
+QString pathText(const std::string& utf8);
+/// A path typed or chosen on screen as the core keeps it (UTF-8).
+std::string corePath(const QString& path);
+/// The object name of a control: "Libro(3)" becomes "Libro_3", a name
+/// without an index stays as it is.
+QString controlObjectName(const std::string& controlName);
+
+}  // namespace kord::gui

@@ -1,0 +1,92 @@
+#include "qt_ui.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "apre_db_window.h"
+#include "frm_apre_file_window.h"
+#include "history_window.h"
+#include "legge_genealog_window.h"
+#include "main_menu_window.h"
+#include "qt_text.h"
+
+namespace kord::gui {
+namespace {
+
+QString titleText(const std::string& title) {
+  return title.empty() ? QStringLiteral("Kord") : displayText(title);
+}
+
+QMessageBox::Icon boxIcon(Icon icon) {
+  switch (icon) {
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::Stop: return QMessageBox::Critical;
+    case Icon::Question: return QMessageBox::Question;
+    case Icon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+void QtUi::message(const std::string& text, const std::string& title) {
+  QMessageBox box(QMessageBox::NoIcon, titleText(title), displayText(text), QMessageBox::Ok,
+                  QApplication::activeWindow());
+  box.exec();
+}
+
+bool QtUi::askYesNo(const std::string& text, const std::string& title, Icon icon, bool defaultYes) {
+  QMessageBox box(boxIcon(icon), titleText(title), displayText(text), QMessageBox::Yes | QMessageBox::No,
+                  QApplication::activeWindow());
+  box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
+std::string QtUi::inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) {
+  bool ok = false;
+  QString answer = QInputDialog::getText(QApplication::activeWindow(), titleText(title), displayText(prompt),
+                                         QLineEdit::Normal, displayText(defaultText), &ok);
+  return ok ? coreText(answer) : std::string();
+}
+
+void QtUi::runFileDialog() {
+  if (windows_.frmApreFile) windows_.frmApreFile->run();
+}
+
+QWidget* QtUi::widgetOf(Window window) const {
+  switch (window) {
+    case Window::ApreDB: return windows_.apreDB;
+    case Window::FrmApreFile: return windows_.frmApreFile;
+    case Window::LeggeGenealog: return windows_.leggeGenealog;
+    case Window::MainMenu: return windows_.mainMenu;
+    case Window::History: return windows_.history;
+    default: break;  // windows not built yet
+  }
+  return nullptr;
+}
+
+void QtUi::showWindow(Window window, bool visible) {
+  QWidget* widget = widgetOf(window);
+  if (!widget) return;
+  if (!visible) {
+    widget->hide();
+    return;
+  }
+  if (auto* view = dynamic_cast<ModelWindow*>(widget)) view->render();
+  widget->show();
+  widget->raise();
+  if (!widget->testAttribute(Qt::WA_ShowWithoutActivating)) widget->activateWindow();
+}
+
+void QtUi::refresh(Window window) {
+  QWidget* widget = widgetOf(window);
+  if (!widget) return;
+  if (auto* view = dynamic_cast<ModelWindow*>(widget)) view->render();
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtUi::quit() { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); }
+
+}  // namespace kord::gui

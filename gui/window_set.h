@@ -1,0 +1,29 @@
+#pragma once
+/// The windows of one program run, as the Qt Ui reaches them. main() builds
+/// the windows and fills the set; windows not built yet stay null and the Ui
+/// ignores them.
+
+namespace kord::gui {
+
+/// A window that shows part of the session: render() rereads its model.
+class ModelWindow {
+ public:
+  virtual ~ModelWindow() = default;
+  virtual void render() = 0;
+};
+
+class ApreDB;
+class FrmApreFile;
+class LeggeGenealog;
+class MainMenu;
+class History;
+
+struct WindowSet {
+  ApreDB* apreDB = nullptr;
+  FrmApreFile* frmApreFile = nullptr;
+  LeggeGenealog* leggeGenealog = nullptr;
+  MainMenu* mainMenu = nullptr;
+  History* history = nullptr;
+};
+
+}  // namespace kord::gui

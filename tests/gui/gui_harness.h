@@ -1,0 +1,90 @@
+#pragma once
+// The windows of the foundation wired to one session, with the person's part
+// scripted: message boxes are recorded and answered from a queue, the file
+// dialog runs for real and a script plays the clicks once it is up.
+
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "apre_db_window.h"
+#include "frm_apre_file_window.h"
+#include "history_window.h"
+#include "legge_genealog_window.h"
+#include "main_menu_window.h"
+#include "qt_printer.h"
+#include "qt_ui.h"
+#include "shell/session.h"
+
+namespace kord::guitest {
+
+/// Always 8 December 2026, 14:03:22.
+class FixedClock : public Clock {
+ public:
+  LocalTime now() const override { return {2026, 12, 8, 14, 3, 22}; }
+};
+
+class ScriptedUi : public gui::QtUi {
+ public:
+  explicit ScriptedUi(const gui::WindowSet& windows) : QtUi(windows), windows_(windows) {}
+
+  std::vector<std::string> messages;
+  std::vector<std::string> questions;
+  std::deque<bool> answers;  ///< empty: the default button
+  /// Plays the person's part once the file dialog is up.
+  std::function<void(gui::FrmApreFile&)> onDialog;
+  int dialogRuns = 0;
+  bool dialogTimedOut = false;
+  bool quitCalled = false;
+  /// What LeggeGenealog showed at each refresh: FileI and whether it was up.
+  std::vector<std::pair<QString, bool>> progressSeen;
+
+  void message(const std::string& text, const std::string& title = {}) override;
+  bool askYesNo(const std::string& text, const std::string& title, Icon icon, bool defaultYes) override;
+  std::string inputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
+  void runFileDialog() override;
+  void refresh(Window window) override;
+  void quit() override { quitCalled = true; }
+
+ private:
+  const gui::WindowSet& windows_;
+};
+
+/// One session with every window, on a scratch folder that starts empty.
+struct Harness {
+  QTemporaryDir dir;
+  gui::WindowSet windows;
+  ScriptedUi ui{windows};
+  FixedClock clock;
+  gui::QtPrinter printer;
+  Session session{ui, clock, printer};
+  gui::ApreDB apreDB{session};
+  gui::FrmApreFile frmApreFile{session};
+  gui::LeggeGenealog leggeGenealog{session};
+  gui::MainMenu mainMenu{session};
+  gui::History history{session};
+
+  Harness();
+  /// The scratch folder with a trailing "/".
+  std::string folder() const;
+  /// Database `base`: Rossi Niccolò, Bianchi Anna, Rossi Luigi (the son of
+  /// both), the couple married; 3 individuals, 2 child and 2 spouse links.
+  void writeFamily(const QString& base = QStringLiteral("fam")) const;
+  /// Copies the sample database famiglia into the folder; false when the
+  /// sample is missing.
+  bool copySample() const;
+  /// Shows the start window, presses Open and picks `file` in the dialog.
+  void openThroughStartWindow(const QString& file);
+};
+
+/// Clicks (or double-clicks) the row of `list` that reads `text`; false
+/// when there is no such row.
+bool clickListItem(QListWidget& list, const QString& text, bool doubleClick = false);
+
+/// The texts of the rows of `list`.
+QStringList listTexts(const QListWidget& list);
+
+}  // namespace kord::guitest

@@ -1,0 +1,17 @@
+// Runs every window test class in one offscreen application.
+
+#include <QApplication>
+#include <QTest>
+
+int runOpenFlowTests(int argc, char** argv);
+int runFileDialogTests(int argc, char** argv);
+int runMainMenuTests(int argc, char** argv);
+int runDisplayEdgeTests(int argc, char** argv);
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  int failed = 0;
+  for (auto run : {runOpenFlowTests, runFileDialogTests, runMainMenuTests, runDisplayEdgeTests})
+    failed += run(argc, argv);
+  return failed == 0 ? 0 : 1;
+}
