@@ -1,6 +1,7 @@
 #include "console_ui.h"
 
 #include <filesystem>
+#include <fstream>
 #include <ostream>
 
 #include "db/codepage.h"
@@ -33,6 +34,23 @@ void ConsoleUi::runFileDialog() {
   session->dialog.folder = FolderOf(path);
   DialogClickFile(*session, BaseNameOf(path));
   DialogOpen(*session);
+}
+
+void ConsolePrinter::printLine(const std::string& drawing, const std::string& text) {
+  document_ += TreeBytesToUtf8(drawing) + Cp1252ToUtf8(text) + "\r\n";
+}
+
+void ConsolePrinter::newPage() { document_ += "\f"; }
+
+std::string ConsolePrinter::endDoc(const std::string& folder, const std::string& documentName) {
+  if (document_.empty()) return {};
+  std::string name = Cp1252ToUtf8(documentName) + ".prn";
+  for (char& c : name)
+    if (c == '/' || c == '\\') c = '_';
+  std::string path = folder + name;
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << document_;
+  document_.clear();
+  return path;
 }
 
 LocalTime ConsoleClock::now() const {

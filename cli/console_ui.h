@@ -45,10 +45,20 @@ class ConsoleClock : public Clock {
   LocalTime now() const override;
 };
 
-/// The console prints in a fixed-pitch font of its own: every font is there.
+/// The command line has no printer: a printed document becomes a print
+/// file "<name>.prn" in the database folder (UTF-8, CR LF lines, a form feed
+/// between pages). Every font is there, as on a console.
 class ConsolePrinter : public Printer {
  public:
   bool setFontName(const std::string&) override { return true; }
+  void setFontSize(int) override {}
+  void setBold(bool) override {}
+  void printLine(const std::string& drawing, const std::string& text) override;
+  void newPage() override;
+  std::string endDoc(const std::string& folder, const std::string& documentName) override;
+
+ private:
+  std::string document_;
 };
 
 }  // namespace kord::cli

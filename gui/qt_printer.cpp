@@ -1,7 +1,15 @@
 #include "qt_printer.h"
 
 #include <QFontDatabase>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QRawFont>
+
+#include "db/codepage.h"
+#include "db/file_set.h"
+#include "qt_text.h"
 
 namespace kord::gui {
 namespace {
@@ -20,6 +28,17 @@ bool hasBoxDrawing(const QString& family) {
 
 bool isLineDrawingFont(const QString& family) {
   return QFontDatabase::isFixedPitch(family) && hasBoxDrawing(family);
+}
+
+/// A document name as a file name: path separators and other characters
+/// that do not belong in a file name become "_".
+std::string pdfFileName(const std::string& documentName) {
+  std::string name = Cp1252ToUtf8(documentName);
+  for (char& c : name)
+    if (c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' || c == '>' || c == '|')
+      c = '_';
+  if (name.empty() || name == "." || name == "..") name = "Stampa";
+  return name + ".pdf";
 }
 
 }  // namespace
@@ -43,6 +62,74 @@ bool QtPrinter::setFontName(const std::string& name) {
   }
   font_.setFamily(family);
   return true;
+}
+
+void QtPrinter::setFontSize(int points) {
+  if (points > 0) font_.setPointSize(points);
+}
+
+void QtPrinter::setBold(bool bold) { font_.setBold(bold); }
+
+void QtPrinter::printLine(const std::string& drawing, const std::string& text) {
+  lines_.push_back({QString::fromStdString(TreeBytesToUtf8(drawing) + Cp1252ToUtf8(text)), font_, false});
+}
+
+void QtPrinter::newPage() { lines_.push_back({QString(), font_, true}); }
+
+bool QtPrinter::paint(const std::string& folder, const std::string& documentName, std::string& pdfPath,
+                      const std::function<void(QPagedPaintDevice&, QPainter&)>& draw) {
+  QPrinterInfo system = QPrinterInfo::defaultPrinter();
+  if (!alwaysPdf_ && !system.isNull()) {
+    QPrinter printer(system, QPrinter::HighResolution);
+    printer.setDocName(displayText(documentName));
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    draw(printer, painter);
+    return painter.end();
+  }
+  pdfPath = folder + pdfFileName(documentName);
+  QPdfWriter writer(pathText(pdfPath));
+  writer.setTitle(displayText(documentName));
+  writer.setPageSize(QPageSize(QPageSize::A4));
+  QPainter painter;
+  if (!painter.begin(&writer)) {
+    pdfPath.clear();
+    return false;
+  }
+  draw(writer, painter);
+  return painter.end();
+}
+
+std::string QtPrinter::endDoc(const std::string& folder, const std::string& documentName) {
+  if (lines_.empty()) return {};
+  std::vector<Line> lines;
+  lines.swap(lines_);
+  std::string pdfPath;
+  paint(folder, documentName, pdfPath, [&lines](QPagedPaintDevice& device, QPainter& painter) {
+    const int top = device.height() / 20, left = device.width() / 15;
+    int y = top;
+    for (const Line& line : lines) {
+      painter.setFont(QFont(line.font, &device));
+      int step = painter.fontMetrics().lineSpacing();
+      if (line.pageBreak || y + step > device.height() - top) {
+        device.newPage();
+        y = top;
+        if (line.pageBreak) continue;
+      }
+      painter.drawText(left, y + painter.fontMetrics().ascent(), line.text);
+      y += step;
+    }
+  });
+  return pdfPath;
+}
+
+std::string QtPrinter::printImage(const QImage& image, const std::string& folder, const std::string& documentName) {
+  std::string pdfPath;
+  paint(folder, documentName, pdfPath, [&image](QPagedPaintDevice& device, QPainter& painter) {
+    QSize size = image.size().scaled(device.width() * 9 / 10, device.height() * 9 / 10, Qt::KeepAspectRatio);
+    painter.drawImage(QRect(QPoint(device.width() / 20, device.height() / 20), size), image);
+  });
+  return pdfPath;
 }
 
 }  // namespace kord::gui

@@ -1,12 +1,20 @@
 #pragma once
-/// The core's printer with Qt. So far it only chooses fonts: "Terminal"
-/// stands for a fixed-pitch font that has the box-drawing characters the
-/// tree lines are drawn with.
+/// The core's printer with Qt. Lines are collected until the document ends;
+/// then they go to the system's default printer, or, where the system has
+/// none, to a PDF file in the database folder named after the document.
+/// "Terminal" stands for a fixed-pitch font that has the box-drawing
+/// characters the tree lines are drawn with.
 
 #include <QFont>
+#include <QImage>
 #include <QString>
+#include <functional>
+#include <vector>
 
 #include "shell/ui.h"
+
+class QPagedPaintDevice;
+class QPainter;
 
 namespace kord::gui {
 
@@ -20,11 +28,36 @@ class QtPrinter : public kord::Printer {
   /// "Terminal" succeeds when lineDrawingFamily() finds a font; any other
   /// name when the system has that family. A failed choice keeps the font.
   bool setFontName(const std::string& name) override;
+  void setFontSize(int points) override;
+  void setBold(bool bold) override;
+  void printLine(const std::string& drawing, const std::string& text) override;
+  void newPage() override;
+  std::string endDoc(const std::string& folder, const std::string& documentName) override;
+
+  /// Prints a window's image as a document of its own ("Print Form"); same
+  /// destination rules as endDoc. Returns the PDF file written, if any.
+  std::string printImage(const QImage& image, const std::string& folder, const std::string& documentName);
+
   /// The font chosen last (the application font before any choice).
   const QFont& font() const { return font_; }
+  /// Forces the PDF destination even where a printer exists (tests).
+  void setAlwaysPdf(bool pdf) { alwaysPdf_ = pdf; }
 
  private:
+  struct Line {
+    QString text;
+    QFont font;
+    bool pageBreak = false;
+  };
+
+  /// A printer for the system's default, or a PDF writer into `folder`;
+  /// `pdfPath` is set in the second case.
+  bool paint(const std::string& folder, const std::string& documentName, std::string& pdfPath,
+             const std::function<void(QPagedPaintDevice&, QPainter&)>& draw);
+
   QFont font_;
+  std::vector<Line> lines_;
+  bool alwaysPdf_ = false;
 };
 
 }  // namespace kord::gui

@@ -69,12 +69,24 @@ std::string ShortDateText(const LocalTime& t);
 /// The time of the Italian locale: hh:mm:ss.
 std::string TimeText(const LocalTime& t);
 
-/// The default printer. Only what the start-up check needs so far.
+/// The default printer. Lines are collected into one document until
+/// endDoc; where the system has no printer the document becomes a file.
 class Printer {
  public:
   virtual ~Printer() = default;
-  /// Selects a font by name; false when the printer has no such font.
+  /// Selects a font by name; false when the printer has no such font
+  /// ("Terminal" stands for a fixed-pitch font with line-drawing glyphs).
   virtual bool setFontName(const std::string& name) = 0;
+  virtual void setFontSize(int points) = 0;
+  virtual void setBold(bool bold) = 0;
+  /// One line: `drawing` holds the line-drawing bytes of code page 437 (B3,
+  /// C3, C0, C4) and blanks, `text` Windows-1252 text printed after it.
+  virtual void printLine(const std::string& drawing, const std::string& text) = 0;
+  virtual void newPage() = 0;
+  /// Ends the document: what was printed since the last end goes out as one
+  /// job named `documentName`. Returns the file it went to when it could not
+  /// go to a printer (in `folder`), else empty; nothing printed: empty.
+  virtual std::string endDoc(const std::string& folder, const std::string& documentName) = 0;
 };
 
 }  // namespace kord

@@ -60,13 +60,31 @@ class FixedClock : public Clock {
   LocalTime now() const override { return time; }
 };
 
+/// Keeps every printed line; "\f" stands for a new page. Ended documents
+/// move to `documents`.
 class FakePrinter : public Printer {
  public:
   bool hasFont = true;
   std::string fontName;
+  int fontSize = 0;
+  bool bold = false;
+  std::vector<std::string> lines;
+  std::vector<std::vector<std::string>> documents;
+  std::string pdfFolder;  ///< when set, endDoc answers as if it wrote a PDF there
+
   bool setFontName(const std::string& name) override {
     if (hasFont) fontName = name;
     return hasFont;
+  }
+  void setFontSize(int points) override { fontSize = points; }
+  void setBold(bool on) override { bold = on; }
+  void printLine(const std::string& drawing, const std::string& text) override { lines.push_back(drawing + text); }
+  void newPage() override { lines.push_back("\f"); }
+  std::string endDoc(const std::string&, const std::string& name) override {
+    if (lines.empty()) return {};
+    documents.push_back(lines);
+    lines.clear();
+    return pdfFolder.empty() ? std::string() : pdfFolder + name + ".pdf";
   }
 };
 
