@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev qt6-base-dev libqt6opengl6-dev
-          qt6-charts-dev fonts-dejavu-core xvfb xauth)
+          qt6-charts-dev fonts-dejavu-core xvfb xauth poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

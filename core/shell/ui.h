@@ -19,6 +19,9 @@ enum class Window {
   Skeda2,
   ListaNomi,
   EditCard,
+  Albero,
+  Nest,
+  Generazioni,
 };
 
 enum class Icon { None, Information, Stop, Question };
