@@ -13,10 +13,12 @@
 #include "db/person_record.h"
 #include "db/tables.h"
 #include "shell/ui.h"
+#include "trees/tree_state.h"
 #include "views/card_model.h"
 #include "views/file_dialog_model.h"
 #include "views/load_progress_model.h"
 #include "views/name_search_model.h"
+#include "views/tree_models.h"
 
 namespace kord {
 
@@ -65,6 +67,12 @@ struct Session {
   bool ShowCard = false;
   bool NewRecordMode = true;
   int MaxGenerations = 30;
+  // switches of the book generator, set by each caller and reset afterwards
+  bool WalkAll = false;         ///< every individual, not only the focus
+  int SortKey = 0;              ///< greater than 0: the sorted list by that field
+  bool DetailLines = false;     ///< events and notes as book lines
+  bool NavigatorFocus = true;   ///< the focus name goes to the first navigator box
+  bool NavigationRun = false;   ///< a navigation command is running
   std::string Separator = ",";
   std::string Quote = "\"";
   std::string NewLine = "\r\n";
@@ -111,6 +119,12 @@ struct Session {
   CardModel skeda2;  ///< the second-selection card
   EditCardModel editCard;
   NameSearchModel nameSearch;
+
+  // --- the trees: walk state and their windows
+  TreeState trees;
+  AlberoModel albero;
+  NestModel nest;
+  GenerazioniModel generazioni;
 
   /// Italian or English text by the language flag.
   const std::string& text(const std::string& italian, const std::string& english) const {

@@ -22,6 +22,9 @@ enum class Window {
   Albero,
   Nest,
   Generazioni,
+  SelGraf,
+  Grafici,
+  GraphEta,
 };
 
 enum class Icon { None, Information, Stop, Question };

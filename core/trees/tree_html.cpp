@@ -1,0 +1,80 @@
+#include "trees/tree_html.h"
+
+#include <array>
+#include <fstream>
+#include <iterator>
+
+namespace kord {
+namespace {
+
+struct TemplateChoice {
+  std::string name;  ///< empty: the code does nothing
+  int repeat = 1;
+};
+
+TemplateChoice chooseTemplate(const TreeState& t, int code) {
+  switch (code) {
+    case 1:
+    case 5: return {"TrHtm0" + std::to_string(code) + ".hts"};
+    case 2:
+      if (t.LineIndent == t.PrevLineIndent) return {"TrHtm03.hts"};
+      if (t.LineIndent > t.PrevLineIndent) return {"TrHtm02.hts"};
+      return {"TrHtm04.hts", (t.PrevLineIndent - t.LineIndent) / 2};
+    case 3: return {"TrHtm04.hts"};
+    case 4: return {"TrHtm05.hts"};
+    default: return {};
+  }
+}
+
+/// Appends the template's bytes to `page`; false when it cannot be read.
+bool copyTemplate(const Session& s, const std::string& name, std::ofstream& page) {
+  std::ifstream in(s.TemplateFolder + name, std::ios::binary);
+  if (!in) return false;
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return false;
+  page << bytes;
+  return static_cast<bool>(page);
+}
+
+}  // namespace
+
+const std::string& LevelColour(int depth) {
+  static const std::array<std::string, 20> colours = {
+      "#8080FF", "#FF4242", "#FF6600", "#009900", "#0080C0", "#FF00FF", "#FF8040",
+      "#FFCC33", "#FFFF00", "#00CC00", "#33CCFF", "#FF99FF", "#FFCCCC", "#FFFF99",
+      "#99FF99", "#66FFFF", "#CCFFFF", "#FFFFCC", "#FFCC99", "#FFCCFF"};
+  int k = depth % 20;
+  return colours[k < 0 ? k + 20 : k];
+}
+
+std::string HtmlEscape(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+void EmitTreeHtml(Session& s, int code, const std::string& text) {
+  TreeState& t = s.trees;
+  TemplateChoice choice = chooseTemplate(t, code);
+  if (choice.name.empty()) return;
+  t.PrevLineIndent = t.LineIndent;
+  std::ofstream page(t.TreeFileBase + "html", std::ios::binary | std::ios::app);
+  if (!page) return;
+  for (int i = 0; i < choice.repeat; ++i)
+    if (!copyTemplate(s, choice.name, page)) return;
+  if (choice.name == "TrHtm02.hts") {
+    page << LevelColour(t.walk.WalkDepth);
+    if (!copyTemplate(s, "TrHtm02a.hts", page)) return;
+  }
+  if (t.walk.StepResult >= 0) page << HtmlEscape(text) << "\r\n";
+}
+
+}  // namespace kord
