@@ -52,5 +52,11 @@ int RunAdd(CliContext& c);
 int RunLink(CliContext& c);
 int RunSpouse(CliContext& c);
 int RunCaptions(CliContext& c);
+int RunList(CliContext& c);
+int RunReport(CliContext& c);
+int RunRoots(CliContext& c);
+int RunBranches(CliContext& c);
+int RunKin(CliContext& c);
+int RunStats(CliContext& c);
 
 }  // namespace kord::cli

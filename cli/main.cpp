@@ -16,7 +16,9 @@ int main(int argc, char** argv) {
   const std::map<std::string, int (*)(CliContext&)> commands = {
       {"info", RunInfo},     {"create", RunCreate}, {"card", RunCard}, {"date", RunDate},
       {"search", RunSearch}, {"edit", RunEdit},     {"add", RunAdd},   {"link", RunLink},
-      {"spouse", RunSpouse}, {"captions", RunCaptions}};
+      {"spouse", RunSpouse}, {"captions", RunCaptions}, {"roots", RunRoots},
+      {"branches", RunBranches}, {"kin", RunKin}, {"list", RunList}, {"report", RunReport},
+      {"stats", RunStats}};
   auto command = commands.find(options->command);
   if (command == commands.end()) {
     std::cerr << "kord: unknown command " << options->command << '\n' << UsageText();

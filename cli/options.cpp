@@ -20,24 +20,27 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
   const std::map<std::string, bool Options::*> flags = {
       {"--out-to-file", &Options::outToFile}, {"--card", &Options::card},   {"--print", &Options::print},
       {"--english", &Options::english},       {"--data", &Options::data},   {"--scout", &Options::scout},
-      {"--replace", &Options::replace},       {"--one-way", &Options::oneWay}};
+      {"--replace", &Options::replace},       {"--one-way", &Options::oneWay},
+      {"--outline", &Options::outline},       {"--descendants", &Options::descendants}};
   const std::map<std::string, std::optional<int> Options::*> numbers = {
       {"--focus", &Options::focus}, {"--second", &Options::second}, {"--toggle", &Options::toggle},
-      {"--child", &Options::child}, {"--parent", &Options::parent}};
+      {"--child", &Options::child}, {"--parent", &Options::parent}, {"--generations", &Options::generations}};
   for (int i = 1; i < argc; ++i) {
     std::string word = argv[i];
     if (auto flag = flags.find(word); flag != flags.end()) {
       o.*(flag->second) = true;
       continue;
     }
-    if (numbers.count(word) || word == "--today" || word == "--answer") {
+    const std::map<std::string, std::optional<std::string> Options::*> texts = {
+        {"--today", &Options::today}, {"--fields", &Options::fields}, {"--csv", &Options::csv}};
+    if (numbers.count(word) || texts.count(word) || word == "--answer" || word == "--mark") {
       if (i + 1 >= argc) {
         error = word + " needs a value";
         return std::nullopt;
       }
       std::string value = argv[++i];
-      if (word == "--today") {
-        o.today = value;
+      if (texts.count(word)) {
+        o.*(texts.at(word)) = value;
       } else if (word == "--answer") {
         o.answers.push_back(value);
       } else {
@@ -46,7 +49,10 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
           error = word + " takes a whole number, not \"" + value + "\"";
           return std::nullopt;
         }
-        o.*(numbers.at(word)) = number;
+        if (word == "--mark")
+          o.marks.push_back(*number);
+        else
+          o.*(numbers.at(word)) = number;
       }
       continue;
     }
@@ -100,6 +106,17 @@ const char* UsageText() {
          "  spouse DB.rni N M [--one-way]\n"
          "                              make M the spouse of N (and N of M)\n"
          "  captions DB.rni I=TEXT...   rename field captions 1..13\n"
+         "  roots DB.rni --focus N [--outline] [--generations G] [--mark N]...\n"
+         "                              draw the ancestor tree of N and print its window\n"
+         "  branches DB.rni --focus N [--outline] [--generations G] [--mark N]...\n"
+         "                              draw the descendant tree of N (--mark: the first\n"
+         "                              sets SavInd0, the second SavInd1)\n"
+         "  kin DB.rni --focus N --second M [--descendants]\n"
+         "                              first common ancestors (descendants) of N and M\n"
+         "  list DB.rni general|roots|leaves [--data]\n"
+         "                              the list window: everybody, the roots or the leaves\n"
+         "  report DB.rni --fields 1,2,13 [--csv FILE]\n"
+         "                              the configurable report of the chosen fields\n"
          "options: --focus N, --second N, --out-to-file, --card, --print, --english,\n"
          "         --today YYYY-MM-DD, --answer TEXT (repeatable), --data\n";
 }

@@ -24,7 +24,13 @@ struct Options {
   bool scout = false;
   bool replace = false;
   bool oneWay = false;
-  std::optional<std::string> today;  ///< YYYY-MM-DD
+  bool outline = false;      ///< trees: the outline window instead of the list
+  bool descendants = false;  ///< kin: common descendants instead of ancestors
+  std::optional<int> generations;  ///< trees: the generation limit
+  std::vector<int> marks;          ///< trees: SavInd0, then SavInd1
+  std::optional<std::string> today;   ///< YYYY-MM-DD
+  std::optional<std::string> fields;  ///< report fields, "1,2,13"
+  std::optional<std::string> csv;     ///< file to save the report to
   std::vector<std::string> answers;
 };
 

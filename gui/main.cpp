@@ -6,13 +6,17 @@
 
 #include "apre_db_window.h"
 #include "app_style.h"
+#include "edit_card_window.h"
 #include "frm_apre_file_window.h"
 #include "history_window.h"
 #include "legge_genealog_window.h"
+#include "lista_nomi_window.h"
 #include "main_menu_window.h"
 #include "qt_printer.h"
 #include "qt_text.h"
 #include "qt_ui.h"
+#include "skeda2_window.h"
+#include "skeda_window.h"
 #include "start_folder.h"
 
 int main(int argc, char** argv) {
@@ -31,7 +35,14 @@ int main(int argc, char** argv) {
   kord::gui::LeggeGenealog leggeGenealog(session);
   kord::gui::MainMenu mainMenu(session);
   kord::gui::History history(session);
-  windows = {&apreDB, &frmApreFile, &leggeGenealog, &mainMenu, &history};
+  kord::gui::Skeda skeda(session, printer);
+  kord::gui::Skeda2 skeda2(session, printer);
+  kord::gui::ListaNomi listaNomi(session, printer);
+  kord::gui::EditCard editCard(session);
+  // The cards first appear beside the main window.
+  skeda.setAnchor(&mainMenu);
+  skeda2.setAnchor(&mainMenu);
+  windows = {&apreDB, &frmApreFile, &leggeGenealog, &mainMenu, &history, &skeda, &skeda2, &listaNomi, &editCard};
 
   apreDB.show();
   const QStringList arguments = QApplication::arguments();

@@ -13,8 +13,11 @@
 
 #include "db/create_database.h"
 #include "db/open_database.h"
+#include "db/record_card.h"
 #include "kord_logo.h"
+#include "lists/name_search.h"
 #include "qt_text.h"
+#include "shell/focus_panel.h"
 
 namespace kord::gui {
 namespace {
@@ -33,6 +36,32 @@ constexpr GroupTitle kGroupTitles[] = {
     {kord::ButtonGroup::Explore, "Esplorazione", "Explore"},
     {kord::ButtonGroup::Produce, "Produzione", "Produce"},
 };
+
+/// "legge scheda": the card is read with ShowCard raised for this call only.
+void readCardShown(kord::Session& s) {
+  const bool before = s.ShowCard;
+  s.ShowCard = true;
+  kord::ReadCard(s);
+  s.ShowCard = before;
+}
+
+using Command = void (*)(kord::Session&);
+
+/// The commands of the selection, the cards and the name search, by the
+/// name of their button or menu entry. Each needs a loaded database.
+const std::map<std::string, Command>& recordCommands() {
+  static const std::map<std::string, Command> commands = {
+      {"Seleziona", [](kord::Session& s) { kord::SelectBySlot(s, 0); }},
+      {"Parentela", [](kord::Session& s) { kord::SelectBySlot(s, 1); }},
+      {"Scambia", kord::Scambia},
+      {"Visualizza_nomi", kord::VisualizzaNomi},
+      {"Dati_personali", kord::DatiPersonali},
+      {"EditSkeda(1)", kord::DatiPersonali},
+      {"EditSkeda(2)", kord::EditFocusCard},
+      {"legge_scheda", readCardShown},
+  };
+  return commands;
+}
 
 QLabel* statusPanel(const QString& objectName, QWidget* parent) {
   auto* panel = new QLabel(parent);
@@ -136,6 +165,8 @@ QGroupBox* MainMenu::buildButtonGroup(kord::ButtonGroup group, QWidget* parent) 
     button->setMinimumWidth(150);
     watchHover(button, def.helpLabel);
     buttons_[def.name] = button;
+    const std::string name = def.name;
+    connect(button, &QPushButton::clicked, this, [this, name] { onButton(name); });
     column->addWidget(button);
   }
   column->addStretch();
@@ -256,11 +287,28 @@ void MainMenu::onMenu(const std::string& name) {
   if (name == "Inglese" || name == "Italiano") kord::SetLanguage(s_, name == "Inglese");
   if (name == "Legge_genealogia") onOpenDatabase();
   if (name == "CreaDB") kord::CreaDB(s_);
+  runRecordCommand(name);
   if (name == "Exit") {
     kord::ExitProgram(s_);
     return;
   }
   render();
+}
+
+void MainMenu::onButton(const std::string& name) {
+  runRecordCommand(name);
+  render();
+}
+
+void MainMenu::runRecordCommand(const std::string& name) {
+  const auto found = recordCommands().find(name);
+  if (found == recordCommands().end()) return;
+  // Without a database these would read and write files of no database.
+  if (!s_.DbLoaded) {
+    s_.ui.message(s_.text("Nessun database aperto", "No database open"));
+    return;
+  }
+  found->second(s_);
 }
 
 void MainMenu::onOption(kord::SwitchId id, bool on) {

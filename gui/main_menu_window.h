@@ -1,8 +1,9 @@
 #pragma once
 /// The main window "Kord Win": the menus in two languages, the toolbar
 /// buttons grouped by purpose, the three output switches, the hover help
-/// and the mode panel Panel3D9. Commands that later work adds are present
-/// and do nothing yet.
+/// and the mode panel Panel3D9. The selection, card and name-search
+/// commands run; commands that later work adds are present and do nothing
+/// yet.
 
 #include <QMainWindow>
 #include <array>
@@ -58,6 +59,9 @@ class MainMenu : public QMainWindow, public ModelWindow {
   void watchBackground(QWidget* widget);
 
   void onMenu(const std::string& name);
+  void onButton(const std::string& name);
+  /// Runs the selection, card or name-search command `name`, if it is one.
+  void runRecordCommand(const std::string& name);
   void onOption(kord::SwitchId id, bool on);
   void onOpenDatabase();
   void onLoad();

@@ -5,11 +5,15 @@
 #include <QMessageBox>
 
 #include "apre_db_window.h"
+#include "edit_card_window.h"
 #include "frm_apre_file_window.h"
 #include "history_window.h"
 #include "legge_genealog_window.h"
+#include "lista_nomi_window.h"
 #include "main_menu_window.h"
 #include "qt_text.h"
+#include "skeda2_window.h"
+#include "skeda_window.h"
 
 namespace kord::gui {
 namespace {
@@ -62,6 +66,10 @@ QWidget* QtUi::widgetOf(Window window) const {
     case Window::LeggeGenealog: return windows_.leggeGenealog;
     case Window::MainMenu: return windows_.mainMenu;
     case Window::History: return windows_.history;
+    case Window::Skeda: return windows_.skeda;
+    case Window::Skeda2: return windows_.skeda2;
+    case Window::ListaNomi: return windows_.listaNomi;
+    case Window::EditCard: return windows_.editCard;
     default: break;  // windows not built yet
   }
   return nullptr;

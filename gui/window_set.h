@@ -17,6 +17,10 @@ class FrmApreFile;
 class LeggeGenealog;
 class MainMenu;
 class History;
+class Skeda;
+class Skeda2;
+class ListaNomi;
+class EditCard;
 
 struct WindowSet {
   ApreDB* apreDB = nullptr;
@@ -24,6 +28,10 @@ struct WindowSet {
   LeggeGenealog* leggeGenealog = nullptr;
   MainMenu* mainMenu = nullptr;
   History* history = nullptr;
+  Skeda* skeda = nullptr;
+  Skeda2* skeda2 = nullptr;
+  ListaNomi* listaNomi = nullptr;
+  EditCard* editCard = nullptr;
 };
 
 }  // namespace kord::gui

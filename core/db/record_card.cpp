@@ -84,6 +84,15 @@ void AddIndividual(Session& s) {
   s.NewRecordMode = false;
 }
 
+void ShowRecordCard(Session& s) {
+  bool card = s.ShowCard, newRecord = s.NewRecordMode;
+  s.ShowCard = true;
+  s.NewRecordMode = false;
+  AddIndividual(s);
+  s.ShowCard = card;
+  s.NewRecordMode = newRecord;
+}
+
 void DatiPersonali(Session& s) {
   bool before = s.ShowCard;
   s.NewRecordMode = true;

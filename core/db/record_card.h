@@ -18,6 +18,11 @@ namespace kord {
 /// while a record kind is requested, or when the database is full (998).
 void AddIndividual(Session& s);
 
+/// Fills and shows the editing card of the focus for a caller that only shows
+/// an existing individual (lists, trees, navigators, name search): no index
+/// is reserved and NewRecordMode is left as it was.
+void ShowRecordCard(Session& s);
+
 /// "Dati personali": a new individual on the editing card.
 void DatiPersonali(Session& s);
 /// The editing card of the focus individual ("Edit data").

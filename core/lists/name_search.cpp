@@ -25,14 +25,6 @@ std::string childrenText(const Tables& t, int s) {
   return text;
 }
 
-/// Runs `show` with ShowCard raised, then puts ShowCard back.
-void withCardShown(Session& s) {
-  bool before = s.ShowCard;
-  s.ShowCard = true;
-  AddIndividual(s);
-  s.ShowCard = before;
-}
-
 }  // namespace
 
 void ShowNameSearch(Session& s) {
@@ -80,7 +72,7 @@ void NameSearchClick(Session& s, const std::string& entry) {
 void NameSearchDoubleClick(Session& s) {
   RefreshNameSearch(s);
   ShowFocusPanel(s);
-  if (!s.NewRecordMode) withCardShown(s);
+  if (!s.NewRecordMode) ShowRecordCard(s);
 }
 
 void NameSearchConfirm(Session& s) {
@@ -89,7 +81,7 @@ void NameSearchConfirm(Session& s) {
   s.cachedFocusRecord = 0;
   s.cachedSecondRecord = 0;
   ShowFocusPanel(s);
-  if (s.StatoWindows > kStateIdle) withCardShown(s);
+  if (s.StatoWindows > kStateIdle) ShowRecordCard(s);
 }
 
 void VisualizzaNomi(Session& s) { ShowNameSearch(s); }

@@ -14,10 +14,13 @@
 #include "db/tables.h"
 #include "shell/ui.h"
 #include "trees/tree_state.h"
+#include "views/book_models.h"
 #include "views/card_model.h"
 #include "views/file_dialog_model.h"
+#include "views/list_model.h"
 #include "views/load_progress_model.h"
 #include "views/name_search_model.h"
+#include "views/stats_models.h"
 #include "views/tree_models.h"
 
 namespace kord {
@@ -119,12 +122,26 @@ struct Session {
   CardModel skeda2;  ///< the second-selection card
   EditCardModel editCard;
   NameSearchModel nameSearch;
+  ListaModel lista;
+  ReportModel report;
 
   // --- the trees: walk state and their windows
   TreeState trees;
   AlberoModel albero;
   NestModel nest;
   GenerazioniModel generazioni;
+
+  // --- the statistics: their windows and the chooser's last choice
+  CenturyStatsModel centuries;  ///< Grafici
+  DecadeStatsModel decades;     ///< GraphEta
+  int chosenStatistic = 0;      ///< 1 centuries, 2 decades, 0 none chosen yet
+
+  // --- the family book: the navigators, the book window and the individuals
+  // behind the navigator boxes (kept after a run for the box clicks)
+  NavigateModel navigate;
+  ThumbModel thumb;
+  BookModel book;
+  NavigatorNumbers navigatorNumbers;
 
   /// Italian or English text by the language flag.
   const std::string& text(const std::string& italian, const std::string& english) const {

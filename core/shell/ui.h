@@ -22,9 +22,15 @@ enum class Window {
   Albero,
   Nest,
   Generazioni,
+  Lista,
+  CampiReport,
+  Rapporto,
   SelGraf,
   Grafici,
   GraphEta,
+  Navigate,
+  Thumb,
+  Book,
 };
 
 enum class Icon { None, Information, Stop, Question };

@@ -57,7 +57,9 @@ void ScriptedUi::refresh(Window window) {
 }
 
 Harness::Harness() {
-  windows = {&apreDB, &frmApreFile, &leggeGenealog, &mainMenu, &history};
+  windows = {&apreDB, &frmApreFile, &leggeGenealog, &mainMenu, &history, &skeda, &skeda2, &listaNomi, &editCard};
+  skeda.setAnchor(&mainMenu);
+  skeda2.setAnchor(&mainMenu);
   session.dialog.folder = folder();
 }
 
@@ -89,6 +91,13 @@ void Harness::openThroughStartWindow(const QString& file) {
   };
   apreDB.show();
   QTest::mouseClick(apreDB.findChild<QPushButton*>(QStringLiteral("Command1_0")), Qt::LeftButton);
+}
+
+bool Harness::openSample() {
+  if (!copySample()) return false;
+  openThroughStartWindow(QStringLiteral("famiglia.rni"));
+  ui.messages.clear();
+  return session.DbLoaded;
 }
 
 bool clickListItem(QListWidget& list, const QString& text, bool doubleClick) {

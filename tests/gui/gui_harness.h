@@ -11,13 +11,17 @@
 #include <vector>
 
 #include "apre_db_window.h"
+#include "edit_card_window.h"
 #include "frm_apre_file_window.h"
 #include "history_window.h"
 #include "legge_genealog_window.h"
+#include "lista_nomi_window.h"
 #include "main_menu_window.h"
 #include "qt_printer.h"
 #include "qt_ui.h"
 #include "shell/session.h"
+#include "skeda2_window.h"
+#include "skeda_window.h"
 
 namespace kord::guitest {
 
@@ -66,6 +70,10 @@ struct Harness {
   gui::LeggeGenealog leggeGenealog{session};
   gui::MainMenu mainMenu{session};
   gui::History history{session};
+  gui::Skeda skeda{session, printer};
+  gui::Skeda2 skeda2{session, printer};
+  gui::ListaNomi listaNomi{session, printer};
+  gui::EditCard editCard{session};
 
   Harness();
   /// The scratch folder with a trailing "/".
@@ -78,6 +86,9 @@ struct Harness {
   bool copySample() const;
   /// Shows the start window, presses Open and picks `file` in the dialog.
   void openThroughStartWindow(const QString& file);
+  /// Copies the sample, opens it and forgets the messages of the opening;
+  /// false when the sample is missing.
+  bool openSample();
 };
 
 /// Clicks (or double-clicks) the row of `list` that reads `text`; false

@@ -5,13 +5,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <cstdio>
 
 #include "app_style.h"
 #include "gui_harness.h"
+#include "shell/focus_panel.h"
 
 namespace {
 
@@ -41,6 +44,25 @@ bool saveMenu(kord::gui::MainMenu& window, const char* menuName, const QString& 
   return saved;
 }
 
+/// The two cards with photographs, the name search after typing "pa" and
+/// the editing card, on the sample database.
+bool saveCards(kord::guitest::Harness& h, const QString& out) {
+  h.session.NInd = {34, 24};  // Pavan Mario and his father, both with a photograph
+  kord::ShowFocusPanel(h.session);
+  bool ok = save(h.skeda, out, QStringLiteral("skeda.png"));
+  ok = save(h.skeda2, out, QStringLiteral("skeda2.png")) && ok;
+  h.mainMenu.findChild<QPushButton*>(QStringLiteral("Seleziona"))->click();
+  ok = save(h.listaNomi, out, QStringLiteral("lista_nomi.png"), [&h] {
+         QTest::keyClicks(h.listaNomi.findChild<QLineEdit*>(QStringLiteral("InputNome")), QStringLiteral("pa"));
+       }) && ok;
+  h.listaNomi.hide();
+  h.session.NInd[0] = 34;  // the typing chose another individual
+  h.mainMenu.findChild<QPushButton*>(QStringLiteral("EditSkeda_2"))->click();
+  ok = save(h.editCard, out, QStringLiteral("edit_card.png")) && ok;
+  h.editCard.hide();
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -64,6 +86,7 @@ int main(int argc, char** argv) {
   h.openThroughStartWindow(QStringLiteral("famiglia.rni"));
   ok = save(h.mainMenu, out, QStringLiteral("main_menu.png"), [&h] { h.mainMenu.ShowHelp(14); }) && ok;
   for (const char* menu : {"File", "Alberi", "Liste", "Stampa", "Varie"}) ok = saveMenu(h.mainMenu, menu, out) && ok;
+  ok = saveCards(h, out) && ok;
   h.mainMenu.findChild<QAction*>(QStringLiteral("Inglese"))->trigger();
   h.mainMenu.findChild<QAction*>(QStringLiteral("stampa_su_file"))->trigger();
   ok = save(h.mainMenu, out, QStringLiteral("main_menu_english.png"), [&h] { h.mainMenu.ShowHelp(1); }) && ok;

@@ -7,11 +7,15 @@ int runOpenFlowTests(int argc, char** argv);
 int runFileDialogTests(int argc, char** argv);
 int runMainMenuTests(int argc, char** argv);
 int runDisplayEdgeTests(int argc, char** argv);
+int runCardsTests(int argc, char** argv);
+int runNameSearchTests(int argc, char** argv);
+int runEditCardTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   int failed = 0;
-  for (auto run : {runOpenFlowTests, runFileDialogTests, runMainMenuTests, runDisplayEdgeTests})
+  for (auto run : {runOpenFlowTests, runFileDialogTests, runMainMenuTests, runDisplayEdgeTests, runCardsTests,
+                   runNameSearchTests, runEditCardTests})
     failed += run(argc, argv);
   return failed == 0 ? 0 : 1;
 }

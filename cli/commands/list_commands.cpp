@@ -1,0 +1,58 @@
+// kord list and report: the list window and the report grid.
+
+#include <array>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "cli_context.h"
+#include "lists/report.h"
+#include "lists/standard_lists.h"
+
+namespace kord::cli {
+
+int RunList(CliContext& c) {
+  static const std::map<std::string, ListMode> modes = {
+      {"general", ListMode::General}, {"roots", ListMode::Roots}, {"leaves", ListMode::Leaves}};
+  if (c.options.args.size() != 2 || !modes.count(c.options.args[1]))
+    return c.fail("list takes a database file and general, roots or leaves", kUsage);
+  if (!LoadDatabase(c, c.options.args[0])) return c.fail("no database was loaded");
+  ListCommand(c.session, modes.at(c.options.args[1]), false);
+  for (const auto& item : c.session.lista.Liber)
+    c.printLine((c.options.data ? std::to_string(item.itemData) + "\t" : std::string()) + item.text);
+  return kOk;
+}
+
+int RunReport(CliContext& c) {
+  if (c.options.args.size() != 1 || !c.options.fields)
+    return c.fail("report takes a database file and --fields with field numbers 1..13", kUsage);
+  std::array<bool, 13> ticked{};
+  std::stringstream list(*c.options.fields);
+  for (std::string field; std::getline(list, field, ',');) {
+    int number = 0;
+    try {
+      number = std::stoi(field);
+    } catch (...) {
+    }
+    if (number < 1 || number > 13) return c.fail("--fields takes field numbers from 1 to 13, not \"" + field + "\"", kUsage);
+    ticked[number - 1] = true;
+  }
+  if (!LoadDatabase(c, c.options.args[0])) return c.fail("no database was loaded");
+  if (c.session.NInd[0] <= 0) c.session.NInd[0] = 2;
+  CustomReportCommand(c.session);
+  c.session.report.Check1 = ticked;
+  CampiReportButton(c.session, 1);
+  const auto& grid = c.session.report.Grid1;
+  for (std::size_t r = 0; r < grid.size(); ++r)
+    for (std::size_t col = 0; col < grid[r].size(); ++col)
+      if (!grid[r][col].empty())
+        c.printLine("Grid1(" + std::to_string(r) + "," + std::to_string(col) + ")=" + grid[r][col]);
+  if (c.options.csv) {
+    std::ofstream out(*c.options.csv, std::ios::binary | std::ios::trunc);
+    out << ReportCsv(c.session.report);
+    if (!out.flush()) return c.fail("cannot write " + *c.options.csv);
+  }
+  return kOk;
+}
+
+}  // namespace kord::cli

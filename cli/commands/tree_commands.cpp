@@ -1,0 +1,72 @@
+// kord roots, branches and kin: a tree or a kinship search drawn by the
+// same commands as the main window, then the window printed item by item.
+
+#include <ostream>
+
+#include "cli_context.h"
+#include "db/codepage.h"
+#include "shell/focus_panel.h"
+#include "trees/common_kin.h"
+#include "trees/tree_windows.h"
+
+namespace kord::cli {
+namespace {
+
+void printAlbero(CliContext& c) {
+  for (const AlberoItem& item : c.session.albero.Lista) {
+    if (c.options.data) c.out << item.data << '\t';
+    c.out << TreeBytesToUtf8(item.drawing) << Cp1252ToUtf8(item.text) << '\n';
+  }
+}
+
+void printNest(CliContext& c) {
+  for (const NestItem& item : c.session.nest.Lista) {
+    if (c.options.data) c.out << item.data << '\t' << item.level << '\t';
+    c.out << std::string(2 * static_cast<std::size_t>(item.level), ' ') << Cp1252ToUtf8(item.text) << '\n';
+  }
+}
+
+/// Loads the database and applies the selections and the generation limit.
+/// Returns an exit status, kOk when the command can go on.
+int prepare(CliContext& c, const char* command, bool second) {
+  if (c.options.args.size() != 1) return c.fail(std::string(command) + " takes one database file", kUsage);
+  if (!c.options.focus) return c.fail(std::string(command) + " needs --focus N", kUsage);
+  if (second && !c.options.second) return c.fail(std::string(command) + " needs --second M", kUsage);
+  if (c.options.marks.size() > 2) return c.fail("--mark is given at most twice", kUsage);
+  if (!LoadDatabase(c, c.options.args[0])) return c.fail("no database was loaded");
+  if (!ApplySelection(c, second)) return kUsage;
+  if (c.options.generations) GenValoreChange(c.session, std::to_string(*c.options.generations));
+  return kOk;
+}
+
+int runTree(CliContext& c, const char* command, TreeCaller caller) {
+  if (int status = prepare(c, command, false); status != kOk) return status;
+  const auto& marks = c.options.marks;
+  if (!marks.empty()) c.session.SavInd0 = marks[0];
+  if (marks.size() > 1) c.session.SavInd1 = marks[1];
+  TreeCommand(c.session, caller, c.options.outline ? 1 : 0);
+  if (c.options.outline)
+    printNest(c);
+  else
+    printAlbero(c);
+  return kOk;
+}
+
+}  // namespace
+
+int RunRoots(CliContext& c) { return runTree(c, "roots", TreeCaller::Albero_Radici); }
+
+int RunBranches(CliContext& c) { return runTree(c, "branches", TreeCaller::Albero_rami); }
+
+int RunKin(CliContext& c) {
+  if (int status = prepare(c, "kin", true); status != kOk) return status;
+  // The search starts from the individual the focus card shows.
+  ShowFocusPanel(c.session);
+  Parentele(c.session, c.options.descendants ? 1 : 0);
+  printAlbero(c);
+  c.out << "FirstCommon=" << c.session.FirstCommon << '\n';
+  c.out << "SecondCommon=" << c.session.SecondCommon << '\n';
+  return kOk;
+}
+
+}  // namespace kord::cli

@@ -1,0 +1,144 @@
+#include "book/book_commands.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "book/family_book.h"
+#include "book/visual_navigator.h"
+#include "db/record_card.h"
+#include "lists/standard_lists.h"
+#include "shell/focus_panel.h"
+#include "trees/tree_walk.h"
+
+namespace kord {
+namespace {
+
+constexpr const char* kCloseWindowsFirst = "Chiudere le finestre secondarie prima di generare il censimento";
+
+bool hasFocusOrWalk(const Session& s) { return s.NInd[0] > 0 || s.WalkAll; }
+
+/// The switches of a whole-book run with its file and detail lines.
+void setWholeBookSwitches(Session& s) {
+  s.NavigatorFocus = false;
+  s.WalkAll = true;
+  s.OutputToFile = true;
+  s.DetailLines = true;
+}
+
+/// Runs the generator with the focus saved around it and the idle switches
+/// afterwards.
+void runAndRestore(Session& s) {
+  SetDetailLabels(s, true);
+  s.NiSav = s.NInd[0];
+  BuildFamilyBook(s);
+  SetIdleSwitches(s);
+  s.NInd[0] = s.NiSav;
+}
+
+/// The run in the census state, for the two census commands.
+void runInCensusState(Session& s, bool wholeBook) {
+  if (s.StatoWindows != kStateIdle) {
+    s.ui.message(kCloseWindowsFirst);
+    return;
+  }
+  s.StatoWindows = kStateCensus;
+  s.SortKey = 0;
+  if (wholeBook) setWholeBookSwitches(s);
+  runAndRestore(s);
+  s.StatoWindows = kStateIdle;
+}
+
+void navigatorButton(Session& s, void (*fill)(Session&)) {
+  if (!hasFocusOrWalk(s)) return;
+  SetDetailLabels(s, true);
+  s.OutputToFile = false;
+  s.NavigationRun = true;
+  fill(s);
+  s.NavigationRun = false;
+}
+
+/// The individual behind a line of the spouse or children box.
+std::optional<int> lineIndividual(const std::string& text, int caretPos, const int* numbers, std::size_t count) {
+  if (caretPos < 0 || static_cast<std::size_t>(caretPos) >= text.size()) return std::nullopt;
+  const auto line = static_cast<std::size_t>(std::count(text.begin(), text.begin() + caretPos, '\r'));
+  if (line >= count) return std::nullopt;
+  return numbers[line];
+}
+
+std::optional<int> clickedIndividual(const Session& s, const NavigatorBoxes& w1, int box, int caretPos) {
+  const NavigatorNumbers& n = s.navigatorNumbers;
+  std::optional<int> found;
+  if (box == kBoxSpouses)
+    found = lineIndividual(w1[box], caretPos, n.spouseLine.data(), n.spouseLine.size());
+  else if (box == kBoxChildren)
+    found = lineIndividual(w1[box], caretPos, n.childLine.data(), n.childLine.size());
+  else if (box >= 0 && box < static_cast<int>(n.box.size()))
+    found = n.box[box];
+  if (found && *found <= 0) return std::nullopt;
+  return found;
+}
+
+void boxClick(Session& s, const NavigatorBoxes& w1, int box, int caretPos, void (*fill)(Session&)) {
+  s.NavigationRun = true;
+  if (auto target = clickedIndividual(s, w1, box, caretPos)) s.NInd[0] = *target;
+  SetDetailLabels(s, true);
+  s.OutputToFile = false;
+  fill(s);
+  s.cachedFocusRecord.reset();
+  ShowFocusPanel(s);
+  if (!s.NewRecordMode) ShowRecordCard(s);
+}
+
+}  // namespace
+
+void FamilyBookCommand(Session& s) {
+  if (!hasFocusOrWalk(s)) return;
+  s.SortKey = 0;
+  runAndRestore(s);
+}
+
+void ShortReportCommand(Session& s) {
+  if (!hasFocusOrWalk(s)) return;
+  runInCensusState(s, false);
+}
+
+void LibroFamiglia(Session& s) {
+  s.SortKey = 0;
+  setWholeBookSwitches(s);
+  runAndRestore(s);
+}
+
+void CensusCommand(Session& s) {
+  if (!hasFocusOrWalk(s)) return;
+  runInCensusState(s, true);
+}
+
+bool SortedBookRun(Session& s, int sortKey) {
+  if (sortKey < 1) {
+    s.ui.message("Selezionare un campo");
+    return false;
+  }
+  s.SortKey = sortKey;
+  setWholeBookSwitches(s);
+  runAndRestore(s);
+  s.SortKey = 0;
+  return true;
+}
+
+void Naviga(Session& s) { navigatorButton(s, BuildFamilyBook); }
+
+void Navigatore(Session& s) {
+  SetDetailLabels(s, true);
+  s.OutputToFile = false;
+  BuildFamilyBook(s);
+}
+
+void ThumbCommand(Session& s) { navigatorButton(s, FillVisualNavigator); }
+
+void NavigatorBoxClick(Session& s, int box, int caretPos) {
+  boxClick(s, s.navigate.w1, box, caretPos, BuildFamilyBook);
+}
+
+void ThumbBoxClick(Session& s, int box, int caretPos) { boxClick(s, s.thumb.w1, box, caretPos, FillVisualNavigator); }
+
+}  // namespace kord

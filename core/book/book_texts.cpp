@@ -1,0 +1,91 @@
+#include "book/book_texts.h"
+
+#include "trees/tree_html.h"
+
+namespace kord {
+namespace {
+
+constexpr std::array<Field, 5> kDateFields = {BirthDate, BaptismDate, MarriageDate, DeathDate, BurialDate};
+constexpr std::array<Field, 5> kPlaceFields = {BirthPlace, BaptismPlace, MarriagePlace, DeathPlace, BurialPlace};
+constexpr std::size_t kMarriage = 2;
+
+constexpr std::size_t kNotesPieceWidth = 28;
+constexpr std::size_t kNotesPieces = 5;
+
+/// The birth has no date label of its own when absent and a blank after
+/// its caption; the other events follow the switch.
+void appendEvent(std::string& line, std::size_t i, const BookCaptions& labels, const std::string& date,
+                 const std::string& place, bool outputToFile) {
+  const bool present = !date.empty() || !place.empty();
+  const std::string& dateLabel = labels[kEventCaptions[i].date];
+  const std::string& placeLabel = labels[kEventCaptions[i].place];
+  if (i == 0) {
+    if (present) line += dateLabel + " " + date + " " + " " + placeLabel + place + " - ";
+    return;
+  }
+  if (present || !outputToFile) line += " " + dateLabel + date + " ";
+  if (present) line += " " + placeLabel + place + " - ";
+}
+
+}  // namespace
+
+BookEvents EventsOf(const PersonRecord& r, const std::array<std::string, 3>& spouseNames) {
+  BookEvents events;
+  for (std::size_t i = 0; i < events.size(); ++i) events[i] = {r.trimmed(kDateFields[i]), r.trimmed(kPlaceFields[i])};
+  events[kMarriage].place += " :" + spouseNames[0] + " " + spouseNames[1] + " " + spouseNames[2];
+  return events;
+}
+
+std::string EventsLine(const BookCaptions& labels, const BookEvents& events, bool outputToFile, bool census) {
+  std::string line;
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    const BookEvent& e = events[i];
+    if (census)
+      appendEvent(line, i, labels, e.date + ",", e.place + ", ", outputToFile);
+    else
+      appendEvent(line, i, labels, e.date, e.place, outputToFile);
+  }
+  return line;
+}
+
+std::string HtmlEvents(const BookEvents& events) {
+  static const std::array<const char*, 5> prefixes = {"<BR> Nato il: ", "<BR> Battesimo il: ", "<BR> Matrim. il: ",
+                                                      "<BR> Morte il: ", "<BR> Sepolto il: "};
+  std::string html;
+  for (std::size_t i = 0; i < events.size(); ++i)
+    html += prefixes[i] + HtmlEscape(events[i].date) + " a: " + HtmlEscape(events[i].place);
+  return html;
+}
+
+std::string NotesText(const BookCaptions& labels, std::string_view notes, bool outputToFile) {
+  std::string text = !outputToFile || !notes.empty() ? labels[kNotesCaption] : std::string();
+  for (std::size_t p = 0; p < kNotesPieces && p * kNotesPieceWidth < notes.size(); ++p)
+    text += Trim(notes.substr(p * kNotesPieceWidth, kNotesPieceWidth));
+  return text;
+}
+
+std::string HtmlNotes(std::string_view notes) { return "<BR> Note: " + HtmlEscape(std::string(notes)); }
+
+bool RepairBirthDate(std::string& birthDate) {
+  auto at = birthDate.find("0/0/");
+  if (at == std::string::npos) return false;
+  birthDate.erase(0, at + 4);
+  return true;
+}
+
+std::string SortValue(const PersonRecord& r, int sortKey) {
+  if (sortKey == 2) return r.trimmed(Notes);
+  if (sortKey >= 4 && sortKey <= 13) return r.trimmed(static_cast<Field>(sortKey - 2));
+  if (sortKey == 14) return r.trimmed(Sex);
+  return {};
+}
+
+std::string SortEntry(std::string_view value, std::string_view name) {
+  std::string entry(value);
+  if (value.size() <= 9) entry += '\t';
+  if (value.size() >= 10 && value.size() <= 19) entry += '\t';
+  entry += '\t';
+  return entry + std::string(name);
+}
+
+}  // namespace kord

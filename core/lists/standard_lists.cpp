@@ -1,0 +1,88 @@
+#include "lists/standard_lists.h"
+
+#include "db/person_record.h"
+#include "db/record_card.h"
+#include "lists/list_order.h"
+#include "shell/focus_panel.h"
+
+namespace kord {
+namespace {
+
+const char* titleOf(ListMode mode, bool english) {
+  switch (mode) {
+    case ListMode::Roots: return english ? "             Family Heads List" : "             Lista Ceppi";
+    case ListMode::Leaves: return english ? "             Individuals whitout Sons" : "             Lista Foglie";
+    case ListMode::General: break;
+  }
+  return english ? "             General List" : "             Lista Generale";
+}
+
+bool hasChild(const Tables& t, int k) {
+  for (int j = 0; j <= t.LastIndex && j < kTableSize; ++j)
+    if (t.Parent1[j] == k || t.Parent2[j] == k) return true;
+  return false;
+}
+
+bool hasNoParent(const Tables& t, int k) { return t.Parent1[k] < 0 && t.Parent2[k] < 0; }
+
+/// The line of k in `mode`: false when k is not listed; `mark` gets the mark.
+bool listed(const Tables& t, ListMode mode, int k, std::string& mark) {
+  mark.clear();
+  switch (mode) {
+    case ListMode::General: return true;
+    case ListMode::Roots:
+      if (!hasNoParent(t, k)) return false;
+      if (!hasChild(t, k)) mark = "   - Individuo Isolato";
+      return true;
+    case ListMode::Leaves:
+      if (hasChild(t, k)) return false;
+      if (hasNoParent(t, k)) mark = " - Individuo isolato";
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void ListIndividuals(Session& s, ListMode mode) {
+  Tables& t = s.tables;
+  ListaModel& lista = s.lista;
+  lista.Liber.clear();
+  lista.visible = true;
+  s.ui.showWindow(Window::Lista, true);
+  InsertSortedItem(lista.Liber, ListItem{titleOf(mode, s.English), 0});
+  for (int k = 1; k <= t.LastIndex && k < kTableSize; ++k) {
+    if (k > 1 && Trim(t.Names[k]).empty()) t.Names[k] = "a_ " + std::to_string(k);
+    s.NInd[0] = k;
+    std::string mark;
+    if (k > 1 && listed(t, mode, k, mark)) InsertSortedItem(lista.Liber, ListItem{t.Names[k] + mark, k});
+  }
+  s.ui.refresh(Window::Lista);
+}
+
+void ListCommand(Session& s, ListMode mode, bool fromToolbar) {
+  if (fromToolbar && s.NInd[0] <= 0 && !s.WalkAll) return;
+  s.NiSav = s.NInd[0];
+  ListIndividuals(s, mode);
+  s.NInd[0] = s.NiSav;
+}
+
+void ListaRefresh(Session& s) { ListCommand(s, ListMode::General, false); }
+
+void ListaClick(Session& s, std::size_t row) {
+  if (row >= s.lista.Liber.size()) return;
+  s.NInd[0] = s.lista.Liber[row].itemData;
+  ShowFocusPanel(s);
+  if (s.StatoWindows <= kStateIdle) return;
+  s.Toggle = 0;
+  ShowRecordCard(s);
+}
+
+void SetIdleSwitches(Session& s) {
+  s.NavigatorFocus = true;
+  s.WalkAll = false;
+  s.OutputToFile = false;
+  s.DetailLines = false;
+}
+
+}  // namespace kord

@@ -1,0 +1,46 @@
+#include "stats/statistics_command.h"
+
+#include "stats/century_statistics.h"
+#include "stats/decade_statistics.h"
+
+namespace kord {
+namespace {
+
+void setFullWalk(Session& s, bool on) {
+  s.NavigatorFocus = !on;
+  s.WalkAll = on;
+  s.OutputToFile = on;
+  s.DetailLines = on;
+}
+
+void runStatistic(Session& s) {
+  s.Grafici = true;
+  s.StatoWindows = kStateCensus;
+  s.NiSav = s.NInd[0];
+  setFullWalk(s, true);
+  if (s.chosenStatistic == kCenturyStatistic) CenturyStatistics(s);
+  if (s.chosenStatistic == kDecadeStatistic) DecadeStatistics(s);
+  setFullWalk(s, false);
+  s.NInd[0] = s.NiSav;
+  s.StatoWindows = kStateIdle;
+  s.Grafici = false;
+}
+
+}  // namespace
+
+void StatisticsCommand(Session& s) {
+  if (s.StatoWindows != kStateIdle) {
+    s.ui.message("Chiudere le finestre secondarie prima di generare il censimento");
+    return;
+  }
+  s.ui.showWindow(Window::SelGraf, true);
+}
+
+void RunChosenStatistic(Session& s, int button, int option) {
+  if (option == 0) s.chosenStatistic = kCenturyStatistic;
+  if (option == 1) s.chosenStatistic = kDecadeStatistic;
+  s.ui.showWindow(Window::SelGraf, false);
+  if (button == 0) runStatistic(s);
+}
+
+}  // namespace kord

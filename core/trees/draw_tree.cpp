@@ -1,0 +1,168 @@
+#include "trees/draw_tree.h"
+
+#include <algorithm>
+#include <fstream>
+
+#include "trees/tree_html.h"
+#include "trees/tree_lines.h"
+#include "trees/tree_walk.h"
+
+namespace kord {
+namespace {
+
+constexpr int kPageLines = 66;
+
+/// Where the lines of one tree go, and what the drawing needs to remember.
+struct TreeOutput {
+  TreeOutput(Session& session, bool list) : s(session), listView(list) {}
+  Session& s;
+  bool listView;
+  std::ofstream textFile;
+  int printerLine = 1;
+  std::string lastPrefix;  ///< the most recent line prefix built
+  bool firstItem = true;   ///< the next item is the tree's first
+  bool anyFound = false;
+};
+
+void toPrinter(TreeOutput& out, const TreeLine& line) {
+  if (++out.printerLine > kPageLines) {
+    out.s.printer.newPage();
+    out.printerLine = 1;
+  }
+  out.s.printer.printLine(CutPiece(line.prefix), CutText(line));
+}
+
+void toList(Session& s, const TreeLine& line) {
+  // Items stay Windows-1252: the display decodes them, so the old list
+  // font's letter substitution is not needed.
+  s.albero.Lista.push_back({CutPiece(line.prefix), WindowText(line), s.NInd[0]});
+}
+
+void toOutline(TreeOutput& out, const TreeLine& line) {
+  Session& s = out.s;
+  int depth = s.trees.walk.WalkDepth;
+  s.nest.Lista.push_back({LastPiece(line), out.firstItem ? 0 : depth + 1, s.NInd[0]});
+  s.nest.Text1 = s.tables.LastIndex;
+  s.nest.Text2 = static_cast<int>(s.nest.Lista.size());
+  s.nest.Text3 = s.nest.Lista.size() == 1 ? depth : std::max(s.nest.Text3, depth);
+}
+
+void emitLine(TreeOutput& out, const TreeLine& line) {
+  Session& s = out.s;
+  if (out.textFile.is_open()) out.textFile << CutPiece(line.prefix) << CutText(line) << "\r\n";
+  if (s.PrintImmediately) toPrinter(out, line);
+  if (out.listView)
+    toList(s, line);
+  else
+    toOutline(out, line);
+  out.firstItem = false;
+}
+
+/// A line with a prefix: the HTML writer's indentation follows it.
+void emitPrefixedLine(TreeOutput& out, const TreeLine& line) {
+  out.s.trees.LineIndent = static_cast<int>(line.prefix.size());
+  out.lastPrefix = line.prefix;
+  emitLine(out, line);
+}
+
+void emitDetails(TreeOutput& out, int v) {
+  for (const TreeLine& line : DetailBlock(out.s, v)) emitPrefixedLine(out, line);
+}
+
+void openWindow(Session& s, bool listView) {
+  (listView ? s.albero.visible : s.nest.visible) = true;
+  s.ui.showWindow(listView ? Window::Albero : Window::Nest, true);
+}
+
+void drawRoot(TreeOutput& out) {
+  Session& s = out.s;
+  int root = s.NInd[0];
+  std::ofstream(s.trees.TreeFileBase + "html", std::ios::binary | std::ios::trunc);
+  std::string title = s.tables.Names[root] + " (" + std::to_string(root) + ")";
+  EmitTreeHtml(s, 1, title);
+  emitLine(out, {"", {title}});
+}
+
+std::string nodeText(const Session& s, int x) {
+  const std::string& name = s.tables.Names[x];
+  if (s.trees.AncestorMode) return name;
+  std::string text = s.trees.walk.CoParentLabel + name;
+  if (x == s.SavInd0 || x == s.SavInd1) text += kKinMarker;
+  return text;
+}
+
+void onFound(TreeOutput& out, int x) {
+  Session& s = out.s;
+  out.anyFound = true;
+  if (s.CardWithTree) emitDetails(out, s.VNind);
+  std::string prefix = s.trees.DrawPrefix + s.trees.walk.Connector;
+  s.trees.LineIndent = static_cast<int>(prefix.size());
+  out.lastPrefix = prefix;
+  if (!(s.trees.AncestorMode && s.tables.Names[x].empty())) {
+    std::string text = nodeText(s, x);
+    emitLine(out, {prefix, {text}});
+    EmitTreeHtml(s, 2, text);
+  }
+  DescendWalk(s);
+  s.VNind = x;
+}
+
+/// Leaving a level: a branch whose last line has only corners and blanks in
+/// front of it closes its level on the page.
+void onClimb(TreeOutput& out) {
+  const std::string& p = out.lastPrefix;
+  if (p.find(kBar) == std::string::npos && p.find(kTee) == std::string::npos) EmitTreeHtml(out.s, 3, "");
+  ClimbWalk(out.s);
+}
+
+void onEnd(TreeOutput& out) {
+  Session& s = out.s;
+  s.trees.DetailBar = "   ";
+  if (out.anyFound && s.CardWithTree) emitDetails(out, s.VNind);
+  EmitTreeHtml(s, 4, "");
+}
+
+void walkTree(TreeOutput& out) {
+  Session& s = out.s;
+  const TreeWalk& w = s.trees.walk;
+  while (true) {
+    StepWalk(s);
+    if (w.StepResult != kNone)
+      onFound(out, w.StepResult);
+    else if (w.WalkDepth == 0)
+      break;
+    else
+      onClimb(out);
+  }
+  onEnd(out);
+}
+
+void startTree(Session& s) {
+  SetDetailLabels(s, false);
+  s.trees.DetailBar = std::string(1, kBar) + "  ";
+  s.trees.LineIndent = 0;
+  s.trees.PrevLineIndent = 0;
+  StartWalk(s);
+  s.trees.TreeFileBase = TreeFileBaseFor(s, s.NInd[0], s.trees.AncestorMode);
+}
+
+}  // namespace
+
+void DrawTree(Session& s, int view) {
+  s.NiSav = s.NInd[0];
+  if (s.NInd[0] <= 0 || !Tables::inTable(s.NInd[0])) {
+    s.ui.message(s.text("Individuo non Definito", "Individual not Defined"));
+    return;
+  }
+  startTree(s);
+  TreeOutput out(s, view == kListView);
+  openWindow(s, out.listView);
+  if (s.OutputToFile) out.textFile.open(s.trees.TreeFileBase + "txt", std::ios::binary | std::ios::trunc);
+  s.VNind = s.NInd[0];
+  drawRoot(out);
+  walkTree(out);
+  s.NInd[0] = s.NiSav;
+  s.ui.refresh(out.listView ? Window::Albero : Window::Nest);
+}
+
+}  // namespace kord

@@ -1,0 +1,138 @@
+#include "trees/tree_windows.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "db/record_card.h"
+#include "shell/focus_panel.h"
+#include "shell/history.h"
+#include "shell/printing.h"
+#include "trees/draw_tree.h"
+#include "trees/tree_lines.h"
+
+namespace kord {
+namespace {
+
+struct CallerRow {
+  bool ancestors;
+  bool buttonFont;      ///< the toolbar buttons also set size 8, not bold
+  const char* history;  ///< nullptr: nothing is logged
+};
+
+const CallerRow& rowOf(TreeCaller caller) {
+  static const CallerRow rows[] = {
+      {true, false, "Prodotto pagina appartenenze di: "},
+      {false, false, "Prodotto pagina albero da: "},
+      {true, true, "Prodotto pagina appartenenze di: "},
+      {false, true, nullptr},
+  };
+  return rows[static_cast<int>(caller)];
+}
+
+void setTreeFont(Session& s, bool buttonFont) {
+  bool accepted = s.printer.setFontName("Terminal");
+  if (buttonFont) {
+    s.printer.setBold(false);
+    s.printer.setFontSize(8);
+  }
+  if (!accepted) s.ui.message("Font not present, install 'MS LineDraw' font");
+}
+
+/// Draws the descendant list tree of `individual` into an emptied Albero.
+void redrawBranches(Session& s, int individual) {
+  s.NInd[0] = individual;
+  s.albero.Lista.clear();
+  s.trees.AncestorMode = false;
+  DrawTree(s, kListView);
+  EndPrinterDocument(s, TreeFileName(s, individual, false));
+}
+
+/// Shows the focus on the open record card, as every window that moves the
+/// focus does.
+void showOnCard(Session& s) {
+  s.Toggle = 0;
+  bool showCard = s.ShowCard;
+  s.ShowCard = true;
+  AddIndividual(s);
+  s.ShowCard = showCard;
+}
+
+bool validItem(std::size_t count, int item) { return item >= 0 && static_cast<std::size_t>(item) < count; }
+
+}  // namespace
+
+void TreeCommand(Session& s, TreeCaller caller, int index) {
+  const CallerRow& row = rowOf(caller);
+  setTreeFont(s, row.buttonFont);
+  s.trees.AncestorMode = row.ancestors;
+  DrawTree(s, index == 0 ? kListView : kOutlineView);
+  EndPrinterDocument(s, TreeFileName(s, s.NInd[0], row.ancestors));
+  if (!row.history) return;
+  std::string name = Tables::inTable(s.NInd[0]) ? s.tables.Names[s.NInd[0]] : std::string();
+  LogHistory(s, row.history + name + "\r\n");
+}
+
+void AlberoListaClick(Session& s, int item) {
+  if (!validItem(s.albero.Lista.size(), item)) return;
+  s.NInd[0] = s.albero.Lista[item].data;
+  s.SavStatoWindows = s.StatoWindows;
+  // The panel refreshes only in state 3; the saved state tells whether a
+  // record card was open.
+  s.StatoWindows = kStateIdle;
+  ShowFocusPanel(s);
+  if (s.SavStatoWindows > kStateIdle) showOnCard(s);
+  s.StatoWindows = s.SavStatoWindows;
+}
+
+void AlberoListaDblClick(Session& s, int item) {
+  if (!validItem(s.albero.Lista.size(), item)) return;
+  redrawBranches(s, s.albero.Lista[item].data);
+}
+
+void AlberoCommand1(Session& s) {
+  if (s.albero.Lista.empty()) return;
+  int root = s.albero.Lista.front().data;
+  redrawBranches(s, Tables::inTable(root) ? s.tables.Parent1[root] : kNone);
+}
+
+void AlberoChiudi(Session& s) {
+  s.albero.Lista.clear();
+  s.albero.visible = false;
+  s.ui.showWindow(Window::Albero, false);
+}
+
+void NestListaClick(Session& s, int item) {
+  if (!validItem(s.nest.Lista.size(), item)) return;
+  s.NInd[0] = s.nest.Lista[item].data;
+  ShowFocusPanel(s);
+  if (s.StatoWindows > kStateIdle) showOnCard(s);
+}
+
+void NestChiudi(Session& s) {
+  s.nest.Lista.clear();
+  s.nest.Text2 = 0;
+  s.nest.Text3 = 0;
+  s.nest.visible = false;
+  s.ui.showWindow(Window::Nest, false);
+}
+
+void NestStile(Session& s) {
+  s.nest.style = (s.nest.style + 1) % 6;
+  s.ui.refresh(Window::Nest);
+}
+
+void ProfonditaAlbero(Session& s) {
+  s.generazioni.Gen_Valore = std::to_string(s.MaxGenerations);
+  s.generazioni.visible = true;
+  s.ui.showWindow(Window::Generazioni, true);
+}
+
+void GenValoreChange(Session& s, const std::string& text) {
+  s.generazioni.Gen_Valore = text;
+  long value = NumericValue(text);
+  s.MaxGenerations = static_cast<int>(std::clamp<long>(value, std::numeric_limits<std::int16_t>::min(),
+                                                       std::numeric_limits<std::int16_t>::max()));
+}
+
+}  // namespace kord

@@ -1,0 +1,58 @@
+#pragma once
+/// The events of the tree windows (Albero, Nest, Generazioni) and the main
+/// window's tree commands. Items are addressed by their position in the
+/// window's list; a position without an item is no selection and does
+/// nothing.
+
+#include <string>
+
+#include "shell/session.h"
+
+namespace kord {
+
+/// The main-window controls that draw a tree.
+enum class TreeCaller {
+  Albero_Radici,    ///< menu: "Albero delle radici " / "Radici espandibile "
+  Albero_rami,      ///< menu: "Albero dei rami" / "Rami espandibile"
+  BtnAlberoRadici,  ///< button: "Ancestors Tree" / "Ancestors expandable tree"
+  AlberoRami,       ///< button: "Family Tree" / "Expandable tree"
+};
+
+/// A tree command: index 0 draws in Albero, 1 in Nest. Sets the printer
+/// font "Terminal" (the buttons also size 8, not bold; a refused font says
+/// "Font not present, install 'MS LineDraw' font" and the tree is still
+/// drawn), draws the ancestors (Radici) or descendants (rami) of the focus,
+/// ends the printer document named after the tree, and logs
+/// "Prodotto pagina appartenenze di: " / "Prodotto pagina albero da: " +
+/// the focus name + CR LF (the AlberoRami button logs nothing).
+void TreeCommand(Session& s, TreeCaller caller, int index);
+
+/// Albero Lista click: the item's individual becomes the focus and the focus
+/// panel shows it, with StatoWindows at 3 for the moment; when a record card
+/// was open (StatoWindows above 3) it shows the new focus too.
+void AlberoListaClick(Session& s, int item);
+/// Albero Lista double click: the list is emptied and shows the descendant
+/// tree of the item's individual, which becomes the focus.
+void AlberoListaDblClick(Session& s, int item);
+/// Albero Command1: the descendant tree of the first parent of the first
+/// item's individual replaces the list (one generation up). Without a first
+/// parent the focus becomes -1 and the tree is refused.
+void AlberoCommand1(Session& s);
+/// Albero Chiudi: empties the list and hides the window.
+void AlberoChiudi(Session& s);
+
+/// Nest item click: the item's individual becomes the focus; an open record
+/// card (StatoWindows above 3) shows it.
+void NestListaClick(Session& s, int item);
+/// Nest "Chiudi": empties the outline and its counters and hides the window.
+void NestChiudi(Session& s);
+/// Nest "Stile": the next of the outline's six display styles.
+void NestStile(Session& s);
+
+/// Menu Profondita_albero: shows Generazioni with the current limit.
+void ProfonditaAlbero(Session& s);
+/// Gen_Valore changed: its integer value becomes MaxGenerations at once
+/// (a text that is not a number counts as 0).
+void GenValoreChange(Session& s, const std::string& text);
+
+}  // namespace kord

@@ -1,0 +1,274 @@
+#include "edit_card_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <map>
+#include <vector>
+
+#include "db/record_card.h"
+#include "qt_text.h"
+#include "shell/focus_panel.h"
+
+namespace kord::gui {
+namespace {
+
+const char* kFormStyle = R"(
+QLabel, QLineEdit, QPlainTextEdit, QComboBox, QCheckBox { font-weight: normal; }
+QLabel[fieldCaption="true"] { color: #2e6b4f; }
+)";
+
+struct Person {
+  QString label;
+  int index;
+};
+
+/// Every individual as a chooser shows it, alphabetically: the name, with
+/// the record number when the name is blank or not unique.
+std::vector<Person> people(const kord::Tables& t) {
+  std::map<std::string, int> uses;
+  for (int k = 2; k <= t.LastIndex; ++k) ++uses[t.Names[k]];
+  std::vector<Person> list;
+  for (int k = 2; k <= t.LastIndex; ++k) {
+    const QString number = QStringLiteral("N. %1").arg(k - 1);
+    const QString name = displayText(t.Names[k]).trimmed();
+    QString label = name.isEmpty() ? QStringLiteral("(%1)").arg(number) : name;
+    if (!name.isEmpty() && uses[t.Names[k]] > 1) label += QStringLiteral(" (%1)").arg(number);
+    list.push_back({label, k});
+  }
+  std::stable_sort(list.begin(), list.end(),
+                   [](const Person& a, const Person& b) { return a.label.localeAwareCompare(b.label) < 0; });
+  return list;
+}
+
+/// Fills a link chooser: "none" first, then `list`; `link` is chosen. A
+/// stored link to a slot that is not an individual stays as it is.
+void fillChooser(QComboBox* chooser, const std::vector<Person>& list, int link, const QString& none) {
+  chooser->clear();
+  chooser->addItem(none, -1);
+  for (const Person& p : list) chooser->addItem(p.label, p.index);
+  if (link >= 0 && chooser->findData(link) < 0) chooser->addItem(QStringLiteral("(N. %1)").arg(link - 1), link);
+  chooser->setCurrentIndex(std::max(0, chooser->findData(link)));
+}
+
+QLabel* captionLabel(QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setProperty("fieldCaption", true);
+  return label;
+}
+
+}  // namespace
+
+EditCard::EditCard(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
+  setStyleSheet(QString::fromLatin1(kFormStyle));
+  save_ = new QPushButton(this);
+  save_->setObjectName(QStringLiteral("Salva"));
+  cancel_ = new QPushButton(this);
+  cancel_->setObjectName(QStringLiteral("Annulla"));
+  connect(save_, &QPushButton::clicked, this, &EditCard::onSave);
+  connect(cancel_, &QPushButton::clicked, this, &QWidget::close);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(cancel_);
+  buttons->addWidget(save_);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(14, 12, 14, 12);
+  layout->setSpacing(10);
+  layout->addWidget(buildFields());
+  layout->addWidget(buildLinks());
+  layout->addLayout(buttons);
+  render();
+}
+
+QGroupBox* EditCard::buildFields() {
+  fieldsBox_ = new QGroupBox(this);
+  for (int field = 0; field < kord::kFieldCount; ++field) {
+    captions_[field] = captionLabel(fieldsBox_);
+    if (field == kord::Notes || field == kord::Sex) continue;
+    lines_[field] = new QLineEdit(fieldsBox_);
+    lines_[field]->setObjectName(QStringLiteral("Text1_%1").arg(field));
+  }
+  lines_[kord::Num]->setReadOnly(true);
+  lines_[kord::Num]->setMaximumWidth(lines_[kord::Num]->fontMetrics().averageCharWidth() * 8 + 16);
+  notes_ = new QPlainTextEdit(fieldsBox_);
+  notes_->setObjectName(QStringLiteral("Text1_12"));
+  notes_->setTabChangesFocus(true);
+  notes_->setFixedHeight(notes_->fontMetrics().lineSpacing() * 4 + 12);
+  sex_ = new QComboBox(fieldsBox_);
+  sex_->setObjectName(QStringLiteral("Text1_13"));
+  sex_->setMinimumContentsLength(3);
+
+  auto* grid = new QGridLayout(fieldsBox_);
+  grid->setHorizontalSpacing(8);
+  grid->setVerticalSpacing(5);
+  grid->addWidget(captions_[kord::Num], 0, 0);
+  grid->addWidget(lines_[kord::Num], 0, 1, Qt::AlignLeft);
+  grid->addWidget(captions_[kord::Sex], 0, 2);
+  grid->addWidget(sex_, 0, 3, Qt::AlignLeft);
+  grid->addWidget(captions_[kord::Name], 1, 0);
+  grid->addWidget(lines_[kord::Name], 1, 1, 1, 3);
+  for (int event = 0; event < 5; ++event) {
+    const int date = kord::BirthDate + 2 * event;
+    for (int side = 0; side < 2; ++side) {
+      grid->addWidget(captions_[date + side], 2 + event, 2 * side);
+      grid->addWidget(lines_[date + side], 2 + event, 2 * side + 1);
+    }
+  }
+  grid->addWidget(captions_[kord::Notes], 7, 0, Qt::AlignTop);
+  grid->addWidget(notes_, 7, 1, 1, 3);
+  // Extra width goes to the places: a stretched date column would take it
+  // from them.
+  grid->setColumnStretch(3, 1);
+  return fieldsBox_;
+}
+
+QComboBox* EditCard::addLinkChooser(const char* objectName) {
+  auto* chooser = new QComboBox(linksBox_);
+  chooser->setObjectName(QString::fromLatin1(objectName));
+  chooser->setEditable(true);
+  chooser->setInsertPolicy(QComboBox::NoInsert);
+  chooser->setMaxVisibleItems(16);
+  // Any part of the name finds the person, in any letter case.
+  chooser->completer()->setCompletionMode(QCompleter::PopupCompletion);
+  chooser->completer()->setFilterMode(Qt::MatchContains);
+  chooser->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+  return chooser;
+}
+
+QGroupBox* EditCard::buildLinks() {
+  linksBox_ = new QGroupBox(this);
+  auto* grid = new QGridLayout(linksBox_);
+  grid->setHorizontalSpacing(8);
+  const char* names[] = {"Genitore1", "Genitore2", "Coniuge"};
+  for (int i = 0; i < 3; ++i) {
+    linkCaptions_[i] = captionLabel(linksBox_);
+    links_[i] = addLinkChooser(names[i]);
+    grid->addWidget(linkCaptions_[i], i, 0);
+    grid->addWidget(links_[i], i, 1);
+  }
+  bothWays_ = new QCheckBox(linksBox_);
+  bothWays_->setObjectName(QStringLiteral("ConiugeReciproco"));
+  bothWays_->setChecked(true);
+  grid->addWidget(bothWays_, 3, 1);
+  grid->setColumnStretch(1, 1);
+  return linksBox_;
+}
+
+void EditCard::render() {
+  const kord::EditCardModel& card = s_.editCard;
+  renderCaptions();
+  for (int field = 0; field < kord::kFieldCount; ++field)
+    if (lines_[field]) lines_[field]->setText(displayText(card.Text1[field]));
+  notes_->setPlainText(displayText(card.Text1[kord::Notes]));
+  const QString sex = displayText(card.Text1[kord::Sex]);
+  sex_->clear();
+  sex_->addItems({QString(), QStringLiteral("M"), QStringLiteral("F")});
+  // A letter other than M or F stays as it was stored until changed.
+  if (sex_->findText(sex) < 0) sex_->addItem(sex);
+  sex_->setCurrentIndex(sex_->findText(sex));
+  const std::vector<Person> list = people(s_.tables);
+  const QString none = QString::fromStdString(s_.text("(nessuno)", "(none)"));
+  const int current[] = {card.parent1, card.parent2, card.spouse};
+  for (int i = 0; i < 3; ++i) fillChooser(links_[i], list, current[i], none);
+}
+
+void EditCard::renderCaptions() {
+  setWindowTitle(QString::fromStdString(s_.text("Modifica scheda", "Edit record")));
+  fieldsBox_->setTitle(QString::fromStdString(s_.text("Dati personali", "Personal data")));
+  linksBox_->setTitle(QString::fromStdString(s_.text("Legami", "Links")));
+  for (int field = 0; field < kord::kFieldCount; ++field) {
+    captions_[field]->setText(displayText(s_.tables.FieldCaptions[field]));
+    const QString most = QString::fromStdString(s_.text("Al massimo %1 caratteri", "At most %1 characters"));
+    QWidget* editor = lines_[field] ? static_cast<QWidget*>(lines_[field])
+                                    : field == kord::Notes ? static_cast<QWidget*>(notes_) : sex_;
+    editor->setToolTip(most.arg(kord::kFieldLayout[field].width));
+  }
+  const char* italian[] = {"Primo genitore", "Secondo genitore", "Coniuge"};
+  const char* english[] = {"First parent", "Second parent", "Spouse"};
+  for (int i = 0; i < 3; ++i) linkCaptions_[i]->setText(QString::fromStdString(s_.text(italian[i], english[i])));
+  bothWays_->setText(QString::fromStdString(
+      s_.text("Anche il coniuge riceve il legame", "The spouse gets the link too")));
+  save_->setText(QString::fromStdString(s_.text("Salva", "Save")));
+  cancel_->setText(QString::fromStdString(s_.text("Annulla", "Cancel")));
+}
+
+QString EditCard::typedText(int field) const {
+  if (lines_[field]) return lines_[field]->text();
+  if (field == kord::Sex) return sex_->currentText();
+  // Lines of the notes end as every multi-line text of the database does.
+  return notes_->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+bool EditCard::readFields(std::array<std::string, 14>& texts) {
+  for (int field = kord::Name; field < kord::kFieldCount; ++field) {
+    std::string problem;
+    texts[field] = kord::RecordTextFromUtf8(typedText(field).toStdString(), problem, s_.English);
+    if (!problem.empty()) {
+      s_.ui.message(s_.tables.FieldCaptions[field] + ": " + problem);
+      return false;
+    }
+  }
+  return true;
+}
+
+bool EditCard::readLink(const QComboBox* chooser, const QLabel* caption, int& link) {
+  const QString typed = chooser->currentText().trimmed();
+  const int row = typed.isEmpty() ? 0 : chooser->findText(typed, Qt::MatchFixedString);
+  if (row >= 0) {
+    link = chooser->itemData(row).toInt();
+    return true;
+  }
+  s_.ui.message(coreText(caption->text()) + ": " +
+                s_.text("nessun individuo si chiama \"", "no individual is called \"") + coreText(typed) + "\"");
+  return false;
+}
+
+void EditCard::onSave() {
+  kord::EditCardModel card = s_.editCard;
+  if (!readFields(card.Text1)) return;
+  if (!readLink(links_[0], linkCaptions_[0], card.parent1) || !readLink(links_[1], linkCaptions_[1], card.parent2) ||
+      !readLink(links_[2], linkCaptions_[2], card.spouse))
+    return;
+  s_.editCard = card;
+  const kord::SaveReport report = kord::SaveEditCard(s_, bothWays_->isChecked());
+  if (!report.error.empty()) {
+    s_.ui.message(report.error);
+    return;
+  }
+  std::string cuts;
+  for (const std::string& cut : report.cuts) cuts += (cuts.empty() ? "" : "\r\n") + cut;
+  if (!cuts.empty()) s_.ui.message(cuts);
+  kord::ShowFocusPanel(s_);
+  s_.ui.refresh(kord::Window::MainMenu);
+  close();
+}
+
+void EditCard::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  lines_[kord::Name]->setFocus(Qt::OtherFocusReason);
+}
+
+void EditCard::closeEvent(QCloseEvent* event) {
+  s_.editCard.visible = false;
+  QWidget::closeEvent(event);
+}
+
+void EditCard::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace kord::gui

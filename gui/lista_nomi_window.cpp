@@ -1,0 +1,197 @@
+#include "lista_nomi_window.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "lists/name_search.h"
+#include "print_form.h"
+#include "qt_text.h"
+
+namespace kord::gui {
+namespace {
+
+/// The list's narrow face, or the nearest one installed.
+QFont narrowFont(const QFont& base) {
+  QFont font(base);
+  font.setFamilies({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"),
+                    QStringLiteral("DejaVu Sans Condensed")});
+  return font;
+}
+
+QLabel* heading(const char* text, QWidget* parent) {
+  auto* label = new QLabel(QString::fromLatin1(text), parent);
+  label->setStyleSheet(QStringLiteral("color: #2e6b4f;"));
+  return label;
+}
+
+}  // namespace
+
+ListaNomi::ListaNomi(kord::Session& session, QtPrinter& printer, QWidget* parent)
+    : QWidget(parent), s_(session), printer_(printer) {
+  auto* instruction = new QLabel(QStringLiteral("Selezionare un individuo con le iniziale ed il Mouse"), this);
+  instruction->setStyleSheet(QStringLiteral("font-weight: bold; color: #2e6b4f;"));
+  auto* columns = new QHBoxLayout;
+  columns->setSpacing(14);
+  columns->addWidget(buildSelection(), 1);
+  columns->addWidget(buildDetails(), 1);
+  print_ = new QPushButton(this);
+  print_->setObjectName(QStringLiteral("Command3D1"));
+  ok_ = new QPushButton(QStringLiteral("OK"), this);
+  ok_->setObjectName(QStringLiteral("btnSelezioneOK"));
+  ok_->setMinimumWidth(90);
+  connect(print_, &QPushButton::clicked, this, &ListaNomi::onPrint);
+  connect(ok_, &QPushButton::clicked, this, &ListaNomi::onConfirm);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(print_);
+  buttons->addStretch(1);
+  buttons->addWidget(ok_);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(14, 12, 14, 12);
+  layout->setSpacing(10);
+  layout->addWidget(instruction);
+  layout->addLayout(columns, 1);
+  layout->addLayout(buttons);
+  resize(640, 460);
+  render();
+}
+
+QWidget* ListaNomi::buildSelection() {
+  auto* frame = new QGroupBox(QStringLiteral("Selezione"), this);
+  inputNome_ = new QLineEdit(frame);
+  inputNome_->setObjectName(QStringLiteral("InputNome"));
+  inputNome_->setStyleSheet(QStringLiteral("font-weight: normal;"));
+  selezionati_ = new QListWidget(frame);
+  selezionati_->setObjectName(QStringLiteral("selezionati"));
+  selezionati_->setFont(narrowFont(font()));
+  selezionati_->setStyleSheet(QStringLiteral("font-weight: normal;"));
+  selezionati_->viewport()->installEventFilter(this);
+  connect(inputNome_, &QLineEdit::textEdited, this, &ListaNomi::onTyped);
+  connect(selezionati_, &QListWidget::itemClicked, this, &ListaNomi::onClicked);
+  auto* column = new QVBoxLayout(frame);
+  column->addWidget(inputNome_);
+  column->addWidget(selezionati_, 1);
+  return frame;
+}
+
+QPlainTextEdit* ListaNomi::addDetailBox(const char* objectName) {
+  auto* box = new QPlainTextEdit(this);
+  box->setObjectName(QString::fromLatin1(objectName));
+  box->setReadOnly(true);
+  box->setLineWrapMode(QPlainTextEdit::NoWrap);
+  box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  return box;
+}
+
+QWidget* ListaNomi::buildDetails() {
+  auto* details = new QWidget(this);
+  individuo_ = new QLineEdit(details);
+  individuo_->setObjectName(QStringLiteral("Individuo"));
+  individuo_->setReadOnly(true);
+  genitori_ = addDetailBox("Genitori");
+  coniugi_ = addDetailBox("Coniugi");
+  figli_ = addDetailBox("Figli");
+  const int line = genitori_->fontMetrics().lineSpacing();
+  genitori_->setFixedHeight(line * 2 + 14);
+  coniugi_->setFixedHeight(line * 2 + 14);
+  auto* column = new QVBoxLayout(details);
+  column->setContentsMargins(0, 12, 0, 0);
+  column->setSpacing(4);
+  column->addWidget(heading("Selezione attuale", details));
+  column->addWidget(individuo_);
+  column->addSpacing(6);
+  column->addWidget(heading("Genitori", details));
+  column->addWidget(genitori_);
+  column->addSpacing(6);
+  column->addWidget(heading("Coniugi", details));
+  column->addWidget(coniugi_);
+  column->addSpacing(6);
+  column->addWidget(heading("Figli", details));
+  column->addWidget(figli_, 1);
+  return details;
+}
+
+void ListaNomi::render() {
+  const kord::NameSearchModel& m = s_.nameSearch;
+  setWindowTitle(displayText(m.caption));
+  if (coreText(inputNome_->text()) != m.InputNome) inputNome_->setText(displayText(m.InputNome));
+  QStringList entries;
+  for (const std::string& name : m.selezionati) entries << displayText(name);
+  selezionati_->clear();
+  selezionati_->addItems(entries);
+  // The current choice stands out in the list.
+  const QList<QListWidgetItem*> chosen = selezionati_->findItems(displayText(m.Individuo), Qt::MatchExactly);
+  if (!m.Individuo.empty() && !chosen.isEmpty()) selezionati_->setCurrentItem(chosen.last());
+  individuo_->setText(displayText(m.Individuo));
+  genitori_->setPlainText(displayText(m.Genitori));
+  coniugi_->setPlainText(displayText(m.Coniugi));
+  figli_->setPlainText(displayText(m.Figli));
+  print_->setText(QString::fromStdString(s_.text("Stampa Form", "Print Form")));
+}
+
+void ListaNomi::onTyped(const QString& text) { kord::NameSearchType(s_, coreText(text)); }
+
+void ListaNomi::onClicked(QListWidgetItem* item) {
+  // The search empties the list, and the item with it.
+  const std::string entry = coreText(item->text());
+  kord::NameSearchClick(s_, entry);
+}
+
+void ListaNomi::onDoubleClicked() {
+  kord::NameSearchDoubleClick(s_);
+  focusMoved();
+}
+
+void ListaNomi::onConfirm() {
+  kord::NameSearchConfirm(s_);
+  focusMoved();
+}
+
+void ListaNomi::onPrint() { printForm(s_, printer_, *this, s_.nameSearch.caption); }
+
+void ListaNomi::focusMoved() { s_.ui.refresh(kord::Window::MainMenu); }
+
+void ListaNomi::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  inputNome_->setFocus(Qt::OtherFocusReason);
+  inputNome_->setCursorPosition(static_cast<int>(inputNome_->text().size()));
+}
+
+void ListaNomi::closeEvent(QCloseEvent* event) {
+  const std::string caption = s_.nameSearch.caption;
+  s_.nameSearch = kord::NameSearchModel();
+  s_.nameSearch.caption = caption;
+  render();
+  QWidget::closeEvent(event);
+}
+
+void ListaNomi::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      onConfirm();
+      return;
+    case Qt::Key_Escape:
+      close();
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}
+
+bool ListaNomi::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == selezionati_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    onDoubleClicked();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace kord::gui

@@ -1,0 +1,65 @@
+#include "lists/lista_window.h"
+
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "lists/standard_lists.h"
+#include "qt_printer.h"
+#include "qt_text.h"
+
+namespace kord::gui {
+
+QString expandTabs(const QString& text) {
+  QString out;
+  for (QChar c : text) {
+    if (c != QLatin1Char('\t')) {
+      out += c;
+      continue;
+    }
+    do out += QLatin1Char(' ');
+    while (out.size() % 8 != 0);
+  }
+  return out;
+}
+
+Lista::Lista(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
+  setWindowTitle(QStringLiteral("Lista"));
+  liber_ = new QListWidget(this);
+  liber_->setObjectName(QStringLiteral("Liber"));
+  QString family = lineDrawingFamily();
+  liber_->setFont(family.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : QFont(family));
+  auto* refresh = new QPushButton(QStringLiteral("Refresh"), this);
+  refresh->setObjectName(QStringLiteral("Command1"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(liber_);
+  layout->addWidget(refresh, 0, Qt::AlignRight);
+  connect(liber_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    ListaClick(s_, static_cast<std::size_t>(liber_->row(item)));
+  });
+  connect(refresh, &QPushButton::clicked, this, [this] {
+    ListaRefresh(s_);
+    render();
+  });
+  resize(520, 560);
+}
+
+void Lista::render() {
+  liber_->clear();
+  for (const auto& item : s_.lista.Liber) {
+    auto* line = new QListWidgetItem(expandTabs(displayText(item.text)), liber_);
+    line->setData(Qt::UserRole, item.itemData);
+  }
+}
+
+void Lista::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace kord::gui

@@ -1,0 +1,35 @@
+#pragma once
+/// The list window "Lista": the general list, the roots, the leaves and the
+/// sorted book, one line per individual; a click makes it the focus.
+
+#include <QWidget>
+
+#include "shell/session.h"
+#include "window_set.h"
+
+class QListWidget;
+
+namespace kord::gui {
+
+class Lista : public QWidget, public ModelWindow {
+  Q_OBJECT
+
+ public:
+  explicit Lista(kord::Session& session, QWidget* parent = nullptr);
+
+  /// Shows Session::lista; tabs of the sorted book are laid out at 8-column
+  /// stops in the fixed-pitch font so its columns line up.
+  void render() override;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  kord::Session& s_;
+  QListWidget* liber_ = nullptr;
+};
+
+/// `text` with every tab replaced by blanks up to the next multiple of 8.
+QString expandTabs(const QString& text);
+
+}  // namespace kord::gui

@@ -1,0 +1,75 @@
+#include "lists/rapporto_window.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <fstream>
+
+#include "db/codepage.h"
+#include "lists/report.h"
+#include "qt_text.h"
+
+namespace kord::gui {
+
+Rapporto::Rapporto(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
+  setWindowTitle(QStringLiteral("Rapporto"));
+  grid1_ = new QTableWidget(this);
+  grid1_->setObjectName(QStringLiteral("Grid1"));
+  grid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid1_->horizontalHeader()->hide();
+  auto* save = new QPushButton(QStringLiteral("Salva CSV"), this);
+  save->setObjectName(QStringLiteral("SalvaCsv"));
+  auto* printButton = new QPushButton(QStringLiteral("Stampa"), this);
+  printButton->setObjectName(QStringLiteral("Stampa"));
+  connect(save, &QPushButton::clicked, this, &Rapporto::askAndSave);
+  connect(printButton, &QPushButton::clicked, this, &Rapporto::print);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(save);
+  buttons->addWidget(printButton);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(grid1_);
+  layout->addLayout(buttons);
+  resize(900, 560);
+}
+
+void Rapporto::render() {
+  const auto& grid = s_.report.Grid1;
+  grid1_->clear();
+  grid1_->setRowCount(static_cast<int>(grid.size()));
+  grid1_->setColumnCount(grid.empty() ? 0 : static_cast<int>(grid.front().size()));
+  for (int r = 0; r < grid1_->rowCount(); ++r)
+    for (int c = 0; c < grid1_->columnCount() && c < static_cast<int>(grid[r].size()); ++c) {
+      auto* cell = new QTableWidgetItem(displayText(grid[r][c]));
+      if (r == 0) {
+        QFont bold = cell->font();
+        bold.setBold(true);
+        cell->setFont(bold);
+      }
+      grid1_->setItem(r, c, cell);
+    }
+  for (int c = 0; c < static_cast<int>(s_.report.columnWidths.size()); ++c)
+    grid1_->setColumnWidth(c, s_.report.columnWidths[c] / 15);
+}
+
+std::string Rapporto::saveCsv(const std::string& path) const {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << ReportCsv(s_.report);
+  out.flush();
+  return out ? std::string() : s_.text("Impossibile scrivere il file ", "Cannot write the file ") + Utf8ToCp1252(path);
+}
+
+void Rapporto::askAndSave() {
+  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Salva rapporto"),
+                                              pathText(s_.DbFolder + "Rapporto.csv"), QStringLiteral("CSV (*.csv)"));
+  if (path.isEmpty()) return;
+  std::string error = saveCsv(corePath(path));
+  if (!error.empty()) s_.ui.message(error);
+}
+
+void Rapporto::print() { PrintReport(s_); }
+
+}  // namespace kord::gui

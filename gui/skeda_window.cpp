@@ -1,0 +1,205 @@
+#include "skeda_window.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "card_form.h"
+#include "db/record_card.h"
+#include "print_form.h"
+#include "qt_text.h"
+#include "shell/focus_panel.h"
+#include "window_place.h"
+
+namespace kord::gui {
+namespace {
+
+/// The card's hover-help labels Help(k).
+const char* const kHelp[] = {"Genera Albero a partire dal primo individuo comune"};
+
+/// The captions typed on the card as record text, "N." first. A caption the
+/// captions file cannot hold is reported and false returned.
+bool typedCaptions(kord::Session& s, const CardForm& form, std::array<std::string, 14>& captions) {
+  captions[0] = "N.";
+  for (int field = kord::Name; field < kord::kFieldCount; ++field) {
+    const std::string where = s.text("Didascalia ", "Caption ") + std::to_string(field) + ": ";
+    const QString typed = form.captionText(field);
+    // The file keeps each caption in quotes: a quote inside would end it early.
+    if (typed.contains(QLatin1Char('"'))) {
+      s.ui.message(where + s.text("il carattere \" non puo' far parte di una didascalia",
+                                  "the character \" cannot be part of a caption"));
+      return false;
+    }
+    std::string problem;
+    captions[field] = kord::RecordTextFromUtf8(typed.toStdString(), problem, s.English);
+    if (!problem.empty()) {
+      s.ui.message(where + problem);
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+Skeda::Skeda(kord::Session& session, QtPrinter& printer, QWidget* parent)
+    : QWidget(parent), s_(session), printer_(printer) {
+  setWindowTitle(QStringLiteral("Scheda Anagrafica"));
+  // Refreshing the card must not take the keyboard from the main window.
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  form_ = new CardForm({.editableCaptions = true, .notes = true}, this);
+  form_->picture()->installEventFilter(this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(12, 10, 12, 10);
+  layout->setSpacing(10);
+  layout->addWidget(form_);
+  layout->addWidget(buildCommonRelatives());
+  layout->addWidget(buildCommands());
+  render();
+}
+
+QWidget* Skeda::buildCommonRelatives() {
+  auto* box = new QWidget(this);
+  commonHeading_ = new QLabel(box);
+  commonHeading_->setObjectName(QStringLiteral("PrimoParNome_2"));
+  commonHeading_->setStyleSheet(QStringLiteral("color: #2e6b4f; font-weight: bold;"));
+  auto* row = new QHBoxLayout(box);
+  row->setContentsMargins(4, 0, 4, 0);
+  row->addWidget(commonHeading_);
+  for (int i = 0; i < 2; ++i) {
+    common_[i] = new QLineEdit(box);
+    common_[i]->setObjectName(QStringLiteral("PrimoParNome_%1").arg(i));
+    common_[i]->setReadOnly(true);
+    common_[i]->installEventFilter(this);
+    row->addWidget(common_[i], 1);
+  }
+  return box;
+}
+
+QPushButton* Skeda::addButton(const QString& objectName, QWidget* parent) {
+  auto* button = new QPushButton(parent);
+  button->setObjectName(objectName);
+  button->installEventFilter(this);
+  return button;
+}
+
+QWidget* Skeda::buildCommands() {
+  auto* box = new QWidget(this);
+  parentele_ = addButton(QStringLiteral("Parentele_0"), box);
+  parentele_->setToolTip(QString::fromLatin1(kHelp[0]));
+  saveLabels_ = addButton(QStringLiteral("Command1"), box);
+  print_ = addButton(QStringLiteral("StampaForm"), box);
+  connect(parentele_, &QPushButton::clicked, this, &Skeda::onParentele);
+  connect(saveLabels_, &QPushButton::clicked, this, &Skeda::onSaveLabels);
+  connect(print_, &QPushButton::clicked, this, &Skeda::onPrint);
+  help_ = new QLabel(box);
+  help_->setObjectName(QStringLiteral("Help_0"));
+  help_->setStyleSheet(QStringLiteral("color: #33413a;"));
+  // The line is there when empty too, so the help comes and goes without
+  // moving the buttons.
+  help_->setMinimumHeight(help_->fontMetrics().lineSpacing());
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(parentele_);
+  buttons->addWidget(saveLabels_);
+  buttons->addStretch(1);
+  buttons->addWidget(print_);
+  auto* column = new QVBoxLayout(box);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addLayout(buttons);
+  column->addWidget(help_);
+  return box;
+}
+
+void Skeda::render() {
+  form_->setTitle(QString::fromStdString(s_.text("Scheda Principale", "Main Selection")));
+  form_->render(s_.skeda, s_.tables.FieldCaptions);
+  commonHeading_->setText(displayText(s_.skeda.PrimoParNome[2]));
+  for (int i = 0; i < 2; ++i) common_[i]->setText(displayText(s_.skeda.PrimoParNome[i]));
+  parentele_->setText(QString::fromStdString(s_.text("Albero parentela", "Kinship tree")));
+  saveLabels_->setText(QStringLiteral("Save edited Labels"));
+  print_->setText(QString::fromStdString(s_.text("Stampa Form", "Print Form")));
+  growToFit(*this);
+}
+
+void Skeda::ShowHelp(int k) {
+  if (k == shownHelp_) return;
+  shownHelp_ = k;
+  help_->setText(k >= 0 ? QString::fromLatin1(kHelp[k]) : QString());
+}
+
+void Skeda::onCommonDoubleClick(int box) {
+  const int common = box == 0 ? s_.FirstCommon : s_.SecondCommon;
+  if (common > 0) s_.NInd[0] = common;
+  kord::ShowFocusPanel(s_);
+  s_.ui.refresh(kord::Window::MainMenu);
+}
+
+void Skeda::onParentele() {
+  if (s_.NInd[1] <= 0 || s_.NInd[0] <= 1) {
+    s_.ui.message("Selezionare due individui");
+    return;
+  }
+  // Two individuals: the kinship tree from the first common relative is the
+  // tree window's work.
+}
+
+void Skeda::onSaveLabels() {
+  std::array<std::string, 14> captions;
+  if (!typedCaptions(s_, *form_, captions)) return;
+  const std::string error = kord::SaveCaptions(s_, captions);
+  if (!error.empty()) {
+    s_.ui.message(error);
+    return;
+  }
+  form_->markCaptionsSaved();
+  render();
+  s_.ui.refresh(kord::Window::Skeda2);
+}
+
+void Skeda::onPrint() {
+  const std::string& name = s_.skeda.values[kord::Name];
+  printForm(s_, printer_, *this, "Scheda Anagrafica" + (name.empty() ? std::string() : " - " + name));
+}
+
+void Skeda::showEvent(QShowEvent* event) {
+  if (!placed_ && anchor_ && anchor_->isVisible()) {
+    placed_ = true;
+    placeBeside(*this, anchor_, Beside::Right);
+  }
+  QWidget::showEvent(event);
+}
+
+void Skeda::closeEvent(QCloseEvent* event) {
+  s_.skeda.visible = false;
+  s_.cachedFocusRecord.reset();
+  QWidget::closeEvent(event);
+}
+
+void Skeda::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+bool Skeda::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type == QEvent::MouseButtonDblClick)
+    for (int i = 0; i < 2; ++i)
+      if (watched == common_[i]) {
+        onCommonDoubleClick(i);
+        return true;
+      }
+  if (type == QEvent::Enter) {
+    if (watched == parentele_) ShowHelp(0);
+    if (watched == form_->picture()) ShowHelp(-1);
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace kord::gui

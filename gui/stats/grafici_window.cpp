@@ -1,0 +1,179 @@
+#include "grafici_window.h"
+
+#include <QChartView>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "print_form.h"
+#include "qt_printer.h"
+#include "qt_text.h"
+
+namespace kord::gui {
+namespace {
+
+constexpr std::array kGraph1Kinds = {ChartKind::GroupedBars, ChartKind::StackedBars, ChartKind::Lines,
+                                     ChartKind::HorizontalBars};
+constexpr std::array kGraph2Kinds = {ChartKind::GroupedBars, ChartKind::Pie, ChartKind::Donut};
+
+/// One step forward or back, round the list.
+int stepped(int style, int step, int count) { return (style + step + count) % count; }
+
+}  // namespace
+
+Grafici::Grafici(kord::Session& session, QtPrinter& printer, QWidget* parent)
+    : QWidget(parent), s_(session), printer_(printer) {
+  setWindowTitle(QStringLiteral("Statistiche"));
+  auto* charts = new QHBoxLayout;
+  charts->addWidget(buildChartColumn(graph1_, graph1Kind_, 0), 3);
+  charts->addWidget(buildChartColumn(graph2_, graph2Kind_, 2), 2);
+
+  grid1_ = new QTableWidget(this);
+  grid1_->setObjectName(QStringLiteral("Grid1"));
+  grid1_->verticalHeader()->hide();
+  grid1_->setSelectionMode(QAbstractItemView::NoSelection);
+  grid1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(grid1_);
+  bottom->addWidget(buildTotals(), 1, Qt::AlignTop);
+  bottom->addWidget(buildActions());
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(charts, 1);
+  layout->addLayout(bottom);
+  resize(1120, 860);
+}
+
+QWidget* Grafici::buildChartColumn(QChartView*& view, QLabel*& kindLabel, int firstButton) {
+  auto* column = new QWidget(this);
+  view = newChartView(firstButton == 0 ? QStringLiteral("Graph1") : QStringLiteral("Graph2"), column);
+  kindLabel = new QLabel(column);
+  kindLabel->setObjectName(firstButton == 0 ? QStringLiteral("Graph1Kind") : QStringLiteral("Graph2Kind"));
+  kindLabel->setAlignment(Qt::AlignCenter);
+  kindLabel->setMinimumWidth(140);
+  auto* styles = new QHBoxLayout;
+  styles->addStretch(1);
+  for (int i = firstButton; i < firstButton + 2; ++i) {
+    const bool back = i % 2 == 0;
+    auto* button = new QPushButton(style()->standardIcon(back ? QStyle::SP_ArrowLeft : QStyle::SP_ArrowRight),
+                                   QString(), column);
+    button->setObjectName(QStringLiteral("Command3D1_%1").arg(i));
+    button->setToolTip(back ? QStringLiteral("Tipo di grafico precedente") : QStringLiteral("Tipo di grafico successivo"));
+    connect(button, &QPushButton::clicked, this, [this, i] { onStyle(i); });
+    styles->addWidget(button);
+    if (back) styles->addWidget(kindLabel);
+  }
+  styles->addStretch(1);
+  auto* layout = new QVBoxLayout(column);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(view, 1);
+  layout->addLayout(styles);
+  return column;
+}
+
+QWidget* Grafici::buildTotals() {
+  auto* box = new QGroupBox(QStringLiteral("Totali"), this);
+  auto* form = new QFormLayout(box);
+  const char* names[] = {"NMaschi", "NFemmine", "Totali", "Quotatotale"};
+  const char* captions[] = {"N. Maschi", "N. Femmine", "Totali", "Quota maschi"};
+  for (int i = 0; i < 4; ++i) {
+    totals_[i] = new QLabel(box);
+    totals_[i]->setObjectName(QString::fromLatin1(names[i]));
+    totals_[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont bold = totals_[i]->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    totals_[i]->setFont(bold);
+    form->addRow(QString::fromLatin1(captions[i]), totals_[i]);
+  }
+  totals_[3]->setToolTip(QStringLiteral("Maschi diviso il totale di maschi e femmine"));
+  return box;
+}
+
+QWidget* Grafici::buildActions() {
+  auto* box = new QWidget(this);
+  auto* column = new QVBoxLayout(box);
+  auto* print = new QPushButton(style()->standardIcon(QStyle::SP_FileDialogDetailedView), QStringLiteral("Stampa"), box);
+  print->setObjectName(QStringLiteral("GroupPush3D1"));
+  print->setToolTip(QStringLiteral("Stampa l'immagine della finestra"));
+  connect(print, &QPushButton::clicked, this, [this] { printForm(s_, printer_, *this, "Statistiche"); });
+  auto* save = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Salva immagini"), box);
+  save->setObjectName(QStringLiteral("SalvaGrafici"));
+  save->setToolTip(QStringLiteral("Salva i due grafici come immagini PNG nella cartella del database"));
+  connect(save, &QPushButton::clicked, this,
+          [this] { saveCharts(s_, {{graph1_, kGraph1File}, {graph2_, kGraph2File}}); });
+  column->addStretch(1);
+  column->addWidget(print);
+  column->addWidget(save);
+  return box;
+}
+
+void Grafici::render() {
+  const kord::CenturyStatsModel& m = s_.centuries;
+  renderGraph1();
+  renderGraph2();
+  showGrid(*grid1_, m.Grid1);
+  // The grid's own heading row names only the first column.
+  grid1_->setHorizontalHeaderLabels({QString(), QStringLiteral("Maschi"), QStringLiteral("Femmine")});
+  grid1_->resizeColumnsToContents();
+  grid1_->setColumnWidth(0, std::max(grid1_->columnWidth(0), 70));
+  for (int c = 1; c < grid1_->columnCount(); ++c) grid1_->setColumnWidth(c, std::max(grid1_->columnWidth(c), 80));
+  int width = 2 * grid1_->frameWidth();
+  for (int c = 0; c < grid1_->columnCount(); ++c) width += grid1_->columnWidth(c);
+  grid1_->setFixedWidth(width);
+  fitGridHeight(*grid1_);
+  const std::string* values[] = {&m.NMaschi, &m.NFemmine, &m.Totali, &m.Quotatotale};
+  for (int i = 0; i < 4; ++i) totals_[i]->setText(displayText(*values[i]));
+}
+
+void Grafici::renderGraph1() {
+  ChartData data = seriesByRow(s_.centuries.Graph1);
+  data.title = QStringLiteral("Nati per secolo e sesso");
+  data.categoryTitle = QStringLiteral("Secolo");
+  data.valueTitle = QStringLiteral("Nati");
+  showChart(*graph1_, data, graph1Kind());
+  graph1Kind_->setText(chartKindName(graph1Kind()));
+}
+
+void Grafici::renderGraph2() {
+  // One category holding both sexes, so the legend names the bars.
+  ChartData data = seriesByRow(s_.centuries.Graph2);
+  data.categories = QStringList{QStringLiteral("Totale individui")};
+  data.title = QStringLiteral("Maschi e femmine");
+  data.valueTitle = QStringLiteral("Individui");
+  showChart(*graph2_, data, graph2Kind());
+  graph2Kind_->setText(chartKindName(graph2Kind()));
+}
+
+ChartKind Grafici::graph1Kind() const { return kGraph1Kinds[graph1Style_]; }
+ChartKind Grafici::graph2Kind() const { return kGraph2Kinds[graph2Style_]; }
+
+void Grafici::onStyle(int button) {
+  const int step = button % 2 == 0 ? -1 : 1;
+  if (button < 2) {
+    graph1Style_ = stepped(graph1Style_, step, static_cast<int>(kGraph1Kinds.size()));
+    renderGraph1();
+  } else {
+    graph2Style_ = stepped(graph2Style_, step, static_cast<int>(kGraph2Kinds.size()));
+    renderGraph2();
+  }
+}
+
+void Grafici::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace kord::gui
