@@ -58,5 +58,9 @@ int RunRoots(CliContext& c);
 int RunBranches(CliContext& c);
 int RunKin(CliContext& c);
 int RunStats(CliContext& c);
+int RunBook(CliContext& c);
+int RunCensus(CliContext& c);
+int RunNavigate(CliContext& c);
+int RunSorted(CliContext& c);
 
 }  // namespace kord::cli

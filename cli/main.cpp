@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
       {"search", RunSearch}, {"edit", RunEdit},     {"add", RunAdd},   {"link", RunLink},
       {"spouse", RunSpouse}, {"captions", RunCaptions}, {"roots", RunRoots},
       {"branches", RunBranches}, {"kin", RunKin}, {"list", RunList}, {"report", RunReport},
-      {"stats", RunStats}};
+      {"stats", RunStats}, {"book", RunBook}, {"census", RunCensus}, {"navigate", RunNavigate},
+      {"sorted", RunSorted}};
   auto command = commands.find(options->command);
   if (command == commands.end()) {
     std::cerr << "kord: unknown command " << options->command << '\n' << UsageText();

@@ -21,10 +21,13 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
       {"--out-to-file", &Options::outToFile}, {"--card", &Options::card},   {"--print", &Options::print},
       {"--english", &Options::english},       {"--data", &Options::data},   {"--scout", &Options::scout},
       {"--replace", &Options::replace},       {"--one-way", &Options::oneWay},
-      {"--outline", &Options::outline},       {"--descendants", &Options::descendants}};
+      {"--outline", &Options::outline},       {"--descendants", &Options::descendants},
+      {"--no-details", &Options::noDetails},  {"--compact", &Options::compact},
+      {"--pictures", &Options::pictures}};
   const std::map<std::string, std::optional<int> Options::*> numbers = {
       {"--focus", &Options::focus}, {"--second", &Options::second}, {"--toggle", &Options::toggle},
-      {"--child", &Options::child}, {"--parent", &Options::parent}, {"--generations", &Options::generations}};
+      {"--child", &Options::child}, {"--parent", &Options::parent}, {"--generations", &Options::generations},
+      {"--key", &Options::key}};
   for (int i = 1; i < argc; ++i) {
     std::string word = argv[i];
     if (auto flag = flags.find(word); flag != flags.end()) {
@@ -117,6 +120,17 @@ const char* UsageText() {
          "                              the list window: everybody, the roots or the leaves\n"
          "  report DB.rni --fields 1,2,13 [--csv FILE]\n"
          "                              the configurable report of the chosen fields\n"
+         "  book DB.rni [--out-to-file] [--no-details] [--compact]\n"
+         "                              the family book of everybody: prints the book window\n"
+         "                              (--out-to-file: kord.rel and the HTML site too)\n"
+         "  census DB.rni               the census: book --out-to-file --compact\n"
+         "  navigate DB.rni --focus N [--pictures]\n"
+         "                              the navigator of N: its sixteen boxes w1(0)..w1(15)\n"
+         "                              and the individuals behind them\n"
+         "  sorted DB.rni --key K [--data]\n"
+         "                              the sorted book by field K (1..14: 4 birth date ...)\n"
+         "  stats DB.rni centuries|decades [--today YYYY-MM-DD] [--answer TEXT]\n"
+         "                              run a statistic and print its window\n"
          "options: --focus N, --second N, --out-to-file, --card, --print, --english,\n"
          "         --today YYYY-MM-DD, --answer TEXT (repeatable), --data\n";
 }

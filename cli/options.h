@@ -26,6 +26,10 @@ struct Options {
   bool oneWay = false;
   bool outline = false;      ///< trees: the outline window instead of the list
   bool descendants = false;  ///< kin: common descendants instead of ancestors
+  bool noDetails = false;    ///< book: events and notes not as book lines
+  bool compact = false;      ///< book: the census layout (window state 7)
+  bool pictures = false;     ///< navigate: the picture navigator Thumb
+  std::optional<int> key;    ///< sorted: the sort key 1..14
   std::optional<int> generations;  ///< trees: the generation limit
   std::vector<int> marks;          ///< trees: SavInd0, then SavInd1
   std::optional<std::string> today;   ///< YYYY-MM-DD

@@ -93,6 +93,8 @@ QWidget* CardForm::makeCaption(int field) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
     edit->setProperty("cardCaption", true);
+    // Renamed on purpose only: a card coming up must not send typing here.
+    edit->setFocusPolicy(Qt::ClickFocus);
     captionEdits_[field] = edit;
     return edit;
   }

@@ -120,8 +120,11 @@ QGroupBox* EditCard::buildFields() {
   for (int event = 0; event < 5; ++event) {
     const int date = kord::BirthDate + 2 * event;
     for (int side = 0; side < 2; ++side) {
+      QLineEdit* editor = lines_[date + side];
+      // Places are the long values; dates are mostly ten characters.
+      editor->setMinimumWidth(editor->fontMetrics().averageCharWidth() * (side == 0 ? 12 : 28));
       grid->addWidget(captions_[date + side], 2 + event, 2 * side);
-      grid->addWidget(lines_[date + side], 2 + event, 2 * side + 1);
+      grid->addWidget(editor, 2 + event, 2 * side + 1);
     }
   }
   grid->addWidget(captions_[kord::Notes], 7, 0, Qt::AlignTop);

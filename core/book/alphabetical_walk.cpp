@@ -8,11 +8,9 @@
 namespace kord {
 namespace {
 
-bool byteLess(std::string_view a, std::string_view b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
-  });
-}
+/// By character code: std::char_traits<char> compares as unsigned char, so
+/// accented letters (C0..FF) sort above "Z".
+bool byteLess(std::string_view a, std::string_view b) { return a < b; }
 
 constexpr std::string_view kCeiling = "ZZZ";
 

@@ -29,7 +29,7 @@ void showInBookWindow(BookRun& run, const std::string& line) {
   }
   auto& liber = s.book.Liber;
   for (auto& piece : BookWindowPieces(line, run.census())) liber.push_back(std::move(piece));
-  if (run.linesWritten > BookWindowTail(run.census()) && !liber.empty()) liber.erase(liber.begin());
+  if (run.linesWritten > BookWindowTail(run.census()) && !liber.empty()) liber.pop_front();
   if (run.firstLineOfIndividual) {
     run.firstLineOfIndividual = false;
     s.ui.refresh(Window::Book);

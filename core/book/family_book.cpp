@@ -10,13 +10,18 @@
 namespace kord {
 namespace {
 
+/// Without a database there is no folder to write in: that counts as "DB
+/// non caricato".
 bool entryCheck(Session& s) {
   const int focus = s.NInd[0];
-  if (s.WalkAll || (focus > 0 && Tables::inTable(focus))) return true;
+  const bool loaded = !s.DbFolder.empty();
+  if (loaded && (s.WalkAll || (focus > 0 && Tables::inTable(focus)))) return true;
   if (s.English)
     s.ui.message("Individual not Defined or DB not Loaded");
+  else if (loaded && focus == 0)
+    s.ui.message("fare Click sull'individuo prescelto");
   else
-    s.ui.message(focus == 0 ? "fare Click sull'individuo prescelto" : "Individuo non definito o DB non caricato");
+    s.ui.message("Individuo non definito o DB non caricato");
   s.individuals.close();
   return false;
 }
@@ -165,9 +170,12 @@ void closeRun(BookRun& run) {
   run.html.CloseAll();
   if (run.rel.is_open()) run.rel.close();
   s.individuals.close();
-  if (run.thumb()) s.ui.refresh(Window::Thumb);
-  else if (!s.WalkAll) s.ui.refresh(Window::Navigate);
-  else s.ui.refresh(s.SortKey > 0 ? Window::Lista : Window::Book);
+  if (run.thumb())
+    s.ui.refresh(Window::Thumb);
+  else if (!s.WalkAll)
+    s.ui.refresh(Window::Navigate);
+  else
+    s.ui.refresh(s.SortKey > 0 ? Window::Lista : Window::Book);
 }
 
 }  // namespace

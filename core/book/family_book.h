@@ -31,7 +31,7 @@ namespace kord {
 /// focus of 0 or less without WalkAll shows "fare Click sull'individuo
 /// prescelto" (0) or "Individuo non definito o DB non caricato" (English:
 /// "Individual not Defined or DB not Loaded") and nothing is written; so does
-/// a focus outside the tables. The history gets one line per run, except a
+/// a focus outside the tables, and any run without a database folder. The history gets one line per run, except a
 /// sorted-list run.
 void BuildFamilyBook(Session& s);
 

@@ -103,8 +103,7 @@ std::string ShareText(int males, int females) {
   const double share = static_cast<double>(males) / (males + females);
   // to_chars ignores the C locale, which a Qt program sets from the system.
   std::array<char, 32> buffer{};
-  auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), share,
-                              std::chars_format::general, 15);
+  auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), share, std::chars_format::general, 15);
   std::string text(buffer.data(), result.ptr);
   for (char& c : text)
     if (c == '.') c = ',';

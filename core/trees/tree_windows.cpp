@@ -49,13 +49,10 @@ void redrawBranches(Session& s, int individual) {
 }
 
 /// Shows the focus on the open record card, as every window that moves the
-/// focus does.
+/// focus does (showing only: no new index is reserved).
 void showOnCard(Session& s) {
   s.Toggle = 0;
-  bool showCard = s.ShowCard;
-  s.ShowCard = true;
-  AddIndividual(s);
-  s.ShowCard = showCard;
+  ShowRecordCard(s);
 }
 
 bool validItem(std::size_t count, int item) { return item >= 0 && static_cast<std::size_t>(item) < count; }

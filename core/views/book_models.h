@@ -4,6 +4,7 @@
 /// the numbers of the individuals behind the navigator boxes and lines.
 
 #include <array>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -46,10 +47,11 @@ struct ThumbModel {
   std::array<ThumbPicture, 14> ImgThumbnail2;  ///< one per box 0..13
 };
 
-/// The book window: the tail of the book while it is written.
+/// The book window: the tail of the book while it is written. Lines leave
+/// from the front as new ones come, hence a deque.
 struct BookModel {
   bool visible = false;
-  std::vector<std::string> Liber;
+  std::deque<std::string> Liber;
 };
 
 }  // namespace kord

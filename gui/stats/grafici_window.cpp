@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "print_form.h"
 #include "qt_printer.h"
@@ -67,7 +68,8 @@ QWidget* Grafici::buildChartColumn(QChartView*& view, QLabel*& kindLabel, int fi
     auto* button = new QPushButton(style()->standardIcon(back ? QStyle::SP_ArrowLeft : QStyle::SP_ArrowRight),
                                    QString(), column);
     button->setObjectName(QStringLiteral("Command3D1_%1").arg(i));
-    button->setToolTip(back ? QStringLiteral("Tipo di grafico precedente") : QStringLiteral("Tipo di grafico successivo"));
+    button->setToolTip(back ? QStringLiteral("Tipo di grafico precedente")
+                            : QStringLiteral("Tipo di grafico successivo"));
     connect(button, &QPushButton::clicked, this, [this, i] { onStyle(i); });
     styles->addWidget(button);
     if (back) styles->addWidget(kindLabel);
@@ -102,15 +104,18 @@ QWidget* Grafici::buildTotals() {
 QWidget* Grafici::buildActions() {
   auto* box = new QWidget(this);
   auto* column = new QVBoxLayout(box);
-  auto* print = new QPushButton(style()->standardIcon(QStyle::SP_FileDialogDetailedView), QStringLiteral("Stampa"), box);
+  auto* print =
+      new QPushButton(style()->standardIcon(QStyle::SP_FileDialogDetailedView), QStringLiteral("Stampa"), box);
   print->setObjectName(QStringLiteral("GroupPush3D1"));
   print->setToolTip(QStringLiteral("Stampa l'immagine della finestra"));
   connect(print, &QPushButton::clicked, this, [this] { printForm(s_, printer_, *this, "Statistiche"); });
-  auto* save = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Salva immagini"), box);
+  auto* save =
+      new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Salva immagini"), box);
   save->setObjectName(QStringLiteral("SalvaGrafici"));
   save->setToolTip(QStringLiteral("Salva i due grafici come immagini PNG nella cartella del database"));
-  connect(save, &QPushButton::clicked, this,
-          [this] { saveCharts(s_, {{graph1_, kGraph1File}, {graph2_, kGraph2File}}); });
+  connect(save, &QPushButton::clicked, this, [this] {
+    saveCharts(s_, {{graph1_, kGraph1File}, {graph2_, kGraph2File}});
+  });
   column->addStretch(1);
   column->addWidget(print);
   column->addWidget(save);

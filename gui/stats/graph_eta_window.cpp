@@ -53,9 +53,11 @@ QWidget* GraphEta::buildTotals() {
     line->addWidget(totals_[i]);
     line->addSpacing(18);
   }
-  totals_[3]->setToolTip(QStringLiteral("Individui con una data di nascita che non cade in nessuna classe di età"));
+  totals_[3]->setToolTip(
+      QStringLiteral("Individui con una data di nascita che non cade in nessuna classe di età"));
   line->addStretch(1);
-  auto* save = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Salva immagine"), row);
+  auto* save =
+      new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Salva immagine"), row);
   save->setObjectName(QStringLiteral("SalvaGrafico"));
   save->setToolTip(QStringLiteral("Salva il grafico come immagine PNG nella cartella del database"));
   connect(save, &QPushButton::clicked, this, [this] { saveCharts(s_, {{graph1_, kGraph1File}}); });

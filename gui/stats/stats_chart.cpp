@@ -143,7 +143,8 @@ void addPie(QChart& chart, const ChartData& data, bool donut) {
     QPieSlice* slice = pie->append(s.name, sum);
     slice->setColor(colorOf(s.name, i));
     // The count and share inside the slice; the legend names the sex.
-    slice->setLabel(total > 0 ? QStringLiteral("%1 (%2%)").arg(sum).arg(std::lround(100 * sum / total)) : QString());
+    slice->setLabel(total > 0 ? QStringLiteral("%1 (%2%)").arg(sum).arg(std::lround(100 * sum / total))
+                              : QString());
     slice->setLabelPosition(QPieSlice::LabelInsideHorizontal);
     slice->setLabelColor(Qt::white);
     QFont font = slice->labelFont();
@@ -156,19 +157,26 @@ void addPie(QChart& chart, const ChartData& data, bool donut) {
   pie->setPieSize(0.8);
   chart.addSeries(pie);
   const auto markers = chart.legend()->markers(pie);
-  for (int i = 0; i < markers.size() && i < data.series.size(); ++i) markers.at(i)->setLabel(data.series.at(i).name);
+  for (int i = 0; i < markers.size() && i < data.series.size(); ++i)
+    markers.at(i)->setLabel(data.series.at(i).name);
 }
 
 }  // namespace
 
 QString chartKindName(ChartKind kind) {
   switch (kind) {
-    case ChartKind::GroupedBars: return QStringLiteral("Barre affiancate");
-    case ChartKind::StackedBars: return QStringLiteral("Barre sovrapposte");
-    case ChartKind::Lines: return QStringLiteral("Linee");
-    case ChartKind::HorizontalBars: return QStringLiteral("Barre orizzontali");
-    case ChartKind::Pie: return QStringLiteral("Torta");
-    case ChartKind::Donut: return QStringLiteral("Ciambella");
+    case ChartKind::GroupedBars:
+      return QStringLiteral("Barre affiancate");
+    case ChartKind::StackedBars:
+      return QStringLiteral("Barre sovrapposte");
+    case ChartKind::Lines:
+      return QStringLiteral("Linee");
+    case ChartKind::HorizontalBars:
+      return QStringLiteral("Barre orizzontali");
+    case ChartKind::Pie:
+      return QStringLiteral("Torta");
+    case ChartKind::Donut:
+      return QStringLiteral("Ciambella");
   }
   return {};
 }
@@ -246,7 +254,8 @@ void fitGridHeight(QTableWidget& table) {
   int height = 2 * table.frameWidth();
   if (table.horizontalHeader()->isVisible()) height += table.horizontalHeader()->sizeHint().height();
   for (int r = 0; r < table.rowCount(); ++r) height += table.rowHeight(r);
-  if (table.horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff) height += table.horizontalScrollBar()->sizeHint().height();
+  if (table.horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+    height += table.horizontalScrollBar()->sizeHint().height();
   table.setFixedHeight(height);
 }
 

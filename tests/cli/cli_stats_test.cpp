@@ -95,8 +95,8 @@ TEST(CliStats, TodayMovesTheCenturies) {
   auto r = RunKord(dir, {"stats", db, "centuries", "--today", "2126-01-01"});
   ASSERT_EQ(r.status, 0) << r.err;
   // A century later every birth moves one bucket on.
-  for (const char* line : {"Grid1(1,0)=2100", "Grid1(1,1)=0", "Grid1(2,0)=2000", "Grid1(2,1)=13",
-                           "Grid1(3,1)=10", "Grid1(5,0)=1700", "Grid1(5,1)=1"})
+  for (const char* line : {"Grid1(1,0)=2100", "Grid1(1,1)=0", "Grid1(2,0)=2000", "Grid1(2,1)=13", "Grid1(3,1)=10",
+                           "Grid1(5,0)=1700", "Grid1(5,1)=1"})
     EXPECT_TRUE(hasLine(r.out, line)) << line;
 }
 

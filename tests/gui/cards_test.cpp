@@ -54,7 +54,7 @@ void focusOn(Harness& h, int index) {
 /// Replaces the text of a caption editor as the person would.
 void retype(QLineEdit* edit, const QString& typed) {
   edit->selectAll();
-  QTest::keyClicks(edit, typed);
+  typeText(edit, typed);
 }
 
 QByteArray fileBytes(const QString& path) {
@@ -189,14 +189,14 @@ void CardsTest::commonRelativeBoxesMoveTheFocusOnlyWhenSet() {
   QVERIFY(h.ui.messages.empty());
 
   h.session.FirstCommon = 24;
-  h.session.SecondCommon = 26;
+  h.session.SecondCommon = 27;
   h.session.CommonKind = true;
   ShowFocusPanel(h.session);
   QCOMPARE(text(h.skeda, QStringLiteral("PrimoParNome_2")), QStringLiteral("Primi discendenti comuni"));
   QCOMPARE(first->text(), QStringLiteral("Pavan Nicolò Giuseppe"));
   QCOMPARE(second->text(), QStringLiteral("Dal Bò Débora"));
   QTest::mouseDClick(second, Qt::LeftButton);
-  QCOMPARE(h.session.NInd[0], 26);
+  QCOMPARE(h.session.NInd[0], 27);
   QCOMPARE(text(h.skeda, QStringLiteral("Label3D2_1")), QStringLiteral("Dal Bò Débora"));
   QTest::mouseDClick(first, Qt::LeftButton);
   QCOMPARE(h.session.NInd[0], 24);

@@ -114,6 +114,15 @@ bool clickListItem(QListWidget& list, const QString& text, bool doubleClick) {
   return true;
 }
 
+void typeText(QWidget* widget, const QString& text) {
+  for (const QChar c : text) {
+    if (c.unicode() < 0x80)
+      QTest::keyClick(widget, c.toLatin1());
+    else
+      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+  }
+}
+
 QStringList listTexts(const QListWidget& list) {
   QStringList texts;
   for (int i = 0; i < list.count(); ++i) texts << list.item(i)->text();

@@ -95,6 +95,10 @@ struct Harness {
 /// when there is no such row.
 bool clickListItem(QListWidget& list, const QString& text, bool doubleClick = false);
 
+/// Types `text` into `widget` key by key; letters beyond ASCII arrive as
+/// the text of their key event, as an input method delivers them.
+void typeText(QWidget* widget, const QString& text);
+
 /// The texts of the rows of `list`.
 QStringList listTexts(const QListWidget& list);
 

@@ -32,10 +32,14 @@ void StatsUi::runFileDialog() {
 
 QWidget* StatsUi::widgetOf(Window window) const {
   switch (window) {
-    case Window::SelGraf: return selGraf;
-    case Window::Grafici: return grafici;
-    case Window::GraphEta: return graphEta;
-    default: return nullptr;
+    case Window::SelGraf:
+      return selGraf;
+    case Window::Grafici:
+      return grafici;
+    case Window::GraphEta:
+      return graphEta;
+    default:
+      return nullptr;
   }
 }
 

@@ -40,7 +40,8 @@ class StatsUi : public Ui {
 
   void message(const std::string& text, const std::string& title = {}) override;
   bool askYesNo(const std::string&, const std::string&, Icon, bool defaultYes) override { return defaultYes; }
-  std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) override;
+  std::string inputBox(const std::string& prompt, const std::string& title,
+                       const std::string& defaultText) override;
   void runFileDialog() override;
   void showWindow(Window window, bool visible) override;
   void refresh(Window window) override;

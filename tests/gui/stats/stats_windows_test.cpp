@@ -109,8 +109,7 @@ class StatsWindowsTest : public QObject {
     QVERIFY(graph1->legend()->isVisible());
     auto* categories = qobject_cast<QBarCategoryAxis*>(graph1->axes(Qt::Horizontal).value(0));
     QVERIFY(categories);
-    QCOMPARE(categories->categories(),
-             (QStringList{"2000", "1900", "1800", "1700", "1600", "1500", "N.D."}));
+    QCOMPARE(categories->categories(), (QStringList{"2000", "1900", "1800", "1700", "1600", "1500", "N.D."}));
     QVERIFY(!categories->titleText().isEmpty());
     QVERIFY(!graph1->axes(Qt::Vertical).value(0)->titleText().isEmpty());
 
@@ -197,7 +196,8 @@ class StatsWindowsTest : public QObject {
     }
     click(h.grafici, "Command3D1_0");
     QCOMPARE(seriesKind(chartOf(h.grafici, "Graph1")), QStringLiteral("horizontal"));
-    QCOMPARE(h.grafici.findChild<QLabel*>(QStringLiteral("Graph1Kind"))->text(), QStringLiteral("Barre orizzontali"));
+    QCOMPARE(h.grafici.findChild<QLabel*>(QStringLiteral("Graph1Kind"))->text(),
+             QStringLiteral("Barre orizzontali"));
     QCOMPARE(seriesKind(chartOf(h.grafici, "Graph2")), QStringLiteral("bars"));  // Graph2 is left alone
 
     click(h.grafici, "Command3D1_3");

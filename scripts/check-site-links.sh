@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Checks the links of a family site written by the book: every href of
+# index.html and of each page index.html links to must name a file of the
+# site's folder. Links to the stand-in page null.html (no child, no parent,
+# no spouse) are expected to lead nowhere and are not reported; neither are
+# web addresses and anchors. Percent-encoded addresses are decoded first.
+#
+# usage: scripts/check-site-links.sh FOLDER
+# Prints each broken link as "page -> address" and exits 1 when there is one;
+# exits 2 when FOLDER holds no index.html.
+
+set -u
+
+folder=${1:-}
+if [ -z "$folder" ] || [ ! -f "$folder/index.html" ]; then
+  echo "usage: check-site-links.sh FOLDER (a folder holding index.html)" >&2
+  exit 2
+fi
+cd "$folder" || exit 2
+
+# The href values of the page's links (<a ...>; the style sheet's selectors
+# name addresses too). Templates end with a line break, so an address can
+# start on the next line: the line breaks are dropped first.
+hrefs() {
+  tr -d '\r\n' <"$1" | grep -o '<a [^>]*href="[^"]*"' | sed -e 's/^.*href="//' -e 's/"$//'
+}
+
+# %XX escapes back to bytes, into the variable target (no subshell: a site
+# has hundreds of links).
+decode() {
+  local escaped=${1//\\/\\\\}
+  printf -v target '%b' "${escaped//%/\\x}"
+}
+
+skipped() {
+  case "$1" in
+    null.html | http:* | https:* | mailto:* | '#'* | '') return 0 ;;
+  esac
+  return 1
+}
+
+pages=("index.html")
+while IFS= read -r address; do
+  skipped "$address" && continue
+  decode "$address"
+  [ -f "$target" ] && pages+=("$target")
+done < <(hrefs index.html | sort -u)
+
+broken=0
+links=0
+for page in "${pages[@]}"; do
+  while IFS= read -r address; do
+    skipped "$address" && continue
+    links=$((links + 1))
+    decode "$address"
+    if [ ! -f "$target" ]; then
+      echo "$page -> $address"
+      broken=$((broken + 1))
+    fi
+  done < <(hrefs "$page")
+done
+
+echo "checked ${#pages[@]} pages and $links links: $broken broken"
+[ "$broken" -eq 0 ]
