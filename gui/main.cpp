@@ -10,6 +10,12 @@
 #include "frm_apre_file_window.h"
 #include "history_window.h"
 #include "legge_genealog_window.h"
+#include "lists/campi_report_window.h"
+#include "lists/lista_window.h"
+#include "lists/rapporto_window.h"
+#include "stats/grafici_window.h"
+#include "stats/graph_eta_window.h"
+#include "stats/sel_graf_window.h"
 #include "lista_nomi_window.h"
 #include "main_menu_window.h"
 #include "qt_printer.h"
@@ -39,10 +45,17 @@ int main(int argc, char** argv) {
   kord::gui::Skeda2 skeda2(session, printer);
   kord::gui::ListaNomi listaNomi(session, printer);
   kord::gui::EditCard editCard(session);
+  kord::gui::Lista lista(session);
+  kord::gui::CampiReport campiReport(session);
+  kord::gui::Rapporto rapporto(session);
+  kord::gui::SelGraf selGraf(session);
+  kord::gui::Grafici grafici(session, printer);
+  kord::gui::GraphEta graphEta(session);
   // The cards first appear beside the main window.
   skeda.setAnchor(&mainMenu);
   skeda2.setAnchor(&mainMenu);
-  windows = {&apreDB, &frmApreFile, &leggeGenealog, &mainMenu, &history, &skeda, &skeda2, &listaNomi, &editCard};
+  windows = {&apreDB, &frmApreFile, &leggeGenealog, &mainMenu, &history, &skeda,   &skeda2,
+             &listaNomi, &editCard, &lista, &campiReport, &rapporto, &selGraf, &grafici, &graphEta};
 
   apreDB.show();
   const QStringList arguments = QApplication::arguments();

@@ -1,5 +1,7 @@
 #include "main_menu_window.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -16,6 +18,9 @@
 #include "db/record_card.h"
 #include "kord_logo.h"
 #include "lists/name_search.h"
+#include "lists/report.h"
+#include "lists/standard_lists.h"
+#include "stats/statistics_command.h"
 #include "qt_text.h"
 #include "shell/focus_panel.h"
 
@@ -59,6 +64,14 @@ const std::map<std::string, Command>& recordCommands() {
       {"EditSkeda(1)", kord::DatiPersonali},
       {"EditSkeda(2)", kord::EditFocusCard},
       {"legge_scheda", readCardShown},
+      {"ListaTutti", [](kord::Session& s) { kord::ListCommand(s, kord::ListMode::General, true); }},
+      {"Capostipiti", [](kord::Session& s) { kord::ListCommand(s, kord::ListMode::Roots, true); }},
+      {"Discendenti", [](kord::Session& s) { kord::ListCommand(s, kord::ListMode::Leaves, true); }},
+      {"Lista_Alfabetica", [](kord::Session& s) { kord::ListCommand(s, kord::ListMode::General, false); }},
+      {"Lista_Capifamiglia", [](kord::Session& s) { kord::ListCommand(s, kord::ListMode::Roots, false); }},
+      {"Lista_Ultimi_Discendenti", [](kord::Session& s) { kord::ListCommand(s, kord::ListMode::Leaves, false); }},
+      {"Libro(3)", kord::CustomReportCommand},
+      {"Libro(4)", kord::StatisticsCommand},
   };
   return commands;
 }
@@ -162,7 +175,8 @@ QGroupBox* MainMenu::buildButtonGroup(kord::ButtonGroup group, QWidget* parent) 
     auto* button = new QPushButton(displayText(def.caption), box);
     button->setObjectName(controlObjectName(def.name));
     button->setToolTip(displayText(kord::HelpLabelText(def.helpLabel)).trimmed());
-    button->setMinimumWidth(150);
+    // The whole caption stays readable whatever size the window gets.
+    button->setMinimumWidth(std::max(150, button->sizeHint().width()));
     watchHover(button, def.helpLabel);
     buttons_[def.name] = button;
     const std::string name = def.name;

@@ -20,7 +20,7 @@ void printForm(kord::Session& s, QtPrinter& printer, QWidget& window, const std:
     s.ui.message(s.text("Nessun database aperto", "No database open"));
     return;
   }
-  const std::string file = printer.printImage(formImage(window), s.DbFolder, documentName);
+  const std::string file = printer.printWidget(window, s.DbFolder, documentName);
   if (!file.empty())
     s.ui.message(s.text("Stampa salvata nel file ", "Printout saved to the file ") + kord::Utf8ToCp1252(file));
 }

@@ -16,7 +16,7 @@ namespace kord::gui {
 /// printout stays sharp.
 QImage formImage(QWidget& window, int scale = 3);
 
-/// Prints the image of `window` as the document `documentName`
+/// Prints `window` as it looks (its texts kept as text) as the document `documentName`
 /// (Windows-1252). Where the system has no printer the image goes to a PDF
 /// file in the database folder, and the person is told so with the same
 /// words as the other printouts. With no database folder nothing is

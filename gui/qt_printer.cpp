@@ -6,6 +6,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRawFont>
+#include <QWidget>
+
+#include <algorithm>
 
 #include "db/codepage.h"
 #include "db/file_set.h"
@@ -128,6 +131,19 @@ std::string QtPrinter::printImage(const QImage& image, const std::string& folder
   paint(folder, documentName, pdfPath, [&image](QPagedPaintDevice& device, QPainter& painter) {
     QSize size = image.size().scaled(device.width() * 9 / 10, device.height() * 9 / 10, Qt::KeepAspectRatio);
     painter.drawImage(QRect(QPoint(device.width() / 20, device.height() / 20), size), image);
+  });
+  return pdfPath;
+}
+
+std::string QtPrinter::printWidget(QWidget& window, const std::string& folder, const std::string& documentName) {
+  std::string pdfPath;
+  paint(folder, documentName, pdfPath, [&window](QPagedPaintDevice& device, QPainter& painter) {
+    const QRect page(device.width() / 20, device.height() / 20, device.width() * 9 / 10, device.height() * 9 / 10);
+    const QSize size = window.size();
+    const double scale = std::min(page.width() / double(size.width()), page.height() / double(size.height()));
+    painter.translate(page.topLeft());
+    painter.scale(scale, scale);
+    window.render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
   });
   return pdfPath;
 }

@@ -15,6 +15,7 @@
 
 class QPagedPaintDevice;
 class QPainter;
+class QWidget;
 
 namespace kord::gui {
 
@@ -34,9 +35,12 @@ class QtPrinter : public kord::Printer {
   void newPage() override;
   std::string endDoc(const std::string& folder, const std::string& documentName) override;
 
-  /// Prints a window's image as a document of its own ("Print Form"); same
-  /// destination rules as endDoc. Returns the PDF file written, if any.
+  /// Prints a window's image as a document of its own; same destination
+  /// rules as endDoc. Returns the PDF file written, if any.
   std::string printImage(const QImage& image, const std::string& folder, const std::string& documentName);
+  /// Prints a window as it looks ("Print Form"), drawn as vectors so that its
+  /// texts stay text in a PDF. Same destination rules and result as endDoc.
+  std::string printWidget(QWidget& window, const std::string& folder, const std::string& documentName);
 
   /// The font chosen last (the application font before any choice).
   const QFont& font() const { return font_; }

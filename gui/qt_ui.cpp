@@ -1,6 +1,7 @@
 #include "qt_ui.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -14,6 +15,12 @@
 #include "qt_text.h"
 #include "skeda2_window.h"
 #include "skeda_window.h"
+#include "lists/campi_report_window.h"
+#include "lists/lista_window.h"
+#include "lists/rapporto_window.h"
+#include "stats/grafici_window.h"
+#include "stats/graph_eta_window.h"
+#include "stats/sel_graf_window.h"
 
 namespace kord::gui {
 namespace {
@@ -70,6 +77,12 @@ QWidget* QtUi::widgetOf(Window window) const {
     case Window::Skeda2: return windows_.skeda2;
     case Window::ListaNomi: return windows_.listaNomi;
     case Window::EditCard: return windows_.editCard;
+    case Window::Lista: return windows_.lista;
+    case Window::CampiReport: return windows_.campiReport;
+    case Window::Rapporto: return windows_.rapporto;
+    case Window::SelGraf: return windows_.selGraf;
+    case Window::Grafici: return windows_.grafici;
+    case Window::GraphEta: return windows_.graphEta;
     default: break;  // windows not built yet
   }
   return nullptr;
@@ -83,6 +96,11 @@ void QtUi::showWindow(Window window, bool visible) {
     return;
   }
   if (auto* view = dynamic_cast<ModelWindow*>(widget)) view->render();
+  // The report waits for its field chooser: the one window shown modally.
+  if (window == Window::CampiReport) {
+    static_cast<QDialog*>(widget)->exec();
+    return;
+  }
   widget->show();
   widget->raise();
   if (!widget->testAttribute(Qt::WA_ShowWithoutActivating)) widget->activateWindow();

@@ -21,6 +21,12 @@ class Skeda;
 class Skeda2;
 class ListaNomi;
 class EditCard;
+class Lista;
+class CampiReport;
+class Rapporto;
+class SelGraf;
+class Grafici;
+class GraphEta;
 
 struct WindowSet {
   ApreDB* apreDB = nullptr;
@@ -32,6 +38,12 @@ struct WindowSet {
   Skeda2* skeda2 = nullptr;
   ListaNomi* listaNomi = nullptr;
   EditCard* editCard = nullptr;
+  Lista* lista = nullptr;
+  CampiReport* campiReport = nullptr;
+  Rapporto* rapporto = nullptr;
+  SelGraf* selGraf = nullptr;
+  Grafici* grafici = nullptr;
+  GraphEta* graphEta = nullptr;
 };
 
 }  // namespace kord::gui

@@ -172,10 +172,18 @@ SaveReport SaveEditCard(Session& s, bool spouseBothWays) {
 }
 
 std::string SaveCaptions(Session& s, const std::array<std::string, 14>& captions) {
+  // The file holds each caption in double quotes: one inside would end it.
+  for (int i = 1; i < kFieldCount; ++i)
+    if (captions[i].find('"') != std::string::npos)
+      return s.text("Una didascalia non puo' contenere le virgolette: ", "A caption cannot contain double quotes: ") +
+             captions[i];
   Captions updated = captions;
   updated[0] = "N.";
   std::string error = WriteCaptions(updated, s.files.CaptionsFile);
-  if (error.empty()) s.tables.FieldCaptions = updated;
+  if (error.empty())
+    s.tables.FieldCaptions = updated;
+  else
+    error = s.text("Impossibile scrivere il file ", "Cannot write the file ") + Utf8ToCp1252(s.files.CaptionsFile);
   return error;
 }
 

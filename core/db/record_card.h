@@ -48,7 +48,8 @@ struct SaveReport {
 SaveReport SaveEditCard(Session& s, bool spouseBothWays = true);
 
 /// "Save edited Labels": writes captions 1..13 to the captions file and makes
-/// them the session's captions. Returns an error text, empty on success.
+/// them the session's captions. A caption holding a double quote is refused
+/// (the file quotes each caption). Returns an error text, empty on success.
 std::string SaveCaptions(Session& s, const std::array<std::string, 14>& captions);
 
 }  // namespace kord

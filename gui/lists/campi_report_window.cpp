@@ -1,4 +1,4 @@
-#include "lists/campi_report_window.h"
+#include "campi_report_window.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

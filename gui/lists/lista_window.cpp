@@ -1,4 +1,4 @@
-#include "lists/lista_window.h"
+#include "lista_window.h"
 
 #include <QFontDatabase>
 #include <QKeyEvent>

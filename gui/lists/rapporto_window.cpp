@@ -1,4 +1,4 @@
-#include "lists/rapporto_window.h"
+#include "rapporto_window.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>
