@@ -2,7 +2,9 @@
 // One run of the command line: the options, the stand-ins for the person and
 // the devices, the session and the two output streams.
 
+#include <array>
 #include <iosfwd>
+#include <optional>
 
 #include "console_ui.h"
 #include "options.h"
@@ -62,5 +64,27 @@ int RunBook(CliContext& c);
 int RunCensus(CliContext& c);
 int RunNavigate(CliContext& c);
 int RunSorted(CliContext& c);
+int RunAssist(CliContext& c);
+int RunImportGedcom(CliContext& c);
+int RunExportGedcom(CliContext& c);
+int RunImportCsv(CliContext& c);
+
+// Each window printed in the format of the command that fills it, shared by
+// that command and the assistant (--data adds the item numbers).
+void PrintLista(CliContext& c);
+void PrintReportGrid(CliContext& c);
+/// The boxes --fields ticks ("1,2,13"); nothing (the reason written) when a
+/// number is not a field 1..13.
+std::optional<std::array<bool, 13>> ReportFields(CliContext& c);
+void PrintAlbero(CliContext& c);
+void PrintNest(CliContext& c);
+/// Albero, then FirstCommon= and SecondCommon=.
+void PrintKinship(CliContext& c);
+void PrintBookWindow(CliContext& c);
+/// The sixteen boxes, the pictures with --pictures, the numbers behind them.
+void PrintNavigator(CliContext& c, const NavigatorBoxes& w1);
+void PrintNameSearch(CliContext& c);
+/// Grafici (`centuries`) or GraphEta.
+void PrintStatistic(CliContext& c, bool centuries);
 
 }  // namespace kord::cli

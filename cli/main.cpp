@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
       {"spouse", RunSpouse}, {"captions", RunCaptions}, {"roots", RunRoots},
       {"branches", RunBranches}, {"kin", RunKin}, {"list", RunList}, {"report", RunReport},
       {"stats", RunStats}, {"book", RunBook}, {"census", RunCensus}, {"navigate", RunNavigate},
-      {"sorted", RunSorted}};
+      {"sorted", RunSorted}, {"assist", RunAssist},
+      {"import-gedcom", RunImportGedcom}, {"export-gedcom", RunExportGedcom}, {"import-csv", RunImportCsv}};
   auto command = commands.find(options->command);
   if (command == commands.end()) {
     std::cerr << "kord: unknown command " << options->command << '\n' << UsageText();

@@ -23,7 +23,7 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
       {"--replace", &Options::replace},       {"--one-way", &Options::oneWay},
       {"--outline", &Options::outline},       {"--descendants", &Options::descendants},
       {"--no-details", &Options::noDetails},  {"--compact", &Options::compact},
-      {"--pictures", &Options::pictures}};
+      {"--pictures", &Options::pictures},     {"--surname-first", &Options::surnameFirst}};
   const std::map<std::string, std::optional<int> Options::*> numbers = {
       {"--focus", &Options::focus}, {"--second", &Options::second}, {"--toggle", &Options::toggle},
       {"--child", &Options::child}, {"--parent", &Options::parent}, {"--generations", &Options::generations},
@@ -35,7 +35,7 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
       continue;
     }
     const std::map<std::string, std::optional<std::string> Options::*> texts = {
-        {"--today", &Options::today}, {"--fields", &Options::fields}, {"--csv", &Options::csv}};
+        {"--today", &Options::today}, {"--fields", &Options::fields}, {"--csv", &Options::csv}, {"--around", &Options::around}};
     if (numbers.count(word) || texts.count(word) || word == "--answer" || word == "--mark") {
       if (i + 1 >= argc) {
         error = word + " needs a value";
@@ -131,6 +131,14 @@ const char* UsageText() {
          "                              the sorted book by field K (1..14: 4 birth date ...)\n"
          "  stats DB.rni centuries|decades [--today YYYY-MM-DD] [--answer TEXT]\n"
          "                              run a statistic and print its window\n"
+         "  assist DB.rni NODE [TEXT|centuries|decades] [--key K] [--fields F] [--data]\n"
+         "                              double-click assistant node NODE (1..37 or its\n"
+         "                              caption) and print the window its command fills\n"
+         "  import-gedcom FILE.ged NEW.rni [--surname-first] [--around XREF] [--replace]\n"
+         "                              a new database from a GEDCOM file (--around: the 998\n"
+         "                              individuals nearest XREF when the file holds more)\n"
+         "  export-gedcom DB.rni FILE.ged  the database as a GEDCOM 5.5.1 file\n"
+         "  import-csv DB.rni FILE.csv  add individuals from a CSV file (Name..Sex per line)\n"
          "options: --focus N, --second N, --out-to-file, --card, --print, --english,\n"
          "         --today YYYY-MM-DD, --answer TEXT (repeatable), --data\n";
 }

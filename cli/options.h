@@ -29,12 +29,14 @@ struct Options {
   bool noDetails = false;    ///< book: events and notes not as book lines
   bool compact = false;      ///< book: the census layout (window state 7)
   bool pictures = false;     ///< navigate: the picture navigator Thumb
+  bool surnameFirst = false;  ///< import-gedcom: names as "Surname Given"
   std::optional<int> key;    ///< sorted: the sort key 1..14
   std::optional<int> generations;  ///< trees: the generation limit
   std::vector<int> marks;          ///< trees: SavInd0, then SavInd1
   std::optional<std::string> today;   ///< YYYY-MM-DD
   std::optional<std::string> fields;  ///< report fields, "1,2,13"
   std::optional<std::string> csv;     ///< file to save the report to
+  std::optional<std::string> around;  ///< import-gedcom: the individual to import around
   std::vector<std::string> answers;
 };
 

@@ -68,7 +68,8 @@ void ApreDB::onCommand1(int index) {
   s_.ui.message(TodayMessage(s_.clock.now()));
   if (index == 0) {
     s_.StatoWindows = kStateOpening;
-    OpenDatabase(s_);
+    // The assistant comes up beside the main window once a database is open.
+    if (OpenDatabase(s_) == OpenOutcome::Loaded) s_.ui.showWindow(Window::Assist, true);
   } else if (index == 2) {
     s_.exitRequested = true;
     s_.ui.quit();

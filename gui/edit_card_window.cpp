@@ -262,7 +262,7 @@ void EditCard::showEvent(QShowEvent* event) {
 }
 
 void EditCard::closeEvent(QCloseEvent* event) {
-  s_.editCard.visible = false;
+  kord::CloseEditCard(s_);
   QWidget::closeEvent(event);
 }
 

@@ -10,12 +10,20 @@
 #include "frm_apre_file_window.h"
 #include "history_window.h"
 #include "legge_genealog_window.h"
+#include "assist/assist_window.h"
+#include "book/book_window.h"
+#include "book/navigate_window.h"
+#include "book/scheda_sort_window.h"
+#include "book/thumb_window.h"
 #include "lists/campi_report_window.h"
 #include "lists/lista_window.h"
 #include "lists/rapporto_window.h"
 #include "stats/grafici_window.h"
 #include "stats/graph_eta_window.h"
 #include "stats/sel_graf_window.h"
+#include "trees/albero_window.h"
+#include "trees/generazioni_window.h"
+#include "trees/nest_window.h"
 #include "lista_nomi_window.h"
 #include "main_menu_window.h"
 #include "qt_printer.h"
@@ -51,11 +59,21 @@ int main(int argc, char** argv) {
   kord::gui::SelGraf selGraf(session);
   kord::gui::Grafici grafici(session, printer);
   kord::gui::GraphEta graphEta(session);
+  kord::gui::Navigate navigate(session, printer);
+  kord::gui::Thumb thumb(session, printer);
+  kord::gui::Book book(session);
+  kord::gui::SchedaSort1 schedaSort1(session);
+  kord::gui::Albero albero(session, printer);
+  kord::gui::Nest nest(session, printer);
+  kord::gui::Generazioni generazioni(session);
+  kord::gui::Assist assist(session);
+  assist.setAnchor(&mainMenu);
   // The cards first appear beside the main window.
   skeda.setAnchor(&mainMenu);
   skeda2.setAnchor(&mainMenu);
   windows = {&apreDB, &frmApreFile, &leggeGenealog, &mainMenu, &history, &skeda,   &skeda2,
-             &listaNomi, &editCard, &lista, &campiReport, &rapporto, &selGraf, &grafici, &graphEta};
+             &listaNomi, &editCard, &lista, &campiReport, &rapporto, &selGraf, &grafici, &graphEta,
+             &navigate,  &thumb,    &book,  &schedaSort1, &albero,  &nest,    &generazioni, &assist};
 
   apreDB.show();
   const QStringList arguments = QApplication::arguments();

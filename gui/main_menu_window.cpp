@@ -17,6 +17,9 @@
 #include "db/open_database.h"
 #include "db/record_card.h"
 #include "kord_logo.h"
+#include "book/book_commands.h"
+#include "trees/common_kin.h"
+#include "trees/tree_windows.h"
 #include "lists/name_search.h"
 #include "lists/report.h"
 #include "lists/standard_lists.h"
@@ -70,8 +73,25 @@ const std::map<std::string, Command>& recordCommands() {
       {"Lista_Alfabetica", [](kord::Session& s) { kord::ListCommand(s, kord::ListMode::General, false); }},
       {"Lista_Capifamiglia", [](kord::Session& s) { kord::ListCommand(s, kord::ListMode::Roots, false); }},
       {"Lista_Ultimi_Discendenti", [](kord::Session& s) { kord::ListCommand(s, kord::ListMode::Leaves, false); }},
+      {"Libro(0)", kord::SortedBookStart},
+      {"Libro(1)", kord::FamilyBookCommand},
+      {"Libro(2)", kord::ShortReportCommand},
       {"Libro(3)", kord::CustomReportCommand},
       {"Libro(4)", kord::StatisticsCommand},
+      {"Libro_Famiglia", kord::LibroFamiglia},
+      {"Naviga", kord::Naviga},
+      {"Navigatore", kord::Navigatore},
+      {"Albero_Radici(0)", [](kord::Session& s) { kord::TreeCommand(s, kord::TreeCaller::Albero_Radici, 0); }},
+      {"Albero_Radici(1)", [](kord::Session& s) { kord::TreeCommand(s, kord::TreeCaller::Albero_Radici, 1); }},
+      {"Albero_rami(0)", [](kord::Session& s) { kord::TreeCommand(s, kord::TreeCaller::Albero_rami, 0); }},
+      {"Albero_rami(1)", [](kord::Session& s) { kord::TreeCommand(s, kord::TreeCaller::Albero_rami, 1); }},
+      {"BtnAlberoRadici(0)", [](kord::Session& s) { kord::TreeCommand(s, kord::TreeCaller::BtnAlberoRadici, 0); }},
+      {"BtnAlberoRadici(1)", [](kord::Session& s) { kord::TreeCommand(s, kord::TreeCaller::BtnAlberoRadici, 1); }},
+      {"AlberoRami(0)", [](kord::Session& s) { kord::TreeCommand(s, kord::TreeCaller::AlberoRami, 0); }},
+      {"AlberoRami(1)", [](kord::Session& s) { kord::TreeCommand(s, kord::TreeCaller::AlberoRami, 1); }},
+      {"Parentele(0)", [](kord::Session& s) { kord::Parentele(s, 0); }},
+      {"Parentele(1)", [](kord::Session& s) { kord::Parentele(s, 1); }},
+      {"Thumb", kord::ThumbCommand},
   };
   return commands;
 }
@@ -301,6 +321,8 @@ void MainMenu::onMenu(const std::string& name) {
   if (name == "Inglese" || name == "Italiano") kord::SetLanguage(s_, name == "Inglese");
   if (name == "Legge_genealogia") onOpenDatabase();
   if (name == "CreaDB") kord::CreaDB(s_);
+  // The generation limit can be set before any database is open.
+  if (name == "Profondita_albero") kord::ProfonditaAlbero(s_);
   runRecordCommand(name);
   if (name == "Exit") {
     kord::ExitProgram(s_);
@@ -310,6 +332,7 @@ void MainMenu::onMenu(const std::string& name) {
 }
 
 void MainMenu::onButton(const std::string& name) {
+  if (name == "Command1") s_.ui.showWindow(kord::Window::Assist, true);
   runRecordCommand(name);
   render();
 }

@@ -15,12 +15,20 @@
 #include "qt_text.h"
 #include "skeda2_window.h"
 #include "skeda_window.h"
+#include "assist/assist_window.h"
+#include "book/book_window.h"
+#include "book/navigate_window.h"
+#include "book/scheda_sort_window.h"
+#include "book/thumb_window.h"
 #include "lists/campi_report_window.h"
 #include "lists/lista_window.h"
 #include "lists/rapporto_window.h"
 #include "stats/grafici_window.h"
 #include "stats/graph_eta_window.h"
 #include "stats/sel_graf_window.h"
+#include "trees/albero_window.h"
+#include "trees/generazioni_window.h"
+#include "trees/nest_window.h"
 
 namespace kord::gui {
 namespace {
@@ -83,6 +91,14 @@ QWidget* QtUi::widgetOf(Window window) const {
     case Window::SelGraf: return windows_.selGraf;
     case Window::Grafici: return windows_.grafici;
     case Window::GraphEta: return windows_.graphEta;
+    case Window::Navigate: return windows_.navigate;
+    case Window::Thumb: return windows_.thumb;
+    case Window::Book: return windows_.book;
+    case Window::SchedaSort1: return windows_.schedaSort1;
+    case Window::Albero: return windows_.albero;
+    case Window::Nest: return windows_.nest;
+    case Window::Generazioni: return windows_.generazioni;
+    case Window::Assist: return windows_.assist;
     default: break;  // windows not built yet
   }
   return nullptr;

@@ -12,6 +12,7 @@
 #include "db/record_card.h"
 #include "print_form.h"
 #include "qt_text.h"
+#include "trees/common_kin.h"
 #include "shell/focus_panel.h"
 #include "window_place.h"
 
@@ -138,14 +139,7 @@ void Skeda::onCommonDoubleClick(int box) {
   s_.ui.refresh(kord::Window::MainMenu);
 }
 
-void Skeda::onParentele() {
-  if (s_.NInd[1] <= 0 || s_.NInd[0] <= 1) {
-    s_.ui.message("Selezionare due individui");
-    return;
-  }
-  // Two individuals: the kinship tree from the first common relative is the
-  // tree window's work.
-}
+void Skeda::onParentele() { kord::SkedaParentele(s_); }
 
 void Skeda::onSaveLabels() {
   std::array<std::string, 14> captions;

@@ -27,6 +27,14 @@ class Rapporto;
 class SelGraf;
 class Grafici;
 class GraphEta;
+class Navigate;
+class Thumb;
+class Book;
+class SchedaSort1;
+class Albero;
+class Nest;
+class Generazioni;
+class Assist;
 
 struct WindowSet {
   ApreDB* apreDB = nullptr;
@@ -44,6 +52,14 @@ struct WindowSet {
   SelGraf* selGraf = nullptr;
   Grafici* grafici = nullptr;
   GraphEta* graphEta = nullptr;
+  Navigate* navigate = nullptr;
+  Thumb* thumb = nullptr;
+  Book* book = nullptr;
+  SchedaSort1* schedaSort1 = nullptr;
+  Albero* albero = nullptr;
+  Nest* nest = nullptr;
+  Generazioni* generazioni = nullptr;
+  Assist* assist = nullptr;
 };
 
 }  // namespace kord::gui

@@ -33,10 +33,6 @@ int loadOnly(CliContext& c, const char* command) {
   return kOk;
 }
 
-void printBookWindow(CliContext& c) {
-  for (const auto& line : c.session.book.Liber) c.printLine(line);
-}
-
 /// The whole book with the switches of the members' book, except where the
 /// options say otherwise.
 void runWholeBook(CliContext& c) {
@@ -61,7 +57,13 @@ void printNumbers(CliContext& c, const char* table, const std::array<int, N>& nu
     if (numbers[k] > 0) c.out << table << '(' << k << ")=" << numbers[k] << '\n';
 }
 
-void printNavigator(CliContext& c, const NavigatorBoxes& w1) {
+}  // namespace
+
+void PrintBookWindow(CliContext& c) {
+  for (const auto& line : c.session.book.Liber) c.printLine(line);
+}
+
+void PrintNavigator(CliContext& c, const NavigatorBoxes& w1) {
   for (std::size_t k = 0; k < w1.size(); ++k) c.printLine("w1(" + std::to_string(k) + ")=" + oneLine(w1[k]));
   if (c.options.pictures) {
     const auto& pictures = c.session.thumb.ImgThumbnail2;
@@ -74,19 +76,17 @@ void printNavigator(CliContext& c, const NavigatorBoxes& w1) {
   printNumbers(c, "spouse", n.spouseLine);
 }
 
-}  // namespace
-
 int RunBook(CliContext& c) {
   if (int status = loadOnly(c, "book"); status != kOk) return status;
   runWholeBook(c);
-  printBookWindow(c);
+  PrintBookWindow(c);
   return kOk;
 }
 
 int RunCensus(CliContext& c) {
   if (int status = loadOnly(c, "census"); status != kOk) return status;
   CensusCommand(c.session);
-  printBookWindow(c);
+  PrintBookWindow(c);
   return kOk;
 }
 
@@ -96,10 +96,10 @@ int RunNavigate(CliContext& c) {
   if (!ApplySelection(c)) return kUsage;
   if (c.options.pictures) {
     ThumbCommand(c.session);
-    printNavigator(c, c.session.thumb.w1);
+    PrintNavigator(c, c.session.thumb.w1);
   } else {
     Naviga(c.session);
-    printNavigator(c, c.session.navigate.w1);
+    PrintNavigator(c, c.session.navigate.w1);
   }
   return kOk;
 }
@@ -109,8 +109,7 @@ int RunSorted(CliContext& c) {
   if (*c.options.key > 14) return c.fail("--key takes a field number from 1 to 14", kUsage);
   if (int status = loadOnly(c, "sorted"); status != kOk) return status;
   if (!SortedBookRun(c.session, *c.options.key)) return kFailed;
-  for (const auto& item : c.session.lista.Liber)
-    c.printLine((c.options.data ? std::to_string(item.itemData) + "\t" : std::string()) + item.text);
+  PrintLista(c);
   return kOk;
 }
 

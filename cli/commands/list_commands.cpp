@@ -11,6 +11,19 @@
 
 namespace kord::cli {
 
+void PrintLista(CliContext& c) {
+  for (const auto& item : c.session.lista.Liber)
+    c.printLine((c.options.data ? std::to_string(item.itemData) + "\t" : std::string()) + item.text);
+}
+
+void PrintReportGrid(CliContext& c) {
+  const auto& grid = c.session.report.Grid1;
+  for (std::size_t r = 0; r < grid.size(); ++r)
+    for (std::size_t col = 0; col < grid[r].size(); ++col)
+      if (!grid[r][col].empty())
+        c.printLine("Grid1(" + std::to_string(r) + "," + std::to_string(col) + ")=" + grid[r][col]);
+}
+
 int RunList(CliContext& c) {
   static const std::map<std::string, ListMode> modes = {
       {"general", ListMode::General}, {"roots", ListMode::Roots}, {"leaves", ListMode::Leaves}};
@@ -18,35 +31,39 @@ int RunList(CliContext& c) {
     return c.fail("list takes a database file and general, roots or leaves", kUsage);
   if (!LoadDatabase(c, c.options.args[0])) return c.fail("no database was loaded");
   ListCommand(c.session, modes.at(c.options.args[1]), false);
-  for (const auto& item : c.session.lista.Liber)
-    c.printLine((c.options.data ? std::to_string(item.itemData) + "\t" : std::string()) + item.text);
+  PrintLista(c);
   return kOk;
 }
 
-int RunReport(CliContext& c) {
-  if (c.options.args.size() != 1 || !c.options.fields)
-    return c.fail("report takes a database file and --fields with field numbers 1..13", kUsage);
+std::optional<std::array<bool, 13>> ReportFields(CliContext& c) {
   std::array<bool, 13> ticked{};
-  std::stringstream list(*c.options.fields);
+  std::stringstream list(c.options.fields.value_or(""));
   for (std::string field; std::getline(list, field, ',');) {
     int number = 0;
     try {
       number = std::stoi(field);
     } catch (...) {
     }
-    if (number < 1 || number > 13) return c.fail("--fields takes field numbers from 1 to 13, not \"" + field + "\"", kUsage);
+    if (number < 1 || number > 13) {
+      c.fail("--fields takes field numbers from 1 to 13, not \"" + field + "\"", kUsage);
+      return std::nullopt;
+    }
     ticked[number - 1] = true;
   }
+  return ticked;
+}
+
+int RunReport(CliContext& c) {
+  if (c.options.args.size() != 1 || !c.options.fields)
+    return c.fail("report takes a database file and --fields with field numbers 1..13", kUsage);
+  const auto ticked = ReportFields(c);
+  if (!ticked) return kUsage;
   if (!LoadDatabase(c, c.options.args[0])) return c.fail("no database was loaded");
   if (c.session.NInd[0] <= 0) c.session.NInd[0] = 2;
   CustomReportCommand(c.session);
-  c.session.report.Check1 = ticked;
+  c.session.report.Check1 = *ticked;
   CampiReportButton(c.session, 1);
-  const auto& grid = c.session.report.Grid1;
-  for (std::size_t r = 0; r < grid.size(); ++r)
-    for (std::size_t col = 0; col < grid[r].size(); ++col)
-      if (!grid[r][col].empty())
-        c.printLine("Grid1(" + std::to_string(r) + "," + std::to_string(col) + ")=" + grid[r][col]);
+  PrintReportGrid(c);
   if (c.options.csv) {
     std::ofstream out(*c.options.csv, std::ios::binary | std::ios::trunc);
     out << ReportCsv(c.session.report);

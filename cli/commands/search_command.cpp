@@ -14,13 +14,7 @@ std::string oneLine(std::string text) {
 
 }  // namespace
 
-int RunSearch(CliContext& c) {
-  if (c.options.args.size() != 2) return c.fail("search takes a database file and a text", kUsage);
-  int toggle = c.options.toggle.value_or(0);
-  if (toggle != 0 && toggle != 1) return c.fail("--toggle takes 0 or 1", kUsage);
-  if (!LoadDatabase(c, c.options.args[0])) return c.fail("no database was loaded");
-  SelectBySlot(c.session, toggle);
-  NameSearchType(c.session, Utf8ToCp1252(c.options.args[1]));
+void PrintNameSearch(CliContext& c) {
   const NameSearchModel& m = c.session.nameSearch;
   for (const auto& entry : m.selezionati) c.printLine("selezionati=" + entry);
   c.printLine("Individuo=" + oneLine(m.Individuo));
@@ -29,6 +23,16 @@ int RunSearch(CliContext& c) {
   c.printLine("Figli=" + oneLine(m.Figli));
   c.printLine("NInd(0)=" + std::to_string(c.session.NInd[0]));
   c.printLine("NInd(1)=" + std::to_string(c.session.NInd[1]));
+}
+
+int RunSearch(CliContext& c) {
+  if (c.options.args.size() != 2) return c.fail("search takes a database file and a text", kUsage);
+  int toggle = c.options.toggle.value_or(0);
+  if (toggle != 0 && toggle != 1) return c.fail("--toggle takes 0 or 1", kUsage);
+  if (!LoadDatabase(c, c.options.args[0])) return c.fail("no database was loaded");
+  SelectBySlot(c.session, toggle);
+  NameSearchType(c.session, Utf8ToCp1252(c.options.args[1]));
+  PrintNameSearch(c);
   return kOk;
 }
 

@@ -36,16 +36,8 @@ void printChart(CliContext& c, const std::string& name, const ChartTable& chart)
 
 }  // namespace
 
-int RunStats(CliContext& c) {
-  const auto& args = c.options.args;
-  if (args.size() != 2 || (args[1] != "centuries" && args[1] != "decades"))
-    return c.fail("stats takes a database file and centuries or decades", kUsage);
-  if (!LoadDatabase(c, args[0])) return c.fail("no database was loaded");
-  Session& s = c.session;
-  StatisticsCommand(s);
-  if (s.StatoWindows != kStateIdle) return c.fail("the statistics did not start");
-  const bool centuries = args[1] == "centuries";
-  RunChosenStatistic(s, 0, centuries ? 0 : 1);
+void PrintStatistic(CliContext& c, bool centuries) {
+  const Session& s = c.session;
   if (centuries) {
     const CenturyStatsModel& m = s.centuries;
     printLabels(c, m.NMaschi, m.NFemmine, m.Totali, m.Quotatotale);
@@ -58,6 +50,19 @@ int RunStats(CliContext& c) {
     printGrid(c, m.Grid1);
     printChart(c, "Graph1", m.Graph1);
   }
+}
+
+int RunStats(CliContext& c) {
+  const auto& args = c.options.args;
+  if (args.size() != 2 || (args[1] != "centuries" && args[1] != "decades"))
+    return c.fail("stats takes a database file and centuries or decades", kUsage);
+  if (!LoadDatabase(c, args[0])) return c.fail("no database was loaded");
+  Session& s = c.session;
+  StatisticsCommand(s);
+  if (s.StatoWindows != kStateIdle) return c.fail("the statistics did not start");
+  const bool centuries = args[1] == "centuries";
+  RunChosenStatistic(s, 0, centuries ? 0 : 1);
+  PrintStatistic(c, centuries);
   return kOk;
 }
 

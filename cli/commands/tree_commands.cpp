@@ -10,21 +10,28 @@
 #include "trees/tree_windows.h"
 
 namespace kord::cli {
-namespace {
 
-void printAlbero(CliContext& c) {
+void PrintAlbero(CliContext& c) {
   for (const AlberoItem& item : c.session.albero.Lista) {
     if (c.options.data) c.out << item.data << '\t';
     c.out << TreeBytesToUtf8(item.drawing) << Cp1252ToUtf8(item.text) << '\n';
   }
 }
 
-void printNest(CliContext& c) {
+void PrintNest(CliContext& c) {
   for (const NestItem& item : c.session.nest.Lista) {
     if (c.options.data) c.out << item.data << '\t' << item.level << '\t';
     c.out << std::string(2 * static_cast<std::size_t>(item.level), ' ') << Cp1252ToUtf8(item.text) << '\n';
   }
 }
+
+void PrintKinship(CliContext& c) {
+  PrintAlbero(c);
+  c.out << "FirstCommon=" << c.session.FirstCommon << '\n';
+  c.out << "SecondCommon=" << c.session.SecondCommon << '\n';
+}
+
+namespace {
 
 /// Loads the database and applies the selections and the generation limit.
 /// Returns an exit status, kOk when the command can go on.
@@ -46,9 +53,9 @@ int runTree(CliContext& c, const char* command, TreeCaller caller) {
   if (marks.size() > 1) c.session.SavInd1 = marks[1];
   TreeCommand(c.session, caller, c.options.outline ? 1 : 0);
   if (c.options.outline)
-    printNest(c);
+    PrintNest(c);
   else
-    printAlbero(c);
+    PrintAlbero(c);
   return kOk;
 }
 
@@ -63,9 +70,7 @@ int RunKin(CliContext& c) {
   // The search starts from the individual the focus card shows.
   ShowFocusPanel(c.session);
   Parentele(c.session, c.options.descendants ? 1 : 0);
-  printAlbero(c);
-  c.out << "FirstCommon=" << c.session.FirstCommon << '\n';
-  c.out << "SecondCommon=" << c.session.SecondCommon << '\n';
+  PrintKinship(c);
   return kOk;
 }
 

@@ -113,6 +113,20 @@ void CensusCommand(Session& s) {
   runInCensusState(s, true);
 }
 
+void SortedBookStart(Session& s) {
+  if (!hasFocusOrWalk(s)) return;
+  s.NiSav = s.NInd[0];
+  setWholeBookSwitches(s);
+  s.ui.showWindow(Window::SchedaSort1, true);
+}
+
+void SortedBookClose(Session& s) {
+  s.ui.showWindow(Window::SchedaSort1, false);
+  SetIdleSwitches(s);
+  s.NInd[0] = s.NiSav;
+  s.SortKey = 0;
+}
+
 bool SortedBookRun(Session& s, int sortKey) {
   if (sortKey < 1) {
     s.ui.message("Selezionare un campo");

@@ -31,6 +31,13 @@ void LibroFamiglia(Session& s);
 /// state 3 back. Outside state 3 only the census message.
 void CensusCommand(Session& s);
 
+/// Libro(0) "Sorted Book": with a focus (or WalkAll on), saves the focus in
+/// NiSav, sets the switches of the whole walk and shows the sort-key window.
+void SortedBookStart(Session& s);
+/// The sort-key window's close button: nothing runs; the switches go back to
+/// idle and the focus to NiSav, so no later command walks every individual.
+void SortedBookClose(Session& s);
+
 /// The sort-key window's run button. A key below 1 says "Selezionare un
 /// campo" and returns false. Otherwise the sorted-book entries of every
 /// individual go to Lista (WalkAll, OutputToFile and DetailLines on,

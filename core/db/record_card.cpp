@@ -113,6 +113,12 @@ void EditFocusCard(Session& s) {
   s.ShowCard = before;
 }
 
+void CloseEditCard(Session& s) {
+  s.editCard.visible = false;
+  if (s.StatoWindows == kStateNewRecord) s.StatoWindows = kStateIdle;
+  ShowFocusPanel(s);
+}
+
 void ReadCard(Session& s) {
   OpenIndividualsFile(s);
   if (s.individuals.size() == 0) {

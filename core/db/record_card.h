@@ -27,6 +27,11 @@ void ShowRecordCard(Session& s);
 void DatiPersonali(Session& s);
 /// The editing card of the focus individual ("Edit data").
 void EditFocusCard(Session& s);
+/// The editing card closes: a window state of 4 (an add in progress) goes
+/// back to 3, so the commands that need the idle main window work again, and
+/// the focus panel is refreshed.
+void CloseEditCard(Session& s);
+
 /// "legge scheda": reads the focus record and says "continuare".
 void ReadCard(Session& s);
 

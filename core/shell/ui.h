@@ -31,6 +31,7 @@ enum class Window {
   Navigate,
   Thumb,
   Book,
+  SchedaSort1,
 };
 
 enum class Icon { None, Information, Stop, Question };

@@ -80,6 +80,18 @@ TEST(RecordCard, EditingCardShowsTheRecordsOwnSex) {
   EXPECT_EQ(f.session.editCard.spouse, 2);
 }
 
+TEST(RecordCard, ClosingTheCardEndsTheAddState) {
+  CardFixture f;
+  f.session.StatoWindows = kStateNewRecord;
+  DatiPersonali(f.session);
+  CloseEditCard(f.session);
+  EXPECT_FALSE(f.session.editCard.visible);
+  EXPECT_EQ(f.session.StatoWindows, kStateIdle);
+  f.session.StatoWindows = kStateCensus;
+  CloseEditCard(f.session);
+  EXPECT_EQ(f.session.StatoWindows, kStateCensus) << "only the add state ends with the card";
+}
+
 TEST(RecordCard, FullDatabaseRefusesANewIndividual) {
   CardFixture f;
   f.session.tables.LastIndex = 999;  // 998 individuals, all saved

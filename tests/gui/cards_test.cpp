@@ -209,8 +209,9 @@ void CardsTest::kinshipButtonNeedsTwoIndividualsAndHasHelp() {
   click(h.skeda, "Parentele_0");
   QCOMPARE(h.ui.messages, std::vector<std::string>{"Selezionare due individui"});
   h.session.NInd[1] = 34;
+  // No kinship search yet: there is no common relative to draw from.
   click(h.skeda, "Parentele_0");
-  QCOMPARE(h.ui.messages.size(), std::size_t(1));
+  QCOMPARE(h.ui.messages.back(), std::string("Individuo non Definito"));
 
   QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
   QCoreApplication::sendEvent(h.skeda.findChild<QPushButton*>(QStringLiteral("Parentele_0")), &enter);

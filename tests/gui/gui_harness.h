@@ -15,6 +15,9 @@
 #include "frm_apre_file_window.h"
 #include "history_window.h"
 #include "legge_genealog_window.h"
+#include "lists/campi_report_window.h"
+#include "lists/lista_window.h"
+#include "lists/rapporto_window.h"
 #include "lista_nomi_window.h"
 #include "main_menu_window.h"
 #include "qt_printer.h"
@@ -74,6 +77,9 @@ struct Harness {
   gui::Skeda2 skeda2{session, printer};
   gui::ListaNomi listaNomi{session, printer};
   gui::EditCard editCard{session};
+  gui::Lista lista{session};
+  gui::CampiReport campiReport{session};
+  gui::Rapporto rapporto{session};
 
   Harness();
   /// The scratch folder with a trailing "/".

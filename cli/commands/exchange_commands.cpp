@@ -1,0 +1,61 @@
+// kord import-gedcom, export-gedcom and import-csv: exchanging individuals
+// with other programs. Each prints its summary on standard output.
+
+#include <filesystem>
+
+#include "cli_context.h"
+#include "db/file_set.h"
+#include "exchange/csv_import.h"
+#include "exchange/exchange_files.h"
+#include "exchange/gedcom_export.h"
+#include "exchange/gedcom_import.h"
+
+namespace kord::cli {
+namespace {
+
+int finish(CliContext& c, const ExchangeSummary& summary) {
+  if (!summary.ok) return c.failText(summary.error);
+  for (const auto& line : SummaryLines(summary)) c.printLine(line);
+  return kOk;
+}
+
+/// The ".rni" name of a new database typed as "name", "name.rni" or "name.x".
+std::string newDatabaseName(const std::string& typed) {
+  std::string path = std::filesystem::absolute(typed).lexically_normal().string();
+  std::string base = BaseNameOf(path);
+  std::string stem = base.substr(0, base.find('.'));
+  return IsPlainFileName(stem) ? FolderOf(path) + stem + ".rni" : std::string();
+}
+
+}  // namespace
+
+int RunImportGedcom(CliContext& c) {
+  if (c.options.args.size() != 2) return c.fail("import-gedcom takes a GEDCOM file and a new database name", kUsage);
+  std::string database = newDatabaseName(c.options.args[1]);
+  if (database.empty()) return c.fail("\"" + c.options.args[1] + "\" does not name a database file", kUsage);
+  if (!c.options.replace && AnyDatabaseFileExists(FileSetFor(database)))
+    return c.fail("the database " + database + " already exists; add --replace to replace it");
+  GedcomImportOptions options;
+  options.surnameFirst = c.options.surnameFirst;
+  options.around = c.options.around.value_or("");
+  options.replace = c.options.replace;
+  options.english = c.options.english;
+  ExchangeSummary summary = ImportGedcom(c.options.args[0], database, options);
+  int status = finish(c, summary);
+  if (summary.tooManyIndividuals) c.err << "kord: add --around XREF to import the 998 nearest that individual\n";
+  return status;
+}
+
+int RunExportGedcom(CliContext& c) {
+  if (c.options.args.size() != 2) return c.fail("export-gedcom takes a database file and a GEDCOM file", kUsage);
+  if (!LoadDatabase(c, c.options.args[0])) return c.fail("no database was loaded");
+  return finish(c, ExportGedcom(c.session, std::filesystem::absolute(c.options.args[1]).string()));
+}
+
+int RunImportCsv(CliContext& c) {
+  if (c.options.args.size() != 2) return c.fail("import-csv takes a database file and a CSV file", kUsage);
+  if (!LoadDatabase(c, c.options.args[0])) return c.fail("no database was loaded");
+  return finish(c, ImportCsv(c.session, c.options.args[1]));
+}
+
+}  // namespace kord::cli

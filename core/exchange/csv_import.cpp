@@ -1,0 +1,203 @@
+#include "exchange/csv_import.h"
+
+#include <algorithm>
+
+#include "db/codepage.h"
+#include "db/csv_fields.h"
+#include "exchange/exchange_files.h"
+#include "exchange/record_text.h"
+
+namespace kord {
+namespace {
+
+constexpr std::size_t kCsvFields = 13;  ///< Name .. Sex
+
+bool isAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+std::size_t skipBlanks(std::string_view line, std::size_t i) {
+  while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+  return i;
+}
+
+/// A quoted value from the opening quote at `i`; false when it is not closed.
+bool readQuoted(std::string_view line, std::size_t& i, std::string& value) {
+  for (++i; i < line.size(); ++i) {
+    if (line[i] != '"') {
+      value += line[i];
+    } else if (i + 1 < line.size() && line[i + 1] == '"') {
+      value += '"';
+      ++i;
+    } else {
+      i = skipBlanks(line, i + 1);
+      return i >= line.size() || line[i] == ',';
+    }
+  }
+  return false;
+}
+
+bool sameText(const std::string& a, const std::string& b) { return UpperCp1252(Trim(a)) == UpperCp1252(Trim(b)); }
+
+bool isHeader(const std::vector<std::string>& values, const Tables& t) {
+  for (const std::string& name : {t.FieldCaptions[Name], DefaultFieldCaptions()[Name], std::string("Name")})
+    if (sameText(values[0], name)) return true;
+  if (values.size() < kCsvFields) return false;
+  for (const std::string& sex : {t.FieldCaptions[Sex], DefaultFieldCaptions()[Sex], std::string("Sex")})
+    if (sameText(values[kCsvFields - 1], sex)) return true;
+  return false;
+}
+
+class CsvImport {
+ public:
+  CsvImport(Session& s, ExchangeSummary& sum, long saved) : s_(s), sum_(sum), saved_(saved) {}
+
+  void line(int number, const std::string& text) {
+    if (Trim(text).empty()) return;
+    bool closed = true;
+    auto values = SplitCsvLine(text, closed);
+    bool first = first_;
+    first_ = false;
+    if (first && closed && isHeader(values, s_.tables)) return;
+    std::string problem = !closed ? sum_.say("virgolette non chiuse", "quotes not closed") : check(values);
+    if (!problem.empty()) return bad(number, problem);
+    if (saved_ + count() >= kMaxIndividuals) {
+      if (!full_) bad(number, sum_.say("database pieno (998 individui): questa riga e le seguenti non importate",
+                                       "database full (998 individuals): this line and the following not imported"));
+      full_ = true;
+      return;
+    }
+    add(number, values);
+  }
+
+  const std::string& records() const { return records_; }
+  const std::vector<std::string>& names() const { return names_; }
+  int count() const { return static_cast<int>(names_.size()); }
+
+ private:
+  std::string check(const std::vector<std::string>& values) const {
+    if (values.size() != kCsvFields)
+      return sum_.say("attesi 13 campi, trovati ", "13 fields expected, found ") + std::to_string(values.size());
+    if (Trim(values[0]).empty()) return sum_.say("manca il nome", "no name");
+    std::string sex = UpperCp1252(Trim(values[kCsvFields - 1]));
+    if (!sex.empty() && sex != "M" && sex != "F")
+      return sum_.say("il sesso deve essere M, F o vuoto, non \"", "the sex must be M, F or empty, not \"") + sex + "\"";
+    return {};
+  }
+
+  void bad(int number, const std::string& problem) {
+    sum_.problems.push_back(sum_.say("riga ", "line ") + std::to_string(number) + ": " + problem);
+  }
+
+  void add(int number, const std::vector<std::string>& values) {
+    PersonRecord r;
+    r.set(Num, std::to_string(saved_ + count() + 1));
+    std::string who = sum_.say("riga ", "line ") + std::to_string(number);
+    for (std::size_t v = 0; v < kCsvFields; ++v) {
+      auto f = static_cast<Field>(Name + v);
+      std::string value = f == Sex ? UpperCp1252(Trim(values[v])) : values[v];
+      std::string cut = StoreField(r, f, value, who, s_.tables.FieldCaptions[f], sum_.english);
+      if (!cut.empty()) sum_.notRepresented.push_back(cut);
+    }
+    records_.append(r.bytes().begin(), r.bytes().end());
+    names_.push_back(r.trimmed(Name));
+  }
+
+  Session& s_;
+  ExchangeSummary& sum_;
+  long saved_;
+  std::string records_;
+  std::vector<std::string> names_;
+  bool first_ = true;
+  bool full_ = false;
+};
+
+/// The lines as Windows-1252, with the decoding in summary.charset.
+std::vector<std::string> decodedLines(std::string text, ExchangeSummary& sum) {
+  bool bom = text.rfind("\xEF\xBB\xBF", 0) == 0;
+  if (bom) text.erase(0, 3);
+  bool utf8 = IsValidUtf8(text) && (bom || !isAscii(text));
+  sum.charset = utf8 ? "UTF-8" : isAscii(text) ? "ASCII" : "Windows-1252";
+  std::vector<std::string> lines = SplitLines(text);
+  if (!utf8) return lines;
+  for (std::size_t n = 0; n < lines.size(); ++n) {
+    RecordText converted = ToRecordText(lines[n]);
+    if (!converted.lost.empty())
+      sum.notRepresented.push_back(sum.say("riga ", "line ") + std::to_string(n + 1) + ": " +
+                                   LostCharacterNames(converted.lost) +
+                                   sum.say(" non esistono in Windows-1252", " not in Windows-1252"));
+    lines[n] = converted.text;
+  }
+  return lines;
+}
+
+/// Record r is at index r + 1; the new records follow the `saved` ones.
+void takeIntoTables(Session& s, long saved, const std::vector<std::string>& names) {
+  Tables& t = s.tables;
+  int first = static_cast<int>(saved) + 2;
+  for (std::size_t k = 0; k < names.size(); ++k) {
+    int index = first + static_cast<int>(k);
+    t.Names[index] = names[k];
+    t.Parent1[index] = t.Parent2[index] = t.Spouse[index] = kNone;
+  }
+  t.LastIndex = std::max(t.LastIndex, first + static_cast<int>(names.size()) - 1);
+  s.cachedFocusRecord.reset();
+  s.cachedSecondRecord.reset();
+  s.bufferRecord.reset();
+}
+
+}  // namespace
+
+std::vector<std::string> SplitCsvLine(std::string_view line, bool& closed) {
+  std::vector<std::string> values;
+  closed = true;
+  std::size_t i = 0;
+  while (true) {
+    i = skipBlanks(line, i);
+    std::string value;
+    if (i < line.size() && line[i] == '"') {
+      closed = readQuoted(line, i, value) && closed;
+      if (!closed) i = line.size();
+    } else {
+      std::size_t end = std::min(line.find(',', i), line.size());
+      value = TrimRight(line.substr(i, end - i));
+      i = end;
+    }
+    values.push_back(value);
+    if (i >= line.size()) break;
+    ++i;  // the comma
+  }
+  return values;
+}
+
+ExchangeSummary ImportCsv(Session& s, const std::string& path, const ExchangeProgress& progress) {
+  ExchangeSummary sum;
+  sum.english = s.English;
+  if (!s.DbLoaded || s.tables.RecordMode != "Kord")
+    return sum.fail(sum.say("Nessun database di tipo Kord aperto", "No database of the Kord type is open"));
+  std::string text, existing;
+  if (!ReadWholeFile(path, text)) return sum.fail(Utf8ToCp1252(path) + sum.say(": impossibile leggere il file", ": cannot be read"));
+  s.individuals.close();
+  ReadWholeFile(s.files.IndividualsFile, existing);
+  if (existing.size() % kRecordLength != 0)
+    return sum.fail(sum.say("Il file degli individui termina con un record incompleto: nessun record aggiunto",
+                            "The individuals file ends in a partial record: no record added"));
+  long saved = static_cast<long>(existing.size() / kRecordLength);
+  CsvImport import(s, sum, saved);
+  auto lines = decodedLines(std::move(text), sum);
+  for (std::size_t n = 0; n < lines.size(); ++n) {
+    import.line(static_cast<int>(n) + 1, lines[n]);
+    if (progress) progress(ExchangeStage::Reading, static_cast<long>(n) + 1, static_cast<long>(lines.size()));
+  }
+  if (import.count() > 0) {
+    if (std::string error = ReplaceFile(s.files.IndividualsFile, existing + import.records(), s.English); !error.empty())
+      return sum.fail(error);
+    takeIntoTables(s, saved, import.names());
+  }
+  if (progress) progress(ExchangeStage::Writing, 1, 1);
+  sum.ok = true;
+  sum.individuals = import.count();
+  return sum;
+}
+
+}  // namespace kord

@@ -1,0 +1,57 @@
+#pragma once
+/// What an import or export reports to the person: the counts, the lines of
+/// the input that could not be read, and everything the target format could
+/// not hold. Shared by the GEDCOM import and export and the CSV import.
+/// Every text is Windows-1252, as the core keeps texts.
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace kord {
+
+/// The steps of long exchange work, for a progress display.
+enum class ExchangeStage { Reading, Individuals, Links, Writing };
+
+/// Called as work advances: `done` of `total` items of `stage`. The GUI shows
+/// it in a progress window; it may be empty.
+using ExchangeProgress = std::function<void(ExchangeStage stage, long done, long total)>;
+
+struct ExchangeSummary {
+  bool english = false;  ///< the language of the texts
+  bool ok = false;       ///< false: nothing was written, `error` says why
+  std::string error;
+  std::string charset;   ///< how the input was decoded ("UTF-8", "ANSEL", ...)
+  int individuals = 0;   ///< records written, or individuals exported
+  int childLinks = 0;    ///< lines of the children file, or child links exported
+  int spouseLinks = 0;   ///< lines of the spouses file, or couples exported
+  int families = 0;      ///< export: FAM records written
+  int leftOut = 0;       ///< import: individuals of the file not imported
+  bool tooManyIndividuals = false;  ///< refused: more individuals than a database holds
+  std::vector<std::string> problems;        ///< input lines that could not be read
+  std::vector<std::string> notRepresented;  ///< what the target could not hold
+  std::map<std::string, int> skippedTags;   ///< GEDCOM structures not kept, by path
+
+  /// Italian or English by `english`.
+  std::string say(const std::string& italian, const std::string& englishText) const {
+    return english ? englishText : italian;
+  }
+  /// A failed summary with `reason`.
+  ExchangeSummary& fail(std::string reason) {
+    ok = false;
+    error = std::move(reason);
+    return *this;
+  }
+};
+
+/// The summary as lines for a message box or standard output: the error
+/// alone when it failed; else the counts, the decoding, the unreadable lines,
+/// the skipped structures (one line, by path with counts) and the items not
+/// represented, each list under a heading.
+std::vector<std::string> SummaryLines(const ExchangeSummary& summary);
+
+/// "@I5@ Pavan Luigi": how the lists name an individual of a GEDCOM file.
+std::string PersonLabel(const std::string& xref, const std::string& name);
+
+}  // namespace kord

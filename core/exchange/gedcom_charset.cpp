@@ -1,0 +1,155 @@
+#include "exchange/gedcom_charset.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "db/codepage.h"
+#include "exchange/ansel.h"
+#include "exchange/record_text.h"
+
+namespace kord {
+namespace {
+
+enum class Encoding { Utf8, Cp1252, Ansel };
+
+struct Choice {
+  Encoding encoding = Encoding::Utf8;
+  std::string label;
+};
+
+bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+
+std::string upper(std::string_view text) {
+  std::string out(text);
+  std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return out;
+}
+
+std::string trimmed(std::string_view text) {
+  auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  auto last = text.find_last_not_of(" \t");
+  return std::string(text.substr(first, last - first + 1));
+}
+
+/// UTF-16 text to UTF-8; an unpaired surrogate becomes U+FFFD.
+std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+  std::string out;
+  auto unit = [&](std::size_t i) -> char32_t {
+    auto a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
+    return bigEndian ? (a << 8 | b) : (b << 8 | a);
+  };
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    char32_t cp = unit(i);
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 && unit(i + 2) <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+      i += 2;
+    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+      cp = 0xFFFD;
+    }
+    out += Utf8Of(cp);
+  }
+  return out;
+}
+
+/// 1 little-endian, 2 big-endian, 0 not UTF-16. A GEDCOM file begins with
+/// "0", so a zero byte beside it gives the byte order away.
+int utf16Order(std::string_view bytes) {
+  if (startsWith(bytes, "\xFF\xFE")) return 1;
+  if (startsWith(bytes, "\xFE\xFF")) return 2;
+  if (bytes.size() >= 2 && bytes[0] == '0' && bytes[1] == '\0') return 1;
+  if (bytes.size() >= 2 && bytes[0] == '\0' && bytes[1] == '0') return 2;
+  return 0;
+}
+
+/// The value of the header's CHAR line, upper case; empty when there is none.
+std::string declaredCharset(const std::vector<DecodedLine>& lines) {
+  int records = 0;
+  for (const auto& line : lines) {
+    std::string text = trimmed(line.text);
+    if (startsWith(text, "0 ") && ++records > 1) break;
+    if (startsWith(text, "1 CHAR")) return upper(trimmed(std::string_view(text).substr(6)));
+  }
+  return {};
+}
+
+bool isAscii(std::string_view bytes) {
+  return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+Choice guess(std::string_view bytes) {
+  return IsValidUtf8(bytes) ? Choice{Encoding::Utf8, "UTF-8"} : Choice{Encoding::Cp1252, "ANSI (Windows-1252)"};
+}
+
+Choice chooseEncoding(const std::string& declared, std::string_view bytes, ExchangeSummary& s) {
+  static const std::vector<std::string> kAnsiNames = {"ANSI", "WINDOWS-1252", "CP1252", "IBM WINDOWS", "IBMPC",
+                                                      "ISO-8859-1", "ISO8859-1", "LATIN1", "LATIN-1"};
+  if (declared == "UTF-8" || declared == "UTF8" || declared == "UNICODE") return {Encoding::Utf8, "UTF-8"};
+  if (declared == "ANSEL") return {Encoding::Ansel, "ANSEL"};
+  if (std::find(kAnsiNames.begin(), kAnsiNames.end(), declared) != kAnsiNames.end())
+    return {Encoding::Cp1252, "ANSI (Windows-1252)"};
+  if (declared == "ASCII" && isAscii(bytes)) return {Encoding::Cp1252, "ASCII"};
+  Choice choice = guess(bytes);
+  if (declared == "ASCII")
+    s.problems.push_back(s.say("CHAR ASCII, ma il file contiene altri caratteri: letto come ",
+                               "CHAR ASCII, but the file holds other characters: read as ") + choice.label);
+  else if (declared.empty())
+    s.problems.push_back(s.say("nessuna riga CHAR: letto come ", "no CHAR line: read as ") + choice.label);
+  else
+    s.problems.push_back(s.say("codifica sconosciuta ", "unknown character set ") + declared +
+                         s.say(": letto come ", ": read as ") + choice.label);
+  return choice;
+}
+
+std::string decodeLine(const DecodedLine& line, Encoding encoding, ExchangeSummary& s) {
+  if (encoding == Encoding::Ansel) {
+    int undefined = 0;
+    std::string text = AnselToUtf8(line.text, &undefined);
+    if (undefined > 0)
+      s.problems.push_back(s.say("riga ", "line ") + std::to_string(line.number) +
+                           s.say(": caratteri non ANSEL", ": characters that are not ANSEL"));
+    return text;
+  }
+  if (encoding == Encoding::Cp1252) return Cp1252ToUtf8(line.text);
+  if (IsValidUtf8(line.text)) return line.text;
+  s.problems.push_back(s.say("riga ", "line ") + std::to_string(line.number) +
+                       s.say(": non e' UTF-8, letta come Windows-1252", ": not UTF-8, read as Windows-1252"));
+  return Cp1252ToUtf8(line.text);
+}
+
+}  // namespace
+
+std::vector<DecodedLine> SplitGedcomLines(std::string_view text) {
+  auto firstEnd = text.find_first_of("\r\n");
+  bool lfCr = firstEnd != std::string_view::npos && text.substr(firstEnd, 2) == "\n\r";
+  std::vector<DecodedLine> lines;
+  int number = 0;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+    std::size_t next = end + 1;
+    if (end < text.size() && (text.substr(end, 2) == "\r\n" || (lfCr && text.substr(end, 2) == "\n\r"))) ++next;
+    ++number;
+    if (end > start) lines.push_back({number, std::string(text.substr(start, end - start))});
+    start = next;
+  }
+  while (!lines.empty() && (lines.back().text == "\x1A" || trimmed(lines.back().text).empty())) lines.pop_back();
+  if (!lines.empty() && lines.back().text.back() == '\x1A') lines.back().text.pop_back();
+  return lines;
+}
+
+std::vector<DecodedLine> DecodeGedcomLines(std::string_view bytes, ExchangeSummary& s) {
+  if (int order = utf16Order(bytes)) {
+    s.charset = order == 1 ? "UTF-16LE" : "UTF-16BE";
+    std::string text = utf16ToUtf8(bytes, order == 2);
+    return SplitGedcomLines(startsWith(text, "\xEF\xBB\xBF") ? std::string_view(text).substr(3) : text);
+  }
+  bool bom = startsWith(bytes, "\xEF\xBB\xBF");
+  auto lines = SplitGedcomLines(bom ? bytes.substr(3) : bytes);
+  Choice choice = bom ? Choice{Encoding::Utf8, "UTF-8"} : chooseEncoding(declaredCharset(lines), bytes, s);
+  s.charset = choice.label;
+  for (auto& line : lines) line.text = decodeLine(line, choice.encoding, s);
+  return lines;
+}
+
+}  // namespace kord

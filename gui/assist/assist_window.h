@@ -1,0 +1,50 @@
+#pragma once
+/// The assistant window "Assist": the tree of phrases TreeView1. A double
+/// click runs the phrase's command through the core's dispatcher; a phrase
+/// dropped on another prints the two on the window's surface; a click on
+/// the window itself describes the selected phrase in a message box.
+
+#include <QWidget>
+
+#include "shell/session.h"
+
+class QLabel;
+class QTreeWidgetItem;
+
+namespace kord::gui {
+
+class AssistTree;
+
+class Assist : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Assist(kord::Session& session, QWidget* parent = nullptr);
+
+  /// Where the window first appears: beside `anchor` (the main window).
+  void setAnchor(const QWidget* anchor) { anchor_ = anchor; }
+  AssistTree* tree() const { return tree_; }
+  /// What the window surface shows (the last drop).
+  QString surfaceText() const;
+
+ protected:
+  /// Each show takes the node picture from the database folder of now.
+  void showEvent(QShowEvent* event) override;
+  /// A click on the window outside the tree: Form_Click.
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void onDoubleClick(QTreeWidgetItem* item);
+  void onDrop(int dragged, int target);
+  void placeBesideAnchor();
+
+  kord::Session& s_;
+  AssistTree* tree_ = nullptr;
+  QLabel* surface_ = nullptr;
+  const QWidget* anchor_ = nullptr;
+  std::string iconFolder_;  ///< the folder the node picture came from
+  bool placed_ = false;
+};
+
+}  // namespace kord::gui
