@@ -16,6 +16,7 @@
 #include "db/create_database.h"
 #include "db/open_database.h"
 #include "db/record_card.h"
+#include "exchange_actions.h"
 #include "kord_logo.h"
 #include "book/book_commands.h"
 #include "trees/common_kin.h"
@@ -323,6 +324,9 @@ void MainMenu::onMenu(const std::string& name) {
   if (name == "CreaDB") kord::CreaDB(s_);
   // The generation limit can be set before any database is open.
   if (name == "Profondita_albero") kord::ProfonditaAlbero(s_);
+  if (name == "Importa_GEDCOM") importGedcomAction(s_, this);
+  if (name == "Export_DB") s_.DbLoaded ? exportGedcomAction(s_, this) : noDatabase();
+  if (name == "Export_doc") exportDocumentAction(s_, this);
   runRecordCommand(name);
   if (name == "Exit") {
     kord::ExitProgram(s_);
@@ -332,10 +336,13 @@ void MainMenu::onMenu(const std::string& name) {
 }
 
 void MainMenu::onButton(const std::string& name) {
+  if (name == "Add") s_.DbLoaded ? importCsvAction(s_, this) : noDatabase();
   if (name == "Command1") s_.ui.showWindow(kord::Window::Assist, true);
   runRecordCommand(name);
   render();
 }
+
+void MainMenu::noDatabase() { s_.ui.message(s_.text("Nessun database aperto", "No database open")); }
 
 void MainMenu::runRecordCommand(const std::string& name) {
   const auto found = recordCommands().find(name);

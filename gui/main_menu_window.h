@@ -62,6 +62,8 @@ class MainMenu : public QMainWindow, public ModelWindow {
   void onButton(const std::string& name);
   /// Runs the selection, card or name-search command `name`, if it is one.
   void runRecordCommand(const std::string& name);
+  /// Says that the command needs an open database.
+  void noDatabase();
   void onOption(kord::SwitchId id, bool on);
   void onOpenDatabase();
   void onLoad();

@@ -26,15 +26,8 @@ bool isReadableFile(const std::string& path) {
   return probe.open(path).empty();
 }
 
-OpenOutcome openExisting(Session& s) {
-  s.dialog.newVisible = false;
-  s.dialog.openVisible = true;
-  InitialiseSession(s);
-  if (ChooseDatabaseFile(s).empty()) {
-    if (s.exitRequested) return OpenOutcome::Failed;
-    s.ui.message("Non Selezionato");
-    return OpenOutcome::NotLoaded;
-  }
+/// Loads the database named by DbName.
+OpenOutcome openChosen(Session& s) {
   s.files = FileSetFor(s.DbName);
   if (!isReadableFile(s.files.IndividualsFile)) {
     s.ui.message("Nome File errato");
@@ -45,6 +38,18 @@ OpenOutcome openExisting(Session& s) {
   if (IsCsvName(s.DbName)) return OpenOutcome::Failed;
   s.DbLoaded = true;
   return OpenOutcome::Loaded;
+}
+
+OpenOutcome openExisting(Session& s) {
+  s.dialog.newVisible = false;
+  s.dialog.openVisible = true;
+  InitialiseSession(s);
+  if (ChooseDatabaseFile(s).empty()) {
+    if (s.exitRequested) return OpenOutcome::Failed;
+    s.ui.message("Non Selezionato");
+    return OpenOutcome::NotLoaded;
+  }
+  return openChosen(s);
 }
 
 OpenOutcome createAndLoad(Session& s) {
@@ -100,6 +105,19 @@ OpenOutcome OpenDatabase(Session& s) {
     outcome = openExisting(s);
   else if (s.StatoWindows == kStateCreating)
     outcome = createAndLoad(s);
+  if (outcome != OpenOutcome::Failed) handOver(s);
+  return outcome;
+}
+
+OpenOutcome OpenDatabaseFile(Session& s, const std::string& path) {
+  if (s.DbLoaded) {
+    s.ui.message("Archivio gia letto. Chiudere l'applicazione e riavviare per passare ad un nuovo archivio!");
+    return OpenOutcome::AlreadyLoaded;
+  }
+  InitialiseSession(s);
+  s.DbName = path;
+  s.DbBaseName = BaseNameOf(path);
+  OpenOutcome outcome = openChosen(s);
   if (outcome != OpenOutcome::Failed) handOver(s);
   return outcome;
 }

@@ -20,6 +20,10 @@ enum class OpenOutcome {
 /// outcome except AlreadyLoaded and Failed, and a "csv" name.
 OpenOutcome OpenDatabase(Session& s);
 
+/// Opens the database `path` (an ".rni" file) without the file dialog, as
+/// if it had been chosen there: used after a GEDCOM import creates one.
+OpenOutcome OpenDatabaseFile(Session& s, const std::string& path);
+
 /// Loads the database named by s.files into the tables with the progress
 /// window, the confirmation message and the history line. Notes about data
 /// that could not be used are shown before the confirmation.

@@ -12,10 +12,6 @@ namespace {
 
 constexpr std::size_t kCsvFields = 13;  ///< Name .. Sex
 
-bool isAscii(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 std::size_t skipBlanks(std::string_view line, std::size_t i) {
   while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
   return i;
@@ -62,8 +58,9 @@ class CsvImport {
     std::string problem = !closed ? sum_.say("virgolette non chiuse", "quotes not closed") : check(values);
     if (!problem.empty()) return bad(number, problem);
     if (saved_ + count() >= kMaxIndividuals) {
-      if (!full_) bad(number, sum_.say("database pieno (998 individui): questa riga e le seguenti non importate",
-                                       "database full (998 individuals): this line and the following not imported"));
+      if (!full_)
+        bad(number, sum_.say("database pieno (998 individui): questa riga e le seguenti non importate",
+                             "database full (998 individuals): this line and the following not imported"));
       full_ = true;
       return;
     }
@@ -81,7 +78,8 @@ class CsvImport {
     if (Trim(values[0]).empty()) return sum_.say("manca il nome", "no name");
     std::string sex = UpperCp1252(Trim(values[kCsvFields - 1]));
     if (!sex.empty() && sex != "M" && sex != "F")
-      return sum_.say("il sesso deve essere M, F o vuoto, non \"", "the sex must be M, F or empty, not \"") + sex + "\"";
+      return sum_.say("il sesso deve essere M, F o vuoto, non \"", "the sex must be M, F or empty, not \"") + sex +
+             "\"";
     return {};
   }
 
@@ -116,8 +114,8 @@ class CsvImport {
 std::vector<std::string> decodedLines(std::string text, ExchangeSummary& sum) {
   bool bom = text.rfind("\xEF\xBB\xBF", 0) == 0;
   if (bom) text.erase(0, 3);
-  bool utf8 = IsValidUtf8(text) && (bom || !isAscii(text));
-  sum.charset = utf8 ? "UTF-8" : isAscii(text) ? "ASCII" : "Windows-1252";
+  bool utf8 = IsValidUtf8(text) && (bom || !IsAscii(text));
+  sum.charset = utf8 ? "UTF-8" : IsAscii(text) ? "ASCII" : "Windows-1252";
   std::vector<std::string> lines = SplitLines(text);
   if (!utf8) return lines;
   for (std::size_t n = 0; n < lines.size(); ++n) {
@@ -176,7 +174,8 @@ ExchangeSummary ImportCsv(Session& s, const std::string& path, const ExchangePro
   if (!s.DbLoaded || s.tables.RecordMode != "Kord")
     return sum.fail(sum.say("Nessun database di tipo Kord aperto", "No database of the Kord type is open"));
   std::string text, existing;
-  if (!ReadWholeFile(path, text)) return sum.fail(Utf8ToCp1252(path) + sum.say(": impossibile leggere il file", ": cannot be read"));
+  if (!ReadWholeFile(path, text))
+    return sum.fail(Utf8ToCp1252(path) + sum.say(": impossibile leggere il file", ": cannot be read"));
   s.individuals.close();
   ReadWholeFile(s.files.IndividualsFile, existing);
   if (existing.size() % kRecordLength != 0)
@@ -190,7 +189,8 @@ ExchangeSummary ImportCsv(Session& s, const std::string& path, const ExchangePro
     if (progress) progress(ExchangeStage::Reading, static_cast<long>(n) + 1, static_cast<long>(lines.size()));
   }
   if (import.count() > 0) {
-    if (std::string error = ReplaceFile(s.files.IndividualsFile, existing + import.records(), s.English); !error.empty())
+    if (std::string error = ReplaceFile(s.files.IndividualsFile, existing + import.records(), s.English);
+        !error.empty())
       return sum.fail(error);
     takeIntoTables(s, saved, import.names());
   }

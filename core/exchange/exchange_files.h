@@ -22,7 +22,9 @@ struct DatabaseFiles {
 std::string ReplaceFile(const std::string& path, const std::string& bytes, bool english);
 
 /// Writes the individuals, children, spouses and type files of `names`.
-/// When one cannot be written none is changed (the temporary files go).
+/// When one cannot be written none is changed (the temporary files go); only
+/// a rename failing after others succeeded, which the file system hardly
+/// ever does, would leave a mixed set, and is reported.
 std::string WriteDatabaseFiles(const FileSet& names, const DatabaseFiles& content, bool english);
 
 /// True when the individuals, children, spouses or type file of `names` exists.

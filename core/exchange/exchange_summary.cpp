@@ -5,9 +5,10 @@ namespace {
 
 void addCounts(const ExchangeSummary& s, std::vector<std::string>& lines) {
   lines.push_back(s.say("Individui: ", "Individuals: ") + std::to_string(s.individuals));
-  if (s.families > 0) lines.push_back(s.say("Famiglie: ", "Families: ") + std::to_string(s.families));
+  if (s.exported) lines.push_back(s.say("Famiglie: ", "Families: ") + std::to_string(s.families));
   lines.push_back(s.say("Legami figlio-genitore: ", "Child-parent links: ") + std::to_string(s.childLinks));
-  lines.push_back(s.say("Legami coniugali: ", "Spouse links: ") + std::to_string(s.spouseLinks));
+  lines.push_back(s.exported ? s.say("Coppie: ", "Couples: ") + std::to_string(s.spouseLinks)
+                             : s.say("Legami coniugali: ", "Spouse links: ") + std::to_string(s.spouseLinks));
   if (s.leftOut > 0)
     lines.push_back(s.say("Individui lasciati fuori: ", "Individuals left out: ") + std::to_string(s.leftOut));
   if (!s.charset.empty()) lines.push_back(s.say("Codifica: ", "Character set: ") + s.charset);

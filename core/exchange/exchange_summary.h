@@ -22,13 +22,14 @@ struct ExchangeSummary {
   bool english = false;  ///< the language of the texts
   bool ok = false;       ///< false: nothing was written, `error` says why
   std::string error;
-  std::string charset;   ///< how the input was decoded ("UTF-8", "ANSEL", ...)
-  int individuals = 0;   ///< records written, or individuals exported
-  int childLinks = 0;    ///< lines of the children file, or child links exported
-  int spouseLinks = 0;   ///< lines of the spouses file, or couples exported
-  int families = 0;      ///< export: FAM records written
-  int leftOut = 0;       ///< import: individuals of the file not imported
-  bool tooManyIndividuals = false;  ///< refused: more individuals than a database holds
+  std::string charset;                      ///< how the input was decoded ("UTF-8", "ANSEL", ...)
+  bool exported = false;                    ///< an export: the counts are of the GEDCOM file written
+  int individuals = 0;                      ///< records written, or INDI records exported
+  int childLinks = 0;                       ///< lines of the children file, or child-parent links exported
+  int spouseLinks = 0;                      ///< lines of the spouses file, or couples (FAM with both spouses) exported
+  int families = 0;                         ///< export: FAM records written
+  int leftOut = 0;                          ///< import: individuals of the file not imported
+  bool tooManyIndividuals = false;          ///< refused: more individuals than a database holds
   std::vector<std::string> problems;        ///< input lines that could not be read
   std::vector<std::string> notRepresented;  ///< what the target could not hold
   std::map<std::string, int> skippedTags;   ///< GEDCOM structures not kept, by path

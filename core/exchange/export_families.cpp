@@ -45,8 +45,9 @@ class FamilyPlanner {
   bool usable(int i, int target) const {
     if (target == kNone || target == i) return false;
     if (valid(target)) return true;
-    s_.notRepresented.push_back(label(i) + s_.say(": legame verso l'indice ", ": link to index ") + std::to_string(target) +
-                                s_.say(", che non e' un individuo, non esportato", ", which is no individual, not exported"));
+    s_.notRepresented.push_back(
+        label(i) + s_.say(": legame verso l'indice ", ": link to index ") + std::to_string(target) +
+        s_.say(", che non e' un individuo, non esportato", ", which is no individual, not exported"));
     return false;
   }
 
@@ -121,7 +122,8 @@ class FamilyPlanner {
       note(i, s_.say("il coniuge diventa ", "the spouse becomes ") + nameOrNone(spouse) +
                   s_.say(" (nel database: ", " (in the database: ") + nameOrNone(actual) + ")");
     if (marriage != marriageOf(i))
-      note(i, s_.say("il matrimonio diventa \"", "the marriage becomes \"") + marriage.first + ", " + marriage.second + "\"");
+      note(i, s_.say("il matrimonio diventa \"", "the marriage becomes \"") + marriage.first + ", " + marriage.second +
+                  "\"");
     checkParents(i);
   }
 

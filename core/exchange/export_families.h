@@ -19,9 +19,9 @@ namespace kord {
 struct ExportFamily {
   int husband = kNone;  ///< table index
   int wife = kNone;
-  std::vector<int> children;   ///< table indexes, in index order
-  bool hasMarriage = false;    ///< a MARR line is written
-  std::string marriageDate;    ///< Windows-1252, trimmed
+  std::vector<int> children;  ///< table indexes, in index order
+  bool hasMarriage = false;   ///< a MARR line is written
+  std::string marriageDate;   ///< Windows-1252, trimmed
   std::string marriagePlace;
 };
 

@@ -1,7 +1,6 @@
 #include "exchange/gedcom_charset.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "db/codepage.h"
 #include "exchange/ansel.h"
@@ -18,12 +17,6 @@ struct Choice {
 };
 
 bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
-
-std::string upper(std::string_view text) {
-  std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return out;
-}
 
 std::string trimmed(std::string_view text) {
   auto first = text.find_first_not_of(" \t");
@@ -68,13 +61,9 @@ std::string declaredCharset(const std::vector<DecodedLine>& lines) {
   for (const auto& line : lines) {
     std::string text = trimmed(line.text);
     if (startsWith(text, "0 ") && ++records > 1) break;
-    if (startsWith(text, "1 CHAR")) return upper(trimmed(std::string_view(text).substr(6)));
+    if (startsWith(text, "1 CHAR")) return UpperAscii(trimmed(std::string_view(text).substr(6)));
   }
   return {};
-}
-
-bool isAscii(std::string_view bytes) {
-  return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 Choice guess(std::string_view bytes) {
@@ -82,17 +71,18 @@ Choice guess(std::string_view bytes) {
 }
 
 Choice chooseEncoding(const std::string& declared, std::string_view bytes, ExchangeSummary& s) {
-  static const std::vector<std::string> kAnsiNames = {"ANSI", "WINDOWS-1252", "CP1252", "IBM WINDOWS", "IBMPC",
-                                                      "ISO-8859-1", "ISO8859-1", "LATIN1", "LATIN-1"};
+  static const std::vector<std::string> kAnsiNames = {"ANSI",       "WINDOWS-1252", "CP1252", "IBM WINDOWS", "IBMPC",
+                                                      "ISO-8859-1", "ISO8859-1",    "LATIN1", "LATIN-1"};
   if (declared == "UTF-8" || declared == "UTF8" || declared == "UNICODE") return {Encoding::Utf8, "UTF-8"};
   if (declared == "ANSEL") return {Encoding::Ansel, "ANSEL"};
   if (std::find(kAnsiNames.begin(), kAnsiNames.end(), declared) != kAnsiNames.end())
     return {Encoding::Cp1252, "ANSI (Windows-1252)"};
-  if (declared == "ASCII" && isAscii(bytes)) return {Encoding::Cp1252, "ASCII"};
+  if (declared == "ASCII" && IsAscii(bytes)) return {Encoding::Cp1252, "ASCII"};
   Choice choice = guess(bytes);
   if (declared == "ASCII")
     s.problems.push_back(s.say("CHAR ASCII, ma il file contiene altri caratteri: letto come ",
-                               "CHAR ASCII, but the file holds other characters: read as ") + choice.label);
+                               "CHAR ASCII, but the file holds other characters: read as ") +
+                         choice.label);
   else if (declared.empty())
     s.problems.push_back(s.say("nessuna riga CHAR: letto come ", "no CHAR line: read as ") + choice.label);
   else

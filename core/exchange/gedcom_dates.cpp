@@ -13,7 +13,7 @@ namespace kord {
 namespace {
 
 constexpr std::array<std::string_view, 12> kMonths = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
-                                                       "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+                                                      "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
 
 enum class Qualifier { None, Approximate, Before, After, To, From, Between };
 
@@ -25,13 +25,6 @@ struct GedDate {
 };
 
 using Words = std::vector<std::string>;
-
-std::string upperAscii(std::string_view text) {
-  std::string out(text);
-  for (char& c : out)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return out;
-}
 
 Words splitWords(std::string_view text) {
   Words words;
@@ -63,13 +56,22 @@ std::optional<int> number(std::string_view digits, std::size_t maxDigits) {
 }
 
 std::optional<Qualifier> qualifierOf(const std::string& word) {
-  static const std::vector<std::pair<std::string, Qualifier>> kWords = {
-      {"ABT", Qualifier::Approximate}, {"CAL", Qualifier::Approximate}, {"EST", Qualifier::Approximate},
-      {"ABOUT", Qualifier::Approximate}, {"CIRCA", Qualifier::Approximate}, {"CA", Qualifier::Approximate},
-      {"CA.", Qualifier::Approximate}, {"C.", Qualifier::Approximate}, {"BEF", Qualifier::Before},
-      {"BEFORE", Qualifier::Before}, {"AFT", Qualifier::After}, {"AFTER", Qualifier::After},
-      {"TO", Qualifier::To}, {"FROM", Qualifier::From}, {"BET", Qualifier::Between},
-      {"BETWEEN", Qualifier::Between}};
+  static const std::vector<std::pair<std::string, Qualifier>> kWords = {{"ABT", Qualifier::Approximate},
+                                                                        {"CAL", Qualifier::Approximate},
+                                                                        {"EST", Qualifier::Approximate},
+                                                                        {"ABOUT", Qualifier::Approximate},
+                                                                        {"CIRCA", Qualifier::Approximate},
+                                                                        {"CA", Qualifier::Approximate},
+                                                                        {"CA.", Qualifier::Approximate},
+                                                                        {"C.", Qualifier::Approximate},
+                                                                        {"BEF", Qualifier::Before},
+                                                                        {"BEFORE", Qualifier::Before},
+                                                                        {"AFT", Qualifier::After},
+                                                                        {"AFTER", Qualifier::After},
+                                                                        {"TO", Qualifier::To},
+                                                                        {"FROM", Qualifier::From},
+                                                                        {"BET", Qualifier::Between},
+                                                                        {"BETWEEN", Qualifier::Between}};
   for (const auto& [w, q] : kWords)
     if (w == word) return q;
   return std::nullopt;
@@ -81,8 +83,10 @@ void readCalendar(const Words& w, std::size_t& begin, std::size_t end, GedDate& 
   std::string name = w[begin];
   while (name.back() != '@' && ++begin < end) name += " " + w[begin];
   ++begin;
-  if (name == "@#DJULIAN@") d.detail = true;
-  else if (name != "@#DGREGORIAN@") d.keep = true;
+  if (name == "@#DJULIAN@")
+    d.detail = true;
+  else if (name != "@#DGREGORIAN@")
+    d.keep = true;
 }
 
 /// "1850" or "1750/51".
@@ -147,8 +151,7 @@ int trailingZeros(int year) {
 std::optional<ImportedDate> approximateYear(const GedDate& low, const GedDate& high) {
   bool bare = low.day == 0 && low.month == 0 && high.day == 0 && high.month == 0 && !low.detail && !high.detail;
   int span = high.year - low.year + 1;
-  if (!bare || low.year < 1 || (span != 10 && span != 100 && span != 1000) || low.year % span != 0)
-    return std::nullopt;
+  if (!bare || low.year < 1 || (span != 10 && span != 100 && span != 1000) || low.year % span != 0) return std::nullopt;
   int readsAs = trailingZeros(low.year) == 1 ? 10 : trailingZeros(low.year) == 2 ? 100 : 1000;
   return ImportedDate{formatted("0/13/%04d", low.year), readsAs != span};
 }
@@ -162,7 +165,9 @@ std::size_t find(const Words& w, std::size_t from, const char* word) {
 std::optional<ImportedDate> qualifiedDate(const Words& w) {
   auto q = qualifierOf(w[0]).value_or(Qualifier::None);
   std::size_t begin = q == Qualifier::None ? 0 : 1;
-  std::size_t split = q == Qualifier::From ? find(w, begin, "TO") : q == Qualifier::Between ? find(w, begin, "AND") : w.size();
+  std::size_t split = q == Qualifier::From      ? find(w, begin, "TO")
+                      : q == Qualifier::Between ? find(w, begin, "AND")
+                                                : w.size();
   if (q == Qualifier::Between && split == w.size()) return std::nullopt;
   auto first = parseDate(w, begin, split);
   std::optional<GedDate> second;
@@ -186,7 +191,8 @@ ImportedDate interpretedDate(const std::string& original, const std::string& upp
   auto close = original.rfind(')');
   std::string phrase;
   if (open != std::string::npos)
-    phrase = original.substr(open + 1, close != std::string::npos && close > open ? close - open - 1 : std::string::npos);
+    phrase =
+        original.substr(open + 1, close != std::string::npos && close > open ? close - open - 1 : std::string::npos);
   Words w = splitWords(std::string_view(upper).substr(3, open == std::string::npos ? std::string::npos : open - 3));
   auto date = parseDate(w, 0, w.size());
   auto field = date && !date->keep ? exactDate(*date) : std::nullopt;
@@ -205,7 +211,7 @@ ImportedDate DateFromGedcom(std::string_view value) {
   std::string original(value.substr(first, value.find_last_not_of(" \t") - first + 1));
   if (original.size() >= 2 && original.front() == '(' && original.back() == ')')
     return {original.substr(1, original.size() - 2), false};
-  std::string upper = upperAscii(original);
+  std::string upper = UpperAscii(original);
   Words w = splitWords(upper);
   if (w[0] == "INT") return interpretedDate(original, upper);
   if (auto date = qualifiedDate(w)) return *date;
@@ -224,10 +230,11 @@ std::string GedcomDateOf(std::string_view stored) {
     int span = zeros == 1 ? 10 : zeros == 2 ? 100 : 1000;
     return "BET " + std::to_string(p->year) + " AND " + std::to_string(p->year + span - 1);
   }
-  std::string date = p->month == 0 ? std::to_string(p->year)
-                                   : std::to_string(p->day) + " " + std::string(kMonths[p->month - 1]) + " " +
-                                         std::to_string(p->year);
-  std::string back = p->month == 0 ? formatted("0/0/%04d", p->year) : formatted("%02d/%02d/%04d", p->day, p->month, p->year);
+  std::string date =
+      p->month == 0 ? std::to_string(p->year)
+                    : std::to_string(p->day) + " " + std::string(kMonths[p->month - 1]) + " " + std::to_string(p->year);
+  std::string back =
+      p->month == 0 ? formatted("0/0/%04d", p->year) : formatted("%02d/%02d/%04d", p->day, p->month, p->year);
   return t == back ? date : "INT " + date + " (" + t + ")";
 }
 

@@ -144,7 +144,9 @@ class IndividualWriter {
     w_.text(1, tag, value);
     ++lines_;
   }
-  void note(int index, const std::string& text) { s_.notRepresented.push_back(IndexLabel(records_, index) + ": " + text); }
+  void note(int index, const std::string& text) {
+    s_.notRepresented.push_back(IndexLabel(records_, index) + ": " + text);
+  }
 
   void checkNumber(int index, const PersonRecord& r) {
     if (NumericValue(r.raw(Num)) == index - 1) return;
@@ -239,6 +241,7 @@ std::string GedcomName(const std::string& name) {
 ExchangeSummary ExportGedcom(Session& s, const std::string& path, const ExchangeProgress& progress) {
   ExchangeSummary sum;
   sum.english = s.English;
+  sum.exported = true;
   if (!s.DbLoaded || s.tables.RecordMode != "Kord")
     return sum.fail(sum.say("Nessun database di tipo Kord aperto", "No database of the Kord type is open"));
   if (isDatabaseFile(s, path))

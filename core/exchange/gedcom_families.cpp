@@ -9,12 +9,6 @@
 namespace kord {
 namespace {
 
-std::string upperAscii(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return text;
-}
-
 std::string lineText(const ExchangeSummary& s, const GedcomNode& node) {
   return s.say("riga ", "line ") + std::to_string(node.line) + ": ";
 }
@@ -22,15 +16,20 @@ std::string lineText(const ExchangeSummary& s, const GedcomNode& node) {
 void indexRecord(const GedcomNode& r, GedcomIndex& ix, ExchangeSummary& s) {
   auto add = [&](std::map<std::string, int>& byXref, std::vector<const GedcomNode*>& list) {
     if (!r.xref.empty() && !byXref.emplace(r.xref, static_cast<int>(list.size())).second) {
-      s.problems.push_back(lineText(s, r) + r.xref + s.say(" usato due volte, record saltato", " used twice, record skipped"));
+      s.problems.push_back(lineText(s, r) + r.xref +
+                           s.say(" usato due volte, record saltato", " used twice, record skipped"));
       return;
     }
     list.push_back(&r);
   };
-  if (r.tag == "INDI") add(ix.personOf, ix.people);
-  else if (r.tag == "FAM") add(ix.familyOf, ix.families);
-  else if (r.tag == "NOTE" && !r.xref.empty()) ix.notes.emplace(r.xref, &r);
-  else if (r.tag != "HEAD" && r.tag != "TRLR" && r.tag != "SUBM" && r.tag != "SUBN") CountSkipped(s, r.tag);
+  if (r.tag == "INDI")
+    add(ix.personOf, ix.people);
+  else if (r.tag == "FAM")
+    add(ix.familyOf, ix.families);
+  else if (r.tag == "NOTE" && !r.xref.empty())
+    ix.notes.emplace(r.xref, &r);
+  else if (r.tag != "HEAD" && r.tag != "TRLR" && r.tag != "SUBM" && r.tag != "SUBN")
+    CountSkipped(s, r.tag);
 }
 
 /// The person a pointer line names, or -1 (reported).
@@ -58,23 +57,6 @@ void setSpouse(int& slot, int person, const GedcomNode& family, const GedcomNode
   s.notRepresented.push_back(family.xref + ": " + s.say("secondo ", "second ") + line.tag + " " +
                              ToRecordText(line.value).text + s.say(" non rappresentato", " not represented"));
 }
-
-}  // namespace
-
-void CountFamilyTags(const GedcomNode& fam, ExchangeSummary& s) {
-  for (const auto& c : fam.children) {
-    if (c.tag == "MARR") {
-      for (const auto& m : c.children)
-        if (m.tag != "DATE" && m.tag != "PLAC") CountSkipped(s, "FAM.MARR." + m.tag);
-    } else if (c.tag != "HUSB" && c.tag != "WIFE" && c.tag != "CHIL") {
-      CountSkipped(s, "FAM." + c.tag);
-    }
-    for (const auto& sub : c.children)
-      if (c.tag == "HUSB" || c.tag == "WIFE" || c.tag == "CHIL") CountSkipped(s, "FAM." + c.tag + "." + sub.tag);
-  }
-}
-
-namespace {
 
 ImportFamily readFamily(const GedcomNode& fam, const GedcomIndex& ix, ExchangeSummary& s) {
   ImportFamily f;
@@ -122,7 +104,7 @@ void addPointers(int person, const GedcomIndex& ix, FamilyGraph& g, ExchangeSumm
     }
     if (std::find(f.children.begin(), f.children.end(), person) == f.children.end()) f.children.push_back(person);
     const GedcomNode* pedi = c.child("PEDI");
-    mine.childIn.push_back({family, pedi ? upperAscii(pedi->value) : std::string()});
+    mine.childIn.push_back({family, pedi ? UpperAscii(pedi->value) : std::string()});
     for (const auto& sub : c.children)
       if (sub.tag != "PEDI") CountSkipped(s, "INDI.FAMC." + sub.tag);
   }
@@ -148,6 +130,19 @@ void addUnlisted(FamilyGraph& g) {
 }  // namespace
 
 void CountSkipped(ExchangeSummary& summary, const std::string& path) { ++summary.skippedTags[path]; }
+
+void CountFamilyTags(const GedcomNode& fam, ExchangeSummary& s) {
+  for (const auto& c : fam.children) {
+    if (c.tag == "MARR") {
+      for (const auto& m : c.children)
+        if (m.tag != "DATE" && m.tag != "PLAC") CountSkipped(s, "FAM.MARR." + m.tag);
+    } else if (c.tag != "HUSB" && c.tag != "WIFE" && c.tag != "CHIL") {
+      CountSkipped(s, "FAM." + c.tag);
+    }
+    for (const auto& sub : c.children)
+      if (c.tag == "HUSB" || c.tag == "WIFE" || c.tag == "CHIL") CountSkipped(s, "FAM." + c.tag + "." + sub.tag);
+  }
+}
 
 GedcomIndex IndexGedcom(const std::vector<GedcomNode>& records, ExchangeSummary& summary) {
   GedcomIndex ix;

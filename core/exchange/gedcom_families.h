@@ -13,10 +13,10 @@
 namespace kord {
 
 struct GedcomIndex {
-  std::vector<const GedcomNode*> people;    ///< INDI records
-  std::vector<const GedcomNode*> families;  ///< FAM records
-  std::map<std::string, int> personOf;      ///< xref to person
-  std::map<std::string, int> familyOf;      ///< xref to family
+  std::vector<const GedcomNode*> people;           ///< INDI records
+  std::vector<const GedcomNode*> families;         ///< FAM records
+  std::map<std::string, int> personOf;             ///< xref to person
+  std::map<std::string, int> familyOf;             ///< xref to family
   std::map<std::string, const GedcomNode*> notes;  ///< NOTE records by xref
 };
 

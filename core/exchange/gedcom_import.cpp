@@ -52,9 +52,9 @@ std::vector<int> choosePeople(const GedcomIndex& ix, const FamilyGraph& g, const
 
 struct ImportedPeople {
   std::string records;
-  std::vector<int> recordOf;          ///< by person; 0 when left out
-  std::vector<std::string> labels;    ///< by person
-  std::vector<bool> marriageTaken;    ///< by family
+  std::vector<int> recordOf;        ///< by person; 0 when left out
+  std::vector<std::string> labels;  ///< by person
+  std::vector<bool> marriageTaken;  ///< by family
 };
 
 ImportedPeople importPeople(const GedcomIndex& ix, const FamilyGraph& g, const std::vector<int>& chosen,
@@ -92,7 +92,8 @@ void reportMarriagesNotKept(const FamilyGraph& g, const ImportedPeople& people, 
     if (!marriage || people.marriageTaken[f] || !hasImportedSpouse(g.families[f], people.recordOf)) continue;
     std::string details;
     for (const char* tag : {"DATE", "PLAC"})
-      if (const GedcomNode* n = marriage->child(tag)) details += " " + std::string(tag) + " " + ToRecordText(n->value).text;
+      if (const GedcomNode* n = marriage->child(tag))
+        details += " " + std::string(tag) + " " + ToRecordText(n->value).text;
     if (details.empty()) continue;
     s.notRepresented.push_back(g.families[f].node->xref + ": MARR" + details +
                                s.say(" non importato: non e' il primo matrimonio di nessuno dei coniugi",
@@ -111,7 +112,8 @@ ExchangeSummary ImportGedcom(const std::string& gedcomPath, const std::string& n
   ExchangeSummary s;
   s.english = o.english;
   FileSet names = FileSetFor(newDatabase);
-  if (names.IndividualsFile.empty()) return s.fail(s.say("Manca il nome del nuovo database", "No name for the new database"));
+  if (names.IndividualsFile.empty())
+    return s.fail(s.say("Manca il nome del nuovo database", "No name for the new database"));
   if (!o.replace && AnyDatabaseFileExists(names))
     return s.fail(s.say("Il database ", "The database ") + Utf8ToCp1252(names.IndividualsFile) +
                   s.say(" esiste gia'", " already exists"));
@@ -120,7 +122,8 @@ ExchangeSummary ImportGedcom(const std::string& gedcomPath, const std::string& n
     return s.fail(Utf8ToCp1252(gedcomPath) + s.say(": impossibile leggere il file", ": cannot be read"));
   auto records = ReadGedcom(bytes, s, progress);
   if (!beginsWithHeader(records))
-    return s.fail(Utf8ToCp1252(gedcomPath) + s.say(": non e' un file GEDCOM (manca HEAD)", ": not a GEDCOM file (no HEAD)"));
+    return s.fail(Utf8ToCp1252(gedcomPath) +
+                  s.say(": non e' un file GEDCOM (manca HEAD)", ": not a GEDCOM file (no HEAD)"));
   GedcomIndex ix = IndexGedcom(records, s);
   FamilyGraph graph = BuildFamilyGraph(ix, s);
   auto chosen = choosePeople(ix, graph, o, s);

@@ -41,9 +41,9 @@ class LinkBuilder {
       const ImportFamily& f = g_.families[link.family];
       if (f.husband < 0 && f.wife < 0) continue;
       if (!link.isBirth()) {
-        s_.notRepresented.push_back(labels_[child] + ": PEDI " + ToRecordText(link.pedigree).text + " " +
-                                    xrefOf(link.family) +
-                                    s_.say(" non collegato (solo i genitori naturali)", " not linked (birth parents only)"));
+        s_.notRepresented.push_back(
+            labels_[child] + ": PEDI " + ToRecordText(link.pedigree).text + " " + xrefOf(link.family) +
+            s_.say(" non collegato (solo i genitori naturali)", " not linked (birth parents only)"));
       } else if (linked) {
         s_.notRepresented.push_back(labels_[child] + s_.say(": altri genitori in ", ": other parents in ") +
                                     xrefOf(link.family) + s_.say(" non collegati", " not linked"));
@@ -95,9 +95,10 @@ class LinkBuilder {
       if (f.husband < 0 || f.wife < 0 || recordOf_[f.husband] == 0 || recordOf_[f.wife] == 0) continue;
       if (spouseOf_[f.husband] == f.wife || spouseOf_[f.wife] == f.husband || haveChildTogether(f.husband, f.wife))
         continue;
-      s_.notRepresented.push_back(xrefOf(family) + " " + labels_[f.husband] + s_.say(" e ", " and ") + labels_[f.wife] +
-                                  s_.say(": coppia non collegata (ognuno ha un altro primo coniuge, nessun figlio insieme)",
-                                         ": couple not linked (each has another first spouse, no children together)"));
+      s_.notRepresented.push_back(
+          xrefOf(family) + " " + labels_[f.husband] + s_.say(" e ", " and ") + labels_[f.wife] +
+          s_.say(": coppia non collegata (ognuno ha un altro primo coniuge, nessun figlio insieme)",
+                 ": couple not linked (each has another first spouse, no children together)"));
     }
   }
 

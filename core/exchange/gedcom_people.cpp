@@ -3,6 +3,7 @@
 #include <array>
 #include <set>
 
+#include "db/codepage.h"
 #include "db/tables.h"
 #include "exchange/gedcom_dates.h"
 #include "exchange/record_text.h"
@@ -11,8 +12,8 @@ namespace kord {
 namespace {
 
 constexpr std::array<const char*, kFieldCount> kEnglishCaptions = {
-    "Number", "Name", "Birth date", "Birth place", "Baptism date", "Baptism place", "Marriage date",
-    "Marriage place", "Death date", "Death place", "Burial date", "Burial place", "Notes", "Sex"};
+    "Number",         "Name",       "Birth date",  "Birth place", "Baptism date", "Baptism place", "Marriage date",
+    "Marriage place", "Death date", "Death place", "Burial date", "Burial place", "Notes",         "Sex"};
 
 struct EventFields {
   std::array<const char*, 2> tags;
@@ -29,7 +30,8 @@ constexpr std::array<EventFields, 4> kEvents = {{
     {{"BURI", "BURI"}, BurialDate, BurialPlace, "Sepoltura", "Burial"},
 }};
 
-const std::set<std::string> kHandledTags = {"NAME", "SEX", "BIRT", "CHR", "BAPM", "DEAT", "BURI", "NOTE", "FAMC", "FAMS"};
+const std::set<std::string> kHandledTags = {"NAME", "SEX",  "BIRT", "CHR",  "BAPM",
+                                            "DEAT", "BURI", "NOTE", "FAMC", "FAMS"};
 const std::set<std::string> kNameParts = {"GIVN", "SURN", "NPFX", "NSFX", "SPFX", "NICK"};
 
 std::string trimmed(const std::string& text) {
@@ -67,9 +69,9 @@ class PersonImport {
   void setText(Field f, const std::string& utf8) {
     RecordText text = ToRecordText(utf8);
     if (!text.lost.empty())
-      s_.notRepresented.push_back(who_ + ", " + caption(f) + ": " + LostCharacterNames(text.lost) +
-                                  s_.say(" non esistono in Windows-1252, scritto \"", " not in Windows-1252, written \"") +
-                                  text.text + "\"");
+      s_.notRepresented.push_back(
+          who_ + ", " + caption(f) + ": " + LostCharacterNames(text.lost) +
+          s_.say(" non esistono in Windows-1252, scritto \"", " not in Windows-1252, written \"") + text.text + "\"");
     if (std::string cut = StoreField(record_, f, text.text, who_, caption(f), s_.english); !cut.empty()) {
       s_.notRepresented.push_back(cut);
       cutDate_ = true;
@@ -92,8 +94,9 @@ class PersonImport {
     bool first = true;
     for (const auto& c : indi_.children) {
       if (c.tag != "NAME") continue;
-      if (!first) s_.notRepresented.push_back(who_ + s_.say(": altro nome \"", ": other name \"") +
-                                              ToRecordText(c.value).text + s_.say("\" non importato", "\" not imported"));
+      if (!first)
+        s_.notRepresented.push_back(who_ + s_.say(": altro nome \"", ": other name \"") + ToRecordText(c.value).text +
+                                    s_.say("\" non importato", "\" not imported"));
       first = false;
       for (const auto& part : c.children)
         if (!kNameParts.count(part.tag)) CountSkipped(s_, "INDI.NAME." + part.tag);
@@ -110,14 +113,19 @@ class PersonImport {
   void readSex() {
     const GedcomNode* sex = indi_.child("SEX");
     if (!sex) return;
-    std::string value = trimmed(sex->value);
-    if (value == "M" || value == "m" || value == "F" || value == "f") record_.set(Sex, value == "m" || value == "M" ? "M" : "F");
-    else if (!value.empty() && value != "U" && value != "u")
-      s_.notRepresented.push_back(who_ + s_.say(": sesso \"", ": sex \"") + ToRecordText(value).text +
-                                  s_.say("\" non rappresentabile (solo M o F)", "\" cannot be represented (only M or F)"));
+    std::string letter = UpperCp1252(ToRecordText(trimmed(sex->value)).text);
+    if (letter == "M" || letter == "F")
+      record_.set(Sex, letter);
+    else if (!letter.empty() && letter != "U")
+      s_.notRepresented.push_back(
+          who_ + s_.say(": sesso \"", ": sex \"") + letter +
+          s_.say("\" non rappresentabile (solo M o F)", "\" cannot be represented (only M or F)"));
     for (const auto& c : sex->children) {
-      if (c.tag == "_KORD" && ToRecordText(c.value).text.size() == 1) record_.set(Sex, ToRecordText(c.value).text);
-      else CountSkipped(s_, "INDI.SEX." + c.tag);
+      std::string stored = ToRecordText(c.value).text;
+      if (c.tag == "_KORD" && stored.size() == 1)
+        record_.set(Sex, stored);
+      else
+        CountSkipped(s_, "INDI.SEX." + c.tag);
     }
   }
 
@@ -129,9 +137,11 @@ class PersonImport {
         for (const auto& below : node.children) CountSkipped(s_, "INDI.FAMS." + below.tag);
       for (std::size_t e = 0; e < kEvents.size(); ++e) {
         if (node.tag != kEvents[e].tags[0] && node.tag != kEvents[e].tags[1]) continue;
-        if (done[e]) s_.notRepresented.push_back(who_ + s_.say(": altro ", ": another ") + node.tag +
-                                                 s_.say(" non importato", " not imported"));
-        else readEvent(node, kEvents[e], "INDI." + node.tag);
+        if (done[e])
+          s_.notRepresented.push_back(who_ + s_.say(": altro ", ": another ") + node.tag +
+                                      s_.say(" non importato", " not imported"));
+        else
+          readEvent(node, kEvents[e], "INDI." + node.tag);
         done[e] = true;
       }
     }
@@ -143,8 +153,10 @@ class PersonImport {
         CountSkipped(s_, path + "." + c.tag);
         continue;
       }
-      if (c.tag == "DATE") setDate(fields.date, c.value, fields.italian, fields.english);
-      else setText(fields.place, trimmed(c.value));
+      if (c.tag == "DATE")
+        setDate(fields.date, c.value, fields.italian, fields.english);
+      else
+        setText(fields.place, trimmed(c.value));
       for (const auto& below : c.children) CountSkipped(s_, path + "." + c.tag + "." + below.tag);
     }
   }
@@ -154,7 +166,8 @@ class PersonImport {
       const GedcomNode* marriage = c_.graph.families[family].node->child("MARR");
       if (!marriage) continue;
       c_.marriageTaken[family] = true;
-      if (const GedcomNode* date = marriage->child("DATE")) setDate(MarriageDate, date->value, "Matrimonio", "Marriage");
+      if (const GedcomNode* date = marriage->child("DATE"))
+        setDate(MarriageDate, date->value, "Matrimonio", "Marriage");
       if (const GedcomNode* place = marriage->child("PLAC")) setText(MarriagePlace, trimmed(place->value));
       return;
     }
@@ -169,9 +182,11 @@ class PersonImport {
         continue;
       }
       auto found = c_.index.notes.find(c.value);
-      if (found != c_.index.notes.end()) notes_.push_back(trimmed(found->second->value));
-      else s_.problems.push_back(s_.say("riga ", "line ") + std::to_string(c.line) + ": NOTE " + c.value +
-                                 s_.say(" non trovata", " not found"));
+      if (found != c_.index.notes.end())
+        notes_.push_back(trimmed(found->second->value));
+      else
+        s_.problems.push_back(s_.say("riga ", "line ") + std::to_string(c.line) + ": NOTE " + c.value +
+                              s_.say(" non trovata", " not found"));
     }
   }
 

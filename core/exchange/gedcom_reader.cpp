@@ -40,8 +40,7 @@ bool looksLikePointer(const std::string& value) {
 }
 
 std::string unescapeAts(std::string value) {
-  for (std::size_t at = value.find("@@"); at != std::string::npos; at = value.find("@@", at + 1))
-    value.erase(at, 1);
+  for (std::size_t at = value.find("@@"); at != std::string::npos; at = value.find("@@", at + 1)) value.erase(at, 1);
   return value;
 }
 
@@ -57,8 +56,7 @@ std::string parseLine(std::string_view text, ParsedLine& out, const ExchangeSumm
     return s.say("riferimento @...@ non chiuso", "cross-reference @...@ not closed");
   start = i;
   while (i < text.size() && isTagChar(text[i])) ++i;
-  if (i == start || (i < text.size() && text[i] != ' ' && text[i] != '\t'))
-    return s.say("manca il tag", "no tag");
+  if (i == start || (i < text.size() && text[i] != ' ' && text[i] != '\t')) return s.say("manca il tag", "no tag");
   out.tag = std::string(text.substr(start, i - start));
   if (i < text.size()) out.value = std::string(text.substr(i + 1));
   out.pointer = looksLikePointer(out.value);
@@ -124,8 +122,7 @@ const GedcomNode* GedcomNode::child(std::string_view wanted) const {
   return nullptr;
 }
 
-std::vector<GedcomNode> ReadGedcom(std::string_view bytes, ExchangeSummary& summary,
-                                   const ExchangeProgress& progress) {
+std::vector<GedcomNode> ReadGedcom(std::string_view bytes, ExchangeSummary& summary, const ExchangeProgress& progress) {
   auto lines = DecodeGedcomLines(bytes, summary);
   TreeBuilder builder(summary);
   long total = static_cast<long>(lines.size()), done = 0;

@@ -16,10 +16,10 @@ namespace kord {
 
 /// One GEDCOM line with the lines below it.
 struct GedcomNode {
-  int line = 0;       ///< line number in the file, from 1
+  int line = 0;  ///< line number in the file, from 1
   int level = 0;
-  std::string xref;   ///< "@I1@" (at signs kept) or empty
-  std::string tag;    ///< as written
+  std::string xref;  ///< "@I1@" (at signs kept) or empty
+  std::string tag;   ///< as written
   /// UTF-8. CONC pieces are joined to it, CONT pieces after a "\n"; "@@"
   /// is read as "@" (pointers such as "@F1@" stay as they are).
   std::string value;

@@ -81,6 +81,17 @@ std::vector<char32_t> decodeUtf8(std::string_view s) {
 
 }  // namespace
 
+bool IsAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+std::string UpperAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return out;
+}
+
 std::string Utf8Of(char32_t cp) {
   std::string out;
   if (cp < 0x80) {
@@ -137,8 +148,8 @@ std::string StoreField(PersonRecord& record, Field f, const std::string& value, 
   std::string cut = record.set(f, value);
   if (cut.empty()) return {};
   std::string width = std::to_string(kFieldLayout[f].width);
-  return who + ", " + caption + (english ? ": cut to " + width + " characters, lost \""
-                                         : ": tagliato a " + width + " caratteri, perso \"") +
+  return who + ", " + caption +
+         (english ? ": cut to " + width + " characters, lost \"" : ": tagliato a " + width + " caratteri, perso \"") +
          cut + "\"";
 }
 

@@ -12,8 +12,8 @@
 namespace kord {
 
 struct RecordText {
-  std::string text;             ///< Windows-1252
-  std::vector<char32_t> lost;   ///< characters the code page could not hold
+  std::string text;            ///< Windows-1252
+  std::vector<char32_t> lost;  ///< characters the code page could not hold
 };
 
 /// Encodes UTF-8 as Windows-1252. A letter followed by combining diacritics
@@ -26,6 +26,12 @@ RecordText ToRecordText(std::string_view utf8);
 
 /// "U+0141 U+017A": the lost characters of a conversion, each once.
 std::string LostCharacterNames(const std::vector<char32_t>& lost);
+
+/// True when every byte of `text` is ASCII.
+bool IsAscii(std::string_view text);
+
+/// ASCII letters in upper case, every other byte as it is (safe on UTF-8).
+std::string UpperAscii(std::string_view text);
 
 /// The UTF-8 form of one code point.
 std::string Utf8Of(char32_t codePoint);

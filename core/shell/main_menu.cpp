@@ -53,6 +53,7 @@ const std::vector<MenuDef>& MainMenuBar() {
       {"File", "File", "", {
           entry("Legge_genealogia", "Legge Genealogia"),
           entry("CreaDB", "Crea nuovo Database", "Create new DB"),
+          entry("Importa_GEDCOM", "Importa GEDCOM", "Import GEDCOM"),
           entry("Num_individuo", "Num. individuo"),
           entry("Lettura_individui", "Lettura individui"),
           entry("Visualizza_dati", "Visualizza dati"),

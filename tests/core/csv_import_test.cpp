@@ -1,11 +1,12 @@
 // Adding individuals from a CSV file: the value rules, the header, the two
 // encodings, bad lines, and the database limit of 998.
 
+#include "exchange/csv_import.h"
+
 #include <gtest/gtest.h>
 
 #include "db/load_tables.h"
 #include "db_builder.h"
-#include "exchange/csv_import.h"
 #include "test_support.h"
 
 namespace kord {
@@ -113,10 +114,14 @@ TEST(CsvImport, BadLinesAreReportedByNumberAndSkipped) {
 }
 
 TEST(CsvImport, Utf8IsDetectedAndWindows1252IsTheRest) {
-  CsvRun utf8("Pavan Nicol\xC3\xB2,,,,,,,,,,,Caff\xC3\xA8 e \xC5\x81\xC3\xB3" "dz,M\n");
+  CsvRun utf8(
+      "Pavan Nicol\xC3\xB2,,,,,,,,,,,Caff\xC3\xA8 e \xC5\x81\xC3\xB3"
+      "dz,M\n");
   EXPECT_EQ(utf8.summary.charset, "UTF-8");
   EXPECT_EQ(recordAt(utf8.dir, 2).trimmed(Name), "Pavan Nicol\xF2");
-  EXPECT_EQ(recordAt(utf8.dir, 2).trimmed(Notes), "Caff\xE8 e L\xF3" "dz");
+  EXPECT_EQ(recordAt(utf8.dir, 2).trimmed(Notes),
+            "Caff\xE8 e L\xF3"
+            "dz");
   EXPECT_EQ(utf8.summary.notRepresented, std::vector<std::string>{"line 1: U+0141 not in Windows-1252"});
 
   CsvRun ansi("Pavan Nicol\xF2,,,,,,,,,,,Caff\xE8,M\n");
@@ -139,8 +144,9 @@ TEST(CsvImport, TheDatabaseStopsAt998Individuals) {
   std::vector<std::string> names(996, "Esistente");
   CsvRun run("Uno,,,,,,,,,,,,M\nDue,,,,,,,,,,,,F\nTre,,,,,,,,,,,,M\nQuattro,,,,,,,,,,,,F\n", names);
   EXPECT_EQ(run.summary.individuals, 2);
-  EXPECT_EQ(run.summary.problems,
-            std::vector<std::string>{"line 3: database full (998 individuals): this line and the following not imported"});
+  EXPECT_EQ(
+      run.summary.problems,
+      std::vector<std::string>{"line 3: database full (998 individuals): this line and the following not imported"});
   EXPECT_EQ(run.t.session.tables.LastIndex, 999);
   EXPECT_EQ(run.dir.read("fam.rni").size(), 998 * kRecordLength);
 }

@@ -1,11 +1,12 @@
 // Dates between GEDCOM and the date fields: the canonical forms, what is
 // flagged as lost detail, and that every written date reads back as stored.
 
+#include "exchange/gedcom_dates.h"
+
 #include <gtest/gtest.h>
 
 #include "db/csv_fields.h"
 #include "db/person_record.h"
-#include "exchange/gedcom_dates.h"
 #include "exchange/gedcom_import.h"
 #include "test_support.h"
 
@@ -36,7 +37,7 @@ TEST(GedcomDatesImport, ExactPartialAndApproximateForms) {
       {"BET 1850 AND 1859", "0/13/1850", false},
       {"BET 1900 AND 1999", "0/13/1900", false},
       {"BET 1000 AND 1999", "0/13/1000", false},
-      {"BET 1900 AND 1909", "0/13/1900", true},   // reads as 19??, wider than the range
+      {"BET 1900 AND 1909", "0/13/1900", true},  // reads as 19??, wider than the range
       {"BET 1850 AND 1860", "0/0/1850", true},
       {"BET 1855 AND 1864", "0/0/1855", true},
       {"BET JAN 1850 AND DEC 1859", "0/0/1850", true},
@@ -49,7 +50,7 @@ TEST(GedcomDatesImport, ExactPartialAndApproximateForms) {
       {"INT 1857 (0/13/1857)", "0/13/1857", false},
       {"INT 3 SEP 1806 (the third of September)", "03/09/1806", true},
       {"INT 3 SEP 1806 (4/9/1806)", "03/09/1806", true},
-      {"31 FEB 1900", "31 FEB 1900", false},       // no such day: kept as written
+      {"31 FEB 1900", "31 FEB 1900", false},  // no such day: kept as written
       {"@#DHEBREW@ 1 TSH 5600", "@#DHEBREW@ 1 TSH 5600", false},
       {"44 B.C.", "44 B.C.", false},
       {"Spring 1850", "Spring 1850", false},
@@ -79,7 +80,9 @@ TEST(GedcomDatesExport, CanonicalFormsAndEverythingElse) {
       {"12 MARZO 1950", "INT 12 MAR 1950 (12 MARZO 1950)"},
       {"0/0/45", "INT 1945 (0/0/45)"},
       {"1784", "(1784)"},
-      {"17??", "(17?" "?)"},  // split: "??)" is a trigraph
+      {"17??",
+       "(17?"
+       "?)"},  // split: "??)" is a trigraph
       {"19__", "(19__)"},
       {"(circa) 1850", "((circa) 1850)"},
   };
@@ -87,10 +90,10 @@ TEST(GedcomDatesExport, CanonicalFormsAndEverythingElse) {
 }
 
 TEST(GedcomDatesRoundTrip, EveryStoredTextReadsBackAsItWas) {
-  for (const char* stored : {"14/02/1781", "01/01/2000", "29/02/1904", "0/0/1788", "0/0/0850", "0/13/1900",
-                             "0/13/1850", "0/13/1000", "0/13/2000", "0/13/1857", "3/9/1806", "12 MARZO 1950",
-                             "0/0/45", "1/1/45", "1784", "17??", "19__", "circa 1850", "(circa) 1850",
-                             "Sacile, 3 marzo", "ABT 1850"}) {
+  for (const char* stored :
+       {"14/02/1781", "01/01/2000", "29/02/1904", "0/0/1788",   "0/0/0850",      "0/13/1900",       "0/13/1850",
+        "0/13/1000",  "0/13/2000",  "0/13/1857",  "3/9/1806",   "12 MARZO 1950", "0/0/45",          "1/1/45",
+        "1784",       "17??",       "19__",       "circa 1850", "(circa) 1850",  "Sacile, 3 marzo", "ABT 1850"}) {
     ImportedDate back = DateFromGedcom(GedcomDateOf(stored));
     EXPECT_EQ(back.text, stored) << GedcomDateOf(stored);
     EXPECT_FALSE(back.lostDetail) << stored;
@@ -101,7 +104,8 @@ TEST(GedcomDatesImport, LostDetailGoesIntoTheNotesWithItsEvent) {
   test::TempDir dir;
   GedcomImportOptions options;
   options.english = true;
-  auto s = ImportGedcom(std::string(KORD_SAMPLE_DIR) + "/../../tests/data/gedcom/dates.ged", dir.file("d.rni"), options);
+  auto s =
+      ImportGedcom(std::string(KORD_SAMPLE_DIR) + "/../../tests/data/gedcom/dates.ged", dir.file("d.rni"), options);
   ASSERT_TRUE(s.ok) << s.error;
   std::string bytes = dir.read("d.rni");
   ASSERT_EQ(bytes.size(), 3 * kRecordLength);
@@ -126,8 +130,7 @@ TEST(GedcomDatesImport, LostDetailGoesIntoTheNotesWithItsEvent) {
   EXPECT_EQ(r[2].trimmed(BurialDate), "0/0/1906");
   EXPECT_EQ(r[2].trimmed(Notes), "Baptism: @#DJULIAN@ 1 JAN 1700\r\nBurial: bef 12 dec 1906");
 
-  std::vector<std::string> expected = {
-      "@I2@ Due Pavan, Death date: cut to 22 characters, lost \" peste di Milano\""};
+  std::vector<std::string> expected = {"@I2@ Due Pavan, Death date: cut to 22 characters, lost \" peste di Milano\""};
   EXPECT_EQ(s.notRepresented, expected);
 }
 

@@ -1,6 +1,8 @@
 // Exporting the loaded database as GEDCOM: the file's form, the round trip
 // through the import, and the list of what would not come back as it is.
 
+#include "exchange/gedcom_export.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,7 +10,6 @@
 #include "db/codepage.h"
 #include "db/csv_fields.h"
 #include "db/load_tables.h"
-#include "exchange/gedcom_export.h"
 #include "exchange/gedcom_import.h"
 #include "test_support.h"
 
@@ -46,7 +47,8 @@ void load(Session& s, const std::string& rni) {
 
 std::string copySample(const test::TempDir& dir) {
   for (const char* ext : {".rni", ".rnc", ".rns", ".rnt"})
-    std::filesystem::copy_file(std::string(KORD_SAMPLE_DIR) + "/famiglia" + ext, dir.file(std::string("famiglia") + ext));
+    std::filesystem::copy_file(std::string(KORD_SAMPLE_DIR) + "/famiglia" + ext,
+                               dir.file(std::string("famiglia") + ext));
   return dir.file("famiglia.rni");
 }
 
@@ -77,8 +79,8 @@ TEST(GedcomExport, TheFileIsGedcom551InUtf8WithCrLf) {
   std::string text = dir.read("a.ged");
   EXPECT_TRUE(IsValidUtf8(text));
   const std::string header =
-            "0 HEAD\r\n1 SOUR KORD\r\n2 NAME Kord\r\n1 SUBM @SUBM@\r\n1 GEDC\r\n2 VERS 5.5.1\r\n2 FORM LINEAGE-LINKED\r\n"
-            "1 CHAR UTF-8\r\n0 @SUBM@ SUBM\r\n1 NAME Kord\r\n0 @I1@ INDI\r\n";
+      "0 HEAD\r\n1 SOUR KORD\r\n2 NAME Kord\r\n1 SUBM @SUBM@\r\n1 GEDC\r\n2 VERS 5.5.1\r\n2 FORM LINEAGE-LINKED\r\n"
+      "1 CHAR UTF-8\r\n0 @SUBM@ SUBM\r\n1 NAME Kord\r\n0 @I1@ INDI\r\n";
   EXPECT_EQ(text.substr(0, header.size()), header);
   EXPECT_EQ(text.substr(text.size() - 8), "0 TRLR\r\n");
   auto lines = SplitLines(text);
@@ -86,11 +88,13 @@ TEST(GedcomExport, TheFileIsGedcom551InUtf8WithCrLf) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), static_cast<long>(lines.size()));
   for (const auto& line : lines) EXPECT_LE(line.size(), 255u) << line;
   EXPECT_NE(text.find("1 NAME Ros Caterina /Da/\r\n"), std::string::npos);
-  EXPECT_NE(text.find("1 SEX M\r\n2 _KORD m\r\n"), std::string::npos);        // record 13's lower-case sex
+  EXPECT_NE(text.find("1 SEX M\r\n2 _KORD m\r\n"), std::string::npos);          // record 13's lower-case sex
   EXPECT_NE(text.find("0 @I32@ INDI\r\n0 @I33@ INDI\r\n"), std::string::npos);  // the empty slot
   EXPECT_NE(text.find("2 PLAC Parrocchia di San Nicol\xC3\xB2, Sacile\r\n"), std::string::npos);
   EXPECT_NE(text.find("2 DATE BET 1870 AND 1879\r\n"), std::string::npos);
-  EXPECT_NE(text.find("2 DATE (17?" "?)\r\n"), std::string::npos);  // split: "??)" is a trigraph
+  EXPECT_NE(text.find("2 DATE (17?"
+                      "?)\r\n"),
+            std::string::npos);  // split: "??)" is a trigraph
 
   ASSERT_TRUE(ExportGedcom(t.session, dir.file("b.ged")).ok);
   EXPECT_EQ(dir.read("b.ged"), text);  // the same database, the same bytes
@@ -100,12 +104,14 @@ TEST(GedcomExport, FamiliesPutTheFatherFirstAndCarryEachMarriage) {
   test::TempDir dir;
   test::TestSession t;
   // 1 and 2 married (record 1's marriage), 3 is their child; 4 married, spouse unknown.
-  load(t.session, writeDatabase(dir,
-                                {{{Name, "Pavan Antonio"}, {Sex, "M"}, {MarriageDate, "05/02/1882"}, {MarriagePlace, "Sacile"}},
-                                 {{Name, "De Marchi Giovanna"}, {Sex, "F"}, {MarriageDate, "05/02/1882"}, {MarriagePlace, "Sacile"}},
-                                 {{Name, "Pavan Caterina"}, {Sex, "F"}},
-                                 {{Name, "Pavan Lucia"}, {Sex, "F"}, {MarriageDate, "1884"}}},
-                                "3,2\r\n3,1\r\n", "1,2\r\n2,1\r\n"));
+  load(t.session,
+       writeDatabase(
+           dir,
+           {{{Name, "Pavan Antonio"}, {Sex, "M"}, {MarriageDate, "05/02/1882"}, {MarriagePlace, "Sacile"}},
+            {{Name, "De Marchi Giovanna"}, {Sex, "F"}, {MarriageDate, "05/02/1882"}, {MarriagePlace, "Sacile"}},
+            {{Name, "Pavan Caterina"}, {Sex, "F"}},
+            {{Name, "Pavan Lucia"}, {Sex, "F"}, {MarriageDate, "1884"}}},
+           "3,2\r\n3,1\r\n", "1,2\r\n2,1\r\n"));
   ExchangeSummary s = ExportGedcom(t.session, dir.file("x.ged"));
   ASSERT_TRUE(s.ok);
   std::string text = dir.read("x.ged");
@@ -136,7 +142,7 @@ TEST(GedcomExport, WhatWouldNotComeBackIsListed) {
   ASSERT_TRUE(s.ok);
   std::vector<std::string> expected = {
       "Gialli Pia (6): link to index 10, which is no individual, not exported",
-      "Bianchi Anna (3): the marriage becomes \"1900, \"",  // one marriage per couple
+      "Bianchi Anna (3): the marriage becomes \"1900, \"",                           // one marriage per couple
       "Neri Carla (5): the spouse becomes Verdi Luigi (4) (in the database: none)",  // a family links both ways
       "Rossi  Mario (2): the name comes back as \"Rossi Mario\"",
   };

@@ -2,11 +2,12 @@
 // families become the loader's link lines, what the summary lists, and the
 // capacity of 998 individuals.
 
+#include "exchange/gedcom_import.h"
+
 #include <gtest/gtest.h>
 
 #include "db/csv_fields.h"
 #include "db/load_tables.h"
-#include "exchange/gedcom_import.h"
 #include "test_support.h"
 
 namespace kord {
@@ -85,8 +86,10 @@ TEST(GedcomImport, SurnameFirstPutsTheSurnameBeforeTheGivenNames) {
   test::TempDir dir;
   GedcomImportOptions options;
   options.surnameFirst = true;
-  auto r = importText(dir, "0 HEAD\n0 @I1@ INDI\n1 NAME Ros Caterina /Da/\n0 @I2@ INDI\n1 NAME /Pavan/\n"
-                           "0 @I3@ INDI\n1 NAME Ugo /Rossi/ Jr.\n", options);
+  auto r = importText(dir,
+                      "0 HEAD\n0 @I1@ INDI\n1 NAME Ros Caterina /Da/\n0 @I2@ INDI\n1 NAME /Pavan/\n"
+                      "0 @I3@ INDI\n1 NAME Ugo /Rossi/ Jr.\n",
+                      options);
   ASSERT_EQ(r.records.size(), 3u);
   EXPECT_EQ(r.records[0].trimmed(Name), "Da Ros Caterina");
   EXPECT_EQ(r.records[1].trimmed(Name), "Pavan");
@@ -97,7 +100,8 @@ TEST(GedcomImport, NotesInlineAndByReferenceJoinWithLineBreaks) {
   test::TempDir dir;
   auto r = importData(dir, "notes_by_reference.ged");
   ASSERT_TRUE(r.summary.ok);
-  EXPECT_EQ(r.records[0].trimmed(Notes), "Mugnaio al molino\r\ndi San Giovanni.\r\nVisse a Sacile.\r\nCensito nel 1811.");
+  EXPECT_EQ(r.records[0].trimmed(Notes),
+            "Mugnaio al molino\r\ndi San Giovanni.\r\nVisse a Sacile.\r\nCensito nel 1811.");
   EXPECT_EQ(r.records[1].trimmed(Notes), "");
   EXPECT_EQ(r.summary.problems, std::vector<std::string>{"line 13: NOTE @N9@ not found"});
 }
@@ -107,7 +111,8 @@ TEST(GedcomImport, LongValuesAreCutAndListedWithWhatWasLost) {
   auto r = importData(dir, "conc_cont.ged");
   ASSERT_TRUE(r.summary.ok);
   EXPECT_EQ(r.records[0].trimmed(BirthPlace), "San Giovanni di Livenza");
-  EXPECT_EQ(r.records[0].trimmed(Notes), "Barcaiolo sul Livenza, poi a Venezia.\r\nScrive: \"pagato @ 3 lire\".\r\n\r\nFine.");
+  EXPECT_EQ(r.records[0].trimmed(Notes),
+            "Barcaiolo sul Livenza, poi a Venezia.\r\nScrive: \"pagato @ 3 lire\".\r\n\r\nFine.");
   EXPECT_EQ(r.records[1].trimmed(Name), "Maria Teresa Giuseppina Caterina Elisabe");
   ASSERT_EQ(r.summary.notRepresented.size(), 3u);
   EXPECT_EQ(r.summary.notRepresented[0],
@@ -176,19 +181,22 @@ TEST(GedcomImport, MalformedLinesAndUnknownTagsDoNotStopTheImport) {
 
 TEST(GedcomImport, AnEmptyIndividualKeepsItsSlotBlank) {
   test::TempDir dir;
-  auto r = importText(dir, "0 HEAD\n0 @I1@ INDI\n1 NAME A /B/\n0 @I2@ INDI\n0 @I3@ INDI\n0 @I4@ INDI\n1 NAME C /D/\n"
-                           "0 @F1@ FAM\n1 HUSB @I3@\n1 CHIL @I4@\n");
+  auto r = importText(dir,
+                      "0 HEAD\n0 @I1@ INDI\n1 NAME A /B/\n0 @I2@ INDI\n0 @I3@ INDI\n0 @I4@ INDI\n1 NAME C /D/\n"
+                      "0 @F1@ FAM\n1 HUSB @I3@\n1 CHIL @I4@\n");
   ASSERT_EQ(r.records.size(), 4u);
-  EXPECT_EQ(r.records[1], PersonRecord());       // nothing at all: an empty slot
-  EXPECT_EQ(r.records[2].trimmed(Num), "3");     // named by a family: an individual
+  EXPECT_EQ(r.records[1], PersonRecord());    // nothing at all: an empty slot
+  EXPECT_EQ(r.records[2].trimmed(Num), "3");  // named by a family: an individual
   EXPECT_EQ(r.children, "4,3\r\n");
 }
 
 std::string chainOfGenerations(int count) {
   std::string text = "0 HEAD\n1 CHAR UTF-8\n";
-  for (int i = 1; i <= count; ++i) text += "0 @I" + std::to_string(i) + "@ INDI\n1 NAME N" + std::to_string(i) + " /Chain/\n";
+  for (int i = 1; i <= count; ++i)
+    text += "0 @I" + std::to_string(i) + "@ INDI\n1 NAME N" + std::to_string(i) + " /Chain/\n";
   for (int i = 1; i < count; ++i)
-    text += "0 @F" + std::to_string(i) + "@ FAM\n1 HUSB @I" + std::to_string(i) + "@\n1 CHIL @I" + std::to_string(i + 1) + "@\n";
+    text += "0 @F" + std::to_string(i) + "@ FAM\n1 HUSB @I" + std::to_string(i) + "@\n1 CHIL @I" +
+            std::to_string(i + 1) + "@\n";
   return text + "0 TRLR\n";
 }
 

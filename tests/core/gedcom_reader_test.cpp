@@ -2,20 +2,23 @@
 // and line end, CONC/CONT, malformed lines, and the way text outside
 // Windows-1252 becomes record text.
 
+#include "exchange/gedcom_reader.h"
+
 #include <gtest/gtest.h>
 
 #include "db/codepage.h"
 #include "db/csv_fields.h"
 #include "exchange/ansel.h"
 #include "exchange/gedcom_import.h"
-#include "exchange/gedcom_reader.h"
 #include "exchange/record_text.h"
 #include "test_support.h"
 
 namespace kord {
 namespace {
 
-std::string dataFile(const std::string& name) { return std::string(KORD_SAMPLE_DIR) + "/../../tests/data/gedcom/" + name; }
+std::string dataFile(const std::string& name) {
+  return std::string(KORD_SAMPLE_DIR) + "/../../tests/data/gedcom/" + name;
+}
 
 std::string dataBytes(const std::string& name) {
   std::string bytes;
@@ -34,7 +37,8 @@ PersonRecord recordOf(const std::string& rni, int r) {
   std::string bytes;
   ReadWholeFile(rni, bytes);
   PersonRecord out;
-  if (bytes.size() >= r * kRecordLength) std::copy_n(bytes.begin() + (r - 1) * kRecordLength, kRecordLength, out.bytes().begin());
+  if (bytes.size() >= r * kRecordLength)
+    std::copy_n(bytes.begin() + (r - 1) * kRecordLength, kRecordLength, out.bytes().begin());
   return out;
 }
 
@@ -44,8 +48,9 @@ struct CharsetCase {
 };
 
 const CharsetCase kAccentedFiles[] = {
-    {"utf8_bom_crlf.ged", "UTF-8"},      {"utf8_lf.ged", "UTF-8"},   {"utf16le_bom.ged", "UTF-16LE"},
-    {"utf16be_bom.ged", "UTF-16BE"},     {"ansi_cr.ged", "ANSI (Windows-1252)"}, {"ansel.ged", "ANSEL"},
+    {"utf8_bom_crlf.ged", "UTF-8"},         {"utf8_lf.ged", "UTF-8"},
+    {"utf16le_bom.ged", "UTF-16LE"},        {"utf16be_bom.ged", "UTF-16BE"},
+    {"ansi_cr.ged", "ANSI (Windows-1252)"}, {"ansel.ged", "ANSEL"},
 };
 
 TEST(GedcomCharsets, EveryEncodingAndLineEndReadsTheSameLines) {
@@ -77,9 +82,15 @@ TEST(GedcomCharsets, EveryEncodingGivesTheSameRecordBytes) {
     ASSERT_TRUE(s.ok) << s.error;
     EXPECT_TRUE(s.notRepresented.empty());
     EXPECT_EQ(recordOf(dir.file("fam.rni"), 1).trimmed(Name), "Dal B\xF2 Nicol\xF2");
-    EXPECT_EQ(recordOf(dir.file("fam.rni"), 2).trimmed(Name), "M\xFCller D\xE9" "bora");
-    EXPECT_EQ(recordOf(dir.file("fam.rni"), 3).trimmed(Name), "Pe\xF1" "a Fran\xE7ois");
-    EXPECT_EQ(recordOf(dir.file("fam.rni"), 3).trimmed(Notes), "Caff\xE8, \x9E" "enska");
+    EXPECT_EQ(recordOf(dir.file("fam.rni"), 2).trimmed(Name),
+              "M\xFCller D\xE9"
+              "bora");
+    EXPECT_EQ(recordOf(dir.file("fam.rni"), 3).trimmed(Name),
+              "Pe\xF1"
+              "a Fran\xE7ois");
+    EXPECT_EQ(recordOf(dir.file("fam.rni"), 3).trimmed(Notes),
+              "Caff\xE8, \x9E"
+              "enska");
     EXPECT_EQ(dir.read("fam.rnc"), "3,1\r\n3,2\r\n");
   }
 }
@@ -97,7 +108,8 @@ TEST(GedcomCharsets, AsciiWithLfCrLineEnds) {
 TEST(GedcomCharsets, Utf16WithoutByteOrderMarkIsRecognised) {
   for (bool bigEndian : {false, true}) {
     std::string bytes;
-    for (char32_t cp : std::u32string{U"0 HEAD\r\n1 CHAR UNICODE\r\n0 @I1@ INDI\r\n1 NAME Jürg /Müller/\r\n0 TRLR\r\n"}) {
+    for (char32_t cp :
+         std::u32string{U"0 HEAD\r\n1 CHAR UNICODE\r\n0 @I1@ INDI\r\n1 NAME Jürg /Müller/\r\n0 TRLR\r\n"}) {
       char hi = static_cast<char>(cp >> 8), lo = static_cast<char>(cp & 0xFF);
       bytes += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
     }
@@ -119,7 +131,8 @@ TEST(GedcomCharsets, MissingOrWrongDeclarationsAreGuessedAndSaid) {
       {"0 HEAD\n0 @I1@ INDI\n1 NAME Nicol\xF2\n", "ANSI (Windows-1252)", "no CHAR line: read as ANSI (Windows-1252)"},
       {"0 HEAD\n1 CHAR ASCII\n0 @I1@ INDI\n1 NAME Nicol\xF2\n", "ANSI (Windows-1252)",
        "CHAR ASCII, but the file holds other characters: read as ANSI (Windows-1252)"},
-      {"0 HEAD\n1 CHAR EBCDIC\n0 @I1@ INDI\n1 NAME Nicol\xC3\xB2\n", "UTF-8", "unknown character set EBCDIC: read as UTF-8"},
+      {"0 HEAD\n1 CHAR EBCDIC\n0 @I1@ INDI\n1 NAME Nicol\xC3\xB2\n", "UTF-8",
+       "unknown character set EBCDIC: read as UTF-8"},
       {"0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Nicol\xF2\n", "UTF-8", "line 4: not UTF-8, read as Windows-1252"},
   };
   for (const auto& c : cases) {
@@ -138,7 +151,8 @@ TEST(GedcomLines, ConcAndContJoinIntoTheirLineAndAtSignsAreUndoubled) {
   EXPECT_TRUE(s.problems.empty());
   const GedcomNode* luigi = record(records, "@I1@");
   EXPECT_EQ(luigi->child("BIRT")->child("PLAC")->value, "San Giovanni di Livenza");
-  EXPECT_EQ(luigi->child("NOTE")->value, "Barcaiolo sul Livenza, poi a Venezia.\nScrive: \"pagato @ 3 lire\".\n\nFine.");
+  EXPECT_EQ(luigi->child("NOTE")->value,
+            "Barcaiolo sul Livenza, poi a Venezia.\nScrive: \"pagato @ 3 lire\".\n\nFine.");
   EXPECT_TRUE(luigi->child("NOTE")->children.empty());
   EXPECT_EQ(record(records, "@I2@")->child("NOTE")->value.size(), 251u);  // a long line is one value
 }
@@ -189,9 +203,17 @@ TEST(RecordText, ComposesDiacriticsAndNamesWhatWindows1252Lacks) {
     std::string lost;
   } cases[] = {
       {"Nicol\xC3\xB2", "Nicol\xF2", ""},
-      {"Nicolo\xCC\x80", "Nicol\xF2", ""},                 // o + combining grave
-      {"\xC5\xBD" "e\xCC\x8C", "\x8E" "e", "U+030C"},      // Ž fits; e + caron does not compose
-      {"\xC5\x81\xC3\xB3" "d\xC5\xBA", "L\xF3" "dz", "U+0141 U+017A"},
+      {"Nicolo\xCC\x80", "Nicol\xF2", ""},  // o + combining grave
+      {"\xC5\xBD"
+       "e\xCC\x8C",
+       "\x8E"
+       "e",
+       "U+030C"},  // Ž fits; e + caron does not compose
+      {"\xC5\x81\xC3\xB3"
+       "d\xC5\xBA",
+       "L\xF3"
+       "dz",
+       "U+0141 U+017A"},
       {"\xE2\x82\xAC 5", "\x80 5", ""},
       {"\xE6\xBC\xA2", "?", "U+6F22"},
       {"bad \xFF", "bad ?", "U+FFFD"},
@@ -204,8 +226,12 @@ TEST(RecordText, ComposesDiacriticsAndNamesWhatWindows1252Lacks) {
 }
 
 TEST(Ansel, DiacriticsBeforeTheLetterComeAfterItAndCompose) {
-  EXPECT_EQ(ToRecordText(AnselToUtf8("Nicol\xE1o D\xE2" "ebora Fran\xF0" "cois \xE8u \xE9z")).text,
-            "Nicol\xF2 D\xE9" "bora Fran\xE7ois \xFC \x9E");
+  EXPECT_EQ(ToRecordText(AnselToUtf8("Nicol\xE1o D\xE2"
+                                     "ebora Fran\xF0"
+                                     "cois \xE8u \xE9z"))
+                .text,
+            "Nicol\xF2 D\xE9"
+            "bora Fran\xE7ois \xFC \x9E");
   EXPECT_EQ(AnselToUtf8("\xA1\xB2\xC3"), "\xC5\x81\xC3\xB8\xC2\xA9");  // Ł ø ©
   int undefined = 0;
   EXPECT_EQ(AnselToUtf8("a\x80", &undefined), "a\xEF\xBF\xBD");

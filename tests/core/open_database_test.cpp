@@ -100,6 +100,19 @@ TEST(OpenDatabase, SecondOpenSaysAlreadyLoadedAndKeepsTheTables) {
   EXPECT_EQ(f.ui.dialogRuns, 1);
 }
 
+TEST(OpenDatabase, ByPathWithoutTheDialog) {
+  OpenFixture f;
+  test::DbBuilder({"a", "b"}).write(f.dir);
+  EXPECT_EQ(OpenDatabaseFile(f.session, f.dir.file("fam.rni")), OpenOutcome::Loaded);
+  EXPECT_EQ(f.ui.dialogRuns, 0);
+  EXPECT_EQ(f.session.tables.LastIndex, 3);
+  EXPECT_EQ(f.session.StatoWindows, kStateIdle);
+  EXPECT_EQ(OpenDatabaseFile(f.session, f.dir.file("fam.rni")), OpenOutcome::AlreadyLoaded);
+  OpenFixture missing;
+  EXPECT_EQ(OpenDatabaseFile(missing.session, missing.dir.file("none.rni")), OpenOutcome::Failed);
+  EXPECT_EQ(missing.ui.messages, std::vector<std::string>{"Nome File errato"});
+}
+
 TEST(OpenDatabase, NoChoiceSaysNonSelezionatoAndStillShowsTheMainWindow) {
   OpenFixture f;
   EXPECT_EQ(f.open(), OpenOutcome::NotLoaded);

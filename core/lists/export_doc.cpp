@@ -1,0 +1,43 @@
+#include "lists/export_doc.h"
+
+#include <fstream>
+
+#include "db/codepage.h"
+#include "lists/report.h"
+
+namespace kord {
+
+DocumentKind CurrentDocument(const Session& s) {
+  if (s.report.gridVisible && !s.report.Grid1.empty()) return DocumentKind::Report;
+  if (s.albero.visible && !s.albero.Lista.empty()) return DocumentKind::Tree;
+  if (s.lista.visible && !s.lista.Liber.empty()) return DocumentKind::List;
+  return DocumentKind::None;
+}
+
+std::string DocumentText(const Session& s, DocumentKind kind) {
+  std::string text;
+  switch (kind) {
+    case DocumentKind::Report: return ReportCsv(s.report);
+    case DocumentKind::Tree:
+      for (const auto& item : s.albero.Lista) text += TreeBytesToUtf8(item.drawing) + Cp1252ToUtf8(item.text) + "\r\n";
+      break;
+    case DocumentKind::List:
+      for (const auto& item : s.lista.Liber) text += Cp1252ToUtf8(item.text) + "\r\n";
+      break;
+    case DocumentKind::None: break;
+  }
+  return text;
+}
+
+std::string ExportDocument(Session& s, const std::string& path) {
+  DocumentKind kind = CurrentDocument(s);
+  if (kind == DocumentKind::None)
+    return s.text("Nessuna lista, rapporto o albero da esportare", "No list, report or tree to export");
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << DocumentText(s, kind);
+  out.flush();
+  if (!out) return s.text("Impossibile scrivere il file ", "Cannot write the file ") + Utf8ToCp1252(path);
+  return s.text("Documento salvato nel file ", "Document saved to the file ") + Utf8ToCp1252(path);
+}
+
+}  // namespace kord
