@@ -13,40 +13,20 @@
 #include "scheda_sort_window.h"
 #include "shell/session.h"
 #include "thumb_window.h"
+#include "window_ui.h"
 
 class QPlainTextEdit;
 
 namespace kord::booktest {
 
-/// Always 8 December 2026.
-class FixedClock : public Clock {
- public:
-  LocalTime now() const override { return {2026, 12, 8, 14, 3, 22}; }
-};
+using testsupport::FixedClock;
 
-/// Shows, hides and renders the book windows; other windows are not built
-/// here and stay hidden.
-class BookUi : public Ui {
+/// The scripted person, also counting the lines the book window showed at
+/// each of its refreshes.
+class BookUi : public testsupport::WindowMapUi {
  public:
-  gui::Navigate* navigate = nullptr;
-  gui::Thumb* thumb = nullptr;
-  gui::Book* book = nullptr;
-  Session* session = nullptr;
-  std::string pickFile;  ///< the database the file dialog chooses
-  std::vector<std::string> messages;
-  /// The number of lines the book window showed at each of its refreshes.
   std::vector<int> bookLinesAtRefresh;
-
-  void message(const std::string& text, const std::string& title = {}) override;
-  bool askYesNo(const std::string&, const std::string&, Icon, bool defaultYes) override { return defaultYes; }
-  std::string inputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
-  void runFileDialog() override;
-  void showWindow(Window window, bool visible) override;
   void refresh(Window window) override;
-  void quit() override {}
-
- private:
-  QWidget* widgetOf(Window window) const;
 };
 
 struct BookHarness {
@@ -63,9 +43,9 @@ struct BookHarness {
   BookHarness();
   /// Copies the sample database into the scratch folder and opens it as the
   /// start window does; false when that failed.
-  bool openSample();
+  bool openSample() { return testsupport::OpenSampleCopy(dir, session, ui, {".htt"}); }
   /// The database folder, with a trailing "/".
-  std::string dbFolder() const;
+  std::string dbFolder() const { return testsupport::SampleFolder(dir); }
   /// The table index of the individual named `cp1252Name`; 0 when none.
   int indexOf(const std::string& cp1252Name) const;
 };

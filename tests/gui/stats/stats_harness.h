@@ -4,7 +4,6 @@
 // boxes answered from a queue, the file dialog picks the sample.
 
 #include <QTemporaryDir>
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -13,47 +12,18 @@
 #include "qt_printer.h"
 #include "sel_graf_window.h"
 #include "shell/session.h"
+#include "window_ui.h"
 
 class QChart;
 class QWidget;
 
 namespace kord::statstest {
 
-/// Always 8 December 2026.
-class FixedClock : public Clock {
- public:
-  LocalTime now() const override { return {2026, 12, 8, 14, 3, 22}; }
-};
-
-/// Shows, hides and renders the three statistics windows; other windows
-/// are not built here and stay hidden.
-class StatsUi : public Ui {
- public:
-  gui::SelGraf* selGraf = nullptr;
-  gui::Grafici* grafici = nullptr;
-  gui::GraphEta* graphEta = nullptr;
-  Session* session = nullptr;
-  std::string pickFile;  ///< the database the file dialog chooses
-  std::vector<std::string> messages;
-  std::vector<std::string> prompts;
-  std::deque<std::string> answers;  ///< empty: the input box is cancelled
-
-  void message(const std::string& text, const std::string& title = {}) override;
-  bool askYesNo(const std::string&, const std::string&, Icon, bool defaultYes) override { return defaultYes; }
-  std::string inputBox(const std::string& prompt, const std::string& title,
-                       const std::string& defaultText) override;
-  void runFileDialog() override;
-  void showWindow(Window window, bool visible) override;
-  void refresh(Window window) override;
-  void quit() override {}
-
- private:
-  QWidget* widgetOf(Window window) const;
-};
+using testsupport::FixedClock;
 
 struct StatsHarness {
   QTemporaryDir dir;
-  StatsUi ui;
+  testsupport::WindowMapUi ui;
   FixedClock clock;
   gui::QtPrinter printer;
   Session session{ui, clock, printer};
@@ -64,9 +34,9 @@ struct StatsHarness {
   StatsHarness();
   /// Copies the sample database into the scratch folder and opens it as the
   /// start window does; false when that failed.
-  bool openSample();
+  bool openSample() { return testsupport::OpenSampleCopy(dir, session, ui); }
   /// The database folder, with a trailing "/".
-  std::string dbFolder() const;
+  std::string dbFolder() const { return testsupport::SampleFolder(dir); }
 };
 
 /// The chart shown by the chart view `name` inside `window`.
