@@ -13,7 +13,7 @@ MenuDef entry(const char* name, const char* italian, const char* english = "") {
   return {name, italian, english, {}};
 }
 
-/// Captions a switch's menu entry shows, besides its design caption.
+/// Captions a switch's menu entry shows once the switch has been used.
 struct SwitchCaptions {
   const char* on;
   const char* offByOption;

@@ -13,7 +13,7 @@ namespace kord {
 
 struct MenuDef {
   std::string name;     ///< the control name, e.g. "Albero_Radici(0)"
-  std::string italian;  ///< the design caption
+  std::string italian;  ///< the Italian caption
   std::string english;  ///< empty when the entry has no English caption
   std::vector<MenuDef> entries;
 };

@@ -36,7 +36,7 @@ enum WindowState : int {
   kStateReportChooser = 10,
 };
 
-/// What the menu entry of a switch shows: its design caption until the
+/// What the menu entry of a switch shows: its own caption until the
 /// switch is first used, then the caption of the switch's state.
 enum class SwitchCaption { Design, On, OffByOption, OffByMenu };
 
