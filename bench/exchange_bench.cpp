@@ -18,6 +18,7 @@
 #include "db/load_tables.h"
 #include "exchange/gedcom_export.h"
 #include "exchange/gedcom_import.h"
+#include "bench_support.h"
 #include "family_generator.h"
 #include "shell/session.h"
 
@@ -37,27 +38,9 @@ class QuietUi : public Ui {
   void quit() override {}
 };
 
-class NullPrinter : public Printer {
- public:
-  bool setFontName(const std::string&) override { return true; }
-  void setFontSize(int) override {}
-  void setBold(bool) override {}
-  void printLine(const std::string&, const std::string&) override {}
-  void newPage() override {}
-  std::string endDoc(const std::string&, const std::string&) override { return {}; }
-};
-
-double timeMs(const std::function<void()>& work) {
-  auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-void report(const char* what, double ms) {
-  std::cout.setf(std::ios::fixed);
-  std::cout.precision(1);
-  std::cout << what << ": " << ms << " ms\n";
-}
+using bench::NullPrinter;
+using bench::report;
+using bench::timeMs;
 
 void loadTables(Session& s, const std::string& rni) {
   LoadNotes notes;
