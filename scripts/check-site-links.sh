@@ -3,7 +3,9 @@
 # index.html and of each page index.html links to must name a file of the
 # site's folder. Links to the stand-in page null.html (no child, no parent,
 # no spouse) are expected to lead nowhere and are not reported; neither are
-# web addresses and anchors. Percent-encoded addresses are decoded first.
+# web addresses and anchors. An address is read as a browser reads it: a
+# raw "?" starts a query and a raw "#" a fragment, neither part of the file
+# name; the rest is then percent-decoded.
 #
 # usage: scripts/check-site-links.sh FOLDER
 # Prints each broken link as "page -> address" and exits 1 when there is one;
@@ -25,10 +27,12 @@ hrefs() {
   tr -d '\r\n' <"$1" | grep -o '<a [^>]*href="[^"]*"' | sed -e 's/^.*href="//' -e 's/"$//'
 }
 
-# %XX escapes back to bytes, into the variable target (no subshell: a site
-# has hundreds of links).
+# The file an address asks for, into the variable target (no subshell: a
+# site has hundreds of links): the address up to its first "?" or "#", with
+# its %XX escapes turned back into bytes.
 decode() {
-  local escaped=${1//\\/\\\\}
+  local path=${1%%[?#]*}
+  local escaped=${path//\\/\\\\}
   printf -v target '%b' "${escaped//%/\\x}"
 }
 

@@ -7,13 +7,14 @@
 
 #include "cli_context.h"
 #include "lists/report.h"
+#include "lists/sorted_book.h"
 #include "lists/standard_lists.h"
 
 namespace kord::cli {
 
 void PrintLista(CliContext& c) {
   for (const auto& item : c.session.lista.Liber)
-    c.printLine((c.options.data ? std::to_string(item.itemData) + "\t" : std::string()) + item.text);
+    c.printLine((c.options.data ? std::to_string(item.itemData) + "\t" : std::string()) + ListLineText(item.text));
 }
 
 void PrintReportGrid(CliContext& c) {

@@ -1,32 +1,21 @@
 #pragma once
-/// The order of the family book: repeated scans of the name table for the
-/// next name in alphabetical order.
+/// The order of the family book: everybody with a name, in the order of the
+/// self-sorting lists.
 
-#include <string>
 #include <vector>
 
 #include "db/tables.h"
 
 namespace kord {
 
-/// Each pass scans every index 0..LastIndex and takes the smallest upper-cased
-/// name N with L < N < "ZZZ" (by character code; of equal names the lowest
-/// index), where L is the previous name, starting at "A". So a name equal,
-/// after upper-casing, to one already taken is never visited, nor a name
-/// below "A" (empty, a digit or a blank first) or from "ZZZ" on (an accented
-/// capital first). At most LastIndex passes. Each name is upper-cased once,
-/// when the walk is made, so a pass is a plain scan.
-class AlphabeticalWalk {
- public:
-  explicit AlphabeticalWalk(const Tables& t);
+/// True for an individual the book visits: one whose name is not blank. A
+/// nameless individual (a blank record) has no page and no book entry.
+bool HasBookName(const Tables& t, int index);
 
-  /// The next individual, or -1 when the walk has ended.
-  int next();
-
- private:
-  std::vector<std::string> upper_;
-  std::string lower_ = "A";
-  int passesLeft_;
-};
+/// Every individual 2..LastIndex with HasBookName, once each, by the list
+/// order of the names (Windows-1252 upper case, then character codes); of
+/// equal names the lower index first. Names that start with a blank, a
+/// digit or an accented capital come where that order puts them.
+std::vector<int> AlphabeticalOrder(const Tables& t);
 
 }  // namespace kord

@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "book/family.h"
 #include "book/html_site.h"
@@ -27,6 +28,8 @@ struct BookRun {
   bool firstLineOfIndividual = false;
   bool saveFailureReported = false;
   FamilyFacts family;       ///< the individual being processed
+  FamilyLinks links;        ///< children and spouse links, indexed once per run
+  std::vector<std::string> sortValues;  ///< the value of each sorted-book entry, in Liber's order
 
   bool thumb() const { return kind == NavigatorKind::Thumb; }
   /// Single mode: only the focus (the picture navigator always is).
@@ -37,8 +40,9 @@ struct BookRun {
 /// The whole run for `kind`: entry check, windows, walk, end of walk.
 void RunFamilyBook(Session& s, NavigatorKind kind);
 
-/// Hands `text` to the site writer at `step`, while the HTML switch is on.
-void SendToHtml(BookRun& run, int step, const std::string& text);
+/// Hands `text` to the site writer at `step`, while the HTML switch is on;
+/// `individual` is the one the text names (kNone: nobody).
+void SendToHtml(BookRun& run, int step, const std::string& text, int individual = kNone);
 
 /// The text sink: the line (and CR LF) to "kord.rel", and to the book
 /// window or navigator box 0. Does nothing while OutputToFile is off.

@@ -51,9 +51,18 @@ FamilyFacts FocusFacts(const Tables& t, int focus) {
   return f;
 }
 
-void GatherChildren(const Tables& t, FamilyFacts& f) {
+FamilyLinks::FamilyLinks(const Tables& t) : children(kTableSize), spouseLinks(kTableSize) {
   for (int i = 0; i <= lastScanned(t); ++i) {
-    if (t.Parent1[i] != f.focus && t.Parent2[i] != f.focus) continue;
+    const int p1 = t.Parent1[i], p2 = t.Parent2[i];
+    if (Tables::inTable(p1)) children[p1].push_back(i);
+    if (Tables::inTable(p2) && p2 != p1) children[p2].push_back(i);
+    if (Tables::inTable(t.Spouse[i])) spouseLinks[t.Spouse[i]].push_back(i);
+  }
+}
+
+void GatherChildren(const Tables& t, const FamilyLinks& links, FamilyFacts& f) {
+  if (!Tables::inTable(f.focus)) return;
+  for (int i : links.children[f.focus]) {
     if (f.children.size() < static_cast<std::size_t>(kMaxChildren)) f.children.push_back(MemberAt(t, i));
     auto [a, b] = ParentsOf(t, i);
     offerCoParent(f, a);
@@ -61,10 +70,11 @@ void GatherChildren(const Tables& t, FamilyFacts& f) {
   }
 }
 
-void GatherSpouseLinks(const Tables& t, FamilyFacts& f) {
-  const int own = Tables::inTable(f.focus) ? t.Spouse[f.focus] : kNone;
-  for (int i = 0; i <= lastScanned(t); ++i)
-    if (t.Spouse[i] == f.focus && i != own && !slotHoldsNumber(f, i)) placeSpouse(t, f, i);
+void GatherSpouseLinks(const Tables& t, const FamilyLinks& links, FamilyFacts& f) {
+  if (!Tables::inTable(f.focus)) return;
+  const int own = t.Spouse[f.focus];
+  for (int i : links.spouseLinks[f.focus])
+    if (i != own && !slotHoldsNumber(f, i)) placeSpouse(t, f, i);
   if (own != kNone && Tables::inTable(own) && !slotHoldsNumber(f, own)) placeSpouse(t, f, own);
 }
 

@@ -38,16 +38,25 @@ std::pair<FamilyMember, FamilyMember> ParentsOf(const Tables& t, int index);
 /// The focus name and its parents only (what the sorted list needs).
 FamilyFacts FocusFacts(const Tables& t, int focus);
 
+/// Who names whom, indexed once per run so that gathering a family does
+/// not scan the whole table: for each index, the indexes 0..LastIndex that
+/// name it as a parent and those whose Spouse names it, ascending.
+struct FamilyLinks {
+  explicit FamilyLinks(const Tables& t);
+  std::vector<std::vector<int>> children;
+  std::vector<std::vector<int>> spouseLinks;
+};
+
 /// Adds the children of the focus (every index 0..LastIndex naming it as a
 /// parent, ascending; a 51st and later child is not listed) and, from each
 /// child, its parents as spouses: a co-parent goes into the first empty slot
 /// when its name differs from the focus name and from the names in the three
 /// slots (so a nameless one never goes in).
-void GatherChildren(const Tables& t, FamilyFacts& f);
+void GatherChildren(const Tables& t, const FamilyLinks& links, FamilyFacts& f);
 
 /// Adds the spouse links: first every index whose Spouse names the focus
 /// (except the focus's own spouse and numbers already in a slot), then the
 /// focus's own spouse unless it is already in. A fourth spouse is dropped.
-void GatherSpouseLinks(const Tables& t, FamilyFacts& f);
+void GatherSpouseLinks(const Tables& t, const FamilyLinks& links, FamilyFacts& f);
 
 }  // namespace kord

@@ -4,6 +4,7 @@
 
 #include "book/alphabetical_walk.h"
 #include "book/book_run.h"
+#include "lists/sorted_book.h"
 #include "db/codepage.h"
 #include "shell/history.h"
 
@@ -50,9 +51,10 @@ void openWindows(BookRun& run) {
   if (s.SortKey == 0 && !run.census()) ClearNavigatorBoxes(run);
 }
 
+/// A sorted run writes no text book, so it leaves "kord.rel" as it is.
 void openBookFile(BookRun& run) {
   Session& s = run.s;
-  if (!s.OutputToFile) return;
+  if (!s.OutputToFile || s.SortKey > 0) return;
   const std::string path = s.DbFolder + s.RelationsFile;
   run.rel.open(path, std::ios::binary | std::ios::trunc);
   if (!run.rel) s.ui.message(s.text("Impossibile scrivere il file ", "Cannot write the file ") + Utf8ToCp1252(path));
@@ -68,12 +70,12 @@ std::string headerLine(const BookRun& run) {
 void writeHeader(BookRun& run) {
   const std::string header = headerLine(run);
   if (header.empty()) return;
-  if (!run.thumb() && !run.census()) {
+  if (!run.thumb() && !run.census() && HasBookName(run.s.tables, run.family.focus)) {
     run.htmlOn = true;
     SendToHtml(run, 1, header);
   }
   WriteBookLine(run, header);
-  SendToHtml(run, 2, run.family.name);
+  SendToHtml(run, 2, run.family.name, run.family.focus);
   WriteBookLine(run, run.family.name);
 }
 
@@ -87,7 +89,7 @@ void writeChildren(BookRun& run) {
   if (children.empty()) SendToHtml(run, 3, "null");
   if (!run.s.OutputToFile) return;
   for (std::size_t k = 0; k < children.size(); ++k) {
-    SendToHtml(run, k == 0 ? 3 : 4, children[k].name);
+    SendToHtml(run, k == 0 ? 3 : 4, children[k].name, children[k].number);
     WriteBookLine(run, numbered("Fil.: ", children[k]));
   }
 }
@@ -99,12 +101,12 @@ void writeParents(BookRun& run) {
   const FamilyMember& a = run.family.parentA;
   const FamilyMember& b = run.family.parentB;
   if (a.present()) {
-    SendToHtml(run, 5, a.name);
+    SendToHtml(run, 5, a.name, a.number);
     WriteBookLine(run, numbered(" Gen.: ", a));
   }
   if (!a.present() && !b.present()) SendToHtml(run, 5, "null");
   if (b.present()) {
-    SendToHtml(run, 4, b.name);
+    SendToHtml(run, 4, b.name, b.number);
     WriteBookLine(run, numbered(" Gen.: ", b));
   }
 }
@@ -125,9 +127,9 @@ void writeBody(BookRun& run) {
 /// then spouses 2 and 3 when present, then the events and the page end.
 void finishPersonPage(BookRun& run) {
   const auto& spouses = run.family.spouses;
-  SendToHtml(run, 6, spouses[0].name);
+  SendToHtml(run, 6, spouses[0].name, spouses[0].number);
   for (int k = 1; k < kMaxSpouses; ++k)
-    if (spouses[k].present()) SendToHtml(run, 4, spouses[k].name);
+    if (spouses[k].present()) SendToHtml(run, 4, spouses[k].name, spouses[k].number);
   SendToHtml(run, 7, "");
 }
 
@@ -139,8 +141,8 @@ void processIndividual(BookRun& run) {
   if (s.NavigatorFocus) FillFocusBox(run);
   if (s.OutputToFile && s.SortKey == 0) writeHeader(run);
   if (s.SortKey == 0) {
-    GatherChildren(s.tables, run.family);
-    GatherSpouseLinks(s.tables, run.family);
+    GatherChildren(s.tables, run.links, run.family);
+    GatherSpouseLinks(s.tables, run.links, run.family);
   }
   if (s.SortKey == 0 && !run.census()) writeBody(run);
   if (!s.OutputToFile && !s.NavigationRun) return;
@@ -152,13 +154,14 @@ void walkAll(BookRun& run) {
   Session& s = run.s;
   if (s.SortKey > 0) {
     for (int i = 2; i <= std::min(s.tables.LastIndex, kTableSize - 1); ++i) {
+      if (!HasBookName(s.tables, i)) continue;
       s.NInd[0] = i;
       processIndividual(run);
     }
+    OrderSortedBook(s.lista.Liber, run.sortValues, s.SortKey);
     return;
   }
-  AlphabeticalWalk walk(s.tables);
-  for (int i = walk.next(); i != kNone; i = walk.next()) {
+  for (int i : AlphabeticalOrder(s.tables)) {
     s.NInd[0] = i;
     processIndividual(run);
   }
@@ -182,12 +185,12 @@ void closeRun(BookRun& run) {
 
 BookRun::BookRun(Session& session, NavigatorKind navigator)
     : s(session), kind(navigator), w1(navigator == NavigatorKind::Thumb ? session.thumb.w1 : session.navigate.w1),
-      html(session) {}
+      html(session), links(session.tables) {}
 
-void SendToHtml(BookRun& run, int step, const std::string& text) {
+void SendToHtml(BookRun& run, int step, const std::string& text, int individual) {
   if (!run.htmlOn) return;
   run.html.step = step;
-  run.html.WriteHtmlLine(text);
+  run.html.WriteHtmlLine(text, individual);
 }
 
 void RunFamilyBook(Session& s, NavigatorKind kind) {

@@ -17,9 +17,11 @@ namespace kord {
 ///
 /// Without WalkAll only the focus is processed, the focus is unchanged
 /// afterwards and the index page gets no closing template. With WalkAll and
-/// SortKey 0 the individuals come in alphabetical order (AlphabeticalWalk);
-/// with SortKey > 0, every index 2..LastIndex. After a walk the focus is the
-/// last individual processed: callers restore it.
+/// SortKey 0 the individuals come in alphabetical order (AlphabeticalOrder);
+/// with SortKey > 0, the same people in index order, their entries then put
+/// in order once (OrderSortedBook). After a walk the focus is the last
+/// individual processed: callers restore it. A sorted run leaves "kord.rel"
+/// untouched; the site has one page per individual with a name (SitePages).
 ///
 /// Events are labelled from the book caption table (Session::trees
 /// .DetailLabels, see SetDetailLabels): each date with its own field caption

@@ -10,84 +10,24 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
-void replaceFirst(std::string& text, char from) {
-  if (auto at = text.find(from); at != std::string::npos) text[at] = '_';
-}
-
-bool isUnreserved(unsigned char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
-         c == '.' || c == '~';
-}
-
-bool isIndexName(std::string_view name) {
-  if (name.size() != 5) return false;
-  for (std::size_t i = 0; i < 5; ++i)
-    if ((name[i] | 0x20) != "index"[i]) return false;
-  return true;
-}
-
 }  // namespace
-
-std::string CleanFileName(std::string_view text) {
-  std::string cleaned(text);
-  for (int round = 0; round < 4; ++round) {
-    replaceFirst(cleaned, '/');
-    replaceFirst(cleaned, '?');
-  }
-  return cleaned;
-}
-
-std::string SiteFileName(std::string_view cleaned, std::string_view extension) {
-  std::string safe(cleaned);
-  for (char& c : safe) {
-    auto byte = static_cast<unsigned char>(c);
-    if (c == '/' || c == '\\' || byte < 0x20 || byte == 0x7F) c = '_';
-  }
-  if (extension == ".html" && isIndexName(safe)) safe += '_';
-  return Cp1252ToUtf8(safe) + std::string(extension);
-}
-
-std::string SiteLink(std::string_view cleaned, std::string_view extension) {
-  return PercentEncode(SiteFileName(cleaned, extension));
-}
-
-std::string PercentEncode(std::string_view bytes) {
-  static const char* hex = "0123456789ABCDEF";
-  std::string out;
-  for (char c : bytes) {
-    auto byte = static_cast<unsigned char>(c);
-    if (isUnreserved(byte)) {
-      out += c;
-    } else {
-      out += '%';
-      out += hex[byte >> 4];
-      out += hex[byte & 0x0F];
-    }
-  }
-  return out;
-}
 
 std::string MissingTemplatesMessage(const Session& s) {
   return "Non esistono i file HT nella " + Utf8ToCp1252(s.TemplateFolder);
 }
 
-void HtmlSiteWriter::WriteHtmlLine(const std::string& text) {
+void HtmlSiteWriter::WriteHtmlLine(const std::string& text, int individual) {
   if (indexPending_) openIndex();
-  const std::string cleaned = CleanFileName(text);
   switch (step) {
-    case 1: startPage(cleaned); break;
-    case 2: createPage(cleaned); break;
-    case 3: writeFirstChild(cleaned); break;
-    case 4: writeLink("kordht4.htt", cleaned, HtmlEscape(cleaned)); break;
-    case 5: writeLink("kordht5.htt", cleaned, cleaned == "null" ? "Associato a nulla" : HtmlEscape(cleaned)); break;
-    case 6: {
-      const std::string spouse = cleaned.empty() ? "null" : cleaned;
-      writeLink("kordht6.htt", spouse, spouse == "null" ? "---" : HtmlEscape(spouse));
-      break;
-    }
+    case 1: startPage(text); break;
+    case 2: createPage(text); break;
+    case 3: writeFirstChild(text, individual); break;
+    case 4: writeLink("kordht4.htt", individual, HtmlEscape(text)); break;
+    case 5: writeLink("kordht5.htt", individual, individual == kNone ? "Associato a nulla" : HtmlEscape(text)); break;
+    case 6: writeLink("kordht6.htt", individual, individual == kNone ? "---" : HtmlEscape(text)); break;
     case 7: endPage(); break;
-    case 9: page_ << HtmlEscape(cleaned) << kCrLf; return;
-    case 10: storeEvents(cleaned); break;
+    case 9: page_ << HtmlEscape(text) << kCrLf; return;
+    case 10: storeEvents(text); break;
     default: break;
   }
   ++step;
@@ -118,16 +58,16 @@ void HtmlSiteWriter::openIndex() {
 
 void HtmlSiteWriter::addIndexEntry() {
   const int focus = s_.NInd[0];
-  const std::string name = CleanFileName(Tables::inTable(focus) ? s_.tables.Names[focus] : std::string());
+  const std::string link = pages().link(focus);
   copyTemplate(firstEntry_ ? "kordht3b.htt" : "kordht6b.htt", index_);
   firstEntry_ = false;
-  index_ << SiteLink(name, ".html");
+  index_ << link;
   copyTemplate("kordht0.htt", index_);
-  index_ << HtmlEscape(name);
+  index_ << HtmlEscape(Tables::inTable(focus) ? s_.tables.Names[focus] : std::string());
   copyTemplate("kordht4b.htt", index_);
-  index_ << HtmlEscape(name + ".html");
+  index_ << link;
   copyTemplate("kordht5b.htt", index_);
-  index_ << HtmlEscape(name + ".jpg");
+  index_ << pages().pictureLink(focus);
 }
 
 void HtmlSiteWriter::startPage(const std::string& text) {
@@ -140,7 +80,9 @@ void HtmlSiteWriter::startPage(const std::string& text) {
 void HtmlSiteWriter::createPage(const std::string& text) {
   if (page_.is_open()) page_.close();
   page_.clear();
-  page_.open(s_.DbFolder + SiteFileName(text, ".html"), std::ios::binary | std::ios::trunc);
+  const std::string& name = pages().page(s_.NInd[0]);
+  if (name.empty()) return;  // a nameless individual has no page
+  page_.open(s_.DbFolder + name, std::ios::binary | std::ios::trunc);
   if (!page_) fileError();
   const std::string title = HtmlEscape(text + titleSuffix_);
   copyTemplate("kordht1.htt", page_);
@@ -149,23 +91,26 @@ void HtmlSiteWriter::createPage(const std::string& text) {
   page_ << title;
 }
 
-void HtmlSiteWriter::writeLink(const char* tmpl, const std::string& cleaned, const std::string& shown) {
+void HtmlSiteWriter::writeLink(const char* tmpl, int individual, const std::string& shown) {
   copyTemplate(tmpl, page_);
-  page_ << SiteLink(cleaned, ".html");
+  page_ << pages().link(individual);
   copyTemplate("kordht0.htt", page_);
   page_ << shown;
 }
 
-void HtmlSiteWriter::writeFirstChild(const std::string& text) {
+void HtmlSiteWriter::writeFirstChild(const std::string& text, int individual) {
   addIndexEntry();
-  const int focus = s_.NInd[0];
-  const std::string focusName = CleanFileName(Tables::inTable(focus) ? s_.tables.Names[focus] : std::string());
   copyTemplate("kordht3.htt", page_);
-  page_ << SiteLink(focusName, ".jpg");
+  page_ << pages().pictureLink(s_.NInd[0]);
   copyTemplate("kordht3a.htt", page_);
-  page_ << SiteLink(text, ".html");
+  page_ << pages().link(individual);
   copyTemplate("kordht0.htt", page_);
-  page_ << (text == "null" ? std::string("no members") : HtmlEscape(text));
+  page_ << (individual == kNone ? std::string("no members") : HtmlEscape(text));
+}
+
+const SitePages& HtmlSiteWriter::pages() {
+  if (!pages_) pages_.emplace(s_.tables);
+  return *pages_;
 }
 
 void HtmlSiteWriter::endPage() {

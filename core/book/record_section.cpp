@@ -5,7 +5,6 @@
 #include "book/book_run.h"
 #include "book/book_texts.h"
 #include "db/codepage.h"
-#include "lists/list_order.h"
 
 namespace kord {
 namespace {
@@ -18,8 +17,9 @@ void readCurrentRecord(BookRun& run) {
 
 void addSortedEntry(BookRun& run) {
   Session& s = run.s;
-  std::string entry = SortEntry(SortValue(s.record, s.SortKey), s.record.trimmed(Name));
-  InsertSortedItem(s.lista.Liber, ListItem{std::move(entry), s.NInd[0]});
+  std::string value = SortValue(s.record, s.SortKey);
+  s.lista.Liber.push_back(ListItem{SortEntry(value, s.record.trimmed(Name)), s.NInd[0]});
+  run.sortValues.push_back(std::move(value));
 }
 
 /// "0/0/1850" is stored back as "1850": running the book mends the file.

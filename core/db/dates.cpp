@@ -261,6 +261,16 @@ void NormalizeBirthDate(Session& s) {
   }
 }
 
+std::optional<DateParts> ReadStoredDate(std::string_view text) {
+  DateWork d{PrepareDateIn(text), false};
+  if (eightDigitStep(d)) return ParseDate(d.DateIn);
+  if (d.DateIn.empty() || d.DateIn.starts_with("0/13") || d.DateIn.starts_with("0/0/")) return std::nullopt;
+  const auto blanks = std::count(d.DateIn.begin(), d.DateIn.end(), ' ');
+  if (blanks == 0) noBlankStep(d);
+  if (blanks == 2) d.DateIn = fromThreeWords(d.DateIn);
+  return ParseDate(d.DateIn);
+}
+
 int YearOf(std::string_view text, int currentYear) {
   auto parts = ParseDate(text);
   if (!parts) return 0;

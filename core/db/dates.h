@@ -76,6 +76,14 @@ void NormalizeBirthDate(Session& s);
 /// How many times step 3.1 may ask before the normaliser gives up.
 inline constexpr int kMaxBirthDateAsks = 5;
 
+/// The date a stored date text stands for, read without asking anybody: the
+/// text itself when it passes the date test, else what the birth-date
+/// normaliser makes of it without its correction box: eight digits as
+/// day, month and year, "19??" and "185_" as the approximate years
+/// "0/13/1900" and "0/13/1850", a year alone ("1850") as "0/0/1850", three
+/// words as year, day and month. Nothing when that fails the test too.
+std::optional<DateParts> ReadStoredDate(std::string_view text);
+
 /// The year of a date text for the statistics:
 /// "0/0/" + year gives that year (a two-digit year widened as in IsDate),
 /// "0/13/" + four digits gives those digits as a number, a calendar date

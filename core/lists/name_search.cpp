@@ -47,9 +47,10 @@ void RefreshNameSearch(Session& s) {
   int& slot = s.NInd[s.Toggle == 1 ? 1 : 0];
   for (int k = 0; k <= t.LastIndex && k < kTableSize; ++k) {
     if (t.Names[k].size() < key.size() || UpperCp1252(t.Names[k].substr(0, key.size())) != key) continue;
-    InsertSorted(m.selezionati, t.Names[k]);
+    m.selezionati.push_back(t.Names[k]);
     slot = k;
   }
+  SortTexts(m.selezionati);
   if (Tables::inTable(slot)) {
     m.Individuo = t.Names[slot];
     m.Genitori = parentsText(t, slot);

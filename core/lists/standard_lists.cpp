@@ -17,25 +17,29 @@ const char* titleOf(ListMode mode, bool english) {
   return english ? "             General List" : "             Lista Generale";
 }
 
-bool hasChild(const Tables& t, int k) {
+/// Which indexes some slot 0..LastIndex names as a parent: one scan for the
+/// whole list instead of one per candidate.
+std::vector<bool> hasChildTable(const Tables& t) {
+  std::vector<bool> hasChild(kTableSize, false);
   for (int j = 0; j <= t.LastIndex && j < kTableSize; ++j)
-    if (t.Parent1[j] == k || t.Parent2[j] == k) return true;
-  return false;
+    for (int parent : {t.Parent1[j], t.Parent2[j]})
+      if (Tables::inTable(parent)) hasChild[parent] = true;
+  return hasChild;
 }
 
 bool hasNoParent(const Tables& t, int k) { return t.Parent1[k] < 0 && t.Parent2[k] < 0; }
 
 /// The line of k in `mode`: false when k is not listed; `mark` gets the mark.
-bool listed(const Tables& t, ListMode mode, int k, std::string& mark) {
+bool listed(const Tables& t, const std::vector<bool>& hasChild, ListMode mode, int k, std::string& mark) {
   mark.clear();
   switch (mode) {
     case ListMode::General: return true;
     case ListMode::Roots:
       if (!hasNoParent(t, k)) return false;
-      if (!hasChild(t, k)) mark = "   - Individuo Isolato";
+      if (!hasChild[k]) mark = "   - Individuo Isolato";
       return true;
     case ListMode::Leaves:
-      if (hasChild(t, k)) return false;
+      if (hasChild[k]) return false;
       if (hasNoParent(t, k)) mark = " - Individuo isolato";
       return true;
   }
@@ -50,13 +54,15 @@ void ListIndividuals(Session& s, ListMode mode) {
   lista.Liber.clear();
   lista.visible = true;
   s.ui.showWindow(Window::Lista, true);
-  InsertSortedItem(lista.Liber, ListItem{titleOf(mode, s.English), 0});
+  lista.Liber.push_back(ListItem{titleOf(mode, s.English), 0});
+  const std::vector<bool> hasChild = hasChildTable(t);
   for (int k = 1; k <= t.LastIndex && k < kTableSize; ++k) {
     if (k > 1 && Trim(t.Names[k]).empty()) t.Names[k] = "a_ " + std::to_string(k);
     s.NInd[0] = k;
     std::string mark;
-    if (k > 1 && listed(t, mode, k, mark)) InsertSortedItem(lista.Liber, ListItem{t.Names[k] + mark, k});
+    if (k > 1 && listed(t, hasChild, mode, k, mark)) lista.Liber.push_back(ListItem{t.Names[k] + mark, k});
   }
+  SortListItems(lista.Liber);
   s.ui.refresh(Window::Lista);
 }
 

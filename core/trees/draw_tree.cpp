@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "db/codepage.h"
 #include "trees/tree_html.h"
 #include "trees/tree_lines.h"
 #include "trees/tree_walk.h"
@@ -137,6 +138,15 @@ void walkTree(TreeOutput& out) {
   onEnd(out);
 }
 
+/// A tree page renamed so as not to overwrite a person's page is told.
+void sayWhenRenamed(Session& s) {
+  const std::string wanted = TreeFileName(s, s.NInd[0], s.trees.AncestorMode) + ".html";
+  const std::string given = Utf8ToCp1252(TreePageStem(s, s.NInd[0], s.trees.AncestorMode)) + ".html";
+  if (given == wanted) return;
+  s.ui.message(s.text("\"" + wanted + "\" \xE8 la pagina di una persona: l'albero \xE8 scritto in \"" + given + "\"",
+                      "\"" + wanted + "\" is the page of a person: the tree is written to \"" + given + "\""));
+}
+
 void startTree(Session& s) {
   SetDetailLabels(s, false);
   s.trees.DetailBar = std::string(1, kBar) + "  ";
@@ -144,6 +154,7 @@ void startTree(Session& s) {
   s.trees.PrevLineIndent = 0;
   StartWalk(s);
   s.trees.TreeFileBase = TreeFileBaseFor(s, s.NInd[0], s.trees.AncestorMode);
+  sayWhenRenamed(s);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "trees/tree_lines.h"
 
 #include "db/codepage.h"
+#include "db/page_names.h"
 
 namespace kord {
 namespace {
@@ -85,8 +86,14 @@ std::string TreeFileName(const Session& s, int individual, bool ancestors) {
   return SafeFileName(name) + (ancestors ? " Root" : " Branch");
 }
 
+std::string TreePageStem(const Session& s, int individual, bool ancestors) {
+  std::string stem = Cp1252ToUtf8(TreeFileName(s, individual, ancestors));
+  while (IsPersonPageName(s.tables, stem + ".html")) stem = NumberedFileName(stem, individual);
+  return stem;
+}
+
 std::string TreeFileBaseFor(const Session& s, int individual, bool ancestors) {
-  return s.DbFolder + Cp1252ToUtf8(TreeFileName(s, individual, ancestors)) + ".";
+  return s.DbFolder + TreePageStem(s, individual, ancestors) + ".";
 }
 
 }  // namespace kord

@@ -48,7 +48,14 @@ std::string SafeFileName(const std::string& name);
 /// a file name): the tree files and the printed document are named after it.
 std::string TreeFileName(const Session& s, int individual, bool ancestors);
 
-/// DbFolder + the tree file name + "." as a file-system path.
+/// The name the tree files of `individual` take (UTF-8, no extension): the
+/// tree file name, or, when its ".html" is the page a person of the
+/// database asks for on the family site ("Elihu Root.html" for the roots of
+/// "Elihu" and the person "Elihu Root"), that name with " (" + the
+/// individual's number + ")" added, so the tree never overwrites the page.
+std::string TreePageStem(const Session& s, int individual, bool ancestors);
+
+/// DbFolder + TreePageStem + "." as a file-system path.
 std::string TreeFileBaseFor(const Session& s, int individual, bool ancestors);
 
 }  // namespace kord

@@ -6,24 +6,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "lists/sorted_book.h"
 #include "lists/standard_lists.h"
 #include "qt_printer.h"
 #include "qt_text.h"
 
 namespace kord::gui {
-
-QString expandTabs(const QString& text) {
-  QString out;
-  for (QChar c : text) {
-    if (c != QLatin1Char('\t')) {
-      out += c;
-      continue;
-    }
-    do out += QLatin1Char(' ');
-    while (out.size() % 8 != 0);
-  }
-  return out;
-}
 
 Lista::Lista(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
   setWindowTitle(QStringLiteral("Lista"));
@@ -49,7 +37,7 @@ Lista::Lista(kord::Session& session, QWidget* parent) : QWidget(parent), s_(sess
 void Lista::render() {
   liber_->clear();
   for (const auto& item : s_.lista.Liber) {
-    auto* line = new QListWidgetItem(expandTabs(displayText(item.text)), liber_);
+    auto* line = new QListWidgetItem(displayText(ListLineText(item.text)), liber_);
     line->setData(Qt::UserRole, item.itemData);
   }
 }

@@ -17,8 +17,8 @@ class Lista : public QWidget, public ModelWindow {
  public:
   explicit Lista(kord::Session& session, QWidget* parent = nullptr);
 
-  /// Shows Session::lista; tabs of the sorted book are laid out at 8-column
-  /// stops in the fixed-pitch font so its columns line up.
+  /// Shows Session::lista in the fixed-pitch font, each line as
+  /// ListLineText lays it out, so the sorted book's columns line up.
   void render() override;
 
  protected:
@@ -28,8 +28,5 @@ class Lista : public QWidget, public ModelWindow {
   kord::Session& s_;
   QListWidget* liber_ = nullptr;
 };
-
-/// `text` with every tab replaced by blanks up to the next multiple of 8.
-QString expandTabs(const QString& text);
 
 }  // namespace kord::gui

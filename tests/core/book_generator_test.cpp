@@ -10,6 +10,7 @@
 #include "book/book_texts.h"
 #include "book/family_book.h"
 #include "book_fixture.h"
+#include "lists/sorted_book.h"
 
 namespace kord {
 namespace {
@@ -236,22 +237,41 @@ TEST(SortedBook, EntriesHoldTheValueTabsAndTheName) {
   for (const auto& c : cases) EXPECT_EQ(SortEntry(c.value, "Nome"), c.entry) << c.value.size();
 }
 
-TEST(SortedBook, ADateSortOrdersByTheTextDayFirst) {
-  test::BookFixture f({"Uno", "Due", "Tre", "Quattro"});
-  f.person(2).set(BirthDate, "15/01/1800");
-  f.person(3).set(BirthDate, "02/11/1900");
-  f.person(5).set(BirthDate, "15/01/1750");
+TEST(SortedBook, ADateFieldSortsChronologicallyAndLeavesTheTextBookAlone) {
+  test::BookFixture f({"Uno", "Due", "Tre", "Quattro", "Cinque", "Sei", "Sette", "Otto", "Nove", ""});
+  const char* deaths[] = {"15/01/1800", "02/11/1900", "", "15/01/1750", "1850", "19??", "0/0/1800", "circa 1700",
+                          "1850 3 12", "01/01/1700"};
+  for (int i = 2; i <= 11; ++i) f.person(i).set(DeathDate, deaths[i - 2]);
   f.writeRecords();
+  f.dir.write("db/kord.rel", "the book of an earlier run");
   f.session.NInd[0] = 3;
-  EXPECT_TRUE(SortedBookRun(f.session, 4));
-  std::vector<ListItem> expected = {{"\t\tTre", 4}, {"02/11/1900\t\tDue", 3}, {"15/01/1750\t\tQuattro", 5},
-                                    {"15/01/1800\t\tUno", 2}};
-  EXPECT_EQ(f.session.lista.Liber, expected);
+  EXPECT_TRUE(SortedBookRun(f.session, 10));
+  // A year alone comes before the exact dates of its year; no date, last.
+  std::vector<ListItem> expected = {
+      {"15/01/1750\t\tQuattro", 5}, {"0/0/1800\t\tSette", 8}, {"15/01/1800\t\tUno", 2},
+      {"1850\t\tCinque", 6},        {"1850 3 12\t\tNove", 10}, {"19??\t\tSei", 7},
+      {"02/11/1900\t\tDue", 3},     {"\t\tTre", 4},            {"circa 1700\t\tOtto", 9}};
+  EXPECT_EQ(f.session.lista.Liber, expected) << "the nameless 11 is not in the book";
+  EXPECT_EQ(f.dbFile("kord.rel"), "the book of an earlier run");
   EXPECT_EQ(f.session.NInd[0], 3);
   EXPECT_EQ(f.session.SortKey, 0);
   EXPECT_FALSE(f.session.WalkAll);
   EXPECT_FALSE(f.dbFileExists("index.html"));
   EXPECT_TRUE(f.session.historyText.empty()) << "a sorted run leaves no history line";
+}
+
+TEST(SortedBook, OtherFieldsSortByTheTextAndNamesLineUp) {
+  test::BookFixture f({"Uno", "Due", "Tre"});
+  const char* places[] = {"sacile", "Aviano", "Sacile"};
+  for (int i = 2; i <= 4; ++i) f.person(i).set(BirthPlace, places[i - 2]);
+  f.writeRecords();
+  EXPECT_TRUE(SortedBookRun(f.session, 5));
+  std::vector<ListItem> expected = {{"Aviano\t\tDue", 3}, {"Sacile\t\tTre", 4}, {"sacile\t\tUno", 2}};
+  EXPECT_EQ(f.session.lista.Liber, expected);
+  for (std::size_t width : {0, 9, 10, 19, 20, 39}) {
+    const std::string shown = ListLineText(SortEntry(std::string(width, 'x'), "Nome"));
+    EXPECT_EQ(shown.find("Nome"), 40u) << width;
+  }
 }
 
 TEST(SortedBook, KeysTakeTheirFieldsAndNoKeyAsksForOne) {

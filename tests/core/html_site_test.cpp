@@ -17,7 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kLuigiHtmlEvents =
-    "<BR> Nato il: 12_03_1850 a: Sacile<BR> Battesimo il: 13_03_1850 a: Duomo"
+    "<BR> Nato il: 12/03/1850 a: Sacile<BR> Battesimo il: 13/03/1850 a: Duomo"
     "<BR> Matrim. il: 1875 a: Udine :Neri Carla  <BR> Morte il:  a: Milano<BR> Sepolto il:  a: ";
 
 TEST(SiteNames, CleanUpReplacesFourSlashesAndFourQuestionMarks) {
@@ -111,7 +111,7 @@ TEST(HtmlSite, IndexOfAWholeBookRun) {
   LibroFamiglia(f.session);
   const std::string title = "Index dell'Archivio: " + f.session.DbName + "\r\n";
   auto entry = [](const std::string& tmpl, const std::string& link, const std::string& name) {
-    return "[" + tmpl + "]" + link + ".html[0]" + name + "[4b]" + name + ".html[5b]" + name + ".jpg";
+    return "[" + tmpl + "]" + link + ".html[0]" + name + "[4b]" + link + ".html[5b]" + link + ".jpg";
   };
   EXPECT_EQ(f.dbFile("index.html"), "[1b]" + title + "[2b]" + title + entry("3b", "Bianchi%20Anna", "Bianchi Anna") +
                                         entry("6b", "Neri%20Carla", "Neri Carla") +
@@ -180,7 +180,7 @@ TEST(HtmlSite, MissingTemplatesAreReportedOncePerRunAndTheRunGoesOn) {
   LibroFamiglia(f.session);
   EXPECT_EQ(f.ui.messages, std::vector<std::string>{message});
   EXPECT_NE(f.dbFile("Rossi Luigi.html").find("Indiv. N. 4_________ Rossi%20Luigi.jpg[3a]"), std::string::npos);
-  EXPECT_NE(f.dbFile("index.html").find("[4b]Rossi Paolo.htmlRossi Paolo.jpg[7b]"), std::string::npos);
+  EXPECT_NE(f.dbFile("index.html").find("[4b]Rossi%20Paolo.htmlRossi%20Paolo.jpg[7b]"), std::string::npos);
   LibroFamiglia(f.session);
   EXPECT_EQ(f.ui.messages, std::vector<std::string>(2, message)) << "once per run";
 }
