@@ -12,6 +12,8 @@
 # exits 2 when FOLDER holds no index.html.
 
 set -u
+# Pages are Windows-1252 bytes: match them byte by byte.
+export LC_ALL=C
 
 folder=${1:-}
 if [ -z "$folder" ] || [ ! -f "$folder/index.html" ]; then
@@ -21,15 +23,22 @@ fi
 cd "$folder" || exit 2
 
 # The href values of the page's links (<a ...>; the style sheet's selectors
-# name addresses too). Templates end with a line break, so an address can
-# start on the next line: the line breaks are dropped first.
+# name addresses too), into the array addresses. Templates end with a line
+# break, so an address can start on the next line: the line breaks of each
+# tag are dropped first. Only shell builtins: a site has a thousand pages.
 hrefs() {
-  tr -d '\r\n' <"$1" | grep -o '<a [^>]*href="[^"]*"' | sed -e 's/^.*href="//' -e 's/"$//'
+  local part parts
+  addresses=()
+  mapfile -d '<' parts <"$1"
+  for part in "${parts[@]}"; do
+    [[ $part == "a "* ]] || continue
+    part=${part//[$'\r\n']/}
+    [[ $part =~ ^a\ [^\>]*href=\"([^\"]*)\" ]] && addresses+=("${BASH_REMATCH[1]}")
+  done
 }
 
-# The file an address asks for, into the variable target (no subshell: a
-# site has hundreds of links): the address up to its first "?" or "#", with
-# its %XX escapes turned back into bytes.
+# The file an address asks for, into the variable target: the address up to
+# its first "?" or "#", with its %XX escapes turned back into bytes.
 decode() {
   local path=${1%%[?#]*}
   local escaped=${path//\\/\\\\}
@@ -44,16 +53,22 @@ skipped() {
 }
 
 pages=("index.html")
-while IFS= read -r address; do
+declare -A listed=([index.html]=1)
+hrefs index.html
+for address in "${addresses[@]}"; do
   skipped "$address" && continue
   decode "$address"
-  [ -f "$target" ] && pages+=("$target")
-done < <(hrefs index.html | sort -u)
+  if [ -f "$target" ] && [ -z "${listed[$target]:-}" ]; then
+    listed[$target]=1
+    pages+=("$target")
+  fi
+done
 
 broken=0
 links=0
 for page in "${pages[@]}"; do
-  while IFS= read -r address; do
+  hrefs "$page"
+  for address in "${addresses[@]}"; do
     skipped "$address" && continue
     links=$((links + 1))
     decode "$address"
@@ -61,7 +76,7 @@ for page in "${pages[@]}"; do
       echo "$page -> $address"
       broken=$((broken + 1))
     fi
-  done < <(hrefs "$page")
+  done
 done
 
 echo "checked ${#pages[@]} pages and $links links: $broken broken"

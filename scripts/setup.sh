@@ -4,8 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# chromium: a test opens the family site in the headless browser.
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev qt6-base-dev libqt6opengl6-dev
-          qt6-charts-dev fonts-dejavu-core xvfb xauth poppler-utils)
+          qt6-charts-dev fonts-dejavu-core xvfb xauth poppler-utils chromium)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -51,18 +51,24 @@ FamilyFacts FocusFacts(const Tables& t, int focus) {
   return f;
 }
 
-FamilyLinks::FamilyLinks(const Tables& t) : children(kTableSize), spouseLinks(kTableSize) {
-  for (int i = 0; i <= lastScanned(t); ++i) {
+std::span<const int> FamilyLinks::Runs::of(int index) const {
+  if (!Tables::inTable(index)) return {};
+  return std::span<const int>(namers).subspan(start[index], start[index + 1] - start[index]);
+}
+
+FamilyLinks::FamilyLinks(const Tables& t) {
+  // A child naming one parent twice is that parent's child once.
+  auto parentsOf = [&](int i) {
     const int p1 = t.Parent1[i], p2 = t.Parent2[i];
-    if (Tables::inTable(p1)) children[p1].push_back(i);
-    if (Tables::inTable(p2) && p2 != p1) children[p2].push_back(i);
-    if (Tables::inTable(t.Spouse[i])) spouseLinks[t.Spouse[i]].push_back(i);
-  }
+    return std::array<int, 2>{p1, p2 == p1 ? kNone : p2};
+  };
+  children_ = Runs::build(lastScanned(t), parentsOf);
+  spouseLinks_ = Runs::build(lastScanned(t), [&](int i) { return std::array<int, 1>{t.Spouse[i]}; });
 }
 
 void GatherChildren(const Tables& t, const FamilyLinks& links, FamilyFacts& f) {
   if (!Tables::inTable(f.focus)) return;
-  for (int i : links.children[f.focus]) {
+  for (int i : links.childrenOf(f.focus)) {
     if (f.children.size() < static_cast<std::size_t>(kMaxChildren)) f.children.push_back(MemberAt(t, i));
     auto [a, b] = ParentsOf(t, i);
     offerCoParent(f, a);
@@ -73,7 +79,7 @@ void GatherChildren(const Tables& t, const FamilyLinks& links, FamilyFacts& f) {
 void GatherSpouseLinks(const Tables& t, const FamilyLinks& links, FamilyFacts& f) {
   if (!Tables::inTable(f.focus)) return;
   const int own = t.Spouse[f.focus];
-  for (int i : links.spouseLinks[f.focus])
+  for (int i : links.spouseLinksTo(f.focus))
     if (i != own && !slotHoldsNumber(f, i)) placeSpouse(t, f, i);
   if (own != kNone && Tables::inTable(own) && !slotHoldsNumber(f, own)) placeSpouse(t, f, own);
 }

@@ -3,6 +3,7 @@
 /// tables: its two parents, up to fifty children and up to three spouses.
 
 #include <array>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,12 +40,41 @@ std::pair<FamilyMember, FamilyMember> ParentsOf(const Tables& t, int index);
 FamilyFacts FocusFacts(const Tables& t, int focus);
 
 /// Who names whom, indexed once per run so that gathering a family does
-/// not scan the whole table: for each index, the indexes 0..LastIndex that
-/// name it as a parent and those whose Spouse names it, ascending.
-struct FamilyLinks {
+/// not scan the whole table.
+class FamilyLinks {
+ public:
   explicit FamilyLinks(const Tables& t);
-  std::vector<std::vector<int>> children;
-  std::vector<std::vector<int>> spouseLinks;
+  /// The indexes 0..LastIndex that name `index` as a parent, ascending.
+  std::span<const int> childrenOf(int index) const { return children_.of(index); }
+  /// The indexes 0..LastIndex whose Spouse names `index`, ascending.
+  std::span<const int> spouseLinksTo(int index) const { return spouseLinks_.of(index); }
+
+ private:
+  /// For each index of the tables, a run of the indexes that name it.
+  struct Runs {
+    std::vector<int> start = std::vector<int>(kTableSize + 1, 0);
+    std::vector<int> namers;
+    std::span<const int> of(int index) const;
+
+    /// The runs of every index i of 0..last, ascending, under each index
+    /// that named(i) lists: counted first, then placed.
+    template <typename Named>
+    static Runs build(int last, Named named) {
+      Runs runs;
+      for (int i = 0; i <= last; ++i)
+        for (int k : named(i))
+          if (Tables::inTable(k)) ++runs.start[k + 1];
+      for (int k = 1; k <= kTableSize; ++k) runs.start[k] += runs.start[k - 1];
+      runs.namers.resize(static_cast<std::size_t>(runs.start[kTableSize]));
+      std::vector<int> next(runs.start.begin(), runs.start.end() - 1);
+      for (int i = 0; i <= last; ++i)
+        for (int k : named(i))
+          if (Tables::inTable(k)) runs.namers[static_cast<std::size_t>(next[k]++)] = i;
+      return runs;
+    }
+  };
+  Runs children_;
+  Runs spouseLinks_;
 };
 
 /// Adds the children of the focus (every index 0..LastIndex naming it as a

@@ -142,6 +142,25 @@ TEST(CliNavigate, PicturesOfThePictureNavigator) {
   EXPECT_NE(r.out.find("\nImgThumbnail2(1)=initial.jpg\n"), std::string::npos) << "no picture of Bortolin Franca";
 }
 
+TEST(CliBook, ABrowserFollowsTheIndexLinkToAPersonNamedWithQuestionMarksAndAHash) {
+  test::TempDir dir;
+  std::string db = CopySampleWithTemplates(dir);
+  // Five question marks: the fifth stays in the page name "Ezio #1 Chi____?.html".
+  const std::string name = "Ezio #1 Chi?????";
+  auto added = RunKord(dir, {"add", db, "1=" + name});
+  ASSERT_EQ(added.status, 0) << added.err;
+  ASSERT_EQ(RunKord(dir, {"link", db, "--child", linesOf(added.out).back(), "--parent", "34"}).status, 0);
+  ASSERT_EQ(RunKord(dir, {"book", db, "--out-to-file"}).status, 0);
+  ASSERT_TRUE(fs::exists(dir.file("sample/Ezio #1 Chi____?.html")));
+  const std::string command = "bash " + test::shellQuoted(std::string(KORD_SCRIPTS_DIR) + "/check-site-in-browser.sh") +
+                              " " + test::shellQuoted(dir.file("sample")) + " " + test::shellQuoted(name) + " >" +
+                              test::shellQuoted(dir.file(".browser")) + " 2>&1";
+  const int raw = std::system(command.c_str());
+  const std::string reached = dir.read(".browser");
+  EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << reached;
+  EXPECT_NE(reached.find("<title>" + name + "_______ Indiv. N. "), std::string::npos) << reached;
+}
+
 TEST(CliSorted, BirthDatesInOrderOfTimeNamesInOneColumnAndTheTextBookKept) {
   test::TempDir dir;
   std::string db = test::CopySample(dir);

@@ -156,6 +156,62 @@ TEST(HtmlSite, NamesAndRecordTextsAreEscapedAndLinksEncoded) {
   EXPECT_NE(f.dbFile("index.html").find("[6b]" + link + ".html[0]" + shown + "[4b]"), std::string::npos);
 }
 
+TEST(HtmlSite, EqualPageNamesGetOnePageEachAndEveryLinkItsOwn) {
+  test::BookFixture f({"Rossi Anna", "ROSSI ANNA", "Rossi Anna", "null", "Figlio", "Figlia", "", "index", "index_"});
+  f.parents(6, 4);
+  f.parents(7, 3, 8);  // 8 has no name, so no page
+  f.wholeBookSwitches();
+  BuildFamilyBook(f.session);
+  struct Page {
+    int number;
+    std::string file;  // the first of equal names keeps the plain name
+    std::string link;
+    std::string shown;
+  };
+  const Page pages[] = {
+      {7, "Figlia.html", "Figlia.html", "Figlia"},
+      {6, "Figlio.html", "Figlio.html", "Figlio"},
+      {9, "index_.html", "index_.html", "index"},
+      {10, "index_ (10).html", "index_%20%2810%29.html", "index_"},
+      {5, "null (5).html", "null%20%285%29.html", "null"},
+      {2, "Rossi Anna.html", "Rossi%20Anna.html", "Rossi Anna"},
+      {3, "ROSSI ANNA (3).html", "ROSSI%20ANNA%20%283%29.html", "ROSSI ANNA"},
+      {4, "Rossi Anna (4).html", "Rossi%20Anna%20%284%29.html", "Rossi Anna"},
+  };
+  std::string index = f.dbFile("index.html");
+  for (const auto& p : pages) {
+    const std::string header = "_______ Indiv. N. " + std::to_string(p.number) + "_________ ";
+    EXPECT_EQ(f.dbFile(p.file).substr(0, 3 + p.shown.size() + header.size()), "[1]" + p.shown + header) << p.file;
+    const std::string picture = PercentEncode(p.shown + ".jpg");
+    const std::string entry = "]" + p.link + "[0]" + p.shown + "[4b]" + p.link + "[5b]" + picture;
+    EXPECT_NE(index.find(entry), std::string::npos) << entry;
+  }
+  int files = 0;
+  for (const auto& e : fs::directory_iterator(f.dir.file("db"))) files += e.path().extension() == ".html";
+  EXPECT_EQ(files, 9) << "eight pages and the index";
+  EXPECT_NE(f.dbFile("Figlio.html").find("[5]Rossi%20Anna%20%284%29.html[0]Rossi Anna[6]"), std::string::npos);
+  EXPECT_NE(f.dbFile("Figlia.html").find("[5]ROSSI%20ANNA%20%283%29.html[0]ROSSI ANNA[4]null.html[0][6]"),
+            std::string::npos);
+  EXPECT_NE(f.dbFile("Rossi Anna (4).html").find("[3]Rossi%20Anna.jpg[3a]Figlio.html[0]Figlio[5]"),
+            std::string::npos);
+}
+
+TEST(HtmlSite, PageTextsAreShownAsStored) {
+  test::BookFixture f({"Chi?"});
+  f.person(2).set(BirthDate, "12/03/1950");
+  f.person(2).set(DeathDate, "19??");
+  f.person(2).set(DeathPlace, "Borgo a/b");
+  f.writeRecords();
+  f.wholeBookSwitches();
+  BuildFamilyBook(f.session);
+  const std::string page = f.dbFile("Chi_.html");
+  EXPECT_EQ(page.substr(0, 7), "[1]Chi?");
+  EXPECT_NE(page.find("[3]Chi_.jpg[3a]"), std::string::npos) << "file names are cleaned";
+  EXPECT_NE(page.find("Nato il: 12/03/1950 a: "), std::string::npos);
+  EXPECT_NE(page.find("Morte il: 19?? a: Borgo a/b"), std::string::npos);
+  EXPECT_NE(f.dbFile("index.html").find("[3b]Chi_.html[0]Chi?[4b]"), std::string::npos);
+}
+
 TEST(HtmlSite, PagesNeverLeaveTheDatabaseFolder) {
   test::BookFixture f({"A/B??", "A?????", "X/../../../../fuori", "a/b/c/d/e/f", "index"});
   f.wholeBookSwitches();

@@ -88,6 +88,24 @@ TEST(TreeHtml, AMissingTemplateEndsOnlyItsOwnCall) {
   EXPECT_TRUE(f.ui.messages.empty());
 }
 
+TEST(TreeHtml, ATreeNamedLikeAPersonsPageGetsItsNumberAndSaysSo) {
+  // The roots of Elihu would be "Elihu Root.html", the page of the person
+  // "elihu root" (compared as a file system that ignores case would).
+  test::TreeFixture f({"Elihu", "elihu root", "Padre"});
+  f.parents(2, 4);
+  f.dir.write("db/elihu root.html", "the person page");
+  f.session.NInd[0] = 2;
+  f.session.trees.AncestorMode = true;
+  DrawTree(f.session, kListView);
+  EXPECT_EQ(f.dir.read("db/elihu root.html"), "the person page");
+  EXPECT_EQ(f.dir.read("db/Elihu Root (2).html"), "[01]Elihu (2)\r\n[02]#8080FF[02a]Padre\r\n[04][05]");
+  EXPECT_EQ(f.ui.messages, std::vector<std::string>{"\"Elihu Root.html\" \xE8 la pagina di una persona: "
+                                                    "l'albero \xE8 scritto in \"Elihu Root (2).html\""});
+  f.ui.messages.clear();
+  EXPECT_EQ(page(f, 4), "[01]Padre (4)\r\n[02]#8080FF[02a]Elihu\r\n[04][05]") << "other trees keep their names";
+  EXPECT_TRUE(f.ui.messages.empty());
+}
+
 TEST(TreeHtml, OtherCodesDoNothing) {
   test::TreeFixture f({"R"});
   f.session.trees.TreeFileBase = f.dir.folder() + "db/page.";
