@@ -4,8 +4,8 @@
 
 #include "book/alphabetical_walk.h"
 #include "book/book_run.h"
-#include "lists/sorted_book.h"
 #include "db/codepage.h"
+#include "lists/sorted_book.h"
 #include "shell/history.h"
 
 namespace kord {
