@@ -15,7 +15,7 @@ namespace {
 constexpr std::array<std::string_view, 12> kMonths = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
                                                       "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
 
-enum class Qualifier { None, Approximate, Before, After, To, From, Between };
+enum class Qualifier { None, About, Approximate, Before, After, To, From, Between };
 
 /// One date of a GEDCOM date value.
 struct GedDate {
@@ -56,14 +56,14 @@ std::optional<int> number(std::string_view digits, std::size_t maxDigits) {
 }
 
 std::optional<Qualifier> qualifierOf(const std::string& word) {
-  static const std::vector<std::pair<std::string, Qualifier>> kWords = {{"ABT", Qualifier::Approximate},
+  static const std::vector<std::pair<std::string, Qualifier>> kWords = {{"ABT", Qualifier::About},
                                                                         {"CAL", Qualifier::Approximate},
                                                                         {"EST", Qualifier::Approximate},
-                                                                        {"ABOUT", Qualifier::Approximate},
-                                                                        {"CIRCA", Qualifier::Approximate},
-                                                                        {"CA", Qualifier::Approximate},
-                                                                        {"CA.", Qualifier::Approximate},
-                                                                        {"C.", Qualifier::Approximate},
+                                                                        {"ABOUT", Qualifier::About},
+                                                                        {"CIRCA", Qualifier::About},
+                                                                        {"CA", Qualifier::About},
+                                                                        {"CA.", Qualifier::About},
+                                                                        {"C.", Qualifier::About},
                                                                         {"BEF", Qualifier::Before},
                                                                         {"BEFORE", Qualifier::Before},
                                                                         {"AFT", Qualifier::After},
@@ -176,6 +176,9 @@ std::optional<ImportedDate> qualifiedDate(const Words& w) {
   if (q == Qualifier::Between)
     if (auto range = approximateYear(*first, *second)) return range;
   if (q == Qualifier::None) return exactDate(*first);
+  // "0/13/1857" says "about 1857" exactly; "0/13/1850" would say "185?".
+  if (q == Qualifier::About && first->day == 0 && first->month == 0 && !first->detail && first->year % 10 != 0)
+    return ImportedDate{formatted("0/13/%04d", first->year), false};
   return yearForm(*first, true);
 }
 
@@ -203,6 +206,48 @@ ImportedDate interpretedDate(const std::string& original, const std::string& upp
   return {field->text, true};
 }
 
+/// "18??", "185?", "19__" and "1857?": the years the known digits allow, as
+/// the birth-date normaliser reads them (the text before the first "?", or
+/// before the first "_" when there is one, padded with zeros).
+std::optional<std::string> unknownDigitsDate(const std::string& t) {
+  bool marked = t.find_first_of("?_") != std::string::npos;
+  if (!marked || t.size() < 4 || t.size() > 5 || t.find_first_not_of("0123456789?_") != std::string::npos ||
+      t[0] < '0' || t[0] > '9')
+    return std::nullopt;
+  std::size_t cut = t.find('_') != std::string::npos ? t.find('_') : t.find('?');
+  std::string known = t.substr(0, std::min<std::size_t>(cut, 4));
+  auto low = number((known + "0000").substr(0, 4), 4);
+  if (!low || *low < 1) return std::nullopt;
+  if (known.size() == 4) return "ABT " + std::to_string(*low);
+  int span = known.size() == 3 ? 10 : known.size() == 2 ? 100 : 1000;
+  return "BET " + std::to_string(*low) + " AND " + std::to_string(*low + span - 1);
+}
+
+/// A year alone ("1850", "850").
+std::optional<std::string> bareYear(const std::string& t) {
+  auto year = number(t, 4);
+  if (!year || *year < 1) return std::nullopt;
+  return std::to_string(*year);
+}
+
+/// The GEDCOM date of a trimmed, non-empty date text.
+std::string gedcomValueOf(const std::string& t) {
+  auto p = ParseDate(t);
+  if (!p || p->year < 1) {
+    if (auto range = unknownDigitsDate(t)) return *range;
+    if (auto year = bareYear(t)) return *year;
+    return "(" + t + ")";
+  }
+  if (p->month == 13) {
+    int zeros = trailingZeros(p->year);
+    if (zeros == 0) return "ABT " + std::to_string(p->year);
+    int span = zeros == 1 ? 10 : zeros == 2 ? 100 : 1000;
+    return "BET " + std::to_string(p->year) + " AND " + std::to_string(p->year + span - 1);
+  }
+  if (p->month == 0) return std::to_string(p->year);
+  return std::to_string(p->day) + " " + std::string(kMonths[p->month - 1]) + " " + std::to_string(p->year);
+}
+
 }  // namespace
 
 ImportedDate DateFromGedcom(std::string_view value) {
@@ -218,24 +263,12 @@ ImportedDate DateFromGedcom(std::string_view value) {
   return {original, false};
 }
 
-std::string GedcomDateOf(std::string_view stored) {
+ExportedDate GedcomDateOf(std::string_view stored) {
   std::string t = Trim(stored);
   if (t.empty()) return {};
-  auto p = ParseDate(t);
-  if (!p) return "(" + t + ")";
-  if (p->month == 13) {
-    int zeros = trailingZeros(p->year);
-    if (p->year < 1 || t != formatted("0/13/%04d", p->year)) return "(" + t + ")";
-    if (zeros == 0) return "INT " + std::to_string(p->year) + " (" + t + ")";
-    int span = zeros == 1 ? 10 : zeros == 2 ? 100 : 1000;
-    return "BET " + std::to_string(p->year) + " AND " + std::to_string(p->year + span - 1);
-  }
-  std::string date =
-      p->month == 0 ? std::to_string(p->year)
-                    : std::to_string(p->day) + " " + std::string(kMonths[p->month - 1]) + " " + std::to_string(p->year);
-  std::string back =
-      p->month == 0 ? formatted("0/0/%04d", p->year) : formatted("%02d/%02d/%04d", p->day, p->month, p->year);
-  return t == back ? date : "INT " + date + " (" + t + ")";
+  std::string value = gedcomValueOf(t);
+  if (DateFromGedcom(value).text == t) return {value, {}};
+  return {value, t};
 }
 
 }  // namespace kord

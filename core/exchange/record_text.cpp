@@ -143,6 +143,11 @@ std::string LostCharacterNames(const std::vector<char32_t>& lost) {
   return names;
 }
 
+std::string ShortExcerpt(const std::string& text) {
+  constexpr std::size_t kLongest = 100;
+  return text.size() <= kLongest ? text : text.substr(0, kLongest) + "...";
+}
+
 std::string StoreField(PersonRecord& record, Field f, const std::string& value, const std::string& who,
                        const std::string& caption, bool english) {
   std::string cut = record.set(f, value);
@@ -150,7 +155,7 @@ std::string StoreField(PersonRecord& record, Field f, const std::string& value, 
   std::string width = std::to_string(kFieldLayout[f].width);
   return who + ", " + caption +
          (english ? ": cut to " + width + " characters, lost \"" : ": tagliato a " + width + " caratteri, perso \"") +
-         cut + "\"";
+         ShortExcerpt(cut) + "\"";
 }
 
 }  // namespace kord

@@ -36,9 +36,12 @@ std::string UpperAscii(std::string_view text);
 /// The UTF-8 form of one code point.
 std::string Utf8Of(char32_t codePoint);
 
+/// `text` for a summary line: at most 100 characters, "..." after a cut.
+std::string ShortExcerpt(const std::string& text);
+
 /// Stores `value` into field `f` of `record`. When it does not fit, returns
-/// the note for the summary: `who` + caption + the part that was cut
-/// (English when `english`); else an empty text.
+/// the note for the summary: `who` + caption + the part that was cut (its
+/// ShortExcerpt; English when `english`); else an empty text.
 std::string StoreField(PersonRecord& record, Field f, const std::string& value, const std::string& who,
                        const std::string& caption, bool english);
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "db/load_tables.h"
+#include "exchange/csv_records.h"
 #include "db_builder.h"
 #include "test_support.h"
 
