@@ -32,8 +32,8 @@ bool isDateField(Field f) {
 std::string portraitPath(const IndividualContext& c, const std::string& name) {
   namespace fs = std::filesystem;
   std::string file = Cp1252ToUtf8(name) + ".jpg";
+  if (name.empty() || !c.pictures.count(file) || !IsPlainFileName(file)) return {};
   std::error_code ec;
-  if (name.empty() || !IsPlainFileName(file) || !fs::is_regular_file(c.databaseFolder + file, ec)) return {};
   fs::path picture = fs::absolute(c.databaseFolder + file, ec).lexically_normal();
   fs::path relative = picture.lexically_relative(fs::absolute(c.gedcomFolder, ec).lexically_normal());
   bool inside = !relative.empty() && *relative.begin() != "..";
@@ -179,6 +179,17 @@ class IndividualWriter {
 };
 
 }  // namespace
+
+std::set<std::string> PicturesIn(const std::string& folder) {
+  namespace fs = std::filesystem;
+  std::set<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    std::string name = it->path().filename().string();
+    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".jpg") == 0 && it->is_regular_file(ec)) names.insert(name);
+  }
+  return names;
+}
 
 std::string IndividualXref(int index) { return "@I" + std::to_string(index - 1) + "@"; }
 std::string FamilyXref(int family) { return "@F" + std::to_string(family + 1) + "@"; }

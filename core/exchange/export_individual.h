@@ -1,6 +1,7 @@
 #pragma once
 /// The INDI record of one individual in an exported GEDCOM file.
 
+#include <set>
 #include <string>
 
 #include "exchange/export_families.h"
@@ -15,9 +16,14 @@ struct IndividualContext {
   const RecordsByIndex& records;
   FieldUses uses;
   Captions captions;
-  std::string databaseFolder;  ///< with a trailing separator; portraits are looked for there
+  std::string databaseFolder;  ///< with a trailing separator
   std::string gedcomFolder;    ///< portraits inside it are named relative to it
+  std::set<std::string> pictures;  ///< names of the ".jpg" files in the database folder (PicturesIn)
 };
+
+/// The names (UTF-8) of the regular ".jpg" files in `folder`, read once so
+/// that each individual's portrait costs no look at the disk.
+std::set<std::string> PicturesIn(const std::string& folder);
 
 /// "@I5@" for table index 6: record numbers, so a blank record left out
 /// keeps the numbers of the records after it.

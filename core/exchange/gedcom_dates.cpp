@@ -230,22 +230,32 @@ std::optional<std::string> bareYear(const std::string& t) {
   return std::to_string(*year);
 }
 
-/// The GEDCOM date of a trimmed, non-empty date text.
-std::string gedcomValueOf(const std::string& t) {
+/// `value`, with the stored text beside it unless DateFromGedcom reads the
+/// value back as `readsBack`, the same text.
+ExportedDate dateWithExactText(std::string value, const std::string& readsBack, const std::string& stored) {
+  return {std::move(value), readsBack == stored ? std::string() : stored};
+}
+
+/// The GEDCOM date of a trimmed, non-empty date text. What the import reads
+/// each form back as is known here, so nothing is parsed twice.
+ExportedDate exportedDateOf(const std::string& t) {
   auto p = ParseDate(t);
   if (!p || p->year < 1) {
-    if (auto range = unknownDigitsDate(t)) return *range;
-    if (auto year = bareYear(t)) return *year;
-    return "(" + t + ")";
+    if (auto range = unknownDigitsDate(t)) return {*range, t};
+    if (auto year = bareYear(t)) return {*year, t};
+    return {"(" + t + ")", {}};
   }
   if (p->month == 13) {
     int zeros = trailingZeros(p->year);
-    if (zeros == 0) return "ABT " + std::to_string(p->year);
     int span = zeros == 1 ? 10 : zeros == 2 ? 100 : 1000;
-    return "BET " + std::to_string(p->year) + " AND " + std::to_string(p->year + span - 1);
+    std::string value = zeros == 0 ? "ABT " + std::to_string(p->year)
+                                   : "BET " + std::to_string(p->year) + " AND " + std::to_string(p->year + span - 1);
+    return dateWithExactText(value, formatted("0/13/%04d", p->year), t);
   }
-  if (p->month == 0) return std::to_string(p->year);
-  return std::to_string(p->day) + " " + std::string(kMonths[p->month - 1]) + " " + std::to_string(p->year);
+  if (p->month == 0) return dateWithExactText(std::to_string(p->year), formatted("0/0/%04d", p->year), t);
+  std::string value =
+      std::to_string(p->day) + " " + std::string(kMonths[p->month - 1]) + " " + std::to_string(p->year);
+  return dateWithExactText(value, formatted("%02d/%02d/%04d", p->day, p->month, p->year), t);
 }
 
 }  // namespace
@@ -265,10 +275,7 @@ ImportedDate DateFromGedcom(std::string_view value) {
 
 ExportedDate GedcomDateOf(std::string_view stored) {
   std::string t = Trim(stored);
-  if (t.empty()) return {};
-  std::string value = gedcomValueOf(t);
-  if (DateFromGedcom(value).text == t) return {value, {}};
-  return {value, t};
+  return t.empty() ? ExportedDate{} : exportedDateOf(t);
 }
 
 }  // namespace kord

@@ -58,7 +58,11 @@ std::string withoutWords(const std::string& text, const std::string& words) {
 
 std::string withCrLf(const std::string& text) {
   std::string out;
-  for (char ch : text) out += ch == '\n' ? std::string(kNewLine) : std::string(1, ch);
+  out.reserve(text.size());
+  for (char ch : text) {
+    if (ch == '\n') out += '\r';
+    out += ch;
+  }
   return out;
 }
 
