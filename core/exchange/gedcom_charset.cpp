@@ -18,13 +18,6 @@ struct Choice {
 
 bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
-std::string trimmed(std::string_view text) {
-  auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  auto last = text.find_last_not_of(" \t");
-  return std::string(text.substr(first, last - first + 1));
-}
-
 /// UTF-16 text to UTF-8; an unpaired surrogate becomes U+FFFD.
 std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
   std::string out;
@@ -84,7 +77,7 @@ std::string declaredCharset(const std::vector<DecodedLine>& lines) {
   for (const auto& line : lines) {
     LineHead head = lineHead(line.text);
     if (head.level == 0 && ++records > 1) break;
-    if (head.level > 0 && head.tag == "CHAR") return UpperAscii(trimmed(std::string_view(line.text).substr(head.rest)));
+    if (head.level > 0 && head.tag == "CHAR") return UpperAscii(TrimBlanks(std::string_view(line.text).substr(head.rest)));
   }
   return {};
 }
@@ -146,7 +139,7 @@ std::vector<DecodedLine> SplitGedcomLines(std::string_view text) {
     if (end > start) lines.push_back({number, std::string(text.substr(start, end - start))});
     start = next;
   }
-  while (!lines.empty() && (lines.back().text == "\x1A" || trimmed(lines.back().text).empty())) lines.pop_back();
+  while (!lines.empty() && (lines.back().text == "\x1A" || TrimBlanks(lines.back().text).empty())) lines.pop_back();
   if (!lines.empty() && lines.back().text.back() == '\x1A') lines.back().text.pop_back();
   return lines;
 }

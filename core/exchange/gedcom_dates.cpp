@@ -26,19 +26,6 @@ struct GedDate {
 
 using Words = std::vector<std::string>;
 
-Words splitWords(std::string_view text) {
-  Words words;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    auto start = text.find_first_not_of(" \t", i);
-    if (start == std::string_view::npos) break;
-    auto end = std::min(text.find_first_of(" \t", start), text.size());
-    words.emplace_back(text.substr(start, end - start));
-    i = end;
-  }
-  return words;
-}
-
 std::string formatted(const char* pattern, int a, int b = 0, int c = 0) {
   char text[32];
   std::snprintf(text, sizeof text, pattern, a, b, c);
@@ -196,7 +183,7 @@ ImportedDate interpretedDate(const std::string& original, const std::string& upp
   if (open != std::string::npos)
     phrase =
         original.substr(open + 1, close != std::string::npos && close > open ? close - open - 1 : std::string::npos);
-  Words w = splitWords(std::string_view(upper).substr(3, open == std::string::npos ? std::string::npos : open - 3));
+  Words w = SplitWords(std::string_view(upper).substr(3, open == std::string::npos ? std::string::npos : open - 3));
   auto date = parseDate(w, 0, w.size());
   auto field = date && !date->keep ? exactDate(*date) : std::nullopt;
   if (!field) return {phrase.empty() ? original : phrase, true};
@@ -267,7 +254,7 @@ ImportedDate DateFromGedcom(std::string_view value) {
   if (original.size() >= 2 && original.front() == '(' && original.back() == ')')
     return {original.substr(1, original.size() - 2), false};
   std::string upper = UpperAscii(original);
-  Words w = splitWords(upper);
+  Words w = SplitWords(upper);
   if (w[0] == "INT") return interpretedDate(original, upper);
   if (auto date = qualifiedDate(w)) return *date;
   return {original, false};

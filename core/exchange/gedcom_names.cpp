@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "db/codepage.h"
+#include "exchange/record_text.h"
 
 namespace kord {
 namespace {
@@ -21,29 +22,10 @@ bool isParticle(std::string_view word) {
   return std::find(kParticles.begin(), kParticles.end(), upper) != kParticles.end();
 }
 
-std::vector<std::string> wordsOf(std::string_view text) {
-  std::vector<std::string> words;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    auto start = text.find_first_not_of(' ', i);
-    if (start == std::string_view::npos) break;
-    auto end = std::min(text.find(' ', start), text.size());
-    words.emplace_back(text.substr(start, end - start));
-    i = end;
-  }
-  return words;
-}
-
 std::string joinWords(const std::vector<std::string>& words, std::size_t from, std::size_t to) {
   std::string out;
   for (std::size_t w = from; w < to; ++w) out += (out.empty() ? "" : " ") + words[w];
   return out;
-}
-
-std::string trimmed(const std::string& text) {
-  auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 std::string joined(const std::vector<std::string>& parts) {
@@ -64,7 +46,7 @@ std::size_t afterParticles(const std::vector<std::string>& words, std::size_t fr
 }  // namespace
 
 StoredNameParts SplitStoredName(std::string_view name, bool english) {
-  auto words = wordsOf(name);
+  auto words = SplitWords(name);
   StoredNameParts parts;
   if (words.empty()) return parts;
   std::size_t end = afterParticles(words, 0) + 1;
@@ -103,11 +85,11 @@ std::string GedcomNameValue(const StoredNameParts& parts) {
 
 std::string NameFromGedcom(const std::string& value, bool givenFirst) {
   auto open = value.find('/');
-  if (open == std::string::npos) return trimmed(value);
+  if (open == std::string::npos) return TrimBlanks(value);
   auto close = value.find('/', open + 1);
-  std::string given = trimmed(value.substr(0, open));
-  std::string surname = trimmed(value.substr(open + 1, close == std::string::npos ? close : close - open - 1));
-  std::string suffix = close == std::string::npos ? "" : trimmed(value.substr(close + 1));
+  std::string given = TrimBlanks(value.substr(0, open));
+  std::string surname = TrimBlanks(value.substr(open + 1, close == std::string::npos ? close : close - open - 1));
+  std::string suffix = close == std::string::npos ? "" : TrimBlanks(value.substr(close + 1));
   return givenFirst ? joined({given, surname, suffix}) : joined({surname, given, suffix});
 }
 

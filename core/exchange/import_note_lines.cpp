@@ -1,6 +1,9 @@
 #include "exchange/import_note_lines.h"
 
+#include <algorithm>
 #include <vector>
+
+#include "exchange/record_text.h"
 
 namespace kord {
 namespace {
@@ -8,12 +11,10 @@ namespace {
 std::string say(bool english, const char* italian, const char* englishText) { return english ? englishText : italian; }
 
 /// The value on one line: CONT breaks become blanks, outer blanks go.
-std::string oneLine(const std::string& value) {
-  std::string out;
-  for (char c : value) out += c == '\n' || c == '\r' ? ' ' : c;
-  auto first = out.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return out.substr(first, out.find_last_not_of(" \t") - first + 1);
+std::string oneLine(std::string value) {
+  std::replace(value.begin(), value.end(), '\n', ' ');
+  std::replace(value.begin(), value.end(), '\r', ' ');
+  return TrimBlanks(value);
 }
 
 std::string valueOf(const GedcomNode& node, const char* tag) {

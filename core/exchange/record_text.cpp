@@ -81,6 +81,24 @@ std::vector<char32_t> decodeUtf8(std::string_view s) {
 
 }  // namespace
 
+std::string TrimBlanks(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t\r\n";
+  auto first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return std::string(text.substr(first, text.find_last_not_of(kBlanks) - first + 1));
+}
+
+std::vector<std::string> SplitWords(std::string_view text) {
+  std::vector<std::string> words;
+  std::size_t i = 0;
+  while ((i = text.find_first_not_of(" \t", i)) != std::string_view::npos) {
+    auto end = std::min(text.find_first_of(" \t", i), text.size());
+    words.emplace_back(text.substr(i, end - i));
+    i = end;
+  }
+  return words;
+}
+
 bool IsAscii(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }

@@ -8,40 +8,17 @@
 #include <filesystem>
 
 #include "db/load_tables.h"
-#include "exchange/gedcom_import.h"
+#include "imported_database.h"
 #include "test_support.h"
 
 namespace kord {
 namespace {
 
-struct Imported {
-  ExchangeSummary summary;
-  std::vector<PersonRecord> records;
-  std::string children;
-};
-
-Imported importFile(const test::TempDir& dir, const std::string& path) {
-  GedcomImportOptions options;
-  options.english = true;
-  Imported out;
-  out.summary = ImportGedcom(path, dir.file("new.rni"), options);
-  std::string bytes = dir.read("new.rni");
-  for (std::size_t at = 0; at + kRecordLength <= bytes.size(); at += kRecordLength) {
-    out.records.emplace_back();
-    std::copy_n(bytes.begin() + at, kRecordLength, out.records.back().bytes().begin());
-  }
-  out.children = dir.read("new.rnc");
-  return out;
-}
-
-Imported importText(const test::TempDir& dir, const std::string& text) {
-  dir.write("in.ged", text);
-  return importFile(dir, dir.file("in.ged"));
-}
+using test::ImportText;
 
 TEST(GedcomImportNotes, FactsGoToTheNotesWhileTheyFitAndTheRestIsListed) {
   test::TempDir dir;
-  auto r = importFile(dir, std::string(KORD_SAMPLE_DIR) + "/../../tests/data/gedcom/facts.ged");
+  auto r = test::ImportInto(dir, test::GedcomDataFile("facts.ged"));
   ASSERT_TRUE(r.summary.ok) << r.summary.error;
   EXPECT_EQ(r.records[0].trimmed(Notes),
             "Visse a Sacile.\r\nPrefix: Dott.\r\nNickname: Bepi\r\nTitle: Cavaliere\r\n"
@@ -70,7 +47,7 @@ TEST(GedcomImportNotes, FactsGoToTheNotesWhileTheyFitAndTheRestIsListed) {
 TEST(GedcomImportNotes, TheMarriageComesFromTheFamilyOfTheSpouseLink) {
   test::TempDir dir;
   // Marco's first family has a marriage but no wife; Anna's family gives the spouse.
-  auto r = importText(dir,
+  auto r = ImportText(dir,
                       "0 HEAD\n0 @I1@ INDI\n1 NAME Marco /Moro/\n1 FAMS @F1@\n1 FAMS @F2@\n"
                       "0 @I2@ INDI\n1 NAME Anna /Rossi/\n1 FAMS @F2@\n"
                       "0 @F1@ FAM\n1 HUSB @I1@\n1 MARR\n2 DATE 30 JUN 1878\n2 PLAC Vienna\n"
@@ -86,7 +63,7 @@ TEST(GedcomImportNotes, TheMarriageComesFromTheFamilyOfTheSpouseLink) {
 TEST(GedcomImportNotes, ReportsOfOurCustomLinesByAnotherProgramAreNoNotes) {
   test::TempDir dir;
   // Gramps keeps the lines it could not read as a note of the individual.
-  auto r = importText(dir,
+  auto r = ImportText(dir,
                       "0 HEAD\n1 SOUR GRAMPS\n0 @I1@ INDI\n1 NAME Luca /Pavan/\n1 NOTE @N1@\n1 NOTE Mugnaio.\n"
                       "0 @N1@ NOTE Records not imported into INDI (individual) Gramps ID I0001:\n1 CONT\n"
                       "1 CONT Line ignored as not understood          Lin\n1 CONC e    9: 2 _KORD_DATE 1850\n"
@@ -99,7 +76,7 @@ TEST(GedcomImportNotes, ReportsOfOurCustomLinesByAnotherProgramAreNoNotes) {
 TEST(GedcomImportNotes, CharLinesAreFoundWhateverTheirSpacing) {
   for (const char* charLine : {"1   CHAR ANSEL", "  1 CHAR\tANSEL  ", "2 CHAR ANSEL"}) {
     test::TempDir dir;
-    auto r = importText(dir, "0 HEAD\n" + std::string(charLine) + "\n0 @I1@ INDI\n1 NAME Nicol\xE1o /Pavan/\n0 TRLR\n");
+    auto r = ImportText(dir, "0 HEAD\n" + std::string(charLine) + "\n0 @I1@ INDI\n1 NAME Nicol\xE1o /Pavan/\n0 TRLR\n");
     ASSERT_TRUE(r.summary.ok) << charLine;
     EXPECT_EQ(r.summary.charset, "ANSEL") << charLine;
     EXPECT_EQ(r.records[0].trimmed(Name), "Pavan Nicol\xF2") << charLine;
@@ -137,7 +114,7 @@ TEST(GedcomBadInput, IsRefusedOrMendedWithAClearWordAndNeverHalfWritten) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     test::TempDir dir;
-    auto r = importText(dir, c.text);
+    auto r = ImportText(dir, c.text);
     EXPECT_EQ(r.summary.ok, !c.refused);
     std::vector<std::string> said = r.summary.problems;
     said.insert(said.end(), r.summary.notRepresented.begin(), r.summary.notRepresented.end());

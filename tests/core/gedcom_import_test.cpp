@@ -8,43 +8,22 @@
 
 #include "db/csv_fields.h"
 #include "db/load_tables.h"
+#include "imported_database.h"
 #include "test_support.h"
 
 namespace kord {
 namespace {
 
-struct Imported {
-  ExchangeSummary summary;
-  std::vector<PersonRecord> records;
-  std::string children, spouses;
-};
-
-Imported importInto(const test::TempDir& dir, const std::string& gedcomPath, GedcomImportOptions options = {}) {
-  options.english = true;
-  Imported out;
-  out.summary = ImportGedcom(gedcomPath, dir.file("new.rni"), options);
-  std::string bytes = dir.read("new.rni");
-  for (std::size_t at = 0; at + kRecordLength <= bytes.size(); at += kRecordLength) {
-    out.records.emplace_back();
-    std::copy_n(bytes.begin() + at, kRecordLength, out.records.back().bytes().begin());
-  }
-  out.children = dir.read("new.rnc");
-  out.spouses = dir.read("new.rns");
-  return out;
-}
+using test::ImportText;
+using Imported = test::ImportedDatabase;
 
 Imported importData(const test::TempDir& dir, const std::string& name, GedcomImportOptions options = {}) {
-  return importInto(dir, std::string(KORD_SAMPLE_DIR) + "/../../tests/data/gedcom/" + name, options);
-}
-
-Imported importText(const test::TempDir& dir, const std::string& text, GedcomImportOptions options = {}) {
-  dir.write("in.ged", text);
-  return importInto(dir, dir.file("in.ged"), options);
+  return test::ImportInto(dir, test::GedcomDataFile(name), options);
 }
 
 TEST(GedcomImport, IndividualsBecomeRecordsInFileOrder) {
   test::TempDir dir;
-  auto r = importText(dir,
+  auto r = ImportText(dir,
                       "0 HEAD\n1 CHAR UTF-8\n"
                       "0 @P7@ INDI\n1 NAME Giovanni Battista /Pavan/\n1 SEX M\n"
                       "1 BIRT\n2 DATE 14 FEB 1781\n2 PLAC Sacile\n1 CHR\n2 DATE 15 FEB 1781\n2 PLAC San Nicol\xC3\xB2\n"
@@ -107,7 +86,7 @@ TEST(GedcomImport, NamesAreSurnameFirstUnlessAskedAndExactFromOurOwnFiles) {
     test::TempDir dir;
     GedcomImportOptions options;
     options.givenFirst = c.givenFirst;
-    auto r = importText(dir, c.head + people, options);
+    auto r = ImportText(dir, c.head + people, options);
     ASSERT_EQ(r.records.size(), c.names.size()) << c.head;
     for (std::size_t i = 0; i < c.names.size(); ++i) EXPECT_EQ(r.records[i].trimmed(Name), c.names[i]) << c.head;
     // A NAME without slashes or SURN leaves the surname a guess, and says so.
@@ -205,7 +184,7 @@ TEST(GedcomImport, MalformedLinesAndUnknownTagsDoNotStopTheImport) {
 
 TEST(GedcomImport, AnEmptyIndividualKeepsItsSlotBlank) {
   test::TempDir dir;
-  auto r = importText(dir,
+  auto r = ImportText(dir,
                       "0 HEAD\n0 @I1@ INDI\n1 NAME A /B/\n0 @I2@ INDI\n0 @I3@ INDI\n0 @I4@ INDI\n1 NAME C /D/\n"
                       "0 @F1@ FAM\n1 HUSB @I3@\n1 CHIL @I4@\n");
   ASSERT_EQ(r.records.size(), 4u);
@@ -226,7 +205,7 @@ std::string chainOfGenerations(int count) {
 
 TEST(GedcomCapacity, MoreThan998IndividualsIsRefusedWithTheCount) {
   test::TempDir dir;
-  auto r = importText(dir, chainOfGenerations(1200));
+  auto r = ImportText(dir, chainOfGenerations(1200));
   EXPECT_FALSE(r.summary.ok);
   EXPECT_TRUE(r.summary.tooManyIndividuals);
   EXPECT_EQ(r.summary.error,
@@ -238,7 +217,7 @@ TEST(GedcomCapacity, AroundAPersonTheNearest998AreImported) {
   test::TempDir dir;
   GedcomImportOptions options;
   options.around = "I600";
-  auto r = importText(dir, chainOfGenerations(1200), options);
+  auto r = ImportText(dir, chainOfGenerations(1200), options);
   ASSERT_TRUE(r.summary.ok) << r.summary.error;
   EXPECT_EQ(r.summary.individuals, 998);
   EXPECT_EQ(r.summary.leftOut, 202);
@@ -254,7 +233,7 @@ TEST(GedcomCapacity, AnUnknownCentreIsRefused) {
   test::TempDir dir;
   GedcomImportOptions options;
   options.around = "@I9999@";
-  auto r = importText(dir, chainOfGenerations(5), options);
+  auto r = ImportText(dir, chainOfGenerations(5), options);
   EXPECT_FALSE(r.summary.ok);
   EXPECT_EQ(r.summary.error, "The file has no individual @I9999@");
 }
@@ -262,19 +241,19 @@ TEST(GedcomCapacity, AnUnknownCentreIsRefused) {
 TEST(GedcomImport, RefusalsWriteNothing) {
   test::TempDir dir;
   dir.write("new.rni", "old bytes");
-  auto exists = importText(dir, "0 HEAD\n0 @I1@ INDI\n1 NAME A /B/\n");
+  auto exists = ImportText(dir, "0 HEAD\n0 @I1@ INDI\n1 NAME A /B/\n");
   EXPECT_FALSE(exists.summary.ok);
   EXPECT_EQ(exists.summary.error.substr(0, 13), "The database ");
   EXPECT_EQ(dir.read("new.rni"), "old bytes");
 
   GedcomImportOptions replace;
   replace.replace = true;
-  auto notGedcom = importText(dir, "\xFF\xD8\xFF\xE0 a picture", replace);
+  auto notGedcom = ImportText(dir, "\xFF\xD8\xFF\xE0 a picture", replace);
   EXPECT_FALSE(notGedcom.summary.ok);
   EXPECT_NE(notGedcom.summary.error.find("not a GEDCOM file"), std::string::npos);
   EXPECT_EQ(dir.read("new.rni"), "old bytes");
 
-  auto replaced = importText(dir, "0 HEAD\n0 @I1@ INDI\n1 NAME A /B/\n", replace);
+  auto replaced = ImportText(dir, "0 HEAD\n0 @I1@ INDI\n1 NAME A /B/\n", replace);
   EXPECT_TRUE(replaced.summary.ok);
   EXPECT_EQ(replaced.records.size(), 1u);
   EXPECT_FALSE(std::filesystem::exists(dir.file("new.rni.new")));
