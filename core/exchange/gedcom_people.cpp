@@ -273,6 +273,7 @@ class PersonImport {
     if (longer.size() <= kFieldLayout[Notes].width) {
       record_.set(Notes, longer);
       ++s_.toNotes[line.kind];
+      if (line.listed) s_.warnings.push_back(who_ + s_.say(", nelle note: ", ", in the notes: ") + text.text);
       return;
     }
     ++s_.lostByKind[line.kind];

@@ -78,7 +78,7 @@ NoteLine MarriageLine(int number, const GedcomNode* marriage, const std::string&
   std::string kind = say(english, "Matrimonio", "Marriage");
   std::string details = marriage ? joined({valueOf(*marriage, "DATE"), valueOf(*marriage, "PLAC")}, " ") : "";
   std::string with = spouse.empty() ? "" : say(english, "con ", "with ") + spouse;
-  return {kind, kind + " " + std::to_string(number) + ": " + joined({details, with}, " ")};
+  return {kind, kind + " " + std::to_string(number) + ": " + joined({details, with}, " "), true};
 }
 
 NoteLine DivorceLine(const GedcomNode& divorce, const std::string& spouse, bool english) {

@@ -12,6 +12,7 @@ namespace kord {
 struct NoteLine {
   std::string kind;  ///< how the summary counts it ("Professione", "Occupation")
   std::string text;
+  bool listed = false;  ///< the summary also names it (another marriage: the record shows one spouse)
 };
 
 /// TITL, OCCU or RESI: the value (for RESI the value, PLAC and ADDR), then

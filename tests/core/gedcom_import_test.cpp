@@ -149,6 +149,9 @@ TEST(GedcomImport, APersonInTwoFamiliesGetsTheLoadersLinkLines) {
   EXPECT_EQ(r.summary.notRepresented, expected);
   EXPECT_TRUE(r.summary.skippedTags.empty());
   EXPECT_EQ(r.summary.toNotes, (std::map<std::string, int>{{"Divorce", 2}, {"Marriage", 2}}));
+  std::vector<std::string> listed = {"@I3@ Bortolin Elisabetta, in the notes: Marriage 2: 1880 with Moro Marco",
+                                     "@I7@ Moro Marco, in the notes: Marriage 2: 1880 with Bortolin Elisabetta"};
+  EXPECT_EQ(r.summary.warnings, listed);
   EXPECT_EQ(r.summary.childLinks, 6);
   EXPECT_EQ(r.summary.spouseLinks, 5);
 }
