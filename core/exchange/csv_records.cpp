@@ -14,7 +14,9 @@ std::size_t skipBlanks(std::string_view text, std::size_t i) {
   return i;
 }
 
-std::size_t lineEndFrom(std::string_view text, std::size_t i) { return std::min(text.find_first_of("\r\n", i), text.size()); }
+std::size_t lineEndFrom(std::string_view text, std::size_t i) {
+  return std::min(text.find_first_of("\r\n", i), text.size());
+}
 
 /// Where the next line starts after the line end (CR LF, LF or CR) at `i`.
 std::size_t afterLineEnd(std::string_view text, std::size_t i) {

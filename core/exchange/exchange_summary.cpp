@@ -18,7 +18,8 @@ void addTotals(const ExchangeSummary& s, std::vector<std::string>& lines) {
 }
 
 /// "heading: a 2, b 1", or nothing for an empty map.
-void addCountLine(const std::string& heading, const std::map<std::string, int>& counts, std::vector<std::string>& lines) {
+void addCountLine(const std::string& heading, const std::map<std::string, int>& counts,
+                  std::vector<std::string>& lines) {
   if (counts.empty()) return;
   std::string line = heading;
   bool first = true;

@@ -77,7 +77,8 @@ std::string declaredCharset(const std::vector<DecodedLine>& lines) {
   for (const auto& line : lines) {
     LineHead head = lineHead(line.text);
     if (head.level == 0 && ++records > 1) break;
-    if (head.level > 0 && head.tag == "CHAR") return UpperAscii(TrimBlanks(std::string_view(line.text).substr(head.rest)));
+    if (head.level > 0 && head.tag == "CHAR")
+      return UpperAscii(TrimBlanks(std::string_view(line.text).substr(head.rest)));
   }
   return {};
 }

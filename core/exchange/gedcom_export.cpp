@@ -116,7 +116,12 @@ ExchangeSummary ExportGedcom(Session& s, const std::string& typedPath, const Ged
   FieldUses uses = FieldUsesOf(s.tables.FieldCaptions, sum);
   ExportPlan plan = PlanFamilies(s.tables, marriageView(records, uses), sum);
   std::string folder = FolderOf(s.files.IndividualsFile);
-  IndividualContext context{plan,   records, uses, s.tables.FieldCaptions, folder, FolderOf(std::filesystem::absolute(path).string()),
+  IndividualContext context{plan,
+                            records,
+                            uses,
+                            s.tables.FieldCaptions,
+                            folder,
+                            FolderOf(std::filesystem::absolute(path).string()),
                             PicturesIn(folder)};
   GedcomWriter w;
   writeHeader(w, options.ansi, recordsEndingBlank(records, s.tables.LastIndex));

@@ -90,7 +90,8 @@ std::optional<Placement> byRecordNumbers(const GedcomIndex& ix, const GedcomNode
   }
   const GedcomNode* declared = head.child("_KORD_RECORDS");
   int records = declared ? static_cast<int>(NumericValue(declared->value)) : 0;
-  if (records >= static_cast<int>(at.personAt.size()) && records <= kMaxIndividuals) at.personAt.resize(records + 1, -1);
+  if (records >= static_cast<int>(at.personAt.size()) && records <= kMaxIndividuals)
+    at.personAt.resize(records + 1, -1);
   return at;
 }
 

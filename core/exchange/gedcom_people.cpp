@@ -90,9 +90,10 @@ class PersonImport {
 
   void reportLost(const RecordText& text, const std::string& where) {
     if (text.lost.empty()) return;
-    s_.notRepresented.push_back(who_ + ", " + where + ": " + LostCharacterNames(text.lost) +
-                                s_.say(" non esistono in Windows-1252, scritto \"", " not in Windows-1252, written \"") +
-                                ShortExcerpt(text.text) + "\"");
+    s_.notRepresented.push_back(
+        who_ + ", " + where + ": " + LostCharacterNames(text.lost) +
+        s_.say(" non esistono in Windows-1252, scritto \"", " not in Windows-1252, written \"") +
+        ShortExcerpt(text.text) + "\"");
   }
 
   void addLine(const NoteLine& line) {
@@ -129,11 +130,13 @@ class PersonImport {
     }
   }
 
+  /// The parts of another name go with it, which is listed as not imported.
   void readNamePart(const GedcomNode& part, bool firstName) {
-    if ((part.tag == "NPFX" || part.tag == "NICK") && firstName)
-      addLine(NamePartLine(part, s_.english));
-    else if (!kNameParts.count(part.tag) || !firstName)
+    bool toNotes = part.tag == "NPFX" || part.tag == "NICK";
+    if (!toNotes && !kNameParts.count(part.tag))
       CountSkipped(s_, "INDI.NAME." + part.tag);
+    else if (toNotes && firstName)
+      addLine(NamePartLine(part, s_.english));
   }
 
   void checkSurnameMarked(const GedcomNode& name) {

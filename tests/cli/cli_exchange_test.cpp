@@ -125,10 +125,11 @@ TEST(CliCsv, AFullDatabaseLeavesLinesOutAndSaysHowMany) {
   dir.write("more.csv", "Uno,,,,,,,,,,,,M\nDue,,,,,,,,,,,,F\nTre,,,,,,,,,,,,M\n");
   auto r = RunKord(dir, {"import-csv", dir.file("full.rni"), "more.csv", "--english"});
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.out,
-            "Individuals: 1\nChild-parent links: 0\nSpouse links: 0\nCharacter set: ASCII\n"
-            "Lines not imported, database full: 2\n"
-            "Lines not read (1):\n  line 2: database full (998 individuals): this line and the following not imported\n");
+  EXPECT_EQ(
+      r.out,
+      "Individuals: 1\nChild-parent links: 0\nSpouse links: 0\nCharacter set: ASCII\n"
+      "Lines not imported, database full: 2\n"
+      "Lines not read (1):\n  line 2: database full (998 individuals): this line and the following not imported\n");
   EXPECT_EQ(dir.read("full.rni").size(), 998u * kRecordLength);
 }
 

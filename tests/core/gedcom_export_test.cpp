@@ -194,14 +194,18 @@ TEST(GedcomRoundTrip, OddRecordsComeBackExactlyThroughOurOwnFile) {
   test::TempDir dir;
   test::TestSession t;
   // Record 3 and the last one are blank; record 2 has a lower-case sex.
-  std::string rni = writeDatabase(dir,
-                                  {{{Name, "Rossi  Mario"}, {Sex, "M"}, {BirthDate, "2/1/1855"}, {DeathDate, "1/1/29"}},
-                                   {{Name, "Bianchi Anna"}, {Sex, "f"}, {BirthDate, "1857?"}, {DeathDate, "circa 1930"}},
-                                   {{Num, ""}},
-                                   {{Name, "Rossi/Verdi Pia"}, {BirthDate, "18??"}, {BaptismDate, "12 MARZO 1950"},
-                                    {MarriageDate, "30/6/1878"}, {MarriagePlace, "Vienna"}},
-                                   {{Num, ""}}},
-                                  "", "1,2\r\n2,1\r\n");
+  std::string rni =
+      writeDatabase(dir,
+                    {{{Name, "Rossi  Mario"}, {Sex, "M"}, {BirthDate, "2/1/1855"}, {DeathDate, "1/1/29"}},
+                     {{Name, "Bianchi Anna"}, {Sex, "f"}, {BirthDate, "1857?"}, {DeathDate, "circa 1930"}},
+                     {{Num, ""}},
+                     {{Name, "Rossi/Verdi Pia"},
+                      {BirthDate, "18??"},
+                      {BaptismDate, "12 MARZO 1950"},
+                      {MarriageDate, "30/6/1878"},
+                      {MarriagePlace, "Vienna"}},
+                     {{Num, ""}}},
+                    "", "1,2\r\n2,1\r\n");
   load(t.session, rni);
   ExchangeSummary exported = ExportGedcom(t.session, dir.file("odd.ged"));
   ASSERT_TRUE(exported.ok) << exported.error;

@@ -119,7 +119,8 @@ TEST(GedcomBadInput, IsRefusedOrMendedWithAClearWordAndNeverHalfWritten) {
     std::vector<std::string> said = r.summary.problems;
     said.insert(said.end(), r.summary.notRepresented.begin(), r.summary.notRepresented.end());
     said.push_back(r.summary.error);
-    bool found = std::any_of(said.begin(), said.end(), [&](const std::string& s) { return s.find(c.said) != std::string::npos; });
+    bool found = std::any_of(said.begin(), said.end(),
+                             [&](const std::string& s) { return s.find(c.said) != std::string::npos; });
     EXPECT_TRUE(found) << ::testing::PrintToString(said);
     if (c.refused) {
       EXPECT_FALSE(std::filesystem::exists(dir.file("new.rni")));

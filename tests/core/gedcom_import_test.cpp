@@ -139,7 +139,8 @@ TEST(GedcomImport, APersonInTwoFamiliesGetsTheLoadersLinkLines) {
   EXPECT_EQ(r.records[6].trimmed(MarriageDate), "0/0/1870");
   // The marriage of @F3@ is neither spouse's main one: both keep it in the notes.
   EXPECT_EQ(r.records[2].trimmed(Notes), "Marriage 2: 1880 with Moro Marco\r\nDivorce from Moro Marco");
-  EXPECT_EQ(r.records[6].trimmed(Notes), "Marriage 2: 1880 with Bortolin Elisabetta\r\nDivorce from Bortolin Elisabetta");
+  EXPECT_EQ(r.records[6].trimmed(Notes),
+            "Marriage 2: 1880 with Bortolin Elisabetta\r\nDivorce from Bortolin Elisabetta");
   EXPECT_EQ(r.records[0].trimmed(Notes), "");  // @F2@ is held by Elisabetta's own record
   std::vector<std::string> expected = {
       "@I6@ Pavan Rosa: PEDI ADOPTED @F2@ not linked (birth parents only)",

@@ -19,7 +19,8 @@ struct ImportedDatabase {
 };
 
 /// Imports `gedcomPath` into `dir`/new.rni (English summary).
-inline ImportedDatabase ImportInto(const TempDir& dir, const std::string& gedcomPath, GedcomImportOptions options = {}) {
+inline ImportedDatabase ImportInto(const TempDir& dir, const std::string& gedcomPath,
+                                   GedcomImportOptions options = {}) {
   options.english = true;
   ImportedDatabase out;
   out.summary = ImportGedcom(gedcomPath, dir.file("new.rni"), options);
