@@ -73,6 +73,17 @@ TEST(GedcomImportNotes, ReportsOfOurCustomLinesByAnotherProgramAreNoNotes) {
   EXPECT_EQ(r.summary.skippedTags, (std::map<std::string, int>{{"INDI.NOTE _KORD", 1}}));
 }
 
+TEST(GedcomImportNotes, LineBreaksStayOnlyInTheNotes) {
+  test::TempDir dir;
+  auto r = ImportText(dir,
+                      "0 HEAD\n0 @I1@ INDI\n1 NAME Luca /Pavan/\n2 CONT di Sacile\n1 BIRT\n2 PLAC Sacile\n3 CONT (PN)\n"
+                      "1 NOTE Prima\n2 CONT seconda\n0 TRLR\n");
+  ASSERT_TRUE(r.summary.ok);
+  EXPECT_EQ(r.records[0].trimmed(Name), "Pavan Luca di Sacile");
+  EXPECT_EQ(r.records[0].trimmed(BirthPlace), "Sacile (PN)");
+  EXPECT_EQ(r.records[0].trimmed(Notes), "Prima\r\nseconda");
+}
+
 TEST(GedcomImportNotes, CharLinesAreFoundWhateverTheirSpacing) {
   for (const char* charLine : {"1   CHAR ANSEL", "  1 CHAR\tANSEL  ", "2 CHAR ANSEL"}) {
     test::TempDir dir;
