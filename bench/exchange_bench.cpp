@@ -1,8 +1,7 @@
 // kord-bench-exchange: times the GEDCOM export and import on a full
 // database. Generates 998 individuals in a scratch folder, loads them,
-// exports them as GEDCOM, imports that file into a new database (names
-// surname first) and compares the copy with the original. Prints each
-// figure in milliseconds.
+// exports them as GEDCOM, imports that file into a new database and
+// compares the copy with the original. Prints each figure in milliseconds.
 //
 // usage: kord-bench-exchange [--keep]   (--keep leaves the scratch folder)
 
@@ -96,10 +95,8 @@ int main(int argc, char** argv) {
 
   ExchangeSummary exported, imported;
   report("GEDCOM export", timeMs([&] { exported = ExportGedcom(s, (root / "bench.ged").string()); }));
-  GedcomImportOptions options;
-  options.surnameFirst = true;
   report("GEDCOM import", timeMs([&] {
-           imported = ImportGedcom((root / "bench.ged").string(), (root / "copy.rni").string(), options);
+           imported = ImportGedcom((root / "bench.ged").string(), (root / "copy.rni").string(), {});
          }));
   if (!exported.ok || !imported.ok) {
     std::cerr << "kord-bench-exchange: " << (exported.ok ? imported.error : exported.error) << "\n";

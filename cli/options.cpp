@@ -23,7 +23,8 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
       {"--replace", &Options::replace},       {"--one-way", &Options::oneWay},
       {"--outline", &Options::outline},       {"--descendants", &Options::descendants},
       {"--no-details", &Options::noDetails},  {"--compact", &Options::compact},
-      {"--pictures", &Options::pictures},     {"--surname-first", &Options::surnameFirst}};
+      {"--pictures", &Options::pictures},     {"--surname-first", &Options::surnameFirst},
+      {"--given-first", &Options::givenFirst}, {"--ansi", &Options::ansi}};
   const std::map<std::string, std::optional<int> Options::*> numbers = {
       {"--focus", &Options::focus}, {"--second", &Options::second}, {"--toggle", &Options::toggle},
       {"--child", &Options::child}, {"--parent", &Options::parent}, {"--generations", &Options::generations},
@@ -134,11 +135,15 @@ const char* UsageText() {
          "  assist DB.rni NODE [TEXT|centuries|decades] [--key K] [--fields F] [--data]\n"
          "                              double-click assistant node NODE (1..37 or its\n"
          "                              caption) and print the window its command fills\n"
-         "  import-gedcom FILE.ged NEW.rni [--surname-first] [--around XREF] [--replace]\n"
-         "                              a new database from a GEDCOM file (--around: the 998\n"
+         "  import-gedcom FILE.ged NEW.rni [--given-first] [--around XREF] [--replace]\n"
+         "                              a new database from a GEDCOM file, names \"Surname\n"
+         "                              Given\" (--given-first: as written; --around: the 998\n"
          "                              individuals nearest XREF when the file holds more)\n"
-         "  export-gedcom DB.rni FILE.ged  the database as a GEDCOM 5.5.1 file\n"
-         "  import-csv DB.rni FILE.csv  add individuals from a CSV file (Name..Sex per line)\n"
+         "  export-gedcom DB.rni FILE[.ged] [--ansi]\n"
+         "                              the database as a GEDCOM 5.5.1 file, UTF-8 (--ansi:\n"
+         "                              Windows-1252 for old programs)\n"
+         "  import-csv DB.rni FILE.csv  add individuals from a CSV file (Name..Sex per line,\n"
+         "                              comma or semicolon apart)\n"
          "options: --focus N, --second N, --out-to-file, --card, --print, --english,\n"
          "         --today YYYY-MM-DD, --answer TEXT (repeatable), --data\n";
 }

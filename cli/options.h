@@ -29,7 +29,9 @@ struct Options {
   bool noDetails = false;    ///< book: events and notes not as book lines
   bool compact = false;      ///< book: the census layout (window state 7)
   bool pictures = false;     ///< navigate: the picture navigator Thumb
-  bool surnameFirst = false;  ///< import-gedcom: names as "Surname Given"
+  bool surnameFirst = false;  ///< import-gedcom: names as "Surname Given", the default; kept for old scripts
+  bool givenFirst = false;    ///< import-gedcom: names as "Given Surname"
+  bool ansi = false;          ///< export-gedcom: Windows-1252 instead of UTF-8
   std::optional<int> key;    ///< sorted: the sort key 1..14
   std::optional<int> generations;  ///< trees: the generation limit
   std::vector<int> marks;          ///< trees: SavInd0, then SavInd1

@@ -52,16 +52,21 @@ std::string chooseFile(QWidget* parent, bool save, const char* title, const std:
 }  // namespace
 
 void importGedcomAction(kord::Session& s, QWidget* parent) {
-  std::string ged = chooseFile(parent, false, "Importa GEDCOM", s.DbFolder, "GEDCOM (*.ged *.GED)");
+  std::string ged =
+      chooseFile(parent, false, "Importa GEDCOM", s.DbFolder, s.text("GEDCOM (*.ged *.GED);;Tutti i file (*)",
+                                                                    "GEDCOM (*.ged *.GED);;All files (*)").c_str());
   if (ged.empty()) return;
   std::string rni = chooseFile(parent, true, "Nuovo Database", kord::FolderOf(ged), "Database (*.rni)");
   if (rni.empty()) return;
   if (rni.size() < 4 || rni.substr(rni.size() - 4) != ".rni") rni += ".rni";
   kord::GedcomImportOptions options;
   options.english = s.English;
-  options.surnameFirst = s.ui.askYesNo(s.text("I nomi hanno il cognome per primo (Cognome Nome)?",
-                                              "Put the surname first (Surname Given)?"),
-                                       "GEDCOM", kord::Icon::Question, true);
+  options.givenFirst = s.ui.askYesNo(
+      s.text("Scrivere i nomi con il nome di battesimo per primo (Nome Cognome)? Con \"No\" il cognome va per "
+             "primo (Cognome Nome), come nelle schede.",
+             "Write names with the given name first (Given Surname)? With \"No\" the surname comes first "
+             "(Surname Given), as on the cards."),
+      "GEDCOM", kord::Icon::Question, false);
   ExchangeProgressDialog progress(parent, QStringLiteral("GEDCOM"));
   kord::ExchangeSummary summary = kord::ImportGedcom(ged, rni, options, progress.callback());
   if (summary.tooManyIndividuals) {
@@ -77,10 +82,16 @@ void importGedcomAction(kord::Session& s, QWidget* parent) {
 }
 
 void exportGedcomAction(kord::Session& s, QWidget* parent) {
-  std::string ged = chooseFile(parent, true, "Export DB file", s.DbFolder, "GEDCOM (*.ged)");
-  if (ged.empty()) return;
+  const QString utf8 = QStringLiteral("GEDCOM UTF-8 (*.ged)");
+  const QString ansi = QStringLiteral("GEDCOM ANSI Windows-1252 (*.ged)");
+  QString chosen = utf8;
+  QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Export DB file"), pathText(s.DbFolder),
+                                              utf8 + ";;" + ansi, &chosen);
+  if (path.isEmpty()) return;
+  kord::GedcomExportOptions options;
+  options.ansi = chosen == ansi;
   ExchangeProgressDialog progress(parent, QStringLiteral("GEDCOM"));
-  showSummary(s, kord::ExportGedcom(s, ged, progress.callback()));
+  showSummary(s, kord::ExportGedcom(s, corePath(path), options, progress.callback()));
 }
 
 void importCsvAction(kord::Session& s, QWidget* parent) {

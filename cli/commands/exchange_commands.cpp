@@ -13,10 +13,12 @@
 namespace kord::cli {
 namespace {
 
+/// Prints the summary; a CSV import that had to leave lines out for want of
+/// room did not do its whole job.
 int finish(CliContext& c, const ExchangeSummary& summary) {
   if (!summary.ok) return c.failText(summary.error);
   for (const auto& line : SummaryLines(summary)) c.printLine(line);
-  return kOk;
+  return summary.linesNotImported > 0 ? kFailed : kOk;
 }
 
 /// The ".rni" name of a new database typed as "name", "name.rni" or "name.x".
@@ -36,7 +38,9 @@ int RunImportGedcom(CliContext& c) {
   if (!c.options.replace && AnyDatabaseFileExists(FileSetFor(database)))
     return c.fail("the database " + database + " already exists; add --replace to replace it");
   GedcomImportOptions options;
-  options.surnameFirst = c.options.surnameFirst;
+  if (c.options.givenFirst && c.options.surnameFirst)
+    return c.fail("--given-first and --surname-first cannot both be given", kUsage);
+  options.givenFirst = c.options.givenFirst;
   options.around = c.options.around.value_or("");
   options.replace = c.options.replace;
   options.english = c.options.english;
@@ -49,7 +53,9 @@ int RunImportGedcom(CliContext& c) {
 int RunExportGedcom(CliContext& c) {
   if (c.options.args.size() != 2) return c.fail("export-gedcom takes a database file and a GEDCOM file", kUsage);
   if (!LoadDatabase(c, c.options.args[0])) return c.fail("no database was loaded");
-  return finish(c, ExportGedcom(c.session, std::filesystem::absolute(c.options.args[1]).string()));
+  GedcomExportOptions options;
+  options.ansi = c.options.ansi;
+  return finish(c, ExportGedcom(c.session, std::filesystem::absolute(c.options.args[1]).string(), options));
 }
 
 int RunImportCsv(CliContext& c) {

@@ -4,6 +4,7 @@
 
 #include "db/codepage.h"
 #include "db/csv_fields.h"
+#include "exchange/csv_records.h"
 #include "exchange/exchange_files.h"
 #include "exchange/record_text.h"
 
@@ -11,27 +12,6 @@ namespace kord {
 namespace {
 
 constexpr std::size_t kCsvFields = 13;  ///< Name .. Sex
-
-std::size_t skipBlanks(std::string_view line, std::size_t i) {
-  while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
-  return i;
-}
-
-/// A quoted value from the opening quote at `i`; false when it is not closed.
-bool readQuoted(std::string_view line, std::size_t& i, std::string& value) {
-  for (++i; i < line.size(); ++i) {
-    if (line[i] != '"') {
-      value += line[i];
-    } else if (i + 1 < line.size() && line[i + 1] == '"') {
-      value += '"';
-      ++i;
-    } else {
-      i = skipBlanks(line, i + 1);
-      return i >= line.size() || line[i] == ',';
-    }
-  }
-  return false;
-}
 
 bool sameText(const std::string& a, const std::string& b) { return UpperCp1252(Trim(a)) == UpperCp1252(Trim(b)); }
 
@@ -44,27 +24,37 @@ bool isHeader(const std::vector<std::string>& values, const Tables& t) {
   return false;
 }
 
+/// A value's line breaks: CR LF in the notes, as every multi-line text of
+/// the database, a blank in any other field (a line break there would end a
+/// line of the files the value is written to).
+std::string withoutLineBreaks(const std::string& value, bool notes) {
+  std::string out;
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    char c = value[i];
+    if (c != '\r' && c != '\n') {
+      out += c;
+      continue;
+    }
+    if (c == '\r' && i + 1 < value.size() && value[i + 1] == '\n') ++i;
+    out += notes ? std::string(kNewLine) : std::string(" ");
+  }
+  return out;
+}
+
 class CsvImport {
  public:
   CsvImport(Session& s, ExchangeSummary& sum, long saved) : s_(s), sum_(sum), saved_(saved) {}
 
-  void line(int number, const std::string& text) {
-    if (Trim(text).empty()) return;
-    bool closed = true;
-    auto values = SplitCsvLine(text, closed);
+  void record(const CsvRecord& r) {
+    if (std::all_of(r.values.begin(), r.values.end(), [](const std::string& v) { return Trim(v).empty(); }))
+      return;  // a blank record, as the report lists one
     bool first = first_;
     first_ = false;
-    if (first && closed && isHeader(values, s_.tables)) return;
-    std::string problem = !closed ? sum_.say("virgolette non chiuse", "quotes not closed") : check(values);
-    if (!problem.empty()) return bad(number, problem);
-    if (saved_ + count() >= kMaxIndividuals) {
-      if (!full_)
-        bad(number, sum_.say("database pieno (998 individui): questa riga e le seguenti non importate",
-                             "database full (998 individuals): this line and the following not imported"));
-      full_ = true;
-      return;
-    }
-    add(number, values);
+    if (first && r.closed && isHeader(r.values, s_.tables)) return;
+    if (saved_ + count() >= kMaxIndividuals) return full(r.line);
+    std::string problem = !r.closed ? sum_.say("virgolette non chiuse", "quotes not closed") : check(r.values);
+    if (!problem.empty()) return bad(r.line, problem);
+    add(r.line, r.values);
   }
 
   const std::string& records() const { return records_; }
@@ -83,6 +73,12 @@ class CsvImport {
     return {};
   }
 
+  void full(int number) {
+    if (sum_.linesNotImported++ == 0)
+      bad(number, sum_.say("database pieno (998 individui): questa riga e le seguenti non importate",
+                           "database full (998 individuals): this line and the following not imported"));
+  }
+
   void bad(int number, const std::string& problem) {
     sum_.problems.push_back(sum_.say("riga ", "line ") + std::to_string(number) + ": " + problem);
   }
@@ -93,7 +89,7 @@ class CsvImport {
     std::string who = sum_.say("riga ", "line ") + std::to_string(number);
     for (std::size_t v = 0; v < kCsvFields; ++v) {
       auto f = static_cast<Field>(Name + v);
-      std::string value = f == Sex ? UpperCp1252(Trim(values[v])) : values[v];
+      std::string value = f == Sex ? UpperCp1252(Trim(values[v])) : withoutLineBreaks(values[v], f == Notes);
       std::string cut = StoreField(r, f, value, who, s_.tables.FieldCaptions[f], sum_.english);
       if (!cut.empty()) sum_.notRepresented.push_back(cut);
     }
@@ -107,26 +103,27 @@ class CsvImport {
   std::string records_;
   std::vector<std::string> names_;
   bool first_ = true;
-  bool full_ = false;
 };
 
-/// The lines as Windows-1252, with the decoding in summary.charset.
-std::vector<std::string> decodedLines(std::string text, ExchangeSummary& sum) {
+/// The text as Windows-1252, with the decoding in summary.charset and its
+/// lines apart by LF.
+std::string decodedText(std::string text, ExchangeSummary& sum) {
   bool bom = text.rfind("\xEF\xBB\xBF", 0) == 0;
   if (bom) text.erase(0, 3);
   bool utf8 = IsValidUtf8(text) && (bom || !IsAscii(text));
   sum.charset = utf8 ? "UTF-8" : IsAscii(text) ? "ASCII" : "Windows-1252";
+  if (!utf8) return text;
   std::vector<std::string> lines = SplitLines(text);
-  if (!utf8) return lines;
+  std::string out;
   for (std::size_t n = 0; n < lines.size(); ++n) {
     RecordText converted = ToRecordText(lines[n]);
     if (!converted.lost.empty())
       sum.notRepresented.push_back(sum.say("riga ", "line ") + std::to_string(n + 1) + ": " +
                                    LostCharacterNames(converted.lost) +
                                    sum.say(" non esistono in Windows-1252", " not in Windows-1252"));
-    lines[n] = converted.text;
+    out += converted.text + "\n";
   }
-  return lines;
+  return out;
 }
 
 /// Record r is at index r + 1; the new records follow the `saved` ones.
@@ -146,28 +143,6 @@ void takeIntoTables(Session& s, long saved, const std::vector<std::string>& name
 
 }  // namespace
 
-std::vector<std::string> SplitCsvLine(std::string_view line, bool& closed) {
-  std::vector<std::string> values;
-  closed = true;
-  std::size_t i = 0;
-  while (true) {
-    i = skipBlanks(line, i);
-    std::string value;
-    if (i < line.size() && line[i] == '"') {
-      closed = readQuoted(line, i, value) && closed;
-      if (!closed) i = line.size();
-    } else {
-      std::size_t end = std::min(line.find(',', i), line.size());
-      value = TrimRight(line.substr(i, end - i));
-      i = end;
-    }
-    values.push_back(value);
-    if (i >= line.size()) break;
-    ++i;  // the comma
-  }
-  return values;
-}
-
 ExchangeSummary ImportCsv(Session& s, const std::string& path, const ExchangeProgress& progress) {
   ExchangeSummary sum;
   sum.english = s.English;
@@ -183,10 +158,13 @@ ExchangeSummary ImportCsv(Session& s, const std::string& path, const ExchangePro
                             "The individuals file ends in a partial record: no record added"));
   long saved = static_cast<long>(existing.size() / kRecordLength);
   CsvImport import(s, sum, saved);
-  auto lines = decodedLines(std::move(text), sum);
-  for (std::size_t n = 0; n < lines.size(); ++n) {
-    import.line(static_cast<int>(n) + 1, lines[n]);
-    if (progress) progress(ExchangeStage::Reading, static_cast<long>(n) + 1, static_cast<long>(lines.size()));
+  std::string decoded = decodedText(std::move(text), sum);
+  char separator = DetectCsvSeparator(decoded, kCsvFields);
+  if (separator != ',') sum.charset += sum.say(", separatore ", ", separator ") + separator;
+  auto records = ReadCsvRecords(decoded, separator, kCsvFields);
+  for (std::size_t n = 0; n < records.size(); ++n) {
+    import.record(records[n]);
+    if (progress) progress(ExchangeStage::Reading, static_cast<long>(n) + 1, static_cast<long>(records.size()));
   }
   if (import.count() > 0) {
     if (std::string error = ReplaceFile(s.files.IndividualsFile, existing + import.records(), s.English);

@@ -33,6 +33,10 @@ struct ExchangeSummary {
   std::vector<std::string> problems;        ///< input lines that could not be read
   std::vector<std::string> notRepresented;  ///< what the target could not hold
   std::map<std::string, int> skippedTags;   ///< GEDCOM structures not kept, by path
+  std::map<std::string, int> toNotes;       ///< import: by kind ("Professione"), items written into the notes
+  std::map<std::string, int> lostByKind;    ///< import: by kind, items the notes had no room for
+  std::vector<std::string> warnings;        ///< guesses the person should check (names, renamed captions)
+  int linesNotImported = 0;                 ///< CSV: lines left out because the database was full
 
   /// Italian or English by `english`.
   std::string say(const std::string& italian, const std::string& englishText) const {
@@ -47,9 +51,11 @@ struct ExchangeSummary {
 };
 
 /// The summary as lines for a message box or standard output: the error
-/// alone when it failed; else the counts, the decoding, the unreadable lines,
-/// the skipped structures (one line, by path with counts) and the items not
-/// represented, each list under a heading.
+/// alone when it failed; else the counts, the decoding, the lines not
+/// imported for want of room, the unreadable lines, the skipped structures
+/// (one line, by path with counts), what went into the notes and what had no
+/// room there (one line each, by kind with counts), the warnings and the
+/// items not represented, each list under a heading.
 std::vector<std::string> SummaryLines(const ExchangeSummary& summary);
 
 /// "@I5@ Pavan Luigi": how the lists name an individual of a GEDCOM file.

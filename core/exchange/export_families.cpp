@@ -32,7 +32,9 @@ class FamilyPlanner {
   }
 
  private:
-  bool valid(int i) const { return t_.isIndividual(i) && i < static_cast<int>(r_.size()) && r_[i].has_value(); }
+  bool valid(int i) const {
+    return t_.isIndividual(i) && i < static_cast<int>(r_.size()) && r_[i].has_value() && !IsBlankRecord(*r_[i]);
+  }
   std::string label(int i) const { return IndexLabel(r_, i); }
   char sexOf(int i) const {
     if (i == kNone) return ' ';
@@ -157,6 +159,10 @@ class FamilyPlanner {
 };
 
 }  // namespace
+
+bool IsBlankRecord(const PersonRecord& record) {
+  return std::all_of(record.bytes().begin(), record.bytes().end(), [](char c) { return c == ' '; });
+}
 
 ExportPlan PlanFamilies(const Tables& tables, const RecordsByIndex& records, ExchangeSummary& summary) {
   return FamilyPlanner(tables, records, summary).run();

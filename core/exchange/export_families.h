@@ -34,6 +34,10 @@ struct ExportPlan {
 /// Records by table index; nothing where the file holds no record.
 using RecordsByIndex = std::vector<std::optional<PersonRecord>>;
 
+/// True for a record of blanks: a deleted record of the old program, which
+/// the export leaves out and links to it count as links to no individual.
+bool IsBlankRecord(const PersonRecord& record);
+
 /// Plans the families:
 /// - one family per parent pair (Parent1, Parent2) or lone parent, holding
 ///   the children in index order;
@@ -47,7 +51,8 @@ using RecordsByIndex = std::vector<std::optional<PersonRecord>>;
 ///   families; the first individual in index order wins a shared family.
 /// Then it reads the plan back the way the import would and lists, in
 /// `summary`, each individual whose spouse, marriage or parents would not
-/// come back as they are, and each link to an index that holds no record.
+/// come back as they are, and each link to an index that holds no record or
+/// a blank one.
 ExportPlan PlanFamilies(const Tables& tables, const RecordsByIndex& records, ExchangeSummary& summary);
 
 /// The name of the record at `index` for the lists: "Pavan Luigi (14)".

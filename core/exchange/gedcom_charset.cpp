@@ -18,13 +18,6 @@ struct Choice {
 
 bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
-std::string trimmed(std::string_view text) {
-  auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  auto last = text.find_last_not_of(" \t");
-  return std::string(text.substr(first, last - first + 1));
-}
-
 /// UTF-16 text to UTF-8; an unpaired surrogate becomes U+FFFD.
 std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
   std::string out;
@@ -55,13 +48,37 @@ int utf16Order(std::string_view bytes) {
   return 0;
 }
 
-/// The value of the header's CHAR line, upper case; empty when there is none.
+/// The level and tag of a line and the position after the tag, read with
+/// any blanks or tabs around them; level -1 when there is none.
+struct LineHead {
+  int level = -1;
+  std::string tag;
+  std::size_t rest = 0;
+};
+
+LineHead lineHead(std::string_view text) {
+  LineHead head;
+  std::size_t i = text.find_first_not_of(" \t");
+  std::size_t end = text.find_first_not_of("0123456789", i == std::string_view::npos ? text.size() : i);
+  if (i == std::string_view::npos || end == i || end - i > 2) return head;
+  head.level = std::stoi(std::string(text.substr(i, end - i)));
+  i = text.find_first_not_of(" \t", end);
+  if (i == std::string_view::npos) return head;
+  end = std::min(text.find_first_of(" \t", i), text.size());
+  head.tag = UpperAscii(text.substr(i, end - i));
+  head.rest = end;
+  return head;
+}
+
+/// The value of the header's CHAR line, upper case; empty when there is
+/// none. Blanks and levels are taken as written ("1   CHAR ANSEL").
 std::string declaredCharset(const std::vector<DecodedLine>& lines) {
   int records = 0;
   for (const auto& line : lines) {
-    std::string text = trimmed(line.text);
-    if (startsWith(text, "0 ") && ++records > 1) break;
-    if (startsWith(text, "1 CHAR")) return UpperAscii(trimmed(std::string_view(text).substr(6)));
+    LineHead head = lineHead(line.text);
+    if (head.level == 0 && ++records > 1) break;
+    if (head.level > 0 && head.tag == "CHAR")
+      return UpperAscii(TrimBlanks(std::string_view(line.text).substr(head.rest)));
   }
   return {};
 }
@@ -123,7 +140,7 @@ std::vector<DecodedLine> SplitGedcomLines(std::string_view text) {
     if (end > start) lines.push_back({number, std::string(text.substr(start, end - start))});
     start = next;
   }
-  while (!lines.empty() && (lines.back().text == "\x1A" || trimmed(lines.back().text).empty())) lines.pop_back();
+  while (!lines.empty() && (lines.back().text == "\x1A" || TrimBlanks(lines.back().text).empty())) lines.pop_back();
   if (!lines.empty() && lines.back().text.back() == '\x1A') lines.back().text.pop_back();
   return lines;
 }

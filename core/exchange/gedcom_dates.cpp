@@ -15,7 +15,7 @@ namespace {
 constexpr std::array<std::string_view, 12> kMonths = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
                                                       "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
 
-enum class Qualifier { None, Approximate, Before, After, To, From, Between };
+enum class Qualifier { None, About, Approximate, Before, After, To, From, Between };
 
 /// One date of a GEDCOM date value.
 struct GedDate {
@@ -25,19 +25,6 @@ struct GedDate {
 };
 
 using Words = std::vector<std::string>;
-
-Words splitWords(std::string_view text) {
-  Words words;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    auto start = text.find_first_not_of(" \t", i);
-    if (start == std::string_view::npos) break;
-    auto end = std::min(text.find_first_of(" \t", start), text.size());
-    words.emplace_back(text.substr(start, end - start));
-    i = end;
-  }
-  return words;
-}
 
 std::string formatted(const char* pattern, int a, int b = 0, int c = 0) {
   char text[32];
@@ -56,14 +43,14 @@ std::optional<int> number(std::string_view digits, std::size_t maxDigits) {
 }
 
 std::optional<Qualifier> qualifierOf(const std::string& word) {
-  static const std::vector<std::pair<std::string, Qualifier>> kWords = {{"ABT", Qualifier::Approximate},
+  static const std::vector<std::pair<std::string, Qualifier>> kWords = {{"ABT", Qualifier::About},
                                                                         {"CAL", Qualifier::Approximate},
                                                                         {"EST", Qualifier::Approximate},
-                                                                        {"ABOUT", Qualifier::Approximate},
-                                                                        {"CIRCA", Qualifier::Approximate},
-                                                                        {"CA", Qualifier::Approximate},
-                                                                        {"CA.", Qualifier::Approximate},
-                                                                        {"C.", Qualifier::Approximate},
+                                                                        {"ABOUT", Qualifier::About},
+                                                                        {"CIRCA", Qualifier::About},
+                                                                        {"CA", Qualifier::About},
+                                                                        {"CA.", Qualifier::About},
+                                                                        {"C.", Qualifier::About},
                                                                         {"BEF", Qualifier::Before},
                                                                         {"BEFORE", Qualifier::Before},
                                                                         {"AFT", Qualifier::After},
@@ -176,6 +163,9 @@ std::optional<ImportedDate> qualifiedDate(const Words& w) {
   if (q == Qualifier::Between)
     if (auto range = approximateYear(*first, *second)) return range;
   if (q == Qualifier::None) return exactDate(*first);
+  // "0/13/1857" says "about 1857" exactly; "0/13/1850" would say "185?".
+  if (q == Qualifier::About && first->day == 0 && first->month == 0 && !first->detail && first->year % 10 != 0)
+    return ImportedDate{formatted("0/13/%04d", first->year), false};
   return yearForm(*first, true);
 }
 
@@ -193,7 +183,7 @@ ImportedDate interpretedDate(const std::string& original, const std::string& upp
   if (open != std::string::npos)
     phrase =
         original.substr(open + 1, close != std::string::npos && close > open ? close - open - 1 : std::string::npos);
-  Words w = splitWords(std::string_view(upper).substr(3, open == std::string::npos ? std::string::npos : open - 3));
+  Words w = SplitWords(std::string_view(upper).substr(3, open == std::string::npos ? std::string::npos : open - 3));
   auto date = parseDate(w, 0, w.size());
   auto field = date && !date->keep ? exactDate(*date) : std::nullopt;
   if (!field) return {phrase.empty() ? original : phrase, true};
@@ -201,6 +191,58 @@ ImportedDate interpretedDate(const std::string& original, const std::string& upp
   auto phraseDate = ParseDate(ToRecordText(phrase).text);
   if (phraseDate && sameDate(*phraseDate, *date)) return {phrase, false};
   return {field->text, true};
+}
+
+/// "18??", "185?", "19__" and "1857?": the years the known digits allow, as
+/// the birth-date normaliser reads them (the text before the first "?", or
+/// before the first "_" when there is one, padded with zeros).
+std::optional<std::string> unknownDigitsDate(const std::string& t) {
+  bool marked = t.find_first_of("?_") != std::string::npos;
+  if (!marked || t.size() < 4 || t.size() > 5 || t.find_first_not_of("0123456789?_") != std::string::npos ||
+      t[0] < '0' || t[0] > '9')
+    return std::nullopt;
+  std::size_t cut = t.find('_') != std::string::npos ? t.find('_') : t.find('?');
+  std::string known = t.substr(0, std::min<std::size_t>(cut, 4));
+  auto low = number((known + "0000").substr(0, 4), 4);
+  if (!low || *low < 1) return std::nullopt;
+  if (known.size() == 4) return "ABT " + std::to_string(*low);
+  int span = known.size() == 3 ? 10 : known.size() == 2 ? 100 : 1000;
+  return "BET " + std::to_string(*low) + " AND " + std::to_string(*low + span - 1);
+}
+
+/// A year alone ("1850", "850").
+std::optional<std::string> bareYear(const std::string& t) {
+  auto year = number(t, 4);
+  if (!year || *year < 1) return std::nullopt;
+  return std::to_string(*year);
+}
+
+/// `value`, with the stored text beside it unless DateFromGedcom reads the
+/// value back as `readsBack`, the same text.
+ExportedDate dateWithExactText(std::string value, const std::string& readsBack, const std::string& stored) {
+  return {std::move(value), readsBack == stored ? std::string() : stored};
+}
+
+/// The GEDCOM date of a trimmed, non-empty date text. What the import reads
+/// each form back as is known here, so nothing is parsed twice.
+ExportedDate exportedDateOf(const std::string& t) {
+  auto p = ParseDate(t);
+  if (!p || p->year < 1) {
+    if (auto range = unknownDigitsDate(t)) return {*range, t};
+    if (auto year = bareYear(t)) return {*year, t};
+    return {"(" + t + ")", {}};
+  }
+  if (p->month == 13) {
+    int zeros = trailingZeros(p->year);
+    int span = zeros == 1 ? 10 : zeros == 2 ? 100 : 1000;
+    std::string value = zeros == 0 ? "ABT " + std::to_string(p->year)
+                                   : "BET " + std::to_string(p->year) + " AND " + std::to_string(p->year + span - 1);
+    return dateWithExactText(value, formatted("0/13/%04d", p->year), t);
+  }
+  if (p->month == 0) return dateWithExactText(std::to_string(p->year), formatted("0/0/%04d", p->year), t);
+  std::string value =
+      std::to_string(p->day) + " " + std::string(kMonths[p->month - 1]) + " " + std::to_string(p->year);
+  return dateWithExactText(value, formatted("%02d/%02d/%04d", p->day, p->month, p->year), t);
 }
 
 }  // namespace
@@ -212,30 +254,15 @@ ImportedDate DateFromGedcom(std::string_view value) {
   if (original.size() >= 2 && original.front() == '(' && original.back() == ')')
     return {original.substr(1, original.size() - 2), false};
   std::string upper = UpperAscii(original);
-  Words w = splitWords(upper);
+  Words w = SplitWords(upper);
   if (w[0] == "INT") return interpretedDate(original, upper);
   if (auto date = qualifiedDate(w)) return *date;
   return {original, false};
 }
 
-std::string GedcomDateOf(std::string_view stored) {
+ExportedDate GedcomDateOf(std::string_view stored) {
   std::string t = Trim(stored);
-  if (t.empty()) return {};
-  auto p = ParseDate(t);
-  if (!p) return "(" + t + ")";
-  if (p->month == 13) {
-    int zeros = trailingZeros(p->year);
-    if (p->year < 1 || t != formatted("0/13/%04d", p->year)) return "(" + t + ")";
-    if (zeros == 0) return "INT " + std::to_string(p->year) + " (" + t + ")";
-    int span = zeros == 1 ? 10 : zeros == 2 ? 100 : 1000;
-    return "BET " + std::to_string(p->year) + " AND " + std::to_string(p->year + span - 1);
-  }
-  std::string date =
-      p->month == 0 ? std::to_string(p->year)
-                    : std::to_string(p->day) + " " + std::string(kMonths[p->month - 1]) + " " + std::to_string(p->year);
-  std::string back =
-      p->month == 0 ? formatted("0/0/%04d", p->year) : formatted("%02d/%02d/%04d", p->day, p->month, p->year);
-  return t == back ? date : "INT " + date + " (" + t + ")";
+  return t.empty() ? ExportedDate{} : exportedDateOf(t);
 }
 
 }  // namespace kord

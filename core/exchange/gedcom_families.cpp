@@ -4,6 +4,7 @@
 #include <deque>
 #include <set>
 
+#include "exchange/import_note_lines.h"
 #include "exchange/record_text.h"
 
 namespace kord {
@@ -131,16 +132,22 @@ void addUnlisted(FamilyGraph& g) {
 
 void CountSkipped(ExchangeSummary& summary, const std::string& path) { ++summary.skippedTags[path]; }
 
-void CountFamilyTags(const GedcomNode& fam, ExchangeSummary& s) {
+void CountFamilyTags(const GedcomNode& fam, const GedcomIndex& ix, ExchangeSummary& s) {
+  static const std::set<std::string> kLinks = {"HUSB", "WIFE", "CHIL"};
   for (const auto& c : fam.children) {
-    if (c.tag == "MARR") {
+    bool event = c.tag == "MARR" || c.tag == "DIV";
+    if (event) {
       for (const auto& m : c.children)
-        if (m.tag != "DATE" && m.tag != "PLAC") CountSkipped(s, "FAM.MARR." + m.tag);
-    } else if (c.tag != "HUSB" && c.tag != "WIFE" && c.tag != "CHIL") {
+        if (m.tag != "DATE" && m.tag != "PLAC" && m.tag != "_KORD_DATE") CountSkipped(s, "FAM." + c.tag + "." + m.tag);
+    } else if (c.tag == "NOTE") {
+      auto found = c.isPointer() ? ix.notes.find(c.value) : ix.notes.end();
+      const std::string& text = found != ix.notes.end() ? found->second->value : c.value;
+      CountSkipped(s, IsCustomLineReport(text) ? "FAM.NOTE _KORD" : "FAM.NOTE");
+    } else if (!kLinks.count(c.tag)) {
       CountSkipped(s, "FAM." + c.tag);
     }
     for (const auto& sub : c.children)
-      if (c.tag == "HUSB" || c.tag == "WIFE" || c.tag == "CHIL") CountSkipped(s, "FAM." + c.tag + "." + sub.tag);
+      if (kLinks.count(c.tag)) CountSkipped(s, "FAM." + c.tag + "." + sub.tag);
   }
 }
 

@@ -56,8 +56,10 @@ struct FamilyGraph {
 FamilyGraph BuildFamilyGraph(const GedcomIndex& index, ExchangeSummary& summary);
 
 /// Counts the structures of a FAM record the database cannot hold: all but
-/// HUSB, WIFE, CHIL and MARR with its DATE and PLAC.
-void CountFamilyTags(const GedcomNode& fam, ExchangeSummary& summary);
+/// HUSB, WIFE, CHIL, and MARR and DIV with their DATE and PLAC (the import
+/// keeps a DIV in the spouses' notes). A note that only reports lines of
+/// this program's custom tags is counted apart ("FAM.NOTE _KORD").
+void CountFamilyTags(const GedcomNode& fam, const GedcomIndex& index, ExchangeSummary& summary);
 
 /// The `limit` individuals nearest to `start` by family links, found breadth
 /// first over parents, then spouses and children family by family; each

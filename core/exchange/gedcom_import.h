@@ -8,10 +8,10 @@
 namespace kord {
 
 struct GedcomImportOptions {
-  /// Names as "Surname Given", the order this program keeps them in, instead
-  /// of "Given Surname" as GEDCOM writes them. A file exported by this
-  /// program comes back unchanged only with this option.
-  bool surnameFirst = false;
+  /// Names as "Given Surname", as GEDCOM writes them, instead of "Surname
+  /// Given", the order this program keeps them in. A file written by this
+  /// program (HEAD SOUR KORD) gives its names back exactly either way.
+  bool givenFirst = false;
   /// The individual (xref, "@I12@" or "I12") to import around when the file
   /// holds more individuals than a database can.
   std::string around;
@@ -25,12 +25,16 @@ struct GedcomImportOptions {
 /// named from it, mode "Kord"). Individuals become records in file order;
 /// see ImportPerson for the fields and BuildImportedLinks for the links.
 /// An INDI with no line below it that no family names is kept as an empty
-/// slot (a blank record), so record numbers after it stay as they were.
+/// slot (a blank record), so record numbers after it stay as they were. A
+/// file written by this program (HEAD SOUR KORD) puts each individual at the
+/// record its xref numbers (@I12@ is record 12) and blank records in the
+/// gaps and up to HEAD _KORD_RECORDS, so it comes back record for record.
 ///
 /// Refused, with nothing written (summary.ok false, summary.error says why):
 /// an existing database without options.replace, an unreadable file, a file
-/// that does not begin with a HEAD record, an unknown options.around, and a
-/// file of more than 998 individuals without options.around. With
+/// that does not begin with "0 HEAD" (a picture, say: nothing else of it is
+/// read), an unknown options.around, and a file of more than 998
+/// individuals without options.around. With
 /// options.around the 998 individuals nearest that one by family links are
 /// imported, in file order, and summary.leftOut counts the others.
 /// Malformed lines are reported and skipped. The files are written only at

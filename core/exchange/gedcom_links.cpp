@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <vector>
 
 #include "db/csv_fields.h"
 #include "exchange/record_text.h"
@@ -48,14 +49,20 @@ class LinkBuilder {
         s_.notRepresented.push_back(labels_[child] + s_.say(": altri genitori in ", ": other parents in ") +
                                     xrefOf(link.family) + s_.say(" non collegati", " not linked"));
       } else {
-        for (int parent : {f.husband, f.wife}) addParent(child, parent);
+        for (int parent : {f.husband, f.wife}) addParent(child, parent, link.family);
         linked = true;
       }
     }
   }
 
-  void addParent(int child, int parent) {
-    if (parent < 0 || parent == child || recordOf_[parent] == 0) return;
+  void addParent(int child, int parent, int family) {
+    if (parent < 0 || recordOf_[parent] == 0) return;
+    if (parent == child || isAncestor(child, parent)) {
+      s_.problems.push_back(labels_[child] + ": " + xrefOf(family) + " " + labels_[parent] +
+                            s_.say(" come genitore lo renderebbe antenato di se stesso, legame saltato",
+                                   " as a parent would make it its own ancestor, link skipped"));
+      return;
+    }
     links_.children += line(child, parent);
     ++links_.childLines;
     parentsOf_[child].insert(parent);
@@ -71,6 +78,23 @@ class LinkBuilder {
       spouseOf_[person] = other;
       return;
     }
+  }
+
+  /// True when `ancestor` is `person` or one of its parents' ancestors by
+  /// the links made so far.
+  bool isAncestor(int ancestor, int person) const {
+    std::vector<int> open = {person};
+    std::set<int> seen;
+    while (!open.empty()) {
+      int p = open.back();
+      open.pop_back();
+      if (p == ancestor) return true;
+      auto parents = parentsOf_.find(p);
+      if (parents == parentsOf_.end()) continue;
+      for (int parent : parents->second)
+        if (seen.insert(parent).second) open.push_back(parent);
+    }
+    return false;
   }
 
   /// Family links between an imported individual and one left out.

@@ -22,7 +22,9 @@ struct ImportedLinks {
 /// - Children, by child in record order: of the child's birth families (no
 ///   PEDI, or PEDI birth) the first one with a parent gives the line
 ///   child,husband then child,wife. Adoptive, foster and sealing links and
-///   further birth families are listed as not represented.
+///   further birth families are listed as not represented. A parent that
+///   is the child itself or one of its descendants by the lines made so far
+///   (a circle of family references) is left out and reported.
 /// - Spouses, by individual in record order: one line to the spouse of its
 ///   first family (FAMS order) whose other spouse was imported; the loader
 ///   keeps only the first line of an individual anyway. A couple left with

@@ -1,11 +1,16 @@
 #include "exchange/gedcom_people.h"
 
+#include <algorithm>
 #include <array>
 #include <set>
 
 #include "db/codepage.h"
+#include "db/csv_fields.h"
 #include "db/tables.h"
 #include "exchange/gedcom_dates.h"
+#include "exchange/gedcom_marriages.h"
+#include "exchange/gedcom_names.h"
+#include "exchange/import_note_lines.h"
 #include "exchange/record_text.h"
 
 namespace kord {
@@ -30,20 +35,29 @@ constexpr std::array<EventFields, 4> kEvents = {{
     {{"BURI", "BURI"}, BurialDate, BurialPlace, "Sepoltura", "Burial"},
 }};
 
-const std::set<std::string> kHandledTags = {"NAME", "SEX",  "BIRT", "CHR",  "BAPM",
-                                            "DEAT", "BURI", "NOTE", "FAMC", "FAMS"};
-const std::set<std::string> kNameParts = {"GIVN", "SURN", "NPFX", "NSFX", "SPFX", "NICK"};
+const std::set<std::string> kHandledTags = {"NAME", "SEX",  "BIRT", "CHR",  "BAPM", "DEAT", "BURI",
+                                            "NOTE", "FAMC", "FAMS", "TITL", "OCCU", "RESI"};
+const std::set<std::string> kFacts = {"TITL", "OCCU", "RESI"};
+const std::set<std::string> kNameParts = {"GIVN", "SURN", "NSFX", "SPFX", "_KORD_NAME", "_KORD_SEX"};
 
-std::string trimmed(const std::string& text) {
-  auto first = text.find_first_not_of(" \t\n");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\n") - first + 1);
+std::string valueBelow(const GedcomNode& node, const char* tag) {
+  const GedcomNode* below = node.child(tag);
+  return below ? TrimBlanks(below->value) : std::string();
 }
 
-std::string joined(const std::vector<std::string>& parts, const char* separator) {
+/// "Luigi Pavan" with SURN Pavan: the given names are what is left.
+std::string withoutWords(const std::string& text, const std::string& words) {
+  auto at = words.empty() ? std::string::npos : text.find(words);
+  return at == std::string::npos ? text : TrimBlanks(text.substr(0, at) + " " + text.substr(at + words.size()));
+}
+
+std::string withCrLf(const std::string& text) {
   std::string out;
-  for (const auto& p : parts)
-    if (!p.empty()) out += (out.empty() ? "" : separator) + p;
+  out.reserve(text.size());
+  for (char ch : text) {
+    if (ch == '\n') out += '\r';
+    out += ch;
+  }
   return out;
 }
 
@@ -57,7 +71,7 @@ class PersonImport {
     readName();
     readSex();
     readEvents();
-    readMarriage();
+    readMarriages();
     readNotes();
     storeNotes();
     return record_;
@@ -66,73 +80,110 @@ class PersonImport {
  private:
   std::string caption(Field f) const { return s_.english ? kEnglishCaptions[f] : DefaultFieldCaptions()[f]; }
 
+  /// Only the notes keep line breaks (a CONT in a place, say): in any other
+  /// field one would end a line of the files the value is written to.
   void setText(Field f, const std::string& utf8) {
     RecordText text = ToRecordText(utf8);
-    if (!text.lost.empty())
-      s_.notRepresented.push_back(
-          who_ + ", " + caption(f) + ": " + LostCharacterNames(text.lost) +
-          s_.say(" non esistono in Windows-1252, scritto \"", " not in Windows-1252, written \"") + text.text + "\"");
+    auto lineBreak = [](char c) { return c == '\r' || c == '\n'; };
+    if (f != Notes) std::replace_if(text.text.begin(), text.text.end(), lineBreak, ' ');
+    reportLost(text, caption(f));
     if (std::string cut = StoreField(record_, f, text.text, who_, caption(f), s_.english); !cut.empty()) {
       s_.notRepresented.push_back(cut);
       cutDate_ = true;
     }
   }
 
-  void setDate(Field f, const std::string& value, const char* italian, const char* english) {
-    ImportedDate date = DateFromGedcom(value);
+  void reportLost(const RecordText& text, const std::string& where) {
+    if (text.lost.empty()) return;
+    s_.notRepresented.push_back(
+        who_ + ", " + where + ": " + LostCharacterNames(text.lost) +
+        s_.say(" non esistono in Windows-1252, scritto \"", " not in Windows-1252, written \"") +
+        ShortExcerpt(text.text) + "\"");
+  }
+
+  void addLine(const NoteLine& line) {
+    if (!line.text.empty()) lines_.push_back(line);
+  }
+
+  /// The DATE of `event` into `f`; the exact text of a _KORD_DATE line wins.
+  void setDate(Field f, const GedcomNode& event, const std::string& label) {
+    if (const GedcomNode* exact = event.child("_KORD_DATE")) return setText(f, exact->value);
+    const GedcomNode* date = event.child("DATE");
+    if (!date) return;
+    ImportedDate imported = DateFromGedcom(date->value);
     cutDate_ = false;
-    setText(f, date.text);
-    if (date.lostDetail || cutDate_) details_.push_back(s_.say(italian, english) + ": " + trimmed(value));
+    setText(f, imported.text);
+    if (imported.lostDetail || cutDate_) addLine(DateLine(label, date->value, s_.english));
   }
 
   void readName() {
     std::string xref = indi_.xref.empty() ? s_.say("riga ", "line ") + std::to_string(indi_.line) : indi_.xref;
     who_ = xref;
     const GedcomNode* name = indi_.child("NAME");
-    if (name) setText(Name, personName(*name));
+    if (name) setText(Name, c_.names[person_]);
     who_ = PersonLabel(xref, record_.trimmed(Name));
+    if (name) checkSurnameMarked(*name);
     bool first = true;
     for (const auto& c : indi_.children) {
       if (c.tag != "NAME") continue;
       if (!first)
-        s_.notRepresented.push_back(who_ + s_.say(": altro nome \"", ": other name \"") + ToRecordText(c.value).text +
+        s_.notRepresented.push_back(who_ + s_.say(": altro nome \"", ": other name \"") +
+                                    ShortExcerpt(ToRecordText(c.value).text) +
                                     s_.say("\" non importato", "\" not imported"));
+      for (const auto& part : c.children) readNamePart(part, first);
       first = false;
-      for (const auto& part : c.children)
-        if (!kNameParts.count(part.tag)) CountSkipped(s_, "INDI.NAME." + part.tag);
     }
   }
 
-  std::string personName(const GedcomNode& name) const {
-    if (!trimmed(name.value).empty()) return NameFromGedcom(name.value, c_.surnameFirst);
-    const GedcomNode* given = name.child("GIVN");
-    const GedcomNode* surname = name.child("SURN");
-    return NameFromGedcom((given ? given->value : "") + " /" + (surname ? surname->value : "") + "/", c_.surnameFirst);
+  /// The parts of another name go with it, which is listed as not imported.
+  void readNamePart(const GedcomNode& part, bool firstName) {
+    bool toNotes = part.tag == "NPFX" || part.tag == "NICK";
+    if (!toNotes && !kNameParts.count(part.tag))
+      CountSkipped(s_, "INDI.NAME." + part.tag);
+    else if (toNotes && firstName)
+      addLine(NamePartLine(part, s_.english));
+  }
+
+  void checkSurnameMarked(const GedcomNode& name) {
+    bool marked = name.value.find('/') != std::string::npos || name.child("SURN") || name.child("_KORD_NAME");
+    if (marked || c_.givenFirst || TrimBlanks(name.value).find(' ') == std::string::npos) return;
+    s_.warnings.push_back(who_ + s_.say(": il NAME non segna il cognome tra barre, nome tenuto come scritto",
+                                        ": the NAME marks no surname between slashes, name kept as written"));
+  }
+
+  /// This program's own letter for the sex ("m"), or "".
+  std::string storedSexLetter() const {
+    std::vector<const GedcomNode*> places = {indi_.child("NAME"), indi_.child("SEX")};
+    for (const GedcomNode* place : places)
+      for (const char* tag : {"_KORD_SEX", "_KORD"})
+        if (const GedcomNode* line = place ? place->child(tag) : nullptr; line && line->value.size() == 1)
+          return line->value;
+    return {};
   }
 
   void readSex() {
+    if (std::string exact = storedSexLetter(); !exact.empty()) {
+      record_.set(Sex, ToRecordText(exact).text);
+      return;
+    }
     const GedcomNode* sex = indi_.child("SEX");
     if (!sex) return;
-    std::string letter = UpperCp1252(ToRecordText(trimmed(sex->value)).text);
+    std::string letter = UpperCp1252(ToRecordText(TrimBlanks(sex->value)).text);
     if (letter == "M" || letter == "F")
       record_.set(Sex, letter);
     else if (!letter.empty() && letter != "U")
       s_.notRepresented.push_back(
-          who_ + s_.say(": sesso \"", ": sex \"") + letter +
+          who_ + s_.say(": sesso \"", ": sex \"") + ShortExcerpt(letter) +
           s_.say("\" non rappresentabile (solo M o F)", "\" cannot be represented (only M or F)"));
-    for (const auto& c : sex->children) {
-      std::string stored = ToRecordText(c.value).text;
-      if (c.tag == "_KORD" && stored.size() == 1)
-        record_.set(Sex, stored);
-      else
-        CountSkipped(s_, "INDI.SEX." + c.tag);
-    }
+    for (const auto& c : sex->children)
+      if (c.tag != "_KORD_SEX" && c.tag != "_KORD") CountSkipped(s_, "INDI.SEX." + c.tag);
   }
 
   void readEvents() {
     std::array<bool, kEvents.size()> done{};
     for (const auto& node : indi_.children) {
       if (!kHandledTags.count(node.tag)) CountSkipped(s_, "INDI." + node.tag);
+      if (kFacts.count(node.tag)) readFact(node);
       if (node.tag == "FAMS")
         for (const auto& below : node.children) CountSkipped(s_, "INDI.FAMS." + below.tag);
       for (std::size_t e = 0; e < kEvents.size(); ++e) {
@@ -141,61 +192,101 @@ class PersonImport {
           s_.notRepresented.push_back(who_ + s_.say(": altro ", ": another ") + node.tag +
                                       s_.say(" non importato", " not imported"));
         else
-          readEvent(node, kEvents[e], "INDI." + node.tag);
+          readEvent(node, kEvents[e]);
         done[e] = true;
       }
     }
   }
 
-  void readEvent(const GedcomNode& event, const EventFields& fields, const std::string& path) {
+  void readFact(const GedcomNode& fact) {
+    addLine(FactLine(fact, s_.english));
+    for (const auto& c : fact.children)
+      if (c.tag != "DATE" && c.tag != "PLAC" && c.tag != "ADDR") CountSkipped(s_, "INDI." + fact.tag + "." + c.tag);
+  }
+
+  void readEvent(const GedcomNode& event, const EventFields& fields) {
+    std::string path = "INDI." + event.tag;
+    setDate(fields.date, event, s_.say(fields.italian, fields.english));
     for (const auto& c : event.children) {
-      if (c.tag != "DATE" && c.tag != "PLAC") {
+      if (c.tag == "PLAC")
+        setText(fields.place, TrimBlanks(c.value));
+      else if (c.tag == "CAUS")
+        addLine(CauseLine(c, event.tag, s_.english));
+      else if (c.tag != "DATE" && c.tag != "_KORD_DATE")
         CountSkipped(s_, path + "." + c.tag);
-        continue;
-      }
-      if (c.tag == "DATE")
-        setDate(fields.date, c.value, fields.italian, fields.english);
-      else
-        setText(fields.place, trimmed(c.value));
       for (const auto& below : c.children) CountSkipped(s_, path + "." + c.tag + "." + below.tag);
     }
   }
 
-  void readMarriage() {
-    for (int family : c_.graph.of[person_].spouseIn) {
-      const GedcomNode* marriage = c_.graph.families[family].node->child("MARR");
-      if (!marriage) continue;
-      c_.marriageTaken[family] = true;
-      if (const GedcomNode* date = marriage->child("DATE"))
-        setDate(MarriageDate, date->value, "Matrimonio", "Marriage");
-      if (const GedcomNode* place = marriage->child("PLAC")) setText(MarriagePlace, trimmed(place->value));
-      return;
+  void readMarriages() {
+    int main = c_.mainFamily[person_];
+    if (main >= 0) {
+      if (const GedcomNode* marriage = c_.graph.families[main].node->child("MARR")) {
+        c_.marriageTaken[main] = true;
+        setDate(MarriageDate, *marriage, s_.say("Matrimonio", "Marriage"));
+        if (std::string place = valueBelow(*marriage, "PLAC"); !place.empty()) setText(MarriagePlace, place);
+      }
     }
+    for (const OtherMarriage& other : OtherMarriages(c_.graph, c_.mainFamily, c_.recordOf, person_)) {
+      const GedcomNode* marriage = c_.graph.families[other.family].node->child("MARR");
+      if (marriage) c_.marriageTaken[other.family] = true;
+      addLine(MarriageLine(other.number, marriage, other.spouse >= 0 ? c_.names[other.spouse] : "", s_.english));
+    }
+    for (int family : c_.graph.of[person_].spouseIn) readDivorce(family);
+  }
+
+  void readDivorce(int family) {
+    const ImportFamily& f = c_.graph.families[family];
+    const GedcomNode* divorce = f.node->child("DIV");
+    if (!divorce) return;
+    int other = f.husband == person_ ? f.wife : f.husband;
+    addLine(DivorceLine(*divorce, other >= 0 ? c_.names[other] : "", s_.english));
   }
 
   void readNotes() {
     for (const auto& c : indi_.children) {
       if (c.tag != "NOTE") continue;
       for (const auto& below : c.children) CountSkipped(s_, "INDI.NOTE." + below.tag);
-      if (!c.isPointer()) {
-        notes_.push_back(trimmed(c.value));
-        continue;
+      const GedcomNode* note = &c;
+      if (c.isPointer()) {
+        auto found = c_.index.notes.find(c.value);
+        if (found == c_.index.notes.end()) {
+          s_.problems.push_back(s_.say("riga ", "line ") + std::to_string(c.line) + ": NOTE " + c.value +
+                                s_.say(" non trovata", " not found"));
+          continue;
+        }
+        note = found->second;
       }
-      auto found = c_.index.notes.find(c.value);
-      if (found != c_.index.notes.end())
-        notes_.push_back(trimmed(found->second->value));
+      if (IsCustomLineReport(note->value))
+        CountSkipped(s_, "INDI.NOTE _KORD");
       else
-        s_.problems.push_back(s_.say("riga ", "line ") + std::to_string(c.line) + ": NOTE " + c.value +
-                              s_.say(" non trovata", " not found"));
+        notes_.push_back(TrimBlanks(note->value));
     }
   }
 
   void storeNotes() {
-    std::vector<std::string> all = notes_;
-    all.insert(all.end(), details_.begin(), details_.end());
-    std::string text = joined(all, "\n"), crlf;
-    for (char ch : text) crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
-    setText(Notes, crlf);
+    std::string text;
+    for (const auto& note : notes_)
+      if (!note.empty()) text += (text.empty() ? "" : "\n") + note;
+    setText(Notes, withCrLf(text));
+    for (const NoteLine& line : lines_) storeLine(line);
+  }
+
+  /// One more line of the notes when it fits; else it is listed as lost.
+  void storeLine(const NoteLine& line) {
+    RecordText text = ToRecordText(line.text);
+    reportLost(text, caption(Notes));
+    std::string notes = record_.trimmed(Notes);
+    std::string longer = notes.empty() ? text.text : notes + std::string(kNewLine) + text.text;
+    if (longer.size() <= kFieldLayout[Notes].width) {
+      record_.set(Notes, longer);
+      ++s_.toNotes[line.kind];
+      if (line.listed) s_.warnings.push_back(who_ + s_.say(", nelle note: ", ", in the notes: ") + text.text);
+      return;
+    }
+    ++s_.lostByKind[line.kind];
+    s_.notRepresented.push_back(who_ + s_.say(": nessun posto nelle note per \"", ": no room in the notes for \"") +
+                                ShortExcerpt(text.text) + "\"");
   }
 
   PeopleContext& c_;
@@ -205,19 +296,22 @@ class PersonImport {
   PersonRecord record_;
   std::string who_;
   std::vector<std::string> notes_;
-  std::vector<std::string> details_;  ///< dates whose field lost detail
+  std::vector<NoteLine> lines_;  ///< short lines for the notes, in the order met
   bool cutDate_ = false;
 };
 
 }  // namespace
 
-std::string NameFromGedcom(const std::string& value, bool surnameFirst) {
-  auto open = value.find('/');
-  auto close = open == std::string::npos ? std::string::npos : value.find('/', open + 1);
-  std::string given = trimmed(value.substr(0, open));
-  std::string surname = open == std::string::npos ? "" : trimmed(value.substr(open + 1, close - open - 1));
-  std::string suffix = close == std::string::npos ? "" : trimmed(value.substr(close + 1));
-  return surnameFirst ? joined({surname, given, suffix}, " ") : joined({given, surname, suffix}, " ");
+std::string ImportedName(const GedcomNode& indi, bool givenFirst) {
+  const GedcomNode* name = indi.child("NAME");
+  if (!name) return {};
+  if (const GedcomNode* exact = name->child("_KORD_NAME")) return exact->value;
+  std::string given = valueBelow(*name, "GIVN"), surname = valueBelow(*name, "SURN");
+  std::string value = TrimBlanks(name->value);
+  if (!value.empty() && (value.find('/') != std::string::npos || surname.empty()))
+    return NameFromGedcom(value, givenFirst);
+  if (!value.empty() && given.empty()) given = withoutWords(value, surname);
+  return NameFromGedcom(given + " /" + surname + "/", givenFirst);
 }
 
 PersonRecord ImportPerson(PeopleContext& context, int person, int record, ExchangeSummary& summary) {

@@ -1,5 +1,7 @@
 #include "exchange/gedcom_reader.h"
 
+#include <algorithm>
+
 #include "exchange/gedcom_charset.h"
 #include "exchange/record_text.h"
 
@@ -114,6 +116,17 @@ class TreeBuilder {
   std::vector<GedcomNode*> path_;  ///< the open line of each level
 };
 
+/// True when the first line is "0 HEAD": anything else is no GEDCOM file,
+/// and reading on would only list its lines as malformed.
+bool beginsWithHeader(const std::vector<DecodedLine>& lines, const ExchangeSummary& s) {
+  auto line = std::find_if(lines.begin(), lines.end(), [](const DecodedLine& l) {
+    return l.text.find_first_not_of(" \t") != std::string::npos;
+  });
+  ParsedLine first;
+  return line != lines.end() && parseLine(line->text, first, s).empty() && first.level == 0 && first.xref.empty() &&
+         first.tag == "HEAD";
+}
+
 }  // namespace
 
 const GedcomNode* GedcomNode::child(std::string_view wanted) const {
@@ -124,6 +137,7 @@ const GedcomNode* GedcomNode::child(std::string_view wanted) const {
 
 std::vector<GedcomNode> ReadGedcom(std::string_view bytes, ExchangeSummary& summary, const ExchangeProgress& progress) {
   auto lines = DecodeGedcomLines(bytes, summary);
+  if (!beginsWithHeader(lines, summary)) return {};
   TreeBuilder builder(summary);
   long total = static_cast<long>(lines.size()), done = 0;
   for (const auto& line : lines) {

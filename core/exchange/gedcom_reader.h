@@ -32,7 +32,7 @@ struct GedcomNode {
 };
 
 /// Decodes and parses `bytes`. Records (level 0 lines with what is below
-/// them) come in file order. Sets summary.charset to how the text was read
+/// them) come in file order; none when the first line is not "0 HEAD". Sets summary.charset to how the text was read
 /// and adds a "line N: ..." problem for each line that could not be used.
 /// `progress` hears (Reading, line, lines).
 std::vector<GedcomNode> ReadGedcom(std::string_view bytes, ExchangeSummary& summary,

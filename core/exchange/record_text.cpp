@@ -81,6 +81,24 @@ std::vector<char32_t> decodeUtf8(std::string_view s) {
 
 }  // namespace
 
+std::string TrimBlanks(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t\r\n";
+  auto first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return std::string(text.substr(first, text.find_last_not_of(kBlanks) - first + 1));
+}
+
+std::vector<std::string> SplitWords(std::string_view text) {
+  std::vector<std::string> words;
+  std::size_t i = 0;
+  while ((i = text.find_first_not_of(" \t", i)) != std::string_view::npos) {
+    auto end = std::min(text.find_first_of(" \t", i), text.size());
+    words.emplace_back(text.substr(i, end - i));
+    i = end;
+  }
+  return words;
+}
+
 bool IsAscii(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
@@ -143,6 +161,11 @@ std::string LostCharacterNames(const std::vector<char32_t>& lost) {
   return names;
 }
 
+std::string ShortExcerpt(const std::string& text) {
+  constexpr std::size_t kLongest = 100;
+  return text.size() <= kLongest ? text : text.substr(0, kLongest) + "...";
+}
+
 std::string StoreField(PersonRecord& record, Field f, const std::string& value, const std::string& who,
                        const std::string& caption, bool english) {
   std::string cut = record.set(f, value);
@@ -150,7 +173,7 @@ std::string StoreField(PersonRecord& record, Field f, const std::string& value, 
   std::string width = std::to_string(kFieldLayout[f].width);
   return who + ", " + caption +
          (english ? ": cut to " + width + " characters, lost \"" : ": tagliato a " + width + " caratteri, perso \"") +
-         cut + "\"";
+         ShortExcerpt(cut) + "\"";
 }
 
 }  // namespace kord

@@ -5,6 +5,8 @@
 #include <filesystem>
 
 #include "cli_run.h"
+#include "db/csv_fields.h"
+#include "db/person_record.h"
 
 namespace kord {
 namespace {
@@ -16,11 +18,14 @@ TEST(CliGedcom, ExportThenImportGivesTheSampleBack) {
   std::string db = test::CopySample(dir);
   auto exported = RunKord(dir, {"export-gedcom", db, "fam.ged", "--english"});
   EXPECT_EQ(exported.status, 0) << exported.err;
-  EXPECT_EQ(exported.out, "Individuals: 66\nFamilies: 23\nChild-parent links: 84\nCouples: 21\n");
+  EXPECT_EQ(exported.out, "Individuals: 65\nFamilies: 23\nChild-parent links: 84\nCouples: 21\n");
 
-  auto imported = RunKord(dir, {"import-gedcom", "fam.ged", "back", "--surname-first", "--english"});
+  // Our own file comes back exactly whichever name order is asked for.
+  auto imported = RunKord(dir, {"import-gedcom", "fam.ged", "back", "--given-first", "--english"});
   EXPECT_EQ(imported.status, 0) << imported.err;
-  EXPECT_EQ(imported.out, "Individuals: 66\nChild-parent links: 84\nSpouse links: 39\nCharacter set: UTF-8\n");
+  EXPECT_EQ(imported.out,
+            "Individuals: 66\nChild-parent links: 84\nSpouse links: 39\nCharacter set: UTF-8\n"
+            "Not imported: INDI.OBJE 11\n");  // the portraits stay where they are
   for (const char* ext : {".rni", ".rnc", ".rns", ".rnt"})
     EXPECT_EQ(dir.read(std::string("back") + ext), dir.read(std::string("sample/famiglia") + ext)) << ext;
 
@@ -85,12 +90,57 @@ TEST(CliCsv, AddsTheLinesAndPrintsWhatWasSkipped) {
   EXPECT_NE(search.out.find("Pavan Nuovo"), std::string::npos);
 }
 
+TEST(CliCsv, TheReportsCsvImportsBackWhole) {
+  test::TempDir dir;
+  std::string db = test::CopySample(dir);
+  std::string all = "1,2,3,4,5,6,7,8,9,10,11,12,13";
+  ASSERT_EQ(RunKord(dir, {"report", db, "--fields", all, "--csv", "all.csv"}).status, 0);
+  ASSERT_EQ(RunKord(dir, {"create", "copy"}).status, 0);
+  auto imported = RunKord(dir, {"import-csv", dir.file("copy.rni"), "all.csv", "--english"});
+  EXPECT_EQ(imported.status, 0) << imported.err;
+  EXPECT_EQ(imported.out.substr(0, 16), "Individuals: 65\n");  // every record but the blank one
+  // The stored text of fields 1..12 comes back; only the lower-case sex is stored in upper case.
+  std::string fields = "1,2,3,4,5,6,7,8,9,10,11,12";
+  ASSERT_EQ(RunKord(dir, {"report", db, "--fields", fields, "--csv", "before.csv"}).status, 0);
+  ASSERT_EQ(RunKord(dir, {"report", dir.file("copy.rni"), "--fields", fields, "--csv", "after.csv"}).status, 0);
+  std::string withoutBlankRecord;
+  for (const auto& row : SplitLines(dir.read("before.csv")))
+    if (row.find_first_not_of("\" ,") != std::string::npos) withoutBlankRecord += row + "\r\n";
+  EXPECT_EQ(dir.read("after.csv"), withoutBlankRecord);
+}
+
+TEST(CliCsv, AFullDatabaseLeavesLinesOutAndSaysHowMany) {
+  test::TempDir dir;
+  std::string bytes;
+  for (int i = 1; i <= 997; ++i) {
+    PersonRecord r;
+    r.set(Num, std::to_string(i));
+    r.set(Name, "Pavan N" + std::to_string(i));
+    bytes.append(r.bytes().begin(), r.bytes().end());
+  }
+  dir.write("full.rni", bytes);
+  dir.write("full.rnc", "");
+  dir.write("full.rns", "");
+  dir.write("full.rnt", "0\r\n");
+  dir.write("more.csv", "Uno,,,,,,,,,,,,M\nDue,,,,,,,,,,,,F\nTre,,,,,,,,,,,,M\n");
+  auto r = RunKord(dir, {"import-csv", dir.file("full.rni"), "more.csv", "--english"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(
+      r.out,
+      "Individuals: 1\nChild-parent links: 0\nSpouse links: 0\nCharacter set: ASCII\n"
+      "Lines not imported, database full: 2\n"
+      "Lines not read (1):\n  line 2: database full (998 individuals): this line and the following not imported\n");
+  EXPECT_EQ(dir.read("full.rni").size(), 998u * kRecordLength);
+}
+
 TEST(CliExchange, MalformedCallsAreUsageErrors) {
   test::TempDir dir;
   for (const auto& args : std::vector<std::vector<std::string>>{{"import-gedcom", "only.ged"},
                                                                 {"export-gedcom", "db.rni"},
                                                                 {"import-csv", "db.rni"},
-                                                                {"import-gedcom", "a.ged", "b", "--around"}}) {
+                                                                {"import-gedcom", "a.ged", "b", "--around"},
+                                                                {"import-gedcom", "a.ged", "b", "--given-first",
+                                                                 "--surname-first"}}) {
     auto r = RunKord(dir, args);
     EXPECT_EQ(r.status, 2) << args[0];
   }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "db/load_tables.h"
+#include "exchange/csv_records.h"
 #include "db_builder.h"
 #include "test_support.h"
 
@@ -62,6 +63,45 @@ TEST(CsvSplit, QuotedAndPlainValues) {
     EXPECT_EQ(SplitCsvLine(c.line, closed), c.values) << c.line;
     EXPECT_EQ(closed, c.closed) << c.line;
   }
+}
+
+TEST(CsvRecords, QuotedValuesHoldLineBreaksAndAnUnclosedQuoteSpoilsOneLine) {
+  const std::string text =
+      "a,\"two\r\nlines\",c\r\n"
+      "\"say \"\"hi\"\"\",b,c\n"
+      "\r\n"
+      "\"open,b,c\n"
+      "x,y,z";
+  auto records = ReadCsvRecords(text, ',', 3);
+  ASSERT_EQ(records.size(), 4u);
+  EXPECT_EQ(records[0].line, 1);
+  EXPECT_EQ(records[0].values, (std::vector<std::string>{"a", "two\r\nlines", "c"}));
+  EXPECT_EQ(records[1].line, 3);
+  EXPECT_EQ(records[1].values, (std::vector<std::string>{"say \"hi\"", "b", "c"}));
+  EXPECT_EQ(records[2].line, 5);
+  EXPECT_FALSE(records[2].closed);
+  EXPECT_EQ(records[3].line, 6);
+  EXPECT_EQ(records[3].values, (std::vector<std::string>{"x", "y", "z"}));
+}
+
+TEST(CsvRecords, TheSeparatorIsTakenFromTheFirstLine) {
+  EXPECT_EQ(DetectCsvSeparator("Nome;Data;Luogo\r\n", 3), ';');
+  EXPECT_EQ(DetectCsvSeparator("\r\nRossi, Mario;1850;\"Sacile; Pordenone\"\n", 3), ';');
+  EXPECT_EQ(DetectCsvSeparator("\"Rossi; Mario\",1850,Sacile\n", 3), ',');
+  EXPECT_EQ(DetectCsvSeparator("a;b;c;d\n", 13), ';');
+  EXPECT_EQ(DetectCsvSeparator("a,b\n", 13), ',');
+}
+
+TEST(CsvImport, LineBreaksInValuesAreBlanksExceptInTheNotes) {
+  CsvRun run(
+      "Nome;Data Nascita;Luogo Nascita;;;;;;;;;Note;Sesso\r\n"
+      "Pavan Luigi;1835;\"Sacile\r\n(PN)\";;;;;;;;;\"Prima riga\r\nseconda \"\"citata\"\"\";M\r\n");
+  ASSERT_TRUE(run.summary.ok);
+  EXPECT_TRUE(run.summary.problems.empty()) << ::testing::PrintToString(run.summary.problems);
+  PersonRecord luigi = recordAt(run.dir, 2);
+  EXPECT_EQ(luigi.trimmed(BirthPlace), "Sacile (PN)");
+  EXPECT_EQ(luigi.trimmed(Notes), "Prima riga\r\nseconda \"citata\"");
+  EXPECT_EQ(run.summary.charset, "ASCII, separator ;");
 }
 
 TEST(CsvImport, LinesAreAppendedAsRecordsAfterTheHeader) {
@@ -147,6 +187,7 @@ TEST(CsvImport, TheDatabaseStopsAt998Individuals) {
   EXPECT_EQ(
       run.summary.problems,
       std::vector<std::string>{"line 3: database full (998 individuals): this line and the following not imported"});
+  EXPECT_EQ(run.summary.linesNotImported, 2);
   EXPECT_EQ(run.t.session.tables.LastIndex, 999);
   EXPECT_EQ(run.dir.read("fam.rni").size(), 998 * kRecordLength);
 }

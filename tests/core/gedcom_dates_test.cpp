@@ -26,6 +26,8 @@ TEST(GedcomDatesImport, ExactPartialAndApproximateForms) {
       {"850", "0/0/0850", false},
       {"MAR 1850", "0/0/1850", true},
       {"ABT 1850", "0/0/1850", true},
+      {"ABT 1857", "0/13/1857", false},  // reads as about 1857, which 0/0/1857 would lose
+      {"EST 1857", "0/0/1857", true},
       {"about 1850", "0/0/1850", true},
       {"EST 12 MAR 1850", "0/0/1850", true},
       {"CAL 1850", "0/0/1850", true},
@@ -63,30 +65,43 @@ TEST(GedcomDatesImport, ExactPartialAndApproximateForms) {
   }
 }
 
-TEST(GedcomDatesExport, CanonicalFormsAndEverythingElse) {
+TEST(GedcomDatesExport, EveryDateIsARealDateAndOnlyOtherTextsArePhrases) {
   struct Case {
     const char* stored;
     const char* gedcom;
+    const char* exact;  ///< the _KORD_DATE text: "" when the date reads back as stored
   } cases[] = {
-      {"", ""},
-      {"   ", ""},
-      {"14/02/1781", "14 FEB 1781"},
-      {"0/0/1788", "1788"},
-      {"0/13/1900", "BET 1900 AND 1999"},
-      {"0/13/1850", "BET 1850 AND 1859"},
-      {"0/13/1000", "BET 1000 AND 1999"},
-      {"0/13/1857", "INT 1857 (0/13/1857)"},
-      {"3/9/1806", "INT 3 SEP 1806 (3/9/1806)"},
-      {"12 MARZO 1950", "INT 12 MAR 1950 (12 MARZO 1950)"},
-      {"0/0/45", "INT 1945 (0/0/45)"},
-      {"1784", "(1784)"},
-      {"17??",
-       "(17?"
-       "?)"},  // split: "??)" is a trigraph
-      {"19__", "(19__)"},
-      {"(circa) 1850", "((circa) 1850)"},
+      {"", "", ""},
+      {"   ", "", ""},
+      {"14/02/1781", "14 FEB 1781", ""},
+      {"2/1/1855", "2 JAN 1855", "2/1/1855"},
+      {"12/03/50", "12 MAR 1950", "12/03/50"},
+      {"1/1/29", "1 JAN 2029", "1/1/29"},
+      {"12 MARZO 1950", "12 MAR 1950", "12 MARZO 1950"},
+      {"0/0/1788", "1788", ""},
+      {"0/0/45", "1945", "0/0/45"},
+      {"1850", "1850", "1850"},
+      {"850", "850", "850"},
+      {"0/13/1900", "BET 1900 AND 1999", ""},
+      {"0/13/1850", "BET 1850 AND 1859", ""},
+      {"0/13/1000", "BET 1000 AND 1999", ""},
+      {"0/13/1857", "ABT 1857", ""},
+      {"18??", "BET 1800 AND 1899", "18??"},
+      {"185?", "BET 1850 AND 1859", "185?"},
+      {"19__", "BET 1900 AND 1999", "19__"},
+      {"18_5", "BET 1800 AND 1899", "18_5"},
+      {"1857?", "ABT 1857", "1857?"},
+      {"??", "(?" "?)", ""},  // split: "??)" is a trigraph
+      {"0/0/0000", "(0/0/0000)", ""},
+      {"31/02/1950", "(31/02/1950)", ""},
+      {"circa 1850", "(circa 1850)", ""},
+      {"(circa) 1850", "((circa) 1850)", ""},
   };
-  for (const auto& c : cases) EXPECT_EQ(GedcomDateOf(c.stored), c.gedcom) << c.stored;
+  for (const auto& c : cases) {
+    ExportedDate d = GedcomDateOf(c.stored);
+    EXPECT_EQ(d.value, c.gedcom) << c.stored;
+    EXPECT_EQ(d.exactText, c.exact) << c.stored;
+  }
 }
 
 TEST(GedcomDatesRoundTrip, EveryStoredTextReadsBackAsItWas) {
@@ -94,8 +109,9 @@ TEST(GedcomDatesRoundTrip, EveryStoredTextReadsBackAsItWas) {
        {"14/02/1781", "01/01/2000", "29/02/1904", "0/0/1788",   "0/0/0850",      "0/13/1900",       "0/13/1850",
         "0/13/1000",  "0/13/2000",  "0/13/1857",  "3/9/1806",   "12 MARZO 1950", "0/0/45",          "1/1/45",
         "1784",       "17??",       "19__",       "circa 1850", "(circa) 1850",  "Sacile, 3 marzo", "ABT 1850"}) {
-    ImportedDate back = DateFromGedcom(GedcomDateOf(stored));
-    EXPECT_EQ(back.text, stored) << GedcomDateOf(stored);
+    ExportedDate d = GedcomDateOf(stored);
+    ImportedDate back = DateFromGedcom(d.value);
+    EXPECT_EQ(d.exactText.empty() ? back.text : d.exactText, stored) << d.value;
     EXPECT_FALSE(back.lostDetail) << stored;
   }
 }
@@ -130,7 +146,7 @@ TEST(GedcomDatesImport, LostDetailGoesIntoTheNotesWithItsEvent) {
   EXPECT_EQ(r[2].trimmed(BurialDate), "0/0/1906");
   EXPECT_EQ(r[2].trimmed(Notes), "Baptism: @#DJULIAN@ 1 JAN 1700\r\nBurial: bef 12 dec 1906");
 
-  std::vector<std::string> expected = {"@I2@ Due Pavan, Death date: cut to 22 characters, lost \" peste di Milano\""};
+  std::vector<std::string> expected = {"@I2@ Pavan Due, Death date: cut to 22 characters, lost \" peste di Milano\""};
   EXPECT_EQ(s.notRepresented, expected);
 }
 
