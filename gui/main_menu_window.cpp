@@ -195,7 +195,6 @@ QGroupBox* MainMenu::buildButtonGroup(kord::ButtonGroup group, QWidget* parent) 
     if (def.group != group) continue;
     auto* button = new QPushButton(displayText(def.caption), box);
     button->setObjectName(controlObjectName(def.name));
-    button->setToolTip(displayText(kord::HelpLabelText(def.helpLabel)).trimmed());
     // The whole caption stays readable whatever size the window gets.
     button->setMinimumWidth(std::max(150, button->sizeHint().width()));
     watchHover(button, def.helpLabel);
@@ -272,6 +271,9 @@ void MainMenu::watchBackground(QWidget* widget) {
 void MainMenu::render() {
   for (auto& [name, menu] : menus_) menu->setTitle(displayText(kord::MenuCaption(s_, name)));
   for (auto& [name, action] : actions_) action->setText(displayText(kord::MenuCaption(s_, name)));
+  for (const kord::ButtonDef& def : kord::MainButtons())
+    buttons_[def.name]->setToolTip(displayText(kord::HelpLabelText(def.helpLabel, s_.English)).trimmed());
+  if (shownHelp_ >= 0) help_->setText(displayText(kord::HelpLabelText(shownHelp_, s_.English)));
   renderSwitches();
   renderTitles();
   renderPanels();
@@ -307,7 +309,7 @@ void MainMenu::renderPanels() {
 void MainMenu::ShowHelp(int k) {
   if (k == shownHelp_) return;
   shownHelp_ = k;
-  help_->setText(displayText(kord::HelpLabelText(k)));
+  help_->setText(displayText(kord::HelpLabelText(k, s_.English)));
   help_->show();
 }
 

@@ -157,7 +157,7 @@ SaveReport SaveEditCard(Session& s, bool spouseBothWays) {
   PersonRecord record;
   record.set(Num, std::to_string(card.index - 1));
   for (int f = Name; f < kFieldCount; ++f) {
-    std::string cut = record.set(static_cast<Field>(f), card.Text1[f]);
+    std::string cut = record.set(static_cast<Field>(f), LineBreaksToBlanks(card.Text1[f]));
     if (!cut.empty())
       report.cuts.push_back(s.tables.FieldCaptions[f] + ": \"" + cut + "\"" +
                             s.text(" non entrava nel campo ed e' stato tagliato", " did not fit and was cut"));
@@ -177,12 +177,26 @@ SaveReport SaveEditCard(Session& s, bool spouseBothWays) {
   return report;
 }
 
+std::string LineBreaksToBlanks(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    out += text[i] == '\r' || text[i] == '\n' ? ' ' : text[i];
+  }
+  return out;
+}
+
 std::string SaveCaptions(Session& s, const std::array<std::string, 14>& captions) {
-  // The file holds each caption in double quotes: one inside would end it.
-  for (int i = 1; i < kFieldCount; ++i)
+  // The file holds each caption in double quotes, one a line: a quote inside
+  // would end it, a line break would shift every later caption.
+  for (int i = 1; i < kFieldCount; ++i) {
     if (captions[i].find('"') != std::string::npos)
       return s.text("Una didascalia non puo' contenere le virgolette: ", "A caption cannot contain double quotes: ") +
              captions[i];
+    if (captions[i].find_first_of("\r\n") != std::string::npos)
+      return s.text("La didascalia ", "Caption ") + std::to_string(i) +
+             s.text(" va a capo: una didascalia e' di una sola riga", " holds a line break: a caption is one line");
+  }
   Captions updated = captions;
   updated[0] = "N.";
   std::string error = WriteCaptions(updated, s.files.CaptionsFile);

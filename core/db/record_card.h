@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "shell/session.h"
@@ -46,15 +47,20 @@ struct SaveReport {
   std::vector<std::string> cuts;   ///< "Nome: ..." per value cut to its field
 };
 
+/// A field holds one line: every line break (CR LF, a lone CR or LF) becomes
+/// one blank.
+std::string LineBreaksToBlanks(std::string_view text);
+
 /// Saves the editing card (Text1, Windows-1252) as the record of its index,
-/// sets the name table, and writes the links that changed. Values longer
-/// than their field are cut and listed. A link that would make an individual
+/// sets the name table, and writes the links that changed. Line breaks in a
+/// value become blanks. Values longer than their field are cut and listed. A link that would make an individual
 /// its own ancestor is refused before anything is written.
 SaveReport SaveEditCard(Session& s, bool spouseBothWays = true);
 
 /// "Save edited Labels": writes captions 1..13 to the captions file and makes
-/// them the session's captions. A caption holding a double quote is refused
-/// (the file quotes each caption). Returns an error text, empty on success.
+/// them the session's captions. A caption holding a double quote or a line
+/// break is refused (the file quotes each caption on a line of its own).
+/// Returns an error text, empty on success.
 std::string SaveCaptions(Session& s, const std::array<std::string, 14>& captions);
 
 }  // namespace kord
