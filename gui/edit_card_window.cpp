@@ -63,6 +63,7 @@ void fillChooser(QComboBox* chooser, const std::vector<Person>& list, int link, 
 
 QLabel* captionLabel(QWidget* parent) {
   auto* label = new QLabel(parent);
+  label->setTextFormat(Qt::PlainText);
   label->setProperty("fieldCaption", true);
   return label;
 }

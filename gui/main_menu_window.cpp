@@ -100,6 +100,7 @@ const std::map<std::string, Command>& recordCommands() {
 QLabel* statusPanel(const QString& objectName, QWidget* parent) {
   auto* panel = new QLabel(parent);
   panel->setObjectName(objectName);
+  panel->setTextFormat(Qt::PlainText);  // the focus panel shows a name
   panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   return panel;
 }
@@ -173,6 +174,7 @@ QWidget* MainMenu::buildHeader(QWidget* parent) {
   name->setStyleSheet(QStringLiteral("color: #2e6b4f;"));
   databaseName_ = new QLabel(header);
   databaseName_->setObjectName(QStringLiteral("DatabaseName"));
+  databaseName_->setTextFormat(Qt::PlainText);
   databaseName_->setStyleSheet(QStringLiteral("color: #55645b;"));
   auto* texts = new QVBoxLayout;
   texts->setSpacing(0);

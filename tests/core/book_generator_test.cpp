@@ -110,6 +110,27 @@ TEST(FamilyBook, CensusNeedsTheMainWindowIdle) {
   EXPECT_EQ(f.session.StatoWindows, kStateNewRecord);
 }
 
+TEST(FamilyBook, TheShortReportLeavesTheNavigatorAsItWas) {
+  test::LuigiFamily f;
+  f.session.NInd[0] = 4;
+  Naviga(f.session);
+  const NavigateModel navigator = f.session.navigate;
+  const NavigatorNumbers numbers = f.session.navigatorNumbers;
+  f.ui.shown.clear();
+  for (bool outputToFile : {false, true}) {
+    f.session.NInd[0] = 6;  // Rossi Paolo: his name above Luigi's relatives would be wrong
+    f.session.OutputToFile = outputToFile;
+    ShortReportCommand(f.session);
+    EXPECT_EQ(f.session.navigate.w1, navigator.w1);
+    EXPECT_EQ(f.session.navigatorNumbers.box, numbers.box);
+    EXPECT_EQ(f.session.navigatorNumbers.childLine, numbers.childLine);
+    EXPECT_EQ(f.session.NInd[0], 6);
+    EXPECT_EQ(f.session.StatoWindows, kStateIdle);
+  }
+  EXPECT_EQ(std::count(f.ui.shown.begin(), f.ui.shown.end(), std::make_pair(Window::Navigate, true)), 0);
+  EXPECT_EQ(f.session.book.Liber.back(), "Rossi Paolo") << "the report itself goes to the book window";
+}
+
 TEST(FamilyBook, BirthDateRepairIsStoredBack) {
   test::LuigiFamily f;
   f.person(4).set(BirthDate, "0/0/1850");

@@ -77,6 +77,7 @@ class BookWindowsTest : public QObject {
   void thumbShowsThePhotographs();
   void thumbClicksMoveTheFocusAndDropStalePictures();
   void theBookWindowShowsTheTailWhileWritten();
+  void theShortReportLeavesTheNavigatorAsItWas();
   void sortChooserCaptionsFollowTheFieldCaptions();
   void sortWithoutAChoiceKeepsTheWindowOpen();
   void sortByBirthPlaceFillsTheList();
@@ -284,6 +285,21 @@ void BookWindowsTest::theBookWindowShowsTheTailWhileWritten() {
   const auto& seen = h.ui.bookLinesAtRefresh;
   QVERIFY(seen.size() > 10);
   QVERIFY(std::count_if(seen.begin(), seen.end(), [](int n) { return n > 0 && n < 30; }) > 0);
+  QVERIFY(h.ui.messages.empty());
+}
+
+void BookWindowsTest::theShortReportLeavesTheNavigatorAsItWas() {
+  BookHarness h;
+  QVERIFY(h.openSample());
+  h.session.NInd[0] = h.indexOf(kNicoloGiuseppe);
+  Naviga(h.session);
+  const QString before = allBoxTexts(h.navigate);
+  h.session.NInd[0] = 2;
+  h.session.OutputToFile = true;
+  ShortReportCommand(h.session);
+  QCOMPARE(allBoxTexts(h.navigate), before);
+  QCOMPARE(h.navigate.chart()->box(0)->toPlainText(), gui::displayText(kNicoloGiuseppe));
+  QVERIFY(h.book.isVisible());
   QVERIFY(h.ui.messages.empty());
 }
 
