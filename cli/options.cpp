@@ -23,7 +23,8 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
       {"--replace", &Options::replace},       {"--one-way", &Options::oneWay},
       {"--outline", &Options::outline},       {"--descendants", &Options::descendants},
       {"--no-details", &Options::noDetails},  {"--compact", &Options::compact},
-      {"--pictures", &Options::pictures},     {"--surname-first", &Options::surnameFirst}};
+      {"--pictures", &Options::pictures},     {"--surname-first", &Options::surnameFirst},
+      {"--repair", &Options::repair}};
   const std::map<std::string, std::optional<int> Options::*> numbers = {
       {"--focus", &Options::focus}, {"--second", &Options::second}, {"--toggle", &Options::toggle},
       {"--child", &Options::child}, {"--parent", &Options::parent}, {"--generations", &Options::generations},
@@ -139,6 +140,9 @@ const char* UsageText() {
          "                              individuals nearest XREF when the file holds more)\n"
          "  export-gedcom DB.rni FILE.ged  the database as a GEDCOM 5.5.1 file\n"
          "  import-csv DB.rni FILE.csv  add individuals from a CSV file (Name..Sex per line)\n"
+         "  check DB.rni [--repair]     list the links that cannot be right, one a line\n"
+         "                              (--repair: fix the obvious ones first); exit status\n"
+         "                              0 when none is left\n"
          "options: --focus N, --second N, --out-to-file, --card, --print, --english,\n"
          "         --today YYYY-MM-DD, --answer TEXT (repeatable), --data\n";
 }

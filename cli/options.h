@@ -30,6 +30,7 @@ struct Options {
   bool compact = false;      ///< book: the census layout (window state 7)
   bool pictures = false;     ///< navigate: the picture navigator Thumb
   bool surnameFirst = false;  ///< import-gedcom: names as "Surname Given"
+  bool repair = false;        ///< check: fix what has one obvious fix
   std::optional<int> key;    ///< sorted: the sort key 1..14
   std::optional<int> generations;  ///< trees: the generation limit
   std::vector<int> marks;          ///< trees: SavInd0, then SavInd1

@@ -264,6 +264,8 @@ void EditCard::showEvent(QShowEvent* event) {
 
 void EditCard::closeEvent(QCloseEvent* event) {
   kord::CloseEditCard(s_);
+  // An unsaved new individual is given back: the counts and the focus change.
+  s_.ui.refresh(kord::Window::MainMenu);
   QWidget::closeEvent(event);
 }
 

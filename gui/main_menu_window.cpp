@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "check_window.h"
 #include "db/create_database.h"
 #include "db/open_database.h"
 #include "db/record_card.h"
@@ -331,6 +332,7 @@ void MainMenu::onMenu(const std::string& name) {
   if (name == "Importa_GEDCOM") importGedcomAction(s_, this);
   if (name == "Export_DB") s_.DbLoaded ? exportGedcomAction(s_, this) : noDatabase();
   if (name == "Export_doc") exportDocumentAction(s_, this);
+  if (name == "Controlla_archivio") s_.DbLoaded ? onCheckDatabase() : noDatabase();
   runRecordCommand(name);
   if (name == "Exit") {
     kord::ExitProgram(s_);
@@ -371,6 +373,14 @@ void MainMenu::onOpenDatabase() {
   // Nothing was opened: the window goes on in the state it had.
   if (outcome == kord::OpenOutcome::AlreadyLoaded || outcome == kord::OpenOutcome::Failed)
     s_.StatoWindows = before;
+}
+
+void MainMenu::onCheckDatabase() {
+  if (!checkWindow_) checkWindow_ = new CheckWindow(s_, this);
+  checkWindow_->runCheck();
+  checkWindow_->show();
+  checkWindow_->raise();
+  checkWindow_->activateWindow();
 }
 
 void MainMenu::setButtonVisible(const std::string& name, bool visible) {

@@ -82,6 +82,7 @@ const std::vector<MenuDef>& MainMenuBar() {
           entry("Stampa_Immediata_Albero", "Stampa Immediata Albero", "Immediate printing"),
       }},
       {"Varie", "Varie", "Extra", {
+          entry("Controlla_archivio", "Controlla archivio", "Check database"),
           entry("Export_DB", "Export DB file", "Export DB"),
           entry("Export_doc", "Export doc file", "Export document"),
           entry("Genera_Random_DB", "Genera Random DB", "DB Conversion"),

@@ -1,5 +1,7 @@
 #include "trees/tree_lines.h"
 
+#include <algorithm>
+
 #include "db/codepage.h"
 
 namespace kord {
@@ -48,6 +50,10 @@ bool readDetailRecord(Session& s, int v) {
 
 }  // namespace
 
+std::string RepeatNote(const Session& s, int line) {
+  return s.text("  (gia' mostrato alla riga ", "  (already shown at line ") + std::to_string(line) + ")";
+}
+
 std::string CutPiece(const std::string& piece) { return piece.substr(0, kPieceWidth); }
 
 std::string CutText(const TreeLine& line) {
@@ -71,6 +77,13 @@ std::vector<TreeLine> DetailBlock(Session& s, int v) {
   addEventLines(s, lines);
   addNoteLines(s, lines);
   return lines;
+}
+
+std::vector<int> DetailLineCounts(Session& s) {
+  std::vector<int> counts(kTableSize, 0);
+  for (int v = 2; v <= std::min(s.tables.LastIndex, kTableSize - 1); ++v)
+    counts[v] = static_cast<int>(DetailBlock(s, v).size());
+  return counts;
 }
 
 std::string SafeFileName(const std::string& name) {
