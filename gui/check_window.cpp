@@ -10,6 +10,7 @@
 
 #include "qt_text.h"
 #include "shell/focus_panel.h"
+#include "window_place.h"
 
 namespace kord::gui {
 namespace {
@@ -87,10 +88,14 @@ void CheckWindow::showResult(const std::vector<std::string>& repaired, const kor
 
 std::string CheckWindow::summaryText(std::size_t problems, std::size_t repairable) const {
   if (problems == 0) return s_.text("Nessun problema nei legami dell'archivio.", "No problem in the links of the database.");
-  return count(problems, s_.text("problema", "problem"), s_.text("problemi", "problems")) +
-         s_.text(" nei legami, di cui ", " in the links, ") + std::to_string(repairable) +
-         s_.text(" con un solo rimedio, che \"Ripara\" applica. Gli altri li decide chi conosce la famiglia.",
-                 " with one obvious fix, which \"Repair\" applies. The others are for someone who knows the family.");
+  const std::string found = count(problems, s_.text("problema", "problem"), s_.text("problemi", "problems")) +
+                           s_.text(" nei legami", " in the links");
+  if (repairable == 0)
+    return found + s_.text(", nessuno con un solo rimedio: li decide chi conosce la famiglia.",
+                           ", none with one obvious fix: they are for someone who knows the family to decide.");
+  return found + "; " + std::to_string(repairable) +
+         s_.text(" con un solo rimedio, che \"Ripara\" applica; gli altri li decide chi conosce la famiglia.",
+                 " with one obvious fix, which \"Repair\" applies; the others are for someone who knows the family.");
 }
 
 void CheckWindow::onRepair() {
@@ -104,6 +109,16 @@ void CheckWindow::onRepair() {
   // The links changed under the cards, the trees and the navigators.
   kord::ShowFocusPanel(s_);
   s_.ui.refresh(kord::Window::MainMenu);
+  raise();  // the refreshed card must not hide what was repaired
+  activateWindow();
+}
+
+void CheckWindow::showEvent(QShowEvent* event) {
+  if (!placed_) {
+    placed_ = true;
+    placeBeside(*this, parentWidget(), Beside::Below);
+  }
+  QWidget::showEvent(event);
 }
 
 void CheckWindow::keyPressEvent(QKeyEvent* event) {
