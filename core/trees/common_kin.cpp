@@ -104,9 +104,7 @@ bool onFound(KinOutput& out, int x) {
 
 bool counts(const Session& s, int x) { return s.trees.AncestorMode ? x > 0 : x > -1; }
 
-/// One tree from NInd(0). Past MaxGenerations an ancestor walk stays on its
-/// level; a run there longer than the tables can only be a loop in the
-/// links, and ends the level.
+/// The root's line; a walk too long to show whole shows each branch once.
 void startKinWalk(KinOutput& out, int root) {
   Session& s = out.s;
   out.lines = 0;
@@ -121,6 +119,9 @@ void startKinWalk(KinOutput& out, int root) {
   if (out.collapse) out.firstLine[root] = 1;
 }
 
+/// One tree from NInd(0). Past MaxGenerations an ancestor walk stays on its
+/// level; a run there longer than the tables can only be a loop in the
+/// links, and ends the level.
 void kinWalk(KinOutput& out) {
   Session& s = out.s;
   const TreeWalk& w = s.trees.walk;

@@ -157,6 +157,16 @@ void walkTree(TreeOutput& out) {
   onEnd(out);
 }
 
+/// Past kFullTreeLineLimit lines, detail lines included, each branch is shown once.
+void decideCollapse(TreeOutput& out) {
+  Session& s = out.s;
+  const std::vector<int> details = s.CardWithTree ? DetailLineCounts(s) : std::vector<int>();
+  if (CountWalk(s, kFullTreeLineLimit, false, details) <= kFullTreeLineLimit) return;
+  out.collapse = true;
+  out.firstLine.assign(kTableSize, 0);
+  out.firstLine[s.NInd[0]] = 1;  // the root's line
+}
+
 void startTree(Session& s) {
   SetDetailLabels(s, false);
   s.trees.DetailBar = std::string(1, kBar) + "  ";
@@ -179,12 +189,7 @@ void DrawTree(Session& s, int view) {
   openWindow(s, out.listView);
   if (s.OutputToFile) out.textFile.open(s.trees.TreeFileBase + "txt", std::ios::binary | std::ios::trunc);
   s.VNind = s.NInd[0];
-  const std::vector<int> details = s.CardWithTree ? DetailLineCounts(s) : std::vector<int>();
-  if (CountWalk(s, kFullTreeLineLimit, false, details) > kFullTreeLineLimit) {
-    out.collapse = true;
-    out.firstLine.assign(kTableSize, 0);
-    out.firstLine[s.NInd[0]] = 1;
-  }
+  decideCollapse(out);
   drawRoot(out);
   walkTree(out);
   s.NInd[0] = s.NiSav;
