@@ -1,6 +1,6 @@
 #pragma once
-// What both benchmark programs need: a printer that prints nothing, a stop
-// watch and the one way they print their figures.
+// What the benchmark programs need: a printer that prints nothing, a person
+// who answers nothing, a stop watch and the one way they print their figures.
 
 #include <chrono>
 #include <functional>
@@ -19,6 +19,24 @@ class NullPrinter : public Printer {
   void printLine(const std::string&, const std::string&) override {}
   void newPage() override {}
   std::string endDoc(const std::string&, const std::string&) override { return {}; }
+};
+
+/// Answers every question with its default and counts the messages, which a
+/// benchmark run should not get.
+class CountingUi : public Ui {
+ public:
+  int messages = 0;
+  std::string last;
+  void message(const std::string& text, const std::string&) override {
+    ++messages;
+    last = text;
+  }
+  bool askYesNo(const std::string&, const std::string&, Icon, bool yes) override { return yes; }
+  std::string inputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
+  void runFileDialog() override {}
+  void showWindow(Window, bool) override {}
+  void refresh(Window) override {}
+  void quit() override {}
 };
 
 /// Milliseconds `work` took.

@@ -26,17 +26,7 @@ using namespace kord;
 
 namespace {
 
-class QuietUi : public Ui {
- public:
-  void message(const std::string&, const std::string&) override {}
-  bool askYesNo(const std::string&, const std::string&, Icon, bool yes) override { return yes; }
-  std::string inputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
-  void runFileDialog() override {}
-  void showWindow(Window, bool) override {}
-  void refresh(Window) override {}
-  void quit() override {}
-};
-
+using QuietUi = bench::CountingUi;
 using bench::NullPrinter;
 using bench::report;
 using bench::timeMs;

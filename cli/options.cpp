@@ -24,7 +24,8 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
       {"--outline", &Options::outline},       {"--descendants", &Options::descendants},
       {"--no-details", &Options::noDetails},  {"--compact", &Options::compact},
       {"--pictures", &Options::pictures},     {"--surname-first", &Options::surnameFirst},
-      {"--given-first", &Options::givenFirst}, {"--ansi", &Options::ansi}};
+      {"--given-first", &Options::givenFirst}, {"--ansi", &Options::ansi},
+      {"--repair", &Options::repair}};
   const std::map<std::string, std::optional<int> Options::*> numbers = {
       {"--focus", &Options::focus}, {"--second", &Options::second}, {"--toggle", &Options::toggle},
       {"--child", &Options::child}, {"--parent", &Options::parent}, {"--generations", &Options::generations},
@@ -144,6 +145,9 @@ const char* UsageText() {
          "                              Windows-1252 for old programs)\n"
          "  import-csv DB.rni FILE.csv  add individuals from a CSV file (Name..Sex per line,\n"
          "                              comma or semicolon apart)\n"
+         "  check DB.rni [--repair]     list the links that cannot be right, one a line\n"
+         "                              (--repair: fix the obvious ones first); exit status\n"
+         "                              0 when none is left\n"
          "options: --focus N, --second N, --out-to-file, --card, --print, --english,\n"
          "         --today YYYY-MM-DD, --answer TEXT (repeatable), --data\n";
 }

@@ -32,6 +32,7 @@ struct Options {
   bool surnameFirst = false;  ///< import-gedcom: names as "Surname Given", the default; kept for old scripts
   bool givenFirst = false;    ///< import-gedcom: names as "Given Surname"
   bool ansi = false;          ///< export-gedcom: Windows-1252 instead of UTF-8
+  bool repair = false;        ///< check: fix what has one obvious fix
   std::optional<int> key;    ///< sorted: the sort key 1..14
   std::optional<int> generations;  ///< trees: the generation limit
   std::vector<int> marks;          ///< trees: SavInd0, then SavInd1

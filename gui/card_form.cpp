@@ -100,6 +100,7 @@ QWidget* CardForm::makeCaption(int field) {
   }
   auto* label = new QLabel(field == kord::Num ? QStringLiteral("N.") : QString(), this);
   label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);  // a caption is the person's text, never markup
   label->setProperty("cardCaption", true);
   captionLabels_[field] = label;
   return label;
@@ -109,6 +110,8 @@ QLabel* CardForm::makeValue(int position, int minimumChars) {
   auto* value = new QLabel(this);
   value->setObjectName(position == 1 ? options_.nameBox : QStringLiteral("Label3D2_%1").arg(position));
   value->setProperty("cardValue", true);
+  // A place typed "<b>x</b>" shows as typed.
+  value->setTextFormat(Qt::PlainText);
   value->setTextInteractionFlags(Qt::TextSelectableByMouse);
   value->setMinimumWidth(value->fontMetrics().averageCharWidth() * minimumChars + 14);
   values_[position] = value;

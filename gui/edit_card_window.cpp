@@ -63,6 +63,7 @@ void fillChooser(QComboBox* chooser, const std::vector<Person>& list, int link, 
 
 QLabel* captionLabel(QWidget* parent) {
   auto* label = new QLabel(parent);
+  label->setTextFormat(Qt::PlainText);
   label->setProperty("fieldCaption", true);
   return label;
 }
@@ -263,6 +264,8 @@ void EditCard::showEvent(QShowEvent* event) {
 
 void EditCard::closeEvent(QCloseEvent* event) {
   kord::CloseEditCard(s_);
+  // An unsaved new individual is given back: the counts and the focus change.
+  s_.ui.refresh(kord::Window::MainMenu);
   QWidget::closeEvent(event);
 }
 

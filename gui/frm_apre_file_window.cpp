@@ -80,6 +80,7 @@ void FrmApreFile::buildControls() {
   drvList_ = new QComboBox(this);
   drvList_->setObjectName(QStringLiteral("DrvList"));
   folderLabel_ = new QLabel(this);
+  folderLabel_->setTextFormat(Qt::PlainText);
   folderLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   dirList_ = new QListWidget(this);
   dirList_->setObjectName(QStringLiteral("DirList"));

@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "check_window.h"
 #include "db/create_database.h"
 #include "db/open_database.h"
 #include "db/record_card.h"
@@ -100,6 +101,7 @@ const std::map<std::string, Command>& recordCommands() {
 QLabel* statusPanel(const QString& objectName, QWidget* parent) {
   auto* panel = new QLabel(parent);
   panel->setObjectName(objectName);
+  panel->setTextFormat(Qt::PlainText);  // the focus panel shows a name
   panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   return panel;
 }
@@ -173,6 +175,7 @@ QWidget* MainMenu::buildHeader(QWidget* parent) {
   name->setStyleSheet(QStringLiteral("color: #2e6b4f;"));
   databaseName_ = new QLabel(header);
   databaseName_->setObjectName(QStringLiteral("DatabaseName"));
+  databaseName_->setTextFormat(Qt::PlainText);
   databaseName_->setStyleSheet(QStringLiteral("color: #55645b;"));
   auto* texts = new QVBoxLayout;
   texts->setSpacing(0);
@@ -195,7 +198,6 @@ QGroupBox* MainMenu::buildButtonGroup(kord::ButtonGroup group, QWidget* parent) 
     if (def.group != group) continue;
     auto* button = new QPushButton(displayText(def.caption), box);
     button->setObjectName(controlObjectName(def.name));
-    button->setToolTip(displayText(kord::HelpLabelText(def.helpLabel)).trimmed());
     // The whole caption stays readable whatever size the window gets.
     button->setMinimumWidth(std::max(150, button->sizeHint().width()));
     watchHover(button, def.helpLabel);
@@ -272,6 +274,9 @@ void MainMenu::watchBackground(QWidget* widget) {
 void MainMenu::render() {
   for (auto& [name, menu] : menus_) menu->setTitle(displayText(kord::MenuCaption(s_, name)));
   for (auto& [name, action] : actions_) action->setText(displayText(kord::MenuCaption(s_, name)));
+  for (const kord::ButtonDef& def : kord::MainButtons())
+    buttons_[def.name]->setToolTip(displayText(kord::HelpLabelText(def.helpLabel, s_.English)).trimmed());
+  if (shownHelp_ >= 0) help_->setText(displayText(kord::HelpLabelText(shownHelp_, s_.English)));
   renderSwitches();
   renderTitles();
   renderPanels();
@@ -307,7 +312,7 @@ void MainMenu::renderPanels() {
 void MainMenu::ShowHelp(int k) {
   if (k == shownHelp_) return;
   shownHelp_ = k;
-  help_->setText(displayText(kord::HelpLabelText(k)));
+  help_->setText(displayText(kord::HelpLabelText(k, s_.English)));
   help_->show();
 }
 
@@ -327,6 +332,7 @@ void MainMenu::onMenu(const std::string& name) {
   if (name == "Importa_GEDCOM") importGedcomAction(s_, this);
   if (name == "Export_DB") s_.DbLoaded ? exportGedcomAction(s_, this) : noDatabase();
   if (name == "Export_doc") exportDocumentAction(s_, this);
+  if (name == "Controlla_archivio") s_.DbLoaded ? onCheckDatabase() : noDatabase();
   runRecordCommand(name);
   if (name == "Exit") {
     kord::ExitProgram(s_);
@@ -367,6 +373,14 @@ void MainMenu::onOpenDatabase() {
   // Nothing was opened: the window goes on in the state it had.
   if (outcome == kord::OpenOutcome::AlreadyLoaded || outcome == kord::OpenOutcome::Failed)
     s_.StatoWindows = before;
+}
+
+void MainMenu::onCheckDatabase() {
+  if (!checkWindow_) checkWindow_ = new CheckWindow(s_, this);
+  checkWindow_->runCheck();
+  checkWindow_->show();
+  checkWindow_->raise();
+  checkWindow_->activateWindow();
 }
 
 void MainMenu::setButtonVisible(const std::string& name, bool visible) {

@@ -23,6 +23,8 @@ class QRadioButton;
 
 namespace kord::gui {
 
+class CheckWindow;
+
 class MainMenu : public QMainWindow, public ModelWindow {
   Q_OBJECT
 
@@ -66,6 +68,8 @@ class MainMenu : public QMainWindow, public ModelWindow {
   void noDatabase();
   void onOption(kord::SwitchId id, bool on);
   void onOpenDatabase();
+  /// "Controlla archivio": the check window, made on first use.
+  void onCheckDatabase();
   void onLoad();
   void onActivate();
   void hideHelp();
@@ -88,6 +92,7 @@ class MainMenu : public QMainWindow, public ModelWindow {
   /// The help label each watched control shows; kHideHelp for Picture1.
   std::map<QObject*, int> hoverHelp_;
   int shownHelp_ = -1;
+  CheckWindow* checkWindow_ = nullptr;
   bool loaded_ = false;
 };
 

@@ -1,5 +1,7 @@
 #include "qt_text.h"
 
+#include <QTextDocument>
+
 #include "db/codepage.h"
 
 namespace kord::gui {
@@ -15,6 +17,10 @@ std::string coreText(const QString& typed) { return Utf8ToCp1252(typed.toStdStri
 QString pathText(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 std::string corePath(const QString& path) { return path.toStdString(); }
+
+QString plainToolTip(const QString& text) {
+  return text.isEmpty() ? text : Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal);
+}
 
 QString controlObjectName(const std::string& controlName) {
   QString name = QString::fromStdString(controlName);

@@ -17,6 +17,9 @@ std::string coreText(const QString& typed);
 QString pathText(const std::string& utf8);
 /// A path typed or chosen on screen as the core keeps it (UTF-8).
 std::string corePath(const QString& path);
+/// `text` as a tooltip that shows it literally: a tooltip would take a name
+/// typed "<b>x</b>" for markup.
+QString plainToolTip(const QString& text);
 /// The object name of a control: "Libro(3)" becomes "Libro_3", a name
 /// without an index stays as it is.
 QString controlObjectName(const std::string& controlName);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 #include "apre_db_window.h"
@@ -52,22 +53,27 @@ QMessageBox::Icon boxIcon(Icon icon) {
 void QtUi::message(const std::string& text, const std::string& title) {
   QMessageBox box(QMessageBox::NoIcon, titleText(title), displayText(text), QMessageBox::Ok,
                   QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);  // messages quote names and places
   box.exec();
 }
 
 bool QtUi::askYesNo(const std::string& text, const std::string& title, Icon icon, bool defaultYes) {
   QMessageBox box(boxIcon(icon), titleText(title), displayText(text), QMessageBox::Yes | QMessageBox::No,
                   QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
   box.setEscapeButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
 }
 
 std::string QtUi::inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) {
-  bool ok = false;
-  QString answer = QInputDialog::getText(QApplication::activeWindow(), titleText(title), displayText(prompt),
-                                         QLineEdit::Normal, displayText(defaultText), &ok);
-  return ok ? coreText(answer) : std::string();
+  QInputDialog box(QApplication::activeWindow());
+  box.setWindowTitle(titleText(title));
+  box.setLabelText(displayText(prompt));
+  box.setTextValue(displayText(defaultText));
+  // The prompt of the date correction starts with the person's name.
+  for (QLabel* label : box.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
+  return box.exec() == QDialog::Accepted ? coreText(box.textValue()) : std::string();
 }
 
 void QtUi::runFileDialog() {

@@ -67,6 +67,7 @@ QWidget* Skeda::buildCommonRelatives() {
   auto* box = new QWidget(this);
   commonHeading_ = new QLabel(box);
   commonHeading_->setObjectName(QStringLiteral("PrimoParNome_2"));
+  commonHeading_->setTextFormat(Qt::PlainText);
   commonHeading_->setStyleSheet(QStringLiteral("color: #2e6b4f; font-weight: bold;"));
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(4, 0, 4, 0);

@@ -35,6 +35,10 @@ struct BookRun {
   /// Single mode: only the focus (the picture navigator always is).
   bool singleMode() const { return thumb() || !s.WalkAll; }
   bool census() const { return s.StatoWindows == kStateCensus; }
+  /// The short report of the focus alone: it fills no navigator box (the
+  /// census layout has no relatives), so the navigator keeps what it shows
+  /// rather than the focus's name above another individual's relatives.
+  bool leavesNavigator() const { return !thumb() && singleMode() && census(); }
 };
 
 /// The whole run for `kind`: entry check, windows, walk, end of walk.

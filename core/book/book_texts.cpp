@@ -12,19 +12,29 @@ constexpr std::size_t kMarriage = 2;
 constexpr std::size_t kNotesPieceWidth = 28;
 constexpr std::size_t kNotesPieces = 5;
 
+/// A caption followed by its value, a blank between them so that neither
+/// runs into the other ("Data Battesimo 12/01/1856"); none when the value is
+/// empty or the caption ends in a blank already ("a Sacile").
+std::string captioned(const std::string& caption, const std::string& value) {
+  if (value.empty() || caption.empty() || caption.back() == ' ') return caption + value;
+  return caption + " " + value;
+}
+
 /// The birth has no date label of its own when absent and a blank after
-/// its caption; the other events follow the switch.
-void appendEvent(std::string& line, std::size_t i, const BookCaptions& labels, const std::string& date,
-                 const std::string& place, bool outputToFile) {
-  const bool present = !date.empty() || !place.empty();
+/// its caption; the other events follow the switch. The census layout ends
+/// every date with "," and every place with ", ".
+void appendEvent(std::string& line, std::size_t i, const BookCaptions& labels, const BookEvent& e,
+                 bool outputToFile, bool census) {
+  const bool present = census || !e.date.empty() || !e.place.empty();
+  const std::string dateEnd = census ? "," : "", placeEnd = census ? ", " : "";
   const std::string& dateLabel = labels[kEventCaptions[i].date];
-  const std::string& placeLabel = labels[kEventCaptions[i].place];
+  const std::string place = captioned(labels[kEventCaptions[i].place], e.place) + placeEnd;
   if (i == 0) {
-    if (present) line += dateLabel + " " + date + " " + " " + placeLabel + place + " - ";
+    if (present) line += dateLabel + " " + e.date + dateEnd + " " + " " + place + " - ";
     return;
   }
-  if (present || !outputToFile) line += " " + dateLabel + date + " ";
-  if (present) line += " " + placeLabel + place + " - ";
+  if (present || !outputToFile) line += " " + captioned(dateLabel, e.date) + dateEnd + " ";
+  if (present) line += " " + place + " - ";
 }
 
 }  // namespace
@@ -38,13 +48,7 @@ BookEvents EventsOf(const PersonRecord& r, const std::array<std::string, 3>& spo
 
 std::string EventsLine(const BookCaptions& labels, const BookEvents& events, bool outputToFile, bool census) {
   std::string line;
-  for (std::size_t i = 0; i < events.size(); ++i) {
-    const BookEvent& e = events[i];
-    if (census)
-      appendEvent(line, i, labels, e.date + ",", e.place + ", ", outputToFile);
-    else
-      appendEvent(line, i, labels, e.date, e.place, outputToFile);
-  }
+  for (std::size_t i = 0; i < events.size(); ++i) appendEvent(line, i, labels, events[i], outputToFile, census);
   return line;
 }
 
@@ -58,18 +62,21 @@ std::string HtmlEvents(const BookEvents& events) {
 }
 
 std::string NotesText(const BookCaptions& labels, std::string_view notes, bool outputToFile) {
-  std::string text = !outputToFile || !notes.empty() ? labels[kNotesCaption] : std::string();
+  std::string pieces;
   for (std::size_t p = 0; p < kNotesPieces && p * kNotesPieceWidth < notes.size(); ++p)
-    text += Trim(notes.substr(p * kNotesPieceWidth, kNotesPieceWidth));
-  return text;
+    pieces += Trim(notes.substr(p * kNotesPieceWidth, kNotesPieceWidth));
+  if (outputToFile && notes.empty()) return pieces;
+  return captioned(labels[kNotesCaption], pieces);
 }
 
 std::string HtmlNotes(std::string_view notes) { return "<BR> Note: " + HtmlEscape(std::string(notes)); }
 
 bool RepairBirthDate(std::string& birthDate) {
-  auto at = birthDate.find("0/0/");
-  if (at == std::string::npos) return false;
-  birthDate.erase(0, at + 4);
+  constexpr std::string_view kYearOnly = "0/0/";
+  if (birthDate.size() <= kYearOnly.size() || birthDate.size() > kYearOnly.size() + 4) return false;
+  if (birthDate.compare(0, kYearOnly.size(), kYearOnly) != 0) return false;
+  if (birthDate.find_first_not_of("0123456789", kYearOnly.size()) != std::string::npos) return false;
+  birthDate.erase(0, kYearOnly.size());
   return true;
 }
 

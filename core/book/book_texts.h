@@ -38,8 +38,10 @@ BookEvents EventsOf(const PersonRecord& r, const std::array<std::string, 3>& spo
 /// caption + " " + date + " " then " " + place word + place + " - ". Every
 /// other event: " " + caption + date + " " when it has a date or place, or
 /// always when `outputToFile` is off; then " " + place word + place + " - "
-/// when it has a date or place. `census`: every date gets "," and every
-/// place ", " (so all five events are present).
+/// when it has a date or place. A caption and a value that follows it are
+/// kept apart by a blank ("Data Battesimo 13/03/1850", "Place Sacile").
+/// `census`: every date gets "," and every place ", " (so all five events
+/// are present).
 std::string EventsLine(const BookCaptions& labels, const BookEvents& events, bool outputToFile, bool census);
 
 /// "<BR> Nato il: " + date + " a: " + place and the same for the other four
@@ -48,15 +50,18 @@ std::string EventsLine(const BookCaptions& labels, const BookEvents& events, boo
 std::string HtmlEvents(const BookEvents& events);
 
 /// The notes line: the notes caption (when `outputToFile` is off or there
-/// are notes) followed by the trimmed 28-character pieces of the first 140
-/// characters, joined without separator.
+/// are notes) and a blank, then the trimmed 28-character pieces of the first
+/// 140 characters, joined without separator.
 std::string NotesText(const BookCaptions& labels, std::string_view notes, bool outputToFile);
 
 /// "<BR> Note: " + the notes, HTML-escaped.
 std::string HtmlNotes(std::string_view notes);
 
-/// A birth date holding "0/0/" loses everything up to and including its
-/// first "0/0/" ("0/0/1850" becomes "1850"). False when nothing changed.
+/// A birth date that is exactly "0/0/" and a year of one to four digits
+/// loses its "0/0/" ("0/0/1850" becomes "1850"). Any other text is left as
+/// it is ("10/0/1850", "dopo il 0/0/1850"): the repair is written back to the
+/// record, so it must never cut what the person typed. False when nothing
+/// changed.
 bool RepairBirthDate(std::string& birthDate);
 
 /// The value a sort key takes from the record, trimmed: 2 Notes, 4..13 the

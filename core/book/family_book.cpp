@@ -46,7 +46,7 @@ void openWindows(BookRun& run) {
     s.lista.Liber.clear();
   } else {
     LogHistory(s, "Focus navigazione su: " + s.tables.Names[s.NInd[0]] + s.NewLine);
-    showWindow(s, Window::Navigate, s.navigate.visible);
+    if (!run.leavesNavigator()) showWindow(s, Window::Navigate, s.navigate.visible);
   }
   if (s.SortKey == 0 && !run.census()) ClearNavigatorBoxes(run);
 }
@@ -138,7 +138,7 @@ void processIndividual(BookRun& run) {
   run.family = FocusFacts(s.tables, s.NInd[0]);
   s.NiOld = s.NInd[0];
   run.firstLineOfIndividual = true;
-  if (s.NavigatorFocus) FillFocusBox(run);
+  if (s.NavigatorFocus && !run.leavesNavigator()) FillFocusBox(run);
   if (s.OutputToFile && s.SortKey == 0) writeHeader(run);
   if (s.SortKey == 0) {
     GatherChildren(s.tables, run.links, run.family);
@@ -175,6 +175,8 @@ void closeRun(BookRun& run) {
   s.individuals.close();
   if (run.thumb())
     s.ui.refresh(Window::Thumb);
+  else if (run.leavesNavigator())
+    s.ui.refresh(Window::Book);
   else if (!s.WalkAll)
     s.ui.refresh(Window::Navigate);
   else

@@ -48,7 +48,8 @@ void writeFullLayout(BookRun& run) {
   std::string line = EventsLine(labels, events, s.OutputToFile, false);
   if (!s.OutputToFile) line = std::to_string(s.NInd[0]) + "-" + s.record.trimmed(Num) + s.NewLine + line;
   const std::string notes = s.record.trimmed(Notes);
-  const std::string notesText = NotesText(labels, notes, s.OutputToFile);
+  // The book's notes line is one line, whatever lines the notes hold.
+  const std::string notesText = NotesText(labels, LineBreaksToBlanks(notes), s.OutputToFile);
   if (s.DetailLines) {
     SendToHtml(run, 10, HtmlEvents(events));
     WriteBookLine(run, line);

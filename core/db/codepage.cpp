@@ -142,4 +142,25 @@ std::string TreeBytesToUtf8(std::string_view bytes) {
   return out;
 }
 
+namespace {
+
+std::string replaceLineBreaks(std::string_view text, std::string_view lineEnd) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') {
+      out += text[i];
+      continue;
+    }
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    out += lineEnd;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string LineBreaksToBlanks(std::string_view text) { return replaceLineBreaks(text, " "); }
+
+std::string LineBreaksToCrLf(std::string_view text) { return replaceLineBreaks(text, "\r\n"); }
+
 }  // namespace kord

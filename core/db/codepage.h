@@ -20,6 +20,14 @@ std::string Utf8ToCp1252(std::string_view utf8, std::string* unmappable = nullpt
 /// letters (à..þ but ÷, š, œ, ž, ÿ). ß has no single-byte upper case and stays.
 std::string UpperCp1252(std::string_view text);
 
+/// A one-line text: every line break (CR LF, a lone CR or LF) becomes one
+/// blank.
+std::string LineBreaksToBlanks(std::string_view text);
+
+/// A multi-line text with the database's line end: every line break (CR LF,
+/// a lone CR or LF) becomes CR LF.
+std::string LineBreaksToCrLf(std::string_view text);
+
 /// "U+XXXX" for the first character of a UTF-8 text ("" when none).
 std::string CodePointName(std::string_view utf8);
 

@@ -21,15 +21,9 @@ struct RawLine {
 
 std::vector<RawLine> readRawLines(const std::string& text) {
   std::vector<RawLine> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string::npos) end = text.size();
-    std::size_t next = end;
-    if (next < text.size() && text[next] == '\r') ++next;
-    if (next < text.size() && text[next] == '\n') ++next;
-    RawLine line{text.substr(start, next - start)};
-    auto values = SplitCsvValues(text.substr(start, end - start));
+  for (std::string& bytes : SplitRawLines(text)) {
+    RawLine line{std::move(bytes)};
+    auto values = SplitCsvValues(WithoutLineEnd(line.bytes));
     if (values.size() == 2) {
       long a = NumericValue(values[0]), b = NumericValue(values[1]);
       line.valid = a >= 0 && a <= 999 && b >= 0 && b <= 999;
@@ -37,7 +31,6 @@ std::vector<RawLine> readRawLines(const std::string& text) {
       line.second = static_cast<int>(b) + 1;
     }
     lines.push_back(std::move(line));
-    start = next;
   }
   return lines;
 }
@@ -61,7 +54,30 @@ std::string rewrite(const std::string& path, const std::function<bool(const RawL
     out += line.bytes;
     if (line.bytes.back() != '\n' && line.bytes.back() != '\r') out += kNewLine;  // a last line without end
   }
-  out += added;
+  return ReplaceLinkFile(path, out + added);
+}
+
+}  // namespace
+
+std::vector<std::string> SplitRawLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t next = text.find_first_of("\r\n", start);
+    if (next == std::string::npos) next = text.size();
+    if (next < text.size() && text[next] == '\r') ++next;
+    if (next < text.size() && text[next] == '\n') ++next;
+    lines.push_back(text.substr(start, next - start));
+    start = next;
+  }
+  return lines;
+}
+
+std::string WithoutLineEnd(const std::string& line) {
+  return line.substr(0, line.find_first_of("\r\n"));
+}
+
+std::string ReplaceLinkFile(const std::string& path, const std::string& out) {
   std::string temp = path + ".new";
   {
     std::ofstream file(temp, std::ios::binary | std::ios::trunc);
@@ -77,6 +93,8 @@ std::string rewrite(const std::string& path, const std::function<bool(const RawL
   }
   return {};
 }
+
+namespace {
 
 bool isAncestor(const Tables& t, int ancestor, int of) {
   std::vector<int> todo = {of};
@@ -94,6 +112,10 @@ bool isAncestor(const Tables& t, int ancestor, int of) {
 }
 
 }  // namespace
+
+bool IsStoredParent(const Tables& t, int child, int parent) {
+  return Tables::inTable(child) && (t.Parent1[child] == parent || t.Parent2[child] == parent);
+}
 
 std::string NotAnIndividual(int index, bool english) {
   return std::to_string(index) +
@@ -119,7 +141,7 @@ std::string SetParents(Session& s, int child, int parent1, int parent2) {
   if (!t.isIndividual(child)) return NotAnIndividual(child, s.English);
   if (parent1 < 0) std::swap(parent1, parent2);
   for (int p : {parent1, parent2})
-    if (p >= 0)
+    if (p >= 0 && !IsStoredParent(t, child, p))
       if (std::string problem = ParentLinkProblem(t, child, p, s.English); !problem.empty()) return problem;
   std::string added;
   if (parent1 >= 0) added += linkLine(child, parent1);

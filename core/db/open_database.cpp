@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "db/database_check.h"
 #include "db/file_dialog.h"
 #include "db/load_progress.h"
 #include "db/load_tables.h"
@@ -85,6 +86,19 @@ void runPhases(Session& s, LoadNotes& notes) {
   s.ui.refresh(Window::LeggeGenealog);
 }
 
+/// Links the editor would refuse are said at once: the person learns why a
+/// tree looks odd, and where to mend it.
+void noteRefusedLinks(const Session& s, LoadNotes& notes) {
+  constexpr std::size_t kShown = 10;
+  const std::vector<std::string> refused = RefusedLinks(s.tables, s.English);
+  if (refused.empty()) return;
+  for (std::size_t i = 0; i < refused.size() && i < kShown; ++i) notes.add(refused[i]);
+  if (refused.size() > kShown)
+    notes.add(std::to_string(refused.size() - kShown) + s.text(" altri legami come questi", " more links like these"));
+  notes.add(s.text("\"Controlla archivio\" (menu Varie) li elenca e ripara quelli che hanno un solo rimedio.",
+                   "\"Check database\" (menu Extra) lists them and repairs those with a single remedy."));
+}
+
 std::string joinNotes(const LoadNotes& notes) {
   std::string text;
   for (const auto& line : notes.lines) text += (text.empty() ? "" : "\r\n") + line;
@@ -131,6 +145,7 @@ void LoadTables(Session& s) {
     notes.english = s.English;
     runPhases(s, notes);
     ReadCaptions(s.tables, s.files.CaptionsFile, notes);
+    noteRefusedLinks(s, notes);
     if (!notes.lines.empty()) s.ui.message(joinNotes(notes), s.text("Legge Genealogia", "Reading the database"));
     s.ui.message(s.text("Database OK. Creare o Selezionare un individuo!", "Database OK. Create or Select a member!"));
   }

@@ -26,7 +26,8 @@ OpenOutcome OpenDatabaseFile(Session& s, const std::string& path);
 
 /// Loads the database named by s.files into the tables with the progress
 /// window, the confirmation message and the history line. Notes about data
-/// that could not be used are shown before the confirmation.
+/// that could not be used, and about loaded links the editor refuses
+/// (RefusedLinks), are shown before the confirmation.
 void LoadTables(Session& s);
 
 /// True when `name` ends in "csv": such a name is not loaded.

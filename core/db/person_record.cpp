@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "db/codepage.h"
+
 namespace kord {
 
 std::string Trim(std::string_view text) {
@@ -41,6 +43,10 @@ long NumericValue(std::string_view text) {
   for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
     value = value < cap ? value * 10 + (text[i] - '0') : value;
   return negative ? -value : value;
+}
+
+std::string FieldLineBreaks(Field f, std::string_view text) {
+  return f == Notes ? LineBreaksToCrLf(text) : LineBreaksToBlanks(text);
 }
 
 }  // namespace kord

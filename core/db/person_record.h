@@ -67,6 +67,11 @@ class PersonRecord {
   std::array<char, kRecordLength> bytes_;
 };
 
+/// The text `f` may hold: the notes are multi-line (CR LF line ends), every
+/// other field is one line (a line break becomes a blank), since a line break
+/// there would end a line of the files the value is written to.
+std::string FieldLineBreaks(Field f, std::string_view text);
+
 /// Numeric value of a text the way the stored numbers are read: leading
 /// blanks skipped, an optional sign, then digits; no digits gives 0.
 long NumericValue(std::string_view text);

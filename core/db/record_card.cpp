@@ -1,5 +1,7 @@
 #include "db/record_card.h"
 
+#include <utility>
+
 #include "db/codepage.h"
 #include "db/link_files.h"
 #include "db/load_tables.h"
@@ -15,10 +17,36 @@ long savedRecords(Session& s) {
   return file.size() / static_cast<long>(kRecordLength);
 }
 
+void clearSlot(Tables& t, int k) {
+  t.Names[k].clear();
+  t.Parent1[k] = t.Parent2[k] = t.Spouse[k] = kNone;
+}
+
+/// The reservation is remembered so that a card closed unsaved can give it back.
+void moveFocusToReserved(Session& s) {
+  EditCardModel& card = s.editCard;
+  if (card.reservedIndex != s.tables.LastIndex) card.focusBeforeReserve = s.NInd[0];
+  card.reservedIndex = s.tables.LastIndex;
+  s.NInd[0] = s.tables.LastIndex;
+}
+
+/// Gives back an index reserved and never saved: the next individual takes
+/// it, and no list, book or site shows it meanwhile.
+void releaseReservedIndex(Session& s) {
+  EditCardModel& card = s.editCard;
+  const int reserved = std::exchange(card.reservedIndex, 0);
+  Tables& t = s.tables;
+  if (reserved < 2 || reserved != t.LastIndex || t.LastIndex - 1 <= savedRecords(s)) return;
+  clearSlot(t, reserved);
+  --t.LastIndex;
+  if (s.NInd[0] == reserved) s.NInd[0] = card.focusBeforeReserve;
+  if (s.NInd[1] == reserved) s.NInd[1] = 0;
+}
+
 bool reserveIndex(Session& s) {
   Tables& t = s.tables;
   if (t.LastIndex - 1 > savedRecords(s)) {  // the last reservation was never saved
-    s.NInd[0] = t.LastIndex;
+    moveFocusToReserved(s);
     return true;
   }
   if (t.individualCount() >= kMaxIndividuals) {
@@ -27,9 +55,8 @@ bool reserveIndex(Session& s) {
     return false;
   }
   ++t.LastIndex;
-  t.Names[t.LastIndex].clear();
-  t.Parent1[t.LastIndex] = t.Parent2[t.LastIndex] = t.Spouse[t.LastIndex] = kNone;
-  s.NInd[0] = t.LastIndex;
+  clearSlot(t, t.LastIndex);
+  moveFocusToReserved(s);
   return true;
 }
 
@@ -56,13 +83,16 @@ std::string saveLinks(Session& s, const EditCardModel& card, bool bothWays) {
   return {};
 }
 
+/// Judges only the links the edit changes: a record whose stored links are
+/// already wrong can still get its other fields mended.
 std::string checkLinks(const Session& s, const EditCardModel& card) {
+  const Tables& t = s.tables;
   for (int p : {card.parent1, card.parent2})
-    if (p >= 0)
-      if (std::string problem = ParentLinkProblem(s.tables, card.index, p, s.English); !problem.empty())
-        return problem;
+    if (p >= 0 && !IsStoredParent(t, card.index, p))
+      if (std::string problem = ParentLinkProblem(t, card.index, p, s.English); !problem.empty()) return problem;
+  if (card.spouse == t.Spouse[card.index]) return {};
   if (card.spouse == card.index) return SelfSpouse(s, card.index);
-  if (card.spouse >= 0 && !s.tables.isIndividual(card.spouse)) return NotAnIndividual(card.spouse, s.English);
+  if (card.spouse >= 0 && !t.isIndividual(card.spouse)) return NotAnIndividual(card.spouse, s.English);
   return {};
 }
 
@@ -74,7 +104,10 @@ void AddIndividual(Session& s) {
     return;
   }
   bool reserved = true;
-  if (s.NewRecordMode && s.RequestedRecordKind < 2) reserved = reserveIndex(s);
+  if (s.NewRecordMode && s.RequestedRecordKind < 2)
+    reserved = reserveIndex(s);
+  else if (s.ShowCard && s.NInd[0] != s.editCard.reservedIndex)
+    releaseReservedIndex(s);  // the card turns to an individual who exists
   if (reserved && s.ShowCard) {
     OpenIndividualsFile(s);
     ReadFocusRecord(s);
@@ -115,6 +148,7 @@ void EditFocusCard(Session& s) {
 
 void CloseEditCard(Session& s) {
   s.editCard.visible = false;
+  releaseReservedIndex(s);
   if (s.StatoWindows == kStateNewRecord) s.StatoWindows = kStateIdle;
   ShowFocusPanel(s);
 }
@@ -157,7 +191,7 @@ SaveReport SaveEditCard(Session& s, bool spouseBothWays) {
   PersonRecord record;
   record.set(Num, std::to_string(card.index - 1));
   for (int f = Name; f < kFieldCount; ++f) {
-    std::string cut = record.set(static_cast<Field>(f), card.Text1[f]);
+    std::string cut = record.set(static_cast<Field>(f), FieldLineBreaks(static_cast<Field>(f), card.Text1[f]));
     if (!cut.empty())
       report.cuts.push_back(s.tables.FieldCaptions[f] + ": \"" + cut + "\"" +
                             s.text(" non entrava nel campo ed e' stato tagliato", " did not fit and was cut"));
@@ -170,6 +204,7 @@ SaveReport SaveEditCard(Session& s, bool spouseBothWays) {
   if (!report.error.empty()) return report;
   s.bufferRecord = card.index - 1;
   s.tables.Names[card.index] = record.trimmed(Name);
+  if (card.index == card.reservedIndex) card.reservedIndex = 0;
   // The cards show the saved text at their next refresh.
   if (s.cachedFocusRecord == card.index - 1) s.cachedFocusRecord.reset();
   if (s.cachedSecondRecord == card.index - 1) s.cachedSecondRecord.reset();
@@ -178,11 +213,16 @@ SaveReport SaveEditCard(Session& s, bool spouseBothWays) {
 }
 
 std::string SaveCaptions(Session& s, const std::array<std::string, 14>& captions) {
-  // The file holds each caption in double quotes: one inside would end it.
-  for (int i = 1; i < kFieldCount; ++i)
+  // The file holds each caption in double quotes, one a line: a quote inside
+  // would end it, a line break would shift every later caption.
+  for (int i = 1; i < kFieldCount; ++i) {
     if (captions[i].find('"') != std::string::npos)
       return s.text("Una didascalia non puo' contenere le virgolette: ", "A caption cannot contain double quotes: ") +
              captions[i];
+    if (captions[i].find_first_of("\r\n") != std::string::npos)
+      return s.text("La didascalia ", "Caption ") + std::to_string(i) +
+             s.text(" va a capo: una didascalia e' di una sola riga", " holds a line break: a caption is one line");
+  }
   Captions updated = captions;
   updated[0] = "N.";
   std::string error = WriteCaptions(updated, s.files.CaptionsFile);

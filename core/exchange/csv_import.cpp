@@ -24,23 +24,6 @@ bool isHeader(const std::vector<std::string>& values, const Tables& t) {
   return false;
 }
 
-/// A value's line breaks: CR LF in the notes, as every multi-line text of
-/// the database, a blank in any other field (a line break there would end a
-/// line of the files the value is written to).
-std::string withoutLineBreaks(const std::string& value, bool notes) {
-  std::string out;
-  for (std::size_t i = 0; i < value.size(); ++i) {
-    char c = value[i];
-    if (c != '\r' && c != '\n') {
-      out += c;
-      continue;
-    }
-    if (c == '\r' && i + 1 < value.size() && value[i + 1] == '\n') ++i;
-    out += notes ? std::string(kNewLine) : std::string(" ");
-  }
-  return out;
-}
-
 class CsvImport {
  public:
   CsvImport(Session& s, ExchangeSummary& sum, long saved) : s_(s), sum_(sum), saved_(saved) {}
@@ -89,7 +72,7 @@ class CsvImport {
     std::string who = sum_.say("riga ", "line ") + std::to_string(number);
     for (std::size_t v = 0; v < kCsvFields; ++v) {
       auto f = static_cast<Field>(Name + v);
-      std::string value = f == Sex ? UpperCp1252(Trim(values[v])) : withoutLineBreaks(values[v], f == Notes);
+      std::string value = f == Sex ? UpperCp1252(Trim(values[v])) : FieldLineBreaks(f, values[v]);
       std::string cut = StoreField(r, f, value, who, s_.tables.FieldCaptions[f], sum_.english);
       if (!cut.empty()) sum_.notRepresented.push_back(cut);
     }

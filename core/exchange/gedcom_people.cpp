@@ -80,12 +80,9 @@ class PersonImport {
  private:
   std::string caption(Field f) const { return s_.english ? kEnglishCaptions[f] : DefaultFieldCaptions()[f]; }
 
-  /// Only the notes keep line breaks (a CONT in a place, say): in any other
-  /// field one would end a line of the files the value is written to.
   void setText(Field f, const std::string& utf8) {
     RecordText text = ToRecordText(utf8);
-    auto lineBreak = [](char c) { return c == '\r' || c == '\n'; };
-    if (f != Notes) std::replace_if(text.text.begin(), text.text.end(), lineBreak, ' ');
+    text.text = FieldLineBreaks(f, text.text);
     reportLost(text, caption(f));
     if (std::string cut = StoreField(record_, f, text.text, who_, caption(f), s_.english); !cut.empty()) {
       s_.notRepresented.push_back(cut);

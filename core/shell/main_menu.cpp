@@ -82,6 +82,7 @@ const std::vector<MenuDef>& MainMenuBar() {
           entry("Stampa_Immediata_Albero", "Stampa Immediata Albero", "Immediate printing"),
       }},
       {"Varie", "Varie", "Extra", {
+          entry("Controlla_archivio", "Controlla archivio", "Check database"),
           entry("Export_DB", "Export DB file", "Export DB"),
           entry("Export_doc", "Export doc file", "Export document"),
           entry("Genera_Random_DB", "Genera Random DB", "DB Conversion"),
@@ -115,7 +116,7 @@ const std::vector<ButtonDef>& MainButtons() {
       {"BtnAlberoRadici(1)", "Ancestors expandable tree", 5, G::Explore},
       {"AlberoRami(0)", "Family Tree", 2, G::Explore},
       {"AlberoRami(1)", "Expandable tree", 4, G::Explore},
-      {"Parentele(0)", "Common ancestors", 0, G::Explore},
+      {"Parentele(0)", "Common ancestors", kCommonAncestorsHelp, G::Explore},
       {"Parentele(1)", "Common descendents", 7, G::Explore},
       {"ListaTutti", "Full list", 8, G::Explore},
       {"Capostipiti", "Roots", 20, G::Explore},
@@ -134,7 +135,13 @@ const std::vector<ButtonDef>& MainButtons() {
   return buttons;
 }
 
-const std::string& HelpLabelText(int k) {
+const std::string& HelpLabelText(int k, bool english) {
+  // The one label with a text of each language; the others are Italian only.
+  static const std::map<int, std::string> englishLabels = {
+      {kCommonAncestorsHelp, "Finds the first common ancestors of the Focus individual and the second selection."},
+  };
+  if (english)
+    if (auto it = englishLabels.find(k); it != englishLabels.end()) return it->second;
   static const std::map<int, std::string> labels = {
       {0, "Selezione individuo Focus, permette di \r\nselezionare tramite le iniziali l'individuo o la \r\n"
           "struttura su cui operare\r\n"},
@@ -165,6 +172,7 @@ const std::string& HelpLabelText(int k) {
       {24, "Attiva la stampa immediata di liste e report sulla stampante di default"},
       {25, "Genera Grafici statistici del Gruppo"},
       {26, "Crea nuovo Database ordinato in ordine alfabetico.\r\n"},
+      {kCommonAncestorsHelp, "Ricerca dei primi antenati comuni all'Individuo Focus e alla seconda selezione."},
   };
   auto it = labels.find(k);
   return it == labels.end() ? kNoText : it->second;

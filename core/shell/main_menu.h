@@ -34,10 +34,14 @@ struct ButtonDef {
 /// The main window's buttons, grouped by purpose, in display order.
 const std::vector<ButtonDef>& MainButtons();
 
-/// The text of hover-help label k; empty for a label with no text.
-const std::string& HelpLabelText(int k);
+/// The text of hover-help label k, in English when `english` and the label
+/// has an English text; empty for a label with no text.
+const std::string& HelpLabelText(int k, bool english = false);
 /// The label shown over the window background.
 inline constexpr int kBackgroundHelp = 7;
+/// The label of Parentele(0), about the common ancestors. (Label 0, the one
+/// the button used to show, repeats the help of "Seleziona".)
+inline constexpr int kCommonAncestorsHelp = 27;
 
 /// The three switches and their controls.
 enum class SwitchId { OutputToFile = 0, CardWithTree = 1, PrintImmediately = 2 };

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <fstream>
+#include <utility>
+#include <vector>
 
 #include "shell/focus_panel.h"
 #include "shell/printing.h"
@@ -14,12 +16,24 @@ namespace {
 
 enum class KinPhase { Collect, Compare };
 
+/// An individual collected more often than this is marked this many times:
+/// with heavy pedigree collapse one line could carry thousands of markers.
+constexpr int kMaxMarkers = 4;
+
 struct KinOutput {
-  explicit KinOutput(Session& session) : s(session) {}
+  explicit KinOutput(Session& session) : s(session), timesCollected(kTableSize, 0) {}
   Session& s;
   std::ofstream file;
   KinPhase phase = KinPhase::Collect;
   int firstLevel = -1;  ///< the level at which FirstCommon was found
+  /// By index: how often the first walk collected the individual, so that
+  /// the second walk matches each individual once.
+  std::vector<int> timesCollected;
+  int lines = 0;  ///< lines of the walk so far
+  /// A walk longer than kFullTreeLineLimit: each branch once (see DrawTree).
+  bool collapse = false;
+  std::vector<int> firstLine;
+  bool skipBranch = false;
 };
 
 const std::string& nameOf(const Session& s, int x) {
@@ -31,6 +45,7 @@ const std::string& nameOf(const Session& s, int x) {
 void emit(KinOutput& out, const std::string& drawing, const std::string& text, const std::string& fileText) {
   out.s.albero.Lista.push_back({drawing, text, out.s.NInd[0]});
   if (out.file.is_open()) out.file << CutPiece(fileText) << "\r\n";
+  ++out.lines;
 }
 
 void emitText(KinOutput& out, const std::string& drawing, const std::string& text) {
@@ -47,40 +62,62 @@ void emitDetails(KinOutput& out, int v) {
 
 bool detailsWanted(const Session& s) { return s.CardWithTree && s.ShowCard; }
 
+/// One marker per time x was collected (up to kMaxMarkers).
 void compare(KinOutput& out, int x, std::string& text) {
   Session& s = out.s;
-  int depth = s.trees.walk.WalkDepth;
+  const int times = out.timesCollected[x];
+  if (times == 0) return;
   const std::string& marker = s.trees.AncestorMode ? kCommonAncestorMarker : kCommonDescendantMarker;
-  for (int collected : s.trees.KinSet) {
-    if (collected != x) continue;
-    text += marker;
-    if (out.firstLevel == depth && s.FirstCommon > 0 && x != s.FirstCommon) s.SecondCommon = x;
-    if (s.FirstCommon == kNone) {
-      s.FirstCommon = x;
-      out.firstLevel = depth;
-    }
+  for (int i = 0; i < std::min(times, kMaxMarkers); ++i) text += marker;
+  const int depth = s.trees.walk.WalkDepth;
+  if (out.firstLevel == depth && s.FirstCommon > 0 && x != s.FirstCommon) s.SecondCommon = x;
+  if (s.FirstCommon == kNone) {
+    s.FirstCommon = x;
+    out.firstLevel = depth;
   }
 }
 
 void handle(KinOutput& out, int x, std::string& text) {
-  if (out.phase == KinPhase::Collect)
-    out.s.trees.KinSet.push_back(x);
-  else
+  if (out.phase == KinPhase::Compare) {
     compare(out, x, text);
+    return;
+  }
+  if (out.timesCollected[x]++ == 0) out.s.trees.KinSet.push_back(x);
 }
 
-void onFound(KinOutput& out, int x) {
+/// True when x is a repeat whose branch was shown already.
+bool onFound(KinOutput& out, int x) {
   Session& s = out.s;
   if (detailsWanted(s)) emitDetails(out, s.VNind);
   std::string prefix = s.trees.DrawPrefix + s.trees.walk.Connector;
+  const bool repeat = out.collapse && out.firstLine[x] != 0;
+  if (out.collapse && !repeat) out.firstLine[x] = -1;
   const std::string& name = nameOf(s, x);
-  if (name.empty()) return;
+  if (name.empty()) return repeat;
   std::string text = s.trees.AncestorMode ? name : s.trees.walk.CoParentLabel + name;
   handle(out, x, text);
+  if (repeat) text += RepeatNote(s, out.firstLine[x]);
   emitText(out, prefix, text);
+  if (out.collapse && !repeat) out.firstLine[x] = out.lines;
+  return repeat;
 }
 
 bool counts(const Session& s, int x) { return s.trees.AncestorMode ? x > 0 : x > -1; }
+
+/// The root's line; a walk too long to show whole shows each branch once.
+void startKinWalk(KinOutput& out, int root) {
+  Session& s = out.s;
+  out.lines = 0;
+  const std::vector<int> details = detailsWanted(s) ? DetailLineCounts(s) : std::vector<int>();
+  out.collapse = CountWalk(s, kFullTreeLineLimit, true, details) > kFullTreeLineLimit;
+  out.firstLine.assign(out.collapse ? kTableSize : 0, 0);
+  StartWalk(s);
+  s.VNind = root;
+  std::string ignored;
+  handle(out, root, ignored);
+  emitText(out, "", nameOf(s, root) + " (" + std::to_string(root) + ")");
+  if (out.collapse) out.firstLine[root] = 1;
+}
 
 /// One tree from NInd(0). Past MaxGenerations an ancestor walk stays on its
 /// level; a run there longer than the tables can only be a loop in the
@@ -88,22 +125,23 @@ bool counts(const Session& s, int x) { return s.trees.AncestorMode ? x > 0 : x >
 void kinWalk(KinOutput& out) {
   Session& s = out.s;
   const TreeWalk& w = s.trees.walk;
-  int root = s.NInd[0];
-  StartWalk(s);
-  s.VNind = root;
-  std::string ignored;
-  handle(out, root, ignored);
-  emitText(out, "", nameOf(s, root) + " (" + std::to_string(root) + ")");
+  startKinWalk(out, s.NInd[0]);
   int sameLevelRun = 0;
   while (true) {
-    StepWalk(s);
+    if (std::exchange(out.skipBranch, false))
+      s.trees.walk.StepResult = kNone;
+    else
+      StepWalk(s);
     int x = w.StepResult;
     if (counts(s, x) && sameLevelRun < kTableSize) {
-      onFound(out, x);
+      const bool repeat = onFound(out, x);
       bool deepen = w.WalkDepth < std::max(s.MaxGenerations, 0);
       sameLevelRun = deepen ? 0 : sameLevelRun + 1;
       DescendWalk(s, deepen);
-      s.VNind = x;
+      s.VNind = repeat ? 0 : x;
+      // Past the generation limit the walk stays on its level: only a chain
+      // of first parents, nothing to cut short.
+      out.skipBranch = repeat && deepen;
     } else if (w.WalkDepth == 0) {
       break;
     } else {

@@ -17,9 +17,11 @@ inline const std::string kCommonDescendantMarker = "  >>----> Disc.C.";
 inline const std::string kSelectTwo = "Selezionare due individui";
 
 /// Walks the tree of the focus in the direction of AncestorMode, collecting
-/// every named individual (the root too) into KinSet, then the tree of the
-/// second selection, marking each individual found in KinSet (once per time
-/// it was collected). FirstCommon is the first marked individual of the
+/// every named individual (the root too) into KinSet (each once, with the
+/// number of times it was met), then the tree of the second selection,
+/// marking each individual found in KinSet once per time it was collected,
+/// at most four times. A walk longer than kFullTreeLineLimit lines shows
+/// each branch once, as DrawTree does. FirstCommon is the first marked individual of the
 /// second walk, SecondCommon the last other marked individual at the same
 /// level; both are -1 when none. The lines go to Albero (appended), the
 /// text after each drawing also to DbFolder + KinListFile when OutputToFile

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <fstream>
+#include <utility>
+#include <vector>
 
 #include "db/codepage.h"
 #include "trees/tree_html.h"
@@ -23,6 +25,14 @@ struct TreeOutput {
   std::string lastPrefix;  ///< the most recent line prefix built
   bool firstItem = true;   ///< the next item is the tree's first
   bool anyFound = false;
+  int lines = 0;           ///< lines of this tree so far
+  /// A tree longer than kFullTreeLineLimit: each individual's branch is
+  /// printed once; a repeat is one line that refers back to it.
+  bool collapse = false;
+  /// By index: the line of an individual's first appearance (-1 for one
+  /// without a line of its own), 0 before it appeared.
+  std::vector<int> firstLine;
+  bool skipBranch = false;  ///< the individual just found is a repeat
 };
 
 void toPrinter(TreeOutput& out, const TreeLine& line) {
@@ -57,6 +67,7 @@ void emitLine(TreeOutput& out, const TreeLine& line) {
   else
     toOutline(out, line);
   out.firstItem = false;
+  ++out.lines;
 }
 
 /// A line with a prefix: the HTML writer's indentation follows it.
@@ -92,6 +103,7 @@ std::string nodeText(const Session& s, int x) {
   return text;
 }
 
+/// A repeat is drawn as a leaf: its line, then the walk climbs straight back.
 void onFound(TreeOutput& out, int x) {
   Session& s = out.s;
   out.anyFound = true;
@@ -99,13 +111,18 @@ void onFound(TreeOutput& out, int x) {
   std::string prefix = s.trees.DrawPrefix + s.trees.walk.Connector;
   s.trees.LineIndent = static_cast<int>(prefix.size());
   out.lastPrefix = prefix;
+  const bool repeat = out.collapse && out.firstLine[x] != 0;
+  if (out.collapse && !repeat) out.firstLine[x] = -1;
   if (!(s.trees.AncestorMode && s.tables.Names[x].empty())) {
     std::string text = nodeText(s, x);
+    if (repeat) text += RepeatNote(s, out.firstLine[x]);
     emitLine(out, {prefix, {text}});
     EmitTreeHtml(s, 2, text);
+    if (out.collapse && !repeat) out.firstLine[x] = out.lines;
   }
   DescendWalk(s);
-  s.VNind = x;
+  s.VNind = repeat ? 0 : x;  // a repeat's details stand at its first line
+  out.skipBranch = repeat;
 }
 
 /// Leaving a level: a branch whose last line has only corners and blanks in
@@ -127,7 +144,10 @@ void walkTree(TreeOutput& out) {
   Session& s = out.s;
   const TreeWalk& w = s.trees.walk;
   while (true) {
-    StepWalk(s);
+    if (std::exchange(out.skipBranch, false))
+      s.trees.walk.StepResult = kNone;
+    else
+      StepWalk(s);
     if (w.StepResult != kNone)
       onFound(out, w.StepResult);
     else if (w.WalkDepth == 0)
@@ -145,6 +165,16 @@ void sayWhenRenamed(Session& s) {
   if (given == wanted) return;
   s.ui.message(s.text("\"" + wanted + "\" \xE8 la pagina di una persona: l'albero \xE8 scritto in \"" + given + "\"",
                       "\"" + wanted + "\" is the page of a person: the tree is written to \"" + given + "\""));
+}
+
+/// Past kFullTreeLineLimit lines, detail lines included, each branch is shown once.
+void decideCollapse(TreeOutput& out) {
+  Session& s = out.s;
+  const std::vector<int> details = s.CardWithTree ? DetailLineCounts(s) : std::vector<int>();
+  if (CountWalk(s, kFullTreeLineLimit, false, details) <= kFullTreeLineLimit) return;
+  out.collapse = true;
+  out.firstLine.assign(kTableSize, 0);
+  out.firstLine[s.NInd[0]] = 1;  // the root's line
 }
 
 void startTree(Session& s) {
@@ -170,6 +200,7 @@ void DrawTree(Session& s, int view) {
   openWindow(s, out.listView);
   if (s.OutputToFile) out.textFile.open(s.trees.TreeFileBase + "txt", std::ios::binary | std::ios::trunc);
   s.VNind = s.NInd[0];
+  decideCollapse(out);
   drawRoot(out);
   walkTree(out);
   s.NInd[0] = s.NiSav;

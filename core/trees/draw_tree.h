@@ -32,6 +32,11 @@ inline const std::string kKinMarker = "    ****<>****";
 /// always to the page TreeFileBase + "html". Files and the printer get each
 /// piece of a line cut to 80 characters; a window shows the last piece whole.
 ///
+/// A tree that would run past kFullTreeLineLimit lines, detail lines
+/// included (heavy pedigree collapse), prints each individual's branch once: a later appearance is a
+/// single line that ends with RepeatNote, the number of the line where its
+/// branch stands, and has no details. Shorter trees are printed whole.
+///
 /// A focus that is not an individual index (0 or less, or outside the
 /// tables) gets "Individuo non Definito" / "Individual not Defined" and no
 /// tree. The focus is restored at the end.

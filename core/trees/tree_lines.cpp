@@ -1,5 +1,7 @@
 #include "trees/tree_lines.h"
 
+#include <algorithm>
+
 #include "db/codepage.h"
 #include "db/page_names.h"
 
@@ -32,7 +34,7 @@ void addEventLines(const Session& s, std::vector<TreeLine>& lines) {
 }
 
 void addNoteLines(const Session& s, std::vector<TreeLine>& lines) {
-  std::string notes = s.record.trimmed(Notes);
+  std::string notes = LineBreaksToBlanks(s.record.trimmed(Notes));  // a tree line is one line
   if (notes.empty()) return;
   lines.push_back({detailPrefix(s), {s.trees.DetailLabels[Notes], " " + notes.substr(0, kNoteLineWidth)}});
   for (std::size_t at = kNoteLineWidth; at < notes.size() && at <= 5 * kNoteLineWidth; at += kNoteLineWidth)
@@ -48,6 +50,10 @@ bool readDetailRecord(Session& s, int v) {
 }
 
 }  // namespace
+
+std::string RepeatNote(const Session& s, int line) {
+  return s.text("  (gia' mostrato alla riga ", "  (already shown at line ") + std::to_string(line) + ")";
+}
 
 std::string CutPiece(const std::string& piece) { return piece.substr(0, kPieceWidth); }
 
@@ -72,6 +78,13 @@ std::vector<TreeLine> DetailBlock(Session& s, int v) {
   addEventLines(s, lines);
   addNoteLines(s, lines);
   return lines;
+}
+
+std::vector<int> DetailLineCounts(Session& s) {
+  std::vector<int> counts(kTableSize, 0);
+  for (int v = 2; v <= std::min(s.tables.LastIndex, kTableSize - 1); ++v)
+    counts[v] = static_cast<int>(DetailBlock(s, v).size());
+  return counts;
 }
 
 std::string SafeFileName(const std::string& name) {

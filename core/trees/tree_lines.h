@@ -23,6 +23,11 @@ struct TreeLine {
   std::vector<std::string> pieces;
 };
 
+/// What a repeated individual's line says in a tree printed with each
+/// branch once: "  (gia' mostrato alla riga 12)" / "  (already shown at line 12)",
+/// the line of the tree (its root is line 1) where the branch stands.
+std::string RepeatNote(const Session& s, int line);
+
 /// The first 80 characters of `piece`.
 std::string CutPiece(const std::string& piece);
 
@@ -39,6 +44,10 @@ std::string LastPiece(const TreeLine& line);
 /// of 63 characters. Reads record v - 1 into the record buffer. None in the
 /// "Scout" mode or when the individuals file is missing or empty.
 std::vector<TreeLine> DetailBlock(Session& s, int v);
+
+/// By index, how many lines DetailBlock gives each individual: what a tree
+/// with the personal data adds to its size.
+std::vector<int> DetailLineCounts(Session& s);
 
 /// `name` made safe as part of a file name in the database folder: "?",
 /// "/", "\" and control characters become "_".

@@ -54,8 +54,8 @@ struct TreeState {
   /// The tree files without their extension: the database folder, the
   /// focus name made safe, " Root." or " Branch." (a file-system path).
   std::string TreeFileBase;
-  /// The individuals of the first tree of a kinship search, in walk order
-  /// (a growing list: an individual met twice is kept twice).
+  /// The individuals of the first tree of a kinship search, each once, in
+  /// the order they were first met.
   std::vector<int> KinSet;
 };
 

@@ -118,6 +118,35 @@ void DescendWalk(Session& s, bool deepen) {
   w.WalkCursor[w.WalkDepth] = FirstCursor(s.trees.AncestorMode);
 }
 
+int CountWalk(Session& s, int limit, bool generationLimit, const std::vector<int>& detailLines) {
+  const int focus = s.NInd[0], previous = s.NiOld;
+  const TreeWalk walk = s.trees.walk;
+  const std::string prefix = s.trees.DrawPrefix;
+  auto linesOf = [&detailLines](int x) { return 1 + (detailLines.empty() ? 0 : detailLines[x]); };
+  StartWalk(s);
+  const TreeWalk& w = s.trees.walk;
+  int count = linesOf(focus), sameLevelRun = 0;
+  while (count <= limit) {
+    StepWalk(s);
+    if (w.StepResult != kNone && sameLevelRun < kTableSize) {
+      count += linesOf(w.StepResult);
+      const bool deepen = !generationLimit || w.WalkDepth < std::max(s.MaxGenerations, 0);
+      sameLevelRun = deepen ? 0 : sameLevelRun + 1;
+      DescendWalk(s, deepen);
+    } else if (w.WalkDepth == 0) {
+      break;
+    } else {
+      ClimbWalk(s);
+      sameLevelRun = 0;
+    }
+  }
+  s.NInd[0] = focus;
+  s.NiOld = previous;
+  s.trees.walk = walk;
+  s.trees.DrawPrefix = prefix;
+  return count;
+}
+
 void ClimbWalk(Session& s) {
   TreeWalk& w = s.trees.walk;
   if (w.WalkDepth <= 0) return;

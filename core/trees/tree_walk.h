@@ -10,6 +10,8 @@
 /// individual would mean a loop in the links (somebody their own ancestor);
 /// such a link also counts as unknown, so a walk always ends.
 
+#include <vector>
+
 #include "shell/session.h"
 
 namespace kord {
@@ -55,5 +57,20 @@ void DescendWalk(Session& s, bool deepen = true);
 /// Climbs back one level: NInd(0) becomes that level's node again and
 /// DrawPrefix loses its last two characters. At level 0 does nothing.
 void ClimbWalk(Session& s);
+
+/// Above this many lines a tree is printed with each repeated individual's
+/// branch once: heavy pedigree collapse (cousins marrying over generations)
+/// would otherwise give millions of lines from a few dozen people.
+inline constexpr int kFullTreeLineLimit = 20000;
+
+/// How many lines the walk from NInd(0) in the direction of AncestorMode
+/// gives: one for each individual it finds, the root included, every time
+/// it meets them, and `detailLines[x]` more for individual x when given
+/// (indexed like the tables). The count stops as soon as it passes `limit`,
+/// so it costs little whatever the tree. With `generationLimit` the walk
+/// deepens only below MaxGenerations, as the kinship search walks;
+/// otherwise always, as the trees walk. NInd(0), NiOld, the walk and
+/// DrawPrefix are left as they were.
+int CountWalk(Session& s, int limit, bool generationLimit, const std::vector<int>& detailLines = {});
 
 }  // namespace kord

@@ -1,9 +1,5 @@
 #include "trees/tree_windows.h"
 
-#include <algorithm>
-#include <cstdint>
-#include <limits>
-
 #include "db/record_card.h"
 #include "shell/focus_panel.h"
 #include "shell/history.h"
@@ -125,11 +121,15 @@ void ProfonditaAlbero(Session& s) {
   s.ui.showWindow(Window::Generazioni, true);
 }
 
-void GenValoreChange(Session& s, const std::string& text) {
+bool GenValoreChange(Session& s, const std::string& text) {
   s.generazioni.Gen_Valore = text;
-  long value = NumericValue(text);
-  s.MaxGenerations = static_cast<int>(std::clamp<long>(value, std::numeric_limits<std::int16_t>::min(),
-                                                       std::numeric_limits<std::int16_t>::max()));
+  const std::string digits = Trim(text);
+  // "abc" or "-3" would otherwise count as 0 and cut every tree to its root.
+  if (digits.empty() || digits.size() > 2 || digits.find_first_not_of("0123456789") != std::string::npos) return false;
+  const int value = std::stoi(digits);
+  if (value > kMaxGenerationLimit) return false;
+  s.MaxGenerations = value;
+  return true;
 }
 
 }  // namespace kord

@@ -51,8 +51,12 @@ void NestStile(Session& s);
 
 /// Menu Profondita_albero: shows Generazioni with the current limit.
 void ProfonditaAlbero(Session& s);
-/// Gen_Valore changed: its integer value becomes MaxGenerations at once
-/// (a text that is not a number counts as 0).
-void GenValoreChange(Session& s, const std::string& text);
+/// The largest generation limit: no walk goes deeper than level 30.
+inline constexpr int kMaxGenerationLimit = kMaxWalkLevel;
+
+/// Gen_Valore changed: a whole number from 0 to 30 (blanks around it
+/// allowed) becomes MaxGenerations at once; any other text is kept in the box
+/// but leaves the limit as it was, and the result is false.
+bool GenValoreChange(Session& s, const std::string& text);
 
 }  // namespace kord

@@ -30,6 +30,10 @@ struct EditCardModel {
   int parent1 = -1;
   int parent2 = -1;
   int spouse = -1;
+  /// The index "Dati personali" reserved for a new individual, not saved yet
+  /// (0: none), and the focus before the reservation moved it there.
+  int reservedIndex = 0;
+  int focusBeforeReserve = 0;
 };
 
 }  // namespace kord

@@ -21,6 +21,7 @@ Assist::Assist(kord::Session& session, QWidget* parent) : QWidget(parent), s_(se
   tree_ = new AssistTree(assistNodeIcon(s_.DbFolder), this);
   surface_ = new QLabel(this);
   surface_->setObjectName(QStringLiteral("surface"));
+  surface_->setTextFormat(Qt::PlainText);
   surface_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   surface_->setMinimumHeight(fontMetrics().height() * 2);
   surface_->setWordWrap(true);

@@ -228,7 +228,7 @@ void NavigatorChart::render(const kord::NavigatorBoxes& w1, const std::array<kor
 }
 
 void NavigatorChart::renderPicture(int k, const kord::ThumbPicture& picture) {
-  picture_[k]->setToolTip(displayText(picture.caption));
+  picture_[k]->setToolTip(plainToolTip(displayText(picture.caption)));
   if (picture.file == shownPicture_[k]) return;
   shownPicture_[k] = picture.file;
   QImage image;

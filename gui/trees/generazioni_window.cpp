@@ -1,6 +1,7 @@
 #include "generazioni_window.h"
 
 #include <QCloseEvent>
+#include <QIntValidator>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,20 @@
 #include "trees/tree_windows.h"
 
 namespace kord::gui {
+namespace {
+
+/// Whole numbers of the range only: a number above it ("35") is refused
+/// while typed, not left half-accepted.
+class GenerationValidator : public QIntValidator {
+ public:
+  explicit GenerationValidator(QObject* parent) : QIntValidator(0, kord::kMaxGenerationLimit, parent) {}
+  State validate(QString& text, int& pos) const override {
+    const State state = QIntValidator::validate(text, pos);
+    return state == Intermediate && !text.isEmpty() ? Invalid : state;
+  }
+};
+
+}  // namespace
 
 Generazioni::Generazioni(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
   setWindowTitle(QStringLiteral("Generazioni"));
@@ -17,6 +32,8 @@ Generazioni::Generazioni(kord::Session& session, QWidget* parent) : QWidget(pare
   genValore_ = new QLineEdit(this);
   genValore_->setObjectName(QStringLiteral("Gen_Valore"));
   genValore_->setAlignment(Qt::AlignRight);
+  // Only whole numbers of the range can be typed at all.
+  genValore_->setValidator(new GenerationValidator(genValore_));
   label_->setBuddy(genValore_);
   // Edited, not changed: render's own setText must not count as typing.
   connect(genValore_, &QLineEdit::textEdited, this,
@@ -30,8 +47,8 @@ Generazioni::Generazioni(kord::Session& session, QWidget* parent) : QWidget(pare
 }
 
 void Generazioni::render() {
-  label_->setText(QString::fromStdString(
-      s_.text("Generazioni dei discendenti da mostrare:", "Generations of descendants to show:")));
+  label_->setText(QString::fromStdString(s_.text("Generazioni dei discendenti da mostrare (da 0 a 30):",
+                                                  "Generations of descendants to show (0 to 30):")));
   const QString value = displayText(s_.generazioni.Gen_Valore);
   if (genValore_->text() != value) genValore_->setText(value);
 }
@@ -55,6 +72,9 @@ void Generazioni::keyPressEvent(QKeyEvent* event) {
 }
 
 void Generazioni::closeEvent(QCloseEvent* event) {
+  // A box left empty shows the limit in force again.
+  kord::GenValoreChange(s_, std::to_string(s_.MaxGenerations));
+  render();
   s_.generazioni.visible = false;
   QWidget::closeEvent(event);
 }

@@ -1,7 +1,8 @@
 #pragma once
 /// The window "Generazioni": the generation limit of the descendant walks
-/// in the text box Gen_Valore. Every change of the text is the new limit at
-/// once; Enter and Escape close the window.
+/// in the text box Gen_Valore. The box takes only whole numbers from 0 to
+/// 30; every change of the text is the new limit at once; Enter and Escape
+/// close the window, and a box left empty then shows the limit in force.
 
 #include <QWidget>
 

@@ -16,8 +16,8 @@ namespace kord {
 namespace {
 
 const std::string kLuigiEvents =
-    "Data Nascita 12/03/1850  a Sacile -  Data Battesimo13/03/1850  a Duomo -  "
-    "Data matrimonio1875  a Udine :Neri Carla   -  Data Morte  a Milano - ";
+    "Data Nascita 12/03/1850  a Sacile -  Data Battesimo 13/03/1850  a Duomo -  "
+    "Data matrimonio 1875  a Udine :Neri Carla   -  Data Morte  a Milano - ";
 
 TEST(FamilyBook, TextBookBlockOfAnIndividual) {
   test::LuigiFamily f;
@@ -25,7 +25,7 @@ TEST(FamilyBook, TextBookBlockOfAnIndividual) {
   EXPECT_EQ(f.block(4, 11), (std::vector<std::string>{"_______ Indiv. N. 4_________ ", "Rossi Luigi",
                                                       "Fil.: Rossi Paolo (6)", " Gen.: Rossi Mario (2)",
                                                       " Gen.: Bianchi Anna (3)", "-& Neri Carla (5)", kLuigiEvents,
-                                                      "", "NoteSarto a Sacile.", "", "_______ Indiv. N. 2_________ "}));
+                                                      "", "Note Sarto a Sacile.", "", "_______ Indiv. N. 2_________ "}));
 }
 
 TEST(FamilyBook, WholeBookIsAlphabeticalAndEndsAsItWasCalled) {
@@ -51,11 +51,11 @@ TEST(FamilyBook, EachEventDateCarriesItsOwnCaption) {
     std::string line;
   };
   const Case cases[] = {
-      {0, "C2 d  C1p - "},    // birth: its caption 2, never the record number's caption 0
-      {1, " C4d  C3p - "},    // baptism: 4, never "Data Nascita" (2)
-      {2, " C6d  C5p :   - "},  // marriage, with no spouses
-      {3, " C8d  C7p - "},
-      {4, " C10d  C9p - "},
+      {0, "C2 d  C1 p - "},    // birth: its caption 2, never the record number's caption 0
+      {1, " C4 d  C3 p - "},    // baptism: 4, never "Data Nascita" (2)
+      {2, " C6 d  C5 p :   - "},  // marriage, with no spouses
+      {3, " C8 d  C7 p - "},
+      {4, " C10 d  C9 p - "},
   };
   for (const auto& c : cases) {
     BookEvents events = EventsOf(PersonRecord(), {"", "", ""});
@@ -63,7 +63,7 @@ TEST(FamilyBook, EachEventDateCarriesItsOwnCaption) {
     events[c.event] = {"d", c.event == 2 ? "p :  " : "p"};
     EXPECT_EQ(EventsLine(labels, events, true, false), c.line) << "event " << c.event;
   }
-  EXPECT_EQ(NotesText(labels, "Nota", true), "C12Nota");
+  EXPECT_EQ(NotesText(labels, "Nota", true), "C12 Nota") << "a blank between a caption and its value";
 }
 
 TEST(FamilyBook, WithoutFileOutputEveryLaterEventShowsItsDateCaption) {
@@ -82,7 +82,7 @@ TEST(FamilyBook, NotesAreFiveTrimmedPiecesOfTwentyEightCharacters) {
   const std::string notes = std::string(27, 'a') + " " + "b" + std::string(27, ' ') + std::string(28, 'c') +
                             std::string(28, 'd') + std::string(28, 'e') + "past the fifth piece";
   EXPECT_EQ(NotesText(labels, notes, true),
-            "Note" + std::string(27, 'a') + "b" + std::string(28, 'c') + std::string(28, 'd') + std::string(28, 'e'));
+            "Note " + std::string(27, 'a') + "b" + std::string(28, 'c') + std::string(28, 'd') + std::string(28, 'e'));
 }
 
 TEST(FamilyBook, CensusLayoutHasEveryEventWithCommas) {
@@ -93,8 +93,8 @@ TEST(FamilyBook, CensusLayoutHasEveryEventWithCommas) {
   ASSERT_LE(3, lines.end() - at);
   EXPECT_EQ(at[1], "Rossi Luigi");
   EXPECT_EQ(at[2],
-            "Data Nascita 12/03/1850,  a Sacile,  -  Data Battesimo13/03/1850,  a Duomo,  -  "
-            "Data matrimonio1875,  a Udine :Neri Carla  ,  -  Data Morte,  a Milano,  -  Data Sepoltur.,  a ,  - ");
+            "Data Nascita 12/03/1850,  a Sacile,  -  Data Battesimo 13/03/1850,  a Duomo,  -  "
+            "Data matrimonio 1875,  a Udine :Neri Carla  ,  -  Data Morte,  a Milano,  -  Data Sepoltur.,  a ,  - ");
   EXPECT_EQ(at[3], "_______ Indiv. N. 2_________") << "no children, parents, spouses or notes in the census";
   EXPECT_FALSE(f.dbFileExists("index.html"));
   EXPECT_EQ(f.session.StatoWindows, kStateIdle);
@@ -109,6 +109,27 @@ TEST(FamilyBook, CensusNeedsTheMainWindowIdle) {
             std::vector<std::string>(2, "Chiudere le finestre secondarie prima di generare il censimento"));
   EXPECT_FALSE(f.dbFileExists("kord.rel"));
   EXPECT_EQ(f.session.StatoWindows, kStateNewRecord);
+}
+
+TEST(FamilyBook, TheShortReportLeavesTheNavigatorAsItWas) {
+  test::LuigiFamily f;
+  f.session.NInd[0] = 4;
+  Naviga(f.session);
+  const NavigateModel navigator = f.session.navigate;
+  const NavigatorNumbers numbers = f.session.navigatorNumbers;
+  f.ui.shown.clear();
+  for (bool outputToFile : {false, true}) {
+    f.session.NInd[0] = 6;  // Rossi Paolo: his name above Luigi's relatives would be wrong
+    f.session.OutputToFile = outputToFile;
+    ShortReportCommand(f.session);
+    EXPECT_EQ(f.session.navigate.w1, navigator.w1);
+    EXPECT_EQ(f.session.navigatorNumbers.box, numbers.box);
+    EXPECT_EQ(f.session.navigatorNumbers.childLine, numbers.childLine);
+    EXPECT_EQ(f.session.NInd[0], 6);
+    EXPECT_EQ(f.session.StatoWindows, kStateIdle);
+  }
+  EXPECT_EQ(std::count(f.ui.shown.begin(), f.ui.shown.end(), std::make_pair(Window::Navigate, true)), 0);
+  EXPECT_EQ(f.session.book.Liber.back(), "Rossi Paolo") << "the report itself goes to the book window";
 }
 
 TEST(FamilyBook, BirthDateRepairIsStoredBack) {
@@ -130,7 +151,7 @@ TEST(FamilyBook, WithoutFileOutputOnlyTheNavigatorIsFilled) {
   EXPECT_TRUE(f.session.book.Liber.empty());
   EXPECT_EQ(f.session.navigate.w1[0], "Rossi Luigi");
   EXPECT_EQ(f.session.navigate.w1[15],
-            "4-3\r\n" + kLuigiEvents + " Data Sepoltur. " + "NoteSarto a Sacile.");
+            "4-3\r\n" + kLuigiEvents + " Data Sepoltur. " + "Note Sarto a Sacile.");
   EXPECT_EQ(f.session.historyText, "Focus navigazione su: Rossi Luigi\r\n");
   EXPECT_FALSE(f.session.NavigationRun);
 }

@@ -40,7 +40,7 @@ struct OpenFixture : test::TestSession {
 
 TEST(OpenDatabase, LoadsTheChosenDatabaseAndHandsOverToTheMainWindow) {
   OpenFixture f;
-  test::DbBuilder({"Rossi Mario", "Bianchi Anna", "Rossi Luigi"}, "2,0\r\n2,1\r\n", "0,1\r\n1,0\r\n").write(f.dir);
+  test::DbBuilder({"Rossi Mario", "Bianchi Anna", "Rossi Luigi"}, "3,1\r\n3,2\r\n", "1,2\r\n2,1\r\n").write(f.dir);
   f.pickOnOpen("fam.rni");
   EXPECT_EQ(f.open(), OpenOutcome::Loaded);
   Session& s = f.session;

@@ -6,6 +6,7 @@
 #include "db/link_files.h"
 #include "db/load_tables.h"
 #include "db/record_card.h"
+#include "lists/standard_lists.h"
 #include "db_builder.h"
 #include "test_support.h"
 
@@ -90,6 +91,31 @@ TEST(RecordCard, ClosingTheCardEndsTheAddState) {
   f.session.StatoWindows = kStateCensus;
   CloseEditCard(f.session);
   EXPECT_EQ(f.session.StatoWindows, kStateCensus) << "only the add state ends with the card";
+}
+
+TEST(RecordCard, ACardClosedUnsavedGivesTheNewIndexBack) {
+  CardFixture f;
+  f.session.NInd = {3, 0};
+  DatiPersonali(f.session);
+  ASSERT_EQ(f.session.NInd[0], 6);
+  CloseEditCard(f.session);
+  EXPECT_EQ(f.session.tables.LastIndex, 5) << "no phantom individual is left behind";
+  EXPECT_EQ(f.session.NInd[0], 3) << "the focus is back where it was";
+  ListIndividuals(f.session, ListMode::General);
+  for (const ListItem& item : f.session.lista.Liber) EXPECT_NE(item.itemData, 6) << item.text;
+
+  DatiPersonali(f.session);  // a list click turns the card to somebody who exists
+  f.session.NInd[0] = 2;
+  ShowRecordCard(f.session);
+  EXPECT_EQ(f.session.tables.LastIndex, 5);
+  EXPECT_EQ(f.session.editCard.index, 2);
+
+  DatiPersonali(f.session);  // a saved new individual stays
+  f.session.editCard.Text1[Name] = "Rossi Carla";
+  ASSERT_EQ(SaveEditCard(f.session).error, "");
+  CloseEditCard(f.session);
+  EXPECT_EQ(f.session.tables.LastIndex, 6);
+  EXPECT_EQ(f.session.tables.Names[6], "Rossi Carla");
 }
 
 TEST(RecordCard, FullDatabaseRefusesANewIndividual) {

@@ -133,16 +133,22 @@ TEST(NestWindow, ClickChiudiAndStile) {
   EXPECT_FALSE(f.session.nest.visible);
 }
 
-TEST(GenerazioniWindow, TheTypedValueIsTheLimitAtOnce) {
+TEST(GenerazioniWindow, AWholeNumberInItsRangeIsTheLimitAtOnce) {
   Family f;
   ProfonditaAlbero(f.session);
   EXPECT_EQ(f.session.generazioni.Gen_Valore, "30");
   EXPECT_TRUE(f.session.generazioni.visible);
-  const std::pair<std::string, int> cases[] = {{"5", 5}, {" 12x", 12}, {"abc", 0}, {"", 0}, {"-3", -3},
-                                               {"99999999", 32767}};
-  for (const auto& [typed, limit] : cases) {
-    GenValoreChange(f.session, typed);
-    EXPECT_EQ(f.session.MaxGenerations, limit) << typed;
+  // Anything else leaves the limit as it was: "abc" once meant 0, a tree of the root alone.
+  const struct {
+    std::string typed;
+    bool accepted;
+    int limit;
+  } cases[] = {{"5", true, 5},    {" 12 ", true, 12}, {"12x", false, 12}, {"abc", false, 12}, {"", false, 12},
+               {"-3", false, 12}, {"31", false, 12},  {"2.5", false, 12}, {"30", true, 30},   {"0", true, 0}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(GenValoreChange(f.session, c.typed), c.accepted) << c.typed;
+    EXPECT_EQ(f.session.MaxGenerations, c.limit) << c.typed;
+    EXPECT_EQ(f.session.generazioni.Gen_Valore, c.typed);
   }
   GenValoreChange(f.session, "0");
   f.session.NInd[0] = 2;

@@ -7,12 +7,16 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+#include "db/person_record.h"
+#include "db/record_card.h"
 #include "gui_harness.h"
+#include "shell/focus_panel.h"
 #include "qt_text.h"
 #include "start_folder.h"
 
@@ -24,6 +28,7 @@ class DisplayEdgeTest : public QObject {
  private slots:
   void textsCrossTheDisplayEdge();
   void messageBoxesShowTheCoreTexts();
+  void recordValuesAreShownAsPlainText();
   void printerFindsALineDrawingFont();
   void startFolderComesFromTheArgument();
 };
@@ -70,7 +75,14 @@ void DisplayEdgeTest::messageBoxesShowTheCoreTexts() {
     defaultIsNo = box.defaultButton() == box.button(QMessageBox::No);
   };
 
-  onModal([&] { ui.message("Citt\xE0 non trovata\r\nriprovare"); return 0; }, record, QMessageBox::Ok);
+  Qt::TextFormat seenFormat = Qt::AutoText;
+  onModal([&] { ui.message("Citt\xE0 non trovata\r\nriprovare"); return 0; },
+          [&](QMessageBox& box) {
+            record(box);
+            seenFormat = box.textFormat();
+          },
+          QMessageBox::Ok);
+  QCOMPARE(seenFormat, Qt::PlainText);  // a message quoting a name "<b>x</b>" shows it as typed
   QCOMPARE(seenTitle, QStringLiteral("Kord"));
   QCOMPARE(seenText, QStringLiteral("Città non trovata\nriprovare"));
   QCOMPARE(seenButtons, QMessageBox::StandardButtons(QMessageBox::Ok));
@@ -88,10 +100,16 @@ void DisplayEdgeTest::messageBoxesShowTheCoreTexts() {
   QCOMPARE(seenIcon, QMessageBox::Question);
   QVERIFY(!defaultIsNo);
 
-  QTimer::singleShot(0, [] {
-    if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) input->reject();
+  bool promptPlain = false;
+  QTimer::singleShot(0, [&promptPlain] {
+    auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    if (!input) return;
+    for (QLabel* label : input->findChildren<QLabel*>())
+      promptPlain = promptPlain || (label->text() == QStringLiteral("<b>Nome</b>:") && label->textFormat() == Qt::PlainText);
+    input->reject();
   });
-  QCOMPARE(ui.inputBox("Nome:", "Kord", "Rossi"), std::string());
+  QCOMPARE(ui.inputBox("<b>Nome</b>:", "Kord", "Rossi"), std::string());
+  QVERIFY(promptPlain);
   QTimer::singleShot(0, [] {
     if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
       input->setTextValue(QStringLiteral("Nicolò"));
@@ -99,6 +117,39 @@ void DisplayEdgeTest::messageBoxesShowTheCoreTexts() {
     }
   });
   QCOMPARE(ui.inputBox("Nome:", "Kord", ""), std::string("Nicol\xF2"));
+}
+
+void DisplayEdgeTest::recordValuesAreShownAsPlainText() {
+  Harness h;
+  PersonRecord r;
+  r.set(Num, "1");
+  r.set(Name, "<b>Rossi</b> Anna");
+  r.set(BirthPlace, "<i>Sacile</i>");
+  QFile rni(h.dir.filePath(QStringLiteral("fam.rni")));
+  QVERIFY(rni.open(QIODevice::WriteOnly));
+  rni.write(r.bytes().data(), static_cast<qint64>(r.bytes().size()));
+  rni.close();
+  for (const char* suffix : {"rnc", "rns"}) QFile(h.dir.filePath(QStringLiteral("fam.") + QLatin1String(suffix))).open(QIODevice::WriteOnly);
+  QFile captions(h.dir.filePath(QStringLiteral("fam.rnk")));
+  QVERIFY(captions.open(QIODevice::WriteOnly));
+  captions.write("\"N.\"\r\n\"<u>Nome</u>\"\r\n");
+  captions.close();
+  h.openThroughStartWindow(QStringLiteral("fam.rni"));
+  QVERIFY(h.session.DbLoaded);
+  h.session.NInd = {2, 2};
+  ShowFocusPanel(h.session);
+  EditFocusCard(h.session);
+  h.mainMenu.render();
+
+  QStringList shown;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    for (QLabel* label : window->findChildren<QLabel*>())
+      if (label->text().contains(QLatin1Char('<'))) {
+        shown << label->objectName();
+        QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName() + ": " + label->text()));
+      }
+  // The two cards' names, places and captions, the focus panel, the editing card's caption.
+  QVERIFY2(shown.size() >= 7, qPrintable(shown.join(QLatin1Char(' '))));
 }
 
 void DisplayEdgeTest::printerFindsALineDrawingFont() {

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "db/person_record.h"
@@ -106,6 +107,7 @@ void EditCardTest::savingWritesTheFieldsAndTheLinks() {
   QVERIFY(!f.editCard.isVisible());
 
   QCOMPARE(f.stored(33, BirthPlace), padded("Sacile (Pordenone)", BirthPlace));
+  // The notes are multi-line: the line typed in them is kept, with CR LF.
   QCOMPARE(f.stored(33, Notes), padded("Operaio alla Breda.\r\nCapo reparto dal 1960.", Notes));
   for (int field : {Num, Name, BirthDate, DeathPlace, Sex})  // the rest of the record is as it was
     QCOMPARE(f.stored(33, field), record.mid(kFieldLayout[field].offset, kFieldLayout[field].width));
@@ -166,14 +168,22 @@ void EditCardTest::datiPersonaliAddsANewIndividual() {
   EditFixture f;
   if (!f.openSample()) QSKIP("the sample database is not there");
   const QByteArray before = f.file("rni");
+  const int focus = f.session.NInd[0];
   QTest::mouseClick(EditFixture::button(f.mainMenu, "EditSkeda_1"), Qt::LeftButton);
   QVERIFY(f.editCard.isVisible());
   QCOMPARE(f.line(Num)->text(), QStringLiteral("67"));
   QCOMPARE(f.line(Name)->text(), QString());
-  // Annulla saves nothing.
+  // Annulla saves nothing and leaves no one behind in the lists.
   QTest::mouseClick(EditFixture::button(f.editCard, "Annulla"), Qt::LeftButton);
   QVERIFY(!f.editCard.isVisible());
   QCOMPARE(f.file("rni"), before);
+  QCOMPARE(f.session.tables.LastIndex, 67);
+  QCOMPARE(f.session.NInd[0], focus);
+  QCOMPARE(f.mainMenu.findChild<QLabel*>(QStringLiteral("Panel3D9_0"))->text(), QStringLiteral("Individui: 66"));
+  QTest::mouseClick(EditFixture::button(f.mainMenu, "ListaTutti"), Qt::LeftButton);
+  const QStringList listed = listTexts(*f.lista.findChild<QListWidget*>(QStringLiteral("Liber")));
+  QCOMPARE(listed.filter(QRegularExpression(QStringLiteral("^a_ "))), QStringList());
+  QCOMPARE(listed.size(), 67);  // the title and the 66 individuals
 
   f.mainMenu.findChild<QAction*>(QStringLiteral("Dati_personali"))->trigger();
   QCOMPARE(f.line(Num)->text(), QStringLiteral("67"));  // the same reserved number

@@ -70,8 +70,8 @@ void Harness::writeFamily(const QString& base) const {
   const QString stem = dir.filePath(base);
   writeBytes(stem + ".rni", recordBytes(1, "Rossi Niccol\xF2") + recordBytes(2, "Bianchi Anna") +
                                 recordBytes(3, "Rossi Luigi"));
-  writeBytes(stem + ".rnc", "2,0\r\n2,1\r\n");
-  writeBytes(stem + ".rns", "0,1\r\n1,0\r\n");
+  writeBytes(stem + ".rnc", "3,1\r\n3,2\r\n");
+  writeBytes(stem + ".rns", "1,2\r\n2,1\r\n");
   writeBytes(stem + ".rnt", "0\r\n");
 }
 

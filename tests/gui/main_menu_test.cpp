@@ -29,6 +29,7 @@ class MainMenuTest : public QObject {
   void choosingStampaSuFileTwiceReturnsToOff();
   void languageEntriesSwitchTheCaptionsAtOnce();
   void hoverShowsTheHelpLabelOfTheControl();
+  void commonAncestorsHaveTheirOwnHelpInBothLanguages();
   void buttonsAreGroupedWithCaptionsAndHelp();
   void recordModeDecidesTheEditAndUpdateButtons();
   void exitLogsTheEndOfTheSession();
@@ -188,6 +189,21 @@ void MainMenuTest::hoverShowsTheHelpLabelOfTheControl() {
   f.hover(f.button("Seleziona"));
   QCOMPARE(f.mainMenu.shownHelp(), 6);
   QVERIFY(f.help()->isVisible());
+}
+
+void MainMenuTest::commonAncestorsHaveTheirOwnHelpInBothLanguages() {
+  LoadedFixture f;
+  f.hover(f.button("Parentele_0"));
+  const QString italian = f.help()->text();
+  QVERIFY2(italian.contains(QStringLiteral("antenati comuni")), qPrintable(italian));
+  f.hover(f.button("Seleziona"));
+  QVERIFY(f.help()->text() != italian);
+  QCOMPARE(f.button("Parentele_0")->toolTip(), italian);
+  f.action("Inglese")->trigger();
+  f.hover(f.button("Parentele_0"));
+  QCOMPARE(f.help()->text(),
+           QStringLiteral("Finds the first common ancestors of the Focus individual and the second selection."));
+  QCOMPARE(f.button("Parentele_0")->toolTip(), f.help()->text());
 }
 
 void MainMenuTest::buttonsAreGroupedWithCaptionsAndHelp() {

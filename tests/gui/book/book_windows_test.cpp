@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <algorithm>
@@ -46,6 +47,13 @@ QString allBoxTexts(gui::NavigatorWindow& window) {
   return all;
 }
 
+/// True when no caption of an event or of the notes runs into its value
+/// ("Data Battesimo08/12/1888").
+bool captionsApart(const QString& text) {
+  static const QRegularExpression joined(QStringLiteral("(Nascita|Battesimo|matrimonio|Morte|Sepoltur\\.|Note)\\S"));
+  return !joined.match(text).hasMatch();
+}
+
 QString pictureFile(const Session& s, int k) { return gui::pathText(s.thumb.ImgThumbnail2[k].file); }
 
 bool hasPicture(gui::Thumb& thumb, int k) {
@@ -69,6 +77,7 @@ class BookWindowsTest : public QObject {
   void thumbShowsThePhotographs();
   void thumbClicksMoveTheFocusAndDropStalePictures();
   void theBookWindowShowsTheTailWhileWritten();
+  void theShortReportLeavesTheNavigatorAsItWas();
   void sortChooserCaptionsFollowTheFieldCaptions();
   void sortWithoutAChoiceKeepsTheWindowOpen();
   void sortByBirthPlaceFillsTheList();
@@ -97,6 +106,9 @@ void BookWindowsTest::navigaFillsTheChart() {
   expectBoxesShowModel(h.navigate, h.session.navigate.w1);
   QCOMPARE(h.navigate.chart()->box(0)->toPlainText(), gui::displayText(kNicoloGiuseppe));
   QCOMPARE(shownLines(h.navigate.chart()->box(kBoxSpouses)).size(), 4);  // three spouses and the empty end
+  const QString details = h.navigate.chart()->box(kBoxDetails)->toPlainText();
+  QVERIFY2(details.contains(QStringLiteral("Data Battesimo 08/12/1888")) && captionsApart(details),
+           qPrintable(details));
   // Empty boxes keep their place in the chart.
   for (int k = 0; k < 16; ++k) {
     QVERIFY(h.navigate.chart()->box(k)->isVisible());
@@ -263,13 +275,31 @@ void BookWindowsTest::theBookWindowShowsTheTailWhileWritten() {
   auto* liber = h.book.findChild<QListWidget*>(QStringLiteral("Liber"));
   QCOMPARE(liber->count(), static_cast<int>(h.session.book.Liber.size()));
   QVERIFY(liber->count() > 30);
-  for (int i = 0; i < liber->count(); ++i) QCOMPARE(liber->item(i)->text(), gui::displayText(h.session.book.Liber[i]));
+  for (int i = 0; i < liber->count(); ++i) {
+    QCOMPARE(liber->item(i)->text(), gui::displayText(h.session.book.Liber[i]));
+    QVERIFY2(captionsApart(liber->item(i)->text()), qPrintable(liber->item(i)->text()));
+  }
   QCOMPARE(liber->verticalScrollBar()->value(), liber->verticalScrollBar()->maximum());
   QVERIFY(QFontInfo(liber->font()).fixedPitch());
   // Refreshed per individual while written: the list grew, then kept its tail.
   const auto& seen = h.ui.bookLinesAtRefresh;
   QVERIFY(seen.size() > 10);
   QVERIFY(std::count_if(seen.begin(), seen.end(), [](int n) { return n > 0 && n < 30; }) > 0);
+  QVERIFY(h.ui.messages.empty());
+}
+
+void BookWindowsTest::theShortReportLeavesTheNavigatorAsItWas() {
+  BookHarness h;
+  QVERIFY(h.openSample());
+  h.session.NInd[0] = h.indexOf(kNicoloGiuseppe);
+  Naviga(h.session);
+  const QString before = allBoxTexts(h.navigate);
+  h.session.NInd[0] = 2;
+  h.session.OutputToFile = true;
+  ShortReportCommand(h.session);
+  QCOMPARE(allBoxTexts(h.navigate), before);
+  QCOMPARE(h.navigate.chart()->box(0)->toPlainText(), gui::displayText(kNicoloGiuseppe));
+  QVERIFY(h.book.isVisible());
   QVERIFY(h.ui.messages.empty());
 }
 

@@ -360,15 +360,17 @@ void TreeWindowsTest::generazioniStoresWhatIsTyped() {
   QVERIFY(box);
   QCOMPARE(box->text(), QStringLiteral("30"));
 
+  // Only whole numbers from 0 to 30 get into the box: "abc" once set 0.
   const struct {
     const char* typed;
+    const char* shown;
     int limit;
-  } cases[] = {{"2", 2}, {"x", 0}, {"12", 12}, {"-3", -3}};
+  } cases[] = {{"2", "2", 2}, {"x", "", 2}, {"12", "12", 12}, {"-3", "3", 3}, {"35", "3", 3}, {"1a0", "10", 10}};
   for (const auto& c : cases) {
     box->clear();
     QTest::keyClicks(box, QString::fromLatin1(c.typed));
+    QCOMPARE(box->text(), QString::fromLatin1(c.shown));
     QCOMPARE(h.session.MaxGenerations, c.limit);
-    QCOMPARE(h.session.generazioni.Gen_Valore, std::string(c.typed));
   }
   // The limit holds at once for the next tree: children and grandchildren.
   box->clear();
@@ -379,9 +381,11 @@ void TreeWindowsTest::generazioniStoresWhatIsTyped() {
   for (const OutlineRow& row : outlineRows(outlineOf(h.nest))) deepest = std::max(deepest, row.depth);
   QCOMPARE(deepest, 2);
 
+  box->clear();
   QTest::keyClick(box, Qt::Key_Escape);
   QVERIFY(!h.generazioni.isVisible());
   QCOMPARE(h.session.MaxGenerations, 2);
+  QCOMPARE(box->text(), QStringLiteral("2"));  // an empty box shows the limit in force
 }
 
 QTEST_MAIN(TreeWindowsTest)
