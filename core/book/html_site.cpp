@@ -1,7 +1,5 @@
 #include "book/html_site.h"
 
-#include <iterator>
-
 #include "db/codepage.h"
 #include "trees/tree_html.h"
 
@@ -96,19 +94,20 @@ void HtmlSiteWriter::WriteHtmlLine(const std::string& text) {
 void HtmlSiteWriter::CloseIndex() {
   if (!index_.is_open()) return;
   copyTemplate("kordht7b.htt", index_);
-  index_.close();
+  closeFile(index_);
 }
 
 void HtmlSiteWriter::CloseAll() {
-  if (page_.is_open()) page_.close();
-  if (index_.is_open()) index_.close();
+  closeFile(page_);
+  closeFile(index_);
 }
+
+void HtmlSiteWriter::closeFile(OutputFile& file) { ReportOutputFailure(s_, file.close()); }
 
 void HtmlSiteWriter::openIndex() {
   indexPending_ = false;
   firstEntry_ = true;
-  index_.open(s_.DbFolder + "index.html", std::ios::binary | std::ios::trunc);
-  if (!index_) fileError();
+  index_.open(s_.DbFolder + "index.html");
   const std::string title = HtmlEscape("Index dell'Archivio: " + Utf8ToCp1252(s_.DbName)) + kCrLf;
   copyTemplate("kordht1b.htt", index_);
   index_ << title;
@@ -131,17 +130,15 @@ void HtmlSiteWriter::addIndexEntry() {
 }
 
 void HtmlSiteWriter::startPage(const std::string& text) {
-  if (page_.is_open()) page_.close();
+  closeFile(page_);
   events_ = {};
   eventsFilled_ = 0;
   titleSuffix_ = text;
 }
 
 void HtmlSiteWriter::createPage(const std::string& text) {
-  if (page_.is_open()) page_.close();
-  page_.clear();
-  page_.open(s_.DbFolder + SiteFileName(text, ".html"), std::ios::binary | std::ios::trunc);
-  if (!page_) fileError();
+  closeFile(page_);
+  page_.open(s_.DbFolder + SiteFileName(text, ".html"));
   const std::string title = HtmlEscape(text + titleSuffix_);
   copyTemplate("kordht1.htt", page_);
   page_ << title;
@@ -172,17 +169,17 @@ void HtmlSiteWriter::endPage() {
   copyTemplate("kordht7.htt", page_);
   for (const auto& slot : events_) page_ << slot << kCrLf;
   copyTemplate("kordht8.htt", page_);
-  page_.close();
+  closeFile(page_);
 }
 
 void HtmlSiteWriter::storeEvents(const std::string& text) {
   if (eventsFilled_ < static_cast<int>(events_.size())) events_[eventsFilled_++] = text;
 }
 
-bool HtmlSiteWriter::copyTemplate(const std::string& name, std::ofstream& out) {
+bool HtmlSiteWriter::copyTemplate(const std::string& name, std::ostream& out) {
   const auto& bytes = templateBytes(name);
   if (!bytes) {
-    fileError();
+    templateError();
     return false;
   }
   out << *bytes;
@@ -194,15 +191,11 @@ const std::optional<std::string>& HtmlSiteWriter::templateBytes(const std::strin
   auto found = templates_.find(name);
   if (found != templates_.end()) return found->second;
   std::optional<std::string> bytes;
-  std::ifstream in(s_.TemplateFolder + name, std::ios::binary);
-  if (in) {
-    std::string read((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.bad()) bytes = std::move(read);
-  }
+  if (std::string read; ReadRegularFile(s_.TemplateFolder + name, read)) bytes = std::move(read);
   return templates_.emplace(name, std::move(bytes)).first->second;
 }
 
-void HtmlSiteWriter::fileError() {
+void HtmlSiteWriter::templateError() {
   if (reported_) return;
   reported_ = true;
   s_.ui.message(MissingTemplatesMessage(s_));

@@ -24,7 +24,6 @@
 /// reach the page.
 
 #include <array>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <string>
@@ -50,9 +49,8 @@ std::string SiteLink(std::string_view cleaned, std::string_view extension);
 /// Every byte outside A-Z a-z 0-9 - _ . ~ as %XX (upper-case hex).
 std::string PercentEncode(std::string_view bytes);
 
-/// The message shown (once per run) when a template cannot be read or a
-/// page cannot be written: "Non esistono i file HT nella " + the template
-/// folder.
+/// The message shown (once per run) when a template cannot be read:
+/// "Non esistono i file HT nella " + the template folder.
 std::string MissingTemplatesMessage(const Session& s);
 
 /// The writer of one generator run. The generator sets `step` before each
@@ -71,8 +69,9 @@ std::string MissingTemplatesMessage(const Session& s);
 ///   10 the text into the next events slot (three at most, later ones dropped);
 ///   8, 11, 12 nothing.
 /// The first text of a run creates "index.html" and writes its head. A
-/// template that cannot be read leaves its part empty; a template or page
-/// that fails is reported once per run and the run goes on.
+/// template that cannot be read leaves its part empty and is reported once
+/// per run; a page or the index is written whole when it is closed, and one
+/// that cannot be written is reported (ReportOutputFailure). The run goes on.
 class HtmlSiteWriter {
  public:
   explicit HtmlSiteWriter(Session& s) : s_(s) {}
@@ -95,9 +94,10 @@ class HtmlSiteWriter {
   void endPage();
   void storeEvents(const std::string& text);
   /// Appends the template's bytes to `out`; false when it cannot be read.
-  bool copyTemplate(const std::string& name, std::ofstream& out);
+  bool copyTemplate(const std::string& name, std::ostream& out);
   const std::optional<std::string>& templateBytes(const std::string& name);
-  void fileError();
+  void templateError();
+  void closeFile(OutputFile& file);
 
   Session& s_;
   bool indexPending_ = true;
@@ -105,8 +105,8 @@ class HtmlSiteWriter {
   std::array<std::string, 3> events_;
   int eventsFilled_ = 0;
   std::string titleSuffix_;
-  std::ofstream page_;
-  std::ofstream index_;
+  OutputFile page_;
+  OutputFile index_;
   std::map<std::string, std::optional<std::string>> templates_;
   bool reported_ = false;
 };

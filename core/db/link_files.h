@@ -2,7 +2,9 @@
 /// Writing parent and spouse links into the children and spouses files in
 /// exactly the form the loader reads ("record,record" + CR LF), keeping every
 /// other line byte for byte. Files are replaced whole (a new file is written,
-/// then renamed over the old one), so a failure never leaves half a file.
+/// then renamed over the old one), so a failure never leaves half a file, and
+/// only under the database's write lock. A link file that exists but cannot
+/// be read is never replaced: the change is refused and says so.
 
 #include <string>
 

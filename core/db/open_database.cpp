@@ -2,7 +2,9 @@
 
 #include <filesystem>
 
+#include "db/codepage.h"
 #include "db/file_dialog.h"
+#include "db/file_set_switch.h"
 #include "db/load_progress.h"
 #include "db/load_tables.h"
 #include "shell/focus_panel.h"
@@ -20,18 +22,39 @@ void handOver(Session& s) {
 }
 
 bool isReadableFile(const std::string& path) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return false;
   IndividualsFile probe;
   return probe.open(path).empty();
+}
+
+/// Takes the write lock when the database is to be held while open.
+bool lockWhileOpen(Session& s) {
+  if (!s.holdLockWhileOpen || s.lock.acquire(s.files.IndividualsFile, kWriterWait) != LockOutcome::InUse) return true;
+  s.ui.message(DatabaseInUseText(s.files.IndividualsFile, s.English));
+  return false;
 }
 
 /// Loads the database named by DbName.
 OpenOutcome openChosen(Session& s) {
   s.files = FileSetFor(s.DbName);
-  if (!isReadableFile(s.files.IndividualsFile)) {
+  std::error_code ec;
+  if (!std::filesystem::exists(s.files.IndividualsFile, ec)) {
     s.ui.message("Nome File errato");
     return OpenOutcome::Failed;
+  }
+  if (!IsCsvName(s.DbName)) {
+    if (std::string refusal = DatabaseFileRefusal(s.DbName, s.English); !refusal.empty()) {
+      s.ui.message(refusal);
+      return OpenOutcome::Failed;
+    }
+    if (!isReadableFile(s.files.IndividualsFile)) {
+      s.ui.message("Nome File errato");
+      return OpenOutcome::Failed;
+    }
+    if (!lockWhileOpen(s)) return OpenOutcome::Failed;
+    if (std::string error = SettlePendingSwitch(s.files, s.lock, s.English); !error.empty()) {
+      s.ui.message(error);
+      return OpenOutcome::Failed;
+    }
   }
   SetDbFolder(s, FolderOf(s.DbName));
   LoadTables(s);
@@ -85,6 +108,24 @@ void runPhases(Session& s, LoadNotes& notes) {
   s.ui.refresh(Window::LeggeGenealog);
 }
 
+/// Reads every file of the database. A switch to a new set of files during
+/// the reading makes it read them again, so the tables hold one set.
+LoadNotes readWholeSet(Session& s) {
+  const int individualsCap = s.tables.LastIndex, childLinksCap = s.tables.ChildLinkCount;
+  for (int attempt = 1;; ++attempt) {
+    const FileIdentity before = IdentityOf(s.files.IndividualsFile);
+    LoadNotes notes;
+    notes.english = s.English;
+    s.tables.RecordMode = ReadRecordMode(s.files.TypeFile);
+    runPhases(s, notes);
+    ReadCaptions(s.tables, s.files.CaptionsFile, notes);
+    if (attempt == 3 || (!SwitchPending(s.files) && IdentityOf(s.files.IndividualsFile) == before)) return notes;
+    SettlePendingSwitch(s.files, s.lock, s.English);
+    s.tables.LastIndex = individualsCap;
+    s.tables.ChildLinkCount = childLinksCap;
+  }
+}
+
 std::string joinNotes(const LoadNotes& notes) {
   std::string text;
   for (const auto& line : notes.lines) text += (text.empty() ? "" : "\r\n") + line;
@@ -92,6 +133,21 @@ std::string joinNotes(const LoadNotes& notes) {
 }
 
 }  // namespace
+
+std::string DatabaseFileRefusal(const std::string& path, bool english) {
+  const std::string name = Utf8ToCp1252(BaseNameOf(path));
+  if (!IsDatabaseFileName(path))
+    return name + (english ? ": not a database (only a file whose name ends in .rni is opened)"
+                           : ": non e' un database (si apre solo un file il cui nome finisce per .rni)");
+  const FileSet names = FileSetFor(path);
+  for (const auto* file :
+       {&names.IndividualsFile, &names.ChildrenFile, &names.SpousesFile, &names.TypeFile, &names.CaptionsFile})
+    if (ExistsButIsNotRegular(*file))
+      return Utf8ToCp1252(BaseNameOf(*file)) +
+             (english ? ": not a regular file; the database is not opened"
+                      : ": non e' un file normale; il database non viene aperto");
+  return {};
+}
 
 bool IsCsvName(const std::string& name) { return name.size() >= 3 && name.substr(name.size() - 3) == "csv"; }
 
@@ -126,11 +182,7 @@ void LoadTables(Session& s) {
   if (!IsCsvName(s.DbName)) {
     s.progress = LoadProgressModel();
     s.ui.showWindow(Window::LeggeGenealog, true);
-    s.tables.RecordMode = ReadRecordMode(s.files.TypeFile);
-    LoadNotes notes;
-    notes.english = s.English;
-    runPhases(s, notes);
-    ReadCaptions(s.tables, s.files.CaptionsFile, notes);
+    LoadNotes notes = readWholeSet(s);
     if (!notes.lines.empty()) s.ui.message(joinNotes(notes), s.text("Legge Genealogia", "Reading the database"));
     s.ui.message(s.text("Database OK. Creare o Selezionare un individuo!", "Database OK. Create or Select a member!"));
   }

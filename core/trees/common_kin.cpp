@@ -1,7 +1,6 @@
 #include "trees/common_kin.h"
 
 #include <algorithm>
-#include <fstream>
 
 #include "shell/focus_panel.h"
 #include "shell/printing.h"
@@ -17,7 +16,7 @@ enum class KinPhase { Collect, Compare };
 struct KinOutput {
   explicit KinOutput(Session& session) : s(session) {}
   Session& s;
-  std::ofstream file;
+  OutputFile file;
   KinPhase phase = KinPhase::Collect;
   int firstLevel = -1;  ///< the level at which FirstCommon was found
 };
@@ -152,7 +151,7 @@ void CommonKin(Session& s) {
   s.albero.visible = true;
   s.ui.showWindow(Window::Albero, true);
   KinOutput out(s);
-  if (s.OutputToFile) out.file.open(s.DbFolder + s.KinListFile, std::ios::binary | std::ios::trunc);
+  if (s.OutputToFile) out.file.open(s.DbFolder + s.KinListFile);
   // Saved before the walk: past the generation limit a walk can end away from its root.
   int focus = s.NInd[0];
   kinWalk(out);
@@ -163,6 +162,7 @@ void CommonKin(Session& s) {
   emitText(out, "", "");
   emitText(out, "", "");
   emitAnswer(out);
+  ReportOutputFailure(s, out.file.close());
   s.NInd[0] = focus;
   s.ui.refresh(Window::Albero);
   ShowFocusPanel(s);

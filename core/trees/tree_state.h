@@ -54,6 +54,9 @@ struct TreeState {
   /// The tree files without their extension: the database folder, the
   /// focus name made safe, " Root." or " Branch." (a file-system path).
   std::string TreeFileBase;
+  /// The HTML page of the tree being drawn; it is written as a whole file
+  /// when the tree ends.
+  std::string HtmlPage;
   /// The individuals of the first tree of a kinship search, in walk order
   /// (a growing list: an individual met twice is kept twice).
   std::vector<int> KinSet;
