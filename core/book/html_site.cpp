@@ -102,7 +102,17 @@ void HtmlSiteWriter::CloseAll() {
   closeFile(index_);
 }
 
-void HtmlSiteWriter::closeFile(OutputFile& file) { ReportOutputFailure(s_, file.close()); }
+void HtmlSiteWriter::closeFile(OutputFile& file) {
+  OutputFailure failure = file.close();
+  if (!failure) return;
+  // A folder that takes no page takes none of the next ones: one message a run.
+  if (pageFailureReported_) {
+    s_.failedOutputs.push_back(failure.path);
+    return;
+  }
+  pageFailureReported_ = true;
+  ReportOutputFailure(s_, failure);
+}
 
 void HtmlSiteWriter::openIndex() {
   indexPending_ = false;

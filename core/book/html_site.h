@@ -70,8 +70,9 @@ std::string MissingTemplatesMessage(const Session& s);
 ///   8, 11, 12 nothing.
 /// The first text of a run creates "index.html" and writes its head. A
 /// template that cannot be read leaves its part empty and is reported once
-/// per run; a page or the index is written whole when it is closed, and one
-/// that cannot be written is reported (ReportOutputFailure). The run goes on.
+/// per run; a page or the index is written whole when it is closed, and the
+/// first one of a run that cannot be written is reported (ReportOutputFailure;
+/// the others are only noted in failedOutputs). The run goes on.
 class HtmlSiteWriter {
  public:
   explicit HtmlSiteWriter(Session& s) : s_(s) {}
@@ -109,6 +110,7 @@ class HtmlSiteWriter {
   OutputFile index_;
   std::map<std::string, std::optional<std::string>> templates_;
   bool reported_ = false;
+  bool pageFailureReported_ = false;
 };
 
 }  // namespace kord

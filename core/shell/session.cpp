@@ -63,12 +63,13 @@ std::string SaveFocusRecord(Session& s) {
 std::string LockForWriting(Session& s) {
   const std::string& file = s.files.IndividualsFile;
   if (s.lock.holds(file)) return {};
-  switch (s.lock.acquire(file, kWriterWait)) {
+  switch (s.lock.acquire(file, s.lockWaitedInVain ? std::chrono::milliseconds{} : kWriterWait)) {
     case LockOutcome::Locked:
     case LockOutcome::NoFile:  // the write creates it; nobody else can be using it yet
     case LockOutcome::Failed: return {};  // opening it to write says why
     case LockOutcome::InUse: break;
   }
+  s.lockWaitedInVain = true;
   return DatabaseInUseText(file, s.English);
 }
 

@@ -101,6 +101,10 @@ struct Session {
   /// windows, and the command line's writing commands); otherwise (the
   /// command line's reading commands) the lock is taken at the first write.
   bool holdLockWhileOpen = true;
+  /// A wait for the lock ended with the database in use: later writes of
+  /// this run only try once, so a run with many writes does not wait for
+  /// each one.
+  bool lockWaitedInVain = false;
   /// The output files that could not be written in this run (UTF-8).
   std::vector<std::string> failedOutputs;
 

@@ -153,15 +153,16 @@ TEST(CliSafety, AFailedOutputIsNamedAndTheCommandFails) {
   struct Case {
     std::vector<std::string> args;
     std::string file;
+    std::size_t failedFiles;  ///< messages: the site's pages count as one
   };
   const Case cases[] = {
-      {{"book", db, "--out-to-file"}, "index.html"},
-      {{"census", db}, "kord.rel"},
-      {{"roots", db, "--focus", "67", "--out-to-file"}, "Pavan Leonardo Root.txt"},
-      {{"branches", db, "--focus", "57"}, "Pavan Luca Branch.html"},
-      {{"kin", db, "--focus", "55", "--second", "56", "--out-to-file"}, "kord.kor"},
-      {{"report", db, "--fields", "1,2", "--csv", folder + "Rapporto.csv"}, "Rapporto.csv"},
-      {{"roots", db, "--focus", "67", "--print"}, "Pavan Leonardo Root.prn"},
+      {{"book", db, "--out-to-file"}, "kord.rel", 2},
+      {{"census", db}, "kord.rel", 1},
+      {{"roots", db, "--focus", "67", "--out-to-file"}, "Pavan Leonardo Root.txt", 2},
+      {{"branches", db, "--focus", "57"}, "Pavan Luca Branch.html", 1},
+      {{"kin", db, "--focus", "55", "--second", "56", "--out-to-file"}, "kord.kor", 1},
+      {{"report", db, "--fields", "1,2", "--csv", folder + "Rapporto.csv"}, "Rapporto.csv", 1},
+      {{"roots", db, "--focus", "67", "--print"}, "Pavan Leonardo Root.prn", 2},
   };
   ReadOnlyFolder readOnly(folder);
   for (const Case& c : cases) {
@@ -170,6 +171,11 @@ TEST(CliSafety, AFailedOutputIsNamedAndTheCommandFails) {
     EXPECT_TRUE(contains(r.err, "Impossibile scrivere il file " + folder + c.file + ": la cartella e' in sola lettura"))
         << c.args[0] << ": " << r.err;
     EXPECT_FALSE(contains(r.err, "Non esistono i file HT")) << r.err;
+    std::size_t told = 0;
+    for (auto at = r.err.find("Impossibile scrivere il file "); at != std::string::npos;
+         at = r.err.find("Impossibile scrivere il file ", at + 1))
+      ++told;
+    EXPECT_EQ(told, c.failedFiles) << r.err;
     EXPECT_FALSE(contains(r.err, "Stampa salvata")) << r.err;
   }
   auto english = RunKord(dir, {"roots", db, "--focus", "67", "--english"}, withoutOverride());
