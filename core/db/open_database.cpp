@@ -33,29 +33,28 @@ bool lockWhileOpen(Session& s) {
   return false;
 }
 
-/// Loads the database named by DbName.
-OpenOutcome openChosen(Session& s) {
-  s.files = FileSetFor(s.DbName);
+/// The checks before the files of s.files are read: false, with the message
+/// shown, when the database is not to be opened. A "csv" name passes; it is
+/// only logged.
+bool mayOpen(Session& s) {
   std::error_code ec;
   if (!std::filesystem::exists(s.files.IndividualsFile, ec)) {
     s.ui.message("Nome File errato");
-    return OpenOutcome::Failed;
+    return false;
   }
-  if (!IsCsvName(s.DbName)) {
-    if (std::string refusal = DatabaseFileRefusal(s.DbName, s.English); !refusal.empty()) {
-      s.ui.message(refusal);
-      return OpenOutcome::Failed;
-    }
-    if (!isReadableFile(s.files.IndividualsFile)) {
-      s.ui.message("Nome File errato");
-      return OpenOutcome::Failed;
-    }
-    if (!lockWhileOpen(s)) return OpenOutcome::Failed;
-    if (std::string error = SettlePendingSwitch(s.files, s.lock, s.English); !error.empty()) {
-      s.ui.message(error);
-      return OpenOutcome::Failed;
-    }
-  }
+  if (IsCsvName(s.DbName)) return true;
+  std::string refusal = DatabaseFileRefusal(s.DbName, s.English);
+  if (refusal.empty() && !isReadableFile(s.files.IndividualsFile)) refusal = "Nome File errato";
+  if (refusal.empty() && !lockWhileOpen(s)) return false;
+  if (refusal.empty()) refusal = SettlePendingSwitch(s.files, s.lock, s.English);
+  if (!refusal.empty()) s.ui.message(refusal);
+  return refusal.empty();
+}
+
+/// Loads the database named by DbName.
+OpenOutcome openChosen(Session& s) {
+  s.files = FileSetFor(s.DbName);
+  if (!mayOpen(s)) return OpenOutcome::Failed;
   SetDbFolder(s, FolderOf(s.DbName));
   LoadTables(s);
   if (IsCsvName(s.DbName)) return OpenOutcome::Failed;
