@@ -87,15 +87,17 @@ OutputFailure PendingFile::create(const std::string& target, const std::string& 
   mode_t mode = 0666;
   bool keepMode = existingMode(target, mode);
   const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+  int error = 0;
   for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
     std::string path = FolderOf(target) + (temporaryName.empty() ? TemporaryNameFor(target) : temporaryName);
     fd_ = ::open(path.c_str(), flags, mode);
+    error = errno;
     if (fd_ >= 0)
       temporary_ = path;
-    else if (errno != EEXIST || !temporaryName.empty())
+    else if (error != EEXIST || !temporaryName.empty())
       break;
   }
-  if (fd_ < 0) return failure(errno, OutputStep::Create);
+  if (fd_ < 0) return failure(error, OutputStep::Create);
   if (keepMode) ::fchmod(fd_, mode);  // the umask must not narrow a database file's permissions
   return {};
 }
