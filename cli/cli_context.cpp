@@ -28,7 +28,7 @@ int CliContext::failText(const std::string& cp1252, int status) { return fail(Cp
 
 void CliContext::printLine(const std::string& cp1252) { out << Cp1252ToUtf8(cp1252) << '\n'; }
 
-bool LoadDatabase(CliContext& c, const std::string& path) {
+bool LoadDatabase(CliContext& c, const std::string& path, Access access) {
   // The command line chooses its language and switches before opening.
   c.session.initialised = false;
   bool english = c.session.English, toFile = c.session.OutputToFile;
@@ -39,6 +39,7 @@ bool LoadDatabase(CliContext& c, const std::string& path) {
   c.session.CardWithTree = card;
   c.session.PrintImmediately = print;
 
+  c.session.holdLockWhileOpen = access == Access::Write;
   c.ui.pickFile = path;
   c.session.StatoWindows = kStateOpening;
   return OpenDatabase(c.session) == OpenOutcome::Loaded;

@@ -36,9 +36,16 @@ struct CliContext {
   void printLine(const std::string& cp1252);
 };
 
+/// What a command does to the database it loads.
+enum class Access {
+  Read,   ///< reads without the write lock (a write it makes takes the lock then)
+  Write,  ///< holds the write lock from before loading until it ends
+};
+
 /// Loads `path` exactly as the GUI's "Open" does. False (with the messages
-/// already on standard error) when no database was loaded.
-bool LoadDatabase(CliContext& c, const std::string& path);
+/// already on standard error) when no database was loaded, also when a
+/// writing command finds the database in use by another program.
+bool LoadDatabase(CliContext& c, const std::string& path, Access access = Access::Read);
 
 /// Checks --focus (and --second when `second`) against the loaded tables and
 /// sets NInd; on a bad value writes the reason and returns false.

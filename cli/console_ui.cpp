@@ -1,7 +1,6 @@
 #include "console_ui.h"
 
 #include <filesystem>
-#include <fstream>
 #include <ostream>
 
 #include "db/codepage.h"
@@ -34,6 +33,8 @@ void ConsoleUi::runFileDialog() {
   session->dialog.folder = FolderOf(path);
   DialogClickFile(*session, BaseNameOf(path));
   DialogOpen(*session);
+  // A refused name leaves no one to choose again.
+  if (!session->dialog.closed) DialogExit(*session);
 }
 
 void ConsolePrinter::printLine(const std::string& drawing, const std::string& text) {
@@ -43,14 +44,15 @@ void ConsolePrinter::printLine(const std::string& drawing, const std::string& te
 void ConsolePrinter::newPage() { document_ += "\f"; }
 
 std::string ConsolePrinter::endDoc(const std::string& folder, const std::string& documentName) {
+  failure_ = {};
   if (document_.empty()) return {};
   std::string name = Cp1252ToUtf8(documentName) + ".prn";
   for (char& c : name)
     if (c == '/' || c == '\\') c = '_';
   std::string path = folder + name;
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << document_;
+  failure_ = WriteFileAtomically(path, document_);
   document_.clear();
-  return path;
+  return failure_ ? std::string() : path;
 }
 
 LocalTime ConsoleClock::now() const {

@@ -56,9 +56,11 @@ class ConsolePrinter : public Printer {
   void printLine(const std::string& drawing, const std::string& text) override;
   void newPage() override;
   std::string endDoc(const std::string& folder, const std::string& documentName) override;
+  OutputFailure lastFailure() const override { return failure_; }
 
  private:
   std::string document_;
+  OutputFailure failure_;
 };
 
 }  // namespace kord::cli

@@ -28,5 +28,8 @@ int main(int argc, char** argv) {
     return kUsage;
   }
   CliContext context(std::move(*options), std::cout, std::cerr);
-  return command->second(context);
+  int status = command->second(context);
+  // An output file that could not be written was named on standard error.
+  if (status == kOk && !context.session.failedOutputs.empty()) status = kFailed;
+  return status;
 }

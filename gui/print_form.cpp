@@ -21,6 +21,7 @@ void printForm(kord::Session& s, QtPrinter& printer, QWidget& window, const std:
     return;
   }
   const std::string file = printer.printWidget(window, s.DbFolder, documentName);
+  kord::ReportOutputFailure(s, printer.lastFailure());
   if (!file.empty())
     s.ui.message(s.text("Stampa salvata nel file ", "Printout saved to the file ") + kord::Utf8ToCp1252(file));
 }

@@ -1,5 +1,6 @@
 #include "qt_printer.h"
 
+#include <QBuffer>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QPdfWriter>
@@ -81,6 +82,7 @@ void QtPrinter::newPage() { lines_.push_back({QString(), font_, true}); }
 
 bool QtPrinter::paint(const std::string& folder, const std::string& documentName, std::string& pdfPath,
                       const std::function<void(QPagedPaintDevice&, QPainter&)>& draw) {
+  failure_ = {};
   QPrinterInfo system = QPrinterInfo::defaultPrinter();
   if (!alwaysPdf_ && !system.isNull()) {
     QPrinter printer(system, QPrinter::HighResolution);
@@ -90,17 +92,27 @@ bool QtPrinter::paint(const std::string& folder, const std::string& documentName
     draw(printer, painter);
     return painter.end();
   }
-  pdfPath = folder + pdfFileName(documentName);
-  QPdfWriter writer(pathText(pdfPath));
-  writer.setTitle(displayText(documentName));
-  writer.setPageSize(QPageSize(QPageSize::A4));
-  QPainter painter;
-  if (!painter.begin(&writer)) {
-    pdfPath.clear();
-    return false;
+  // The PDF is made in memory and written as a whole file, so that a link
+  // under its name is replaced, not followed, and a failure is known.
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
+  bool painted = false;
+  {
+    QPdfWriter writer(&pdf);
+    writer.setTitle(displayText(documentName));
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    QPainter painter;
+    if (painter.begin(&writer)) {
+      draw(writer, painter);
+      painted = painter.end();
+    }
   }
-  draw(writer, painter);
-  return painter.end();
+  if (!painted) return false;
+  const std::string path = folder + pdfFileName(documentName);
+  const QByteArray& bytes = pdf.data();
+  failure_ = WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  if (!failure_) pdfPath = path;
+  return !failure_;
 }
 
 std::string QtPrinter::endDoc(const std::string& folder, const std::string& documentName) {

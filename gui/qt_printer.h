@@ -34,6 +34,8 @@ class QtPrinter : public kord::Printer {
   void printLine(const std::string& drawing, const std::string& text) override;
   void newPage() override;
   std::string endDoc(const std::string& folder, const std::string& documentName) override;
+  /// The PDF file the last document could not write (endDoc, printImage, printWidget).
+  OutputFailure lastFailure() const override { return failure_; }
 
   /// Prints a window's image as a document of its own; same destination
   /// rules as endDoc. Returns the PDF file written, if any.
@@ -54,14 +56,15 @@ class QtPrinter : public kord::Printer {
     bool pageBreak = false;
   };
 
-  /// A printer for the system's default, or a PDF writer into `folder`;
-  /// `pdfPath` is set in the second case.
+  /// A printer for the system's default, or a PDF file in `folder`;
+  /// `pdfPath` is set in the second case once the file is written.
   bool paint(const std::string& folder, const std::string& documentName, std::string& pdfPath,
              const std::function<void(QPagedPaintDevice&, QPainter&)>& draw);
 
   QFont font_;
   std::vector<Line> lines_;
   bool alwaysPdf_ = false;
+  OutputFailure failure_;
 };
 
 }  // namespace kord::gui

@@ -8,6 +8,7 @@
 
 #include "cli_context.h"
 #include "db/database_check.h"
+#include "db/database_lock.h"
 #include "db/file_set.h"
 
 namespace kord::cli {
@@ -36,6 +37,10 @@ int RunCheck(CliContext& c) {
   if (!isIndividualsFile(path)) return c.fail(path + " is not the individuals file (.rni) of a database", kUsage);
   const FileSet files = FileSetFor(path);
   if (!c.options.repair) return printProblems(c, CheckDatabase(files, c.options.english));
+  // A repair rewrites link files: no other writer may change them meanwhile.
+  DatabaseLock lock;
+  if (lock.acquire(files.IndividualsFile, kWriterWait) == LockOutcome::InUse)
+    return c.failText(DatabaseInUseText(files.IndividualsFile, c.options.english));
   const DatabaseRepair repair = RepairDatabase(files, c.options.english);
   const std::string done = c.options.english ? "repaired: " : "riparato: ";
   for (const std::string& text : repair.repaired) c.printLine(done + text);

@@ -44,7 +44,7 @@ int saveCard(CliContext& c, std::size_t firstAssignment) {
 int RunEdit(CliContext& c) {
   if (c.options.args.size() < 2) return c.fail("edit takes a database file and FIELD=VALUE pairs", kUsage);
   if (!c.options.focus) return c.fail("edit needs --focus N", kUsage);
-  if (!LoadDatabase(c, c.options.args[0])) return c.fail("no database was loaded");
+  if (!LoadDatabase(c, c.options.args[0], Access::Write)) return c.fail("no database was loaded");
   if (!ApplySelection(c)) return kUsage;
   EditFocusCard(c.session);
   return saveCard(c, 1);
@@ -52,7 +52,7 @@ int RunEdit(CliContext& c) {
 
 int RunAdd(CliContext& c) {
   if (c.options.args.empty()) return c.fail("add takes a database file and FIELD=VALUE pairs", kUsage);
-  if (!LoadDatabase(c, c.options.args[0])) return c.fail("no database was loaded");
+  if (!LoadDatabase(c, c.options.args[0], Access::Write)) return c.fail("no database was loaded");
   int lastIndex = c.session.tables.LastIndex;
   DatiPersonali(c.session);
   if (c.session.tables.LastIndex == lastIndex) return kFailed;  // refused; the message said why
@@ -63,7 +63,7 @@ int RunAdd(CliContext& c) {
 
 int RunCaptions(CliContext& c) {
   if (c.options.args.size() < 2) return c.fail("captions takes a database file and I=TEXT pairs", kUsage);
-  if (!LoadDatabase(c, c.options.args[0])) return c.fail("no database was loaded");
+  if (!LoadDatabase(c, c.options.args[0], Access::Write)) return c.fail("no database was loaded");
   Captions captions = c.session.tables.FieldCaptions;
   for (std::size_t i = 1; i < c.options.args.size(); ++i) {
     int field = 0;

@@ -60,7 +60,7 @@ int RunExportGedcom(CliContext& c) {
 
 int RunImportCsv(CliContext& c) {
   if (c.options.args.size() != 2) return c.fail("import-csv takes a database file and a CSV file", kUsage);
-  if (!LoadDatabase(c, c.options.args[0])) return c.fail("no database was loaded");
+  if (!LoadDatabase(c, c.options.args[0], Access::Write)) return c.fail("no database was loaded");
   return finish(c, ImportCsv(c.session, c.options.args[1]));
 }
 

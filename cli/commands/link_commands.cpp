@@ -20,7 +20,7 @@ bool individual(CliContext& c, int index, const char* what) {
 int RunLink(CliContext& c) {
   if (c.options.args.size() != 1) return c.fail("link takes one database file", kUsage);
   if (!c.options.child || !c.options.parent) return c.fail("link needs --child N and --parent M", kUsage);
-  if (!LoadDatabase(c, c.options.args[0])) return c.fail("no database was loaded");
+  if (!LoadDatabase(c, c.options.args[0], Access::Write)) return c.fail("no database was loaded");
   int child = *c.options.child, parent = *c.options.parent;
   if (!individual(c, child, "--child") || !individual(c, parent, "--parent")) return kUsage;
   const Tables& t = c.session.tables;
@@ -38,7 +38,7 @@ int RunLink(CliContext& c) {
 
 int RunSpouse(CliContext& c) {
   if (c.options.args.size() != 3) return c.fail("spouse takes a database file and two indexes", kUsage);
-  if (!LoadDatabase(c, c.options.args[0])) return c.fail("no database was loaded");
+  if (!LoadDatabase(c, c.options.args[0], Access::Write)) return c.fail("no database was loaded");
   int pair[2];
   for (int i = 0; i < 2; ++i) {
     try {

@@ -1,7 +1,6 @@
 // kord list and report: the list window and the report grid.
 
 #include <array>
-#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -66,9 +65,8 @@ int RunReport(CliContext& c) {
   CampiReportButton(c.session, 1);
   PrintReportGrid(c);
   if (c.options.csv) {
-    std::ofstream out(*c.options.csv, std::ios::binary | std::ios::trunc);
-    out << ReportCsv(c.session.report);
-    if (!out.flush()) return c.fail("cannot write " + *c.options.csv);
+    OutputFailure failure = WriteFileAtomically(*c.options.csv, ReportCsv(c.session.report));
+    if (failure) return c.failText(OutputFailureText(failure, c.session.English));
   }
   return kOk;
 }

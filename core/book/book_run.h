@@ -3,7 +3,6 @@
 /// and FillVisualNavigator are the same run for two navigator windows: the
 /// run knows which one it fills and where its text lines go.
 
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -23,7 +22,7 @@ struct BookRun {
   NavigatorBoxes& w1;       ///< the boxes of the window being filled
   HtmlSiteWriter html;
   bool htmlOn = false;      ///< the HTML switch: person pages are being written
-  std::ofstream rel;        ///< "kord.rel" while OutputToFile is on
+  OutputFile rel;           ///< "kord.rel" while OutputToFile is on
   int linesWritten = 0;     ///< book lines of this run
   bool firstLineOfIndividual = false;
   bool saveFailureReported = false;

@@ -56,8 +56,7 @@ void openBookFile(BookRun& run) {
   Session& s = run.s;
   if (!s.OutputToFile || s.SortKey > 0) return;
   const std::string path = s.DbFolder + s.RelationsFile;
-  run.rel.open(path, std::ios::binary | std::ios::trunc);
-  if (!run.rel) s.ui.message(s.text("Impossibile scrivere il file ", "Cannot write the file ") + Utf8ToCp1252(path));
+  run.rel.open(path);
 }
 
 std::string headerLine(const BookRun& run) {
@@ -171,7 +170,7 @@ void walkAll(BookRun& run) {
 void closeRun(BookRun& run) {
   Session& s = run.s;
   run.html.CloseAll();
-  if (run.rel.is_open()) run.rel.close();
+  ReportOutputFailure(s, run.rel.close());
   s.individuals.close();
   if (run.thumb())
     s.ui.refresh(Window::Thumb);

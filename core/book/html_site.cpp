@@ -1,7 +1,5 @@
 #include "book/html_site.h"
 
-#include <iterator>
-
 #include "db/codepage.h"
 #include "trees/tree_html.h"
 
@@ -36,19 +34,30 @@ void HtmlSiteWriter::WriteHtmlLine(const std::string& text, int individual) {
 void HtmlSiteWriter::CloseIndex() {
   if (!index_.is_open()) return;
   copyTemplate("kordht7b.htt", index_);
-  index_.close();
+  closeFile(index_);
 }
 
 void HtmlSiteWriter::CloseAll() {
-  if (page_.is_open()) page_.close();
-  if (index_.is_open()) index_.close();
+  closeFile(page_);
+  closeFile(index_);
+}
+
+void HtmlSiteWriter::closeFile(OutputFile& file) {
+  OutputFailure failure = file.close();
+  if (!failure) return;
+  // A folder that takes no page takes none of the next ones: one message a run.
+  if (pageFailureReported_) {
+    s_.failedOutputs.push_back(failure.path);
+    return;
+  }
+  pageFailureReported_ = true;
+  ReportOutputFailure(s_, failure);
 }
 
 void HtmlSiteWriter::openIndex() {
   indexPending_ = false;
   firstEntry_ = true;
-  index_.open(s_.DbFolder + "index.html", std::ios::binary | std::ios::trunc);
-  if (!index_) fileError();
+  index_.open(s_.DbFolder + "index.html");
   const std::string title = HtmlEscape("Index dell'Archivio: " + Utf8ToCp1252(s_.DbName)) + kCrLf;
   copyTemplate("kordht1b.htt", index_);
   index_ << title;
@@ -71,19 +80,17 @@ void HtmlSiteWriter::addIndexEntry() {
 }
 
 void HtmlSiteWriter::startPage(const std::string& text) {
-  if (page_.is_open()) page_.close();
+  closeFile(page_);
   events_ = {};
   eventsFilled_ = 0;
   titleSuffix_ = text;
 }
 
 void HtmlSiteWriter::createPage(const std::string& text) {
-  if (page_.is_open()) page_.close();
-  page_.clear();
+  closeFile(page_);
   const std::string& name = pages().page(s_.NInd[0]);
   if (name.empty()) return;  // a nameless individual has no page
-  page_.open(s_.DbFolder + name, std::ios::binary | std::ios::trunc);
-  if (!page_) fileError();
+  page_.open(s_.DbFolder + name);
   const std::string title = HtmlEscape(text + titleSuffix_);
   copyTemplate("kordht1.htt", page_);
   page_ << title;
@@ -117,17 +124,17 @@ void HtmlSiteWriter::endPage() {
   copyTemplate("kordht7.htt", page_);
   for (const auto& slot : events_) page_ << slot << kCrLf;
   copyTemplate("kordht8.htt", page_);
-  page_.close();
+  closeFile(page_);
 }
 
 void HtmlSiteWriter::storeEvents(const std::string& text) {
   if (eventsFilled_ < static_cast<int>(events_.size())) events_[eventsFilled_++] = text;
 }
 
-bool HtmlSiteWriter::copyTemplate(const std::string& name, std::ofstream& out) {
+bool HtmlSiteWriter::copyTemplate(const std::string& name, std::ostream& out) {
   const auto& bytes = templateBytes(name);
   if (!bytes) {
-    fileError();
+    templateError();
     return false;
   }
   out << *bytes;
@@ -139,15 +146,11 @@ const std::optional<std::string>& HtmlSiteWriter::templateBytes(const std::strin
   auto found = templates_.find(name);
   if (found != templates_.end()) return found->second;
   std::optional<std::string> bytes;
-  std::ifstream in(s_.TemplateFolder + name, std::ios::binary);
-  if (in) {
-    std::string read((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.bad()) bytes = std::move(read);
-  }
+  if (std::string read; ReadRegularFile(s_.TemplateFolder + name, read)) bytes = std::move(read);
   return templates_.emplace(name, std::move(bytes)).first->second;
 }
 
-void HtmlSiteWriter::fileError() {
+void HtmlSiteWriter::templateError() {
   if (reported_) return;
   reported_ = true;
   s_.ui.message(MissingTemplatesMessage(s_));

@@ -16,7 +16,6 @@
 /// escaped by the generator, since they hold the program's own "<BR>" markup.
 
 #include <array>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <string>
@@ -28,9 +27,8 @@
 
 namespace kord {
 
-/// The message shown (once per run) when a template cannot be read or a
-/// page cannot be written: "Non esistono i file HT nella " + the template
-/// folder.
+/// The message shown (once per run) when a template cannot be read:
+/// "Non esistono i file HT nella " + the template folder.
 std::string MissingTemplatesMessage(const Session& s);
 
 /// The writer of one generator run. The generator sets `step` before each
@@ -50,8 +48,10 @@ std::string MissingTemplatesMessage(const Session& s);
 ///   10 the text into the next events slot (three at most, later ones dropped);
 ///   8, 11, 12 nothing.
 /// The first text of a run creates "index.html" and writes its head. A
-/// template that cannot be read leaves its part empty; a template or page
-/// that fails is reported once per run and the run goes on.
+/// template that cannot be read leaves its part empty and is reported once
+/// per run; a page or the index is written whole when it is closed, and the
+/// first one of a run that cannot be written is reported (ReportOutputFailure;
+/// the others are only noted in failedOutputs). The run goes on.
 class HtmlSiteWriter {
  public:
   explicit HtmlSiteWriter(Session& s) : s_(s) {}
@@ -75,9 +75,10 @@ class HtmlSiteWriter {
   void endPage();
   void storeEvents(const std::string& text);
   /// Appends the template's bytes to `out`; false when it cannot be read.
-  bool copyTemplate(const std::string& name, std::ofstream& out);
+  bool copyTemplate(const std::string& name, std::ostream& out);
   const std::optional<std::string>& templateBytes(const std::string& name);
-  void fileError();
+  void templateError();
+  void closeFile(OutputFile& file);
 
   Session& s_;
   bool indexPending_ = true;
@@ -85,11 +86,12 @@ class HtmlSiteWriter {
   std::array<std::string, 3> events_;
   int eventsFilled_ = 0;
   std::string titleSuffix_;
-  std::ofstream page_;
-  std::ofstream index_;
+  OutputFile page_;
+  OutputFile index_;
   std::map<std::string, std::optional<std::string>> templates_;
   std::optional<SitePages> pages_;
   bool reported_ = false;
+  bool pageFailureReported_ = false;
 };
 
 }  // namespace kord

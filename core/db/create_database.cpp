@@ -1,12 +1,10 @@
 #include "db/create_database.h"
 
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 
 #include "db/codepage.h"
 #include "db/file_dialog.h"
+#include "db/file_set_switch.h"
 #include "db/open_database.h"
 
 namespace kord {
@@ -19,12 +17,14 @@ bool anyExists(const FileSet& names) {
   return false;
 }
 
-/// Writes `content` as the whole file; returns an error text.
-std::string writeFile(const std::string& path, const std::string& content) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << content;
-  out.flush();
-  return out ? std::string() : Utf8ToCp1252(path) + ": " + std::strerror(errno);
+/// The four files, empty, as one switch: an old database of that name is
+/// replaced whole or not at all. Returns an error text.
+std::string writeEmptySet(Session& s, const FileSet& names) {
+  DatabaseLock own;
+  DatabaseLock& lock = s.lock.holds(names.IndividualsFile) ? s.lock : own;
+  return SwitchDatabaseFiles(
+      names, {{names.IndividualsFile, ""}, {names.ChildrenFile, ""}, {names.SpousesFile, ""}, {names.TypeFile, ""}},
+      lock, s.English);
 }
 
 bool confirmReplace(Session& s, const FileSet& names) {
@@ -38,20 +38,17 @@ bool confirmReplace(Session& s, const FileSet& names) {
 
 bool CreateDatabase(Session& s, const FileSet& names) {
   if (anyExists(names) && !confirmReplace(s, names)) return false;
-  for (const auto* name : {&names.IndividualsFile, &names.ChildrenFile, &names.SpousesFile, &names.TypeFile}) {
-    std::string error = writeFile(*name, "");
-    if (!error.empty()) {
-      s.ui.message(s.text("Impossibile creare il database: ", "Cannot create the database: ") + error);
-      return false;
-    }
+  if (std::string error = writeEmptySet(s, names); !error.empty()) {
+    s.ui.message(s.text("Impossibile creare il database: ", "Cannot create the database: ") + error);
+    return false;
   }
   bool scout = s.ui.askYesNo(s.text("Scegliere il tipo di Record", "Choose the Record type") +
                                  " Si = Record Agesci - No = Record anagrafico corto",
                              "Selezione tipo di datiMsgBox Demo", Icon::Information, false);
   if (!s.DbLoaded) s.tables.RecordMode = scout ? "Scout" : "Kord";
-  std::string error = writeFile(names.TypeFile, std::string(scout ? "1" : "0") + "\r\n");
-  if (!error.empty()) {
-    s.ui.message(s.text("Impossibile creare il database: ", "Cannot create the database: ") + error);
+  if (OutputFailure f = WriteFileAtomically(names.TypeFile, std::string(scout ? "1" : "0") + "\r\n", true)) {
+    s.ui.message(s.text("Impossibile creare il database: ", "Cannot create the database: ") +
+                 OutputFailureText(f, s.English));
     return false;
   }
   s.ui.message(scout ? s.text("Crea File con Dati per AGESCI", "Create Scout type record")

@@ -1,8 +1,6 @@
 #include "csv_fields.h"
 
-#include <fstream>
-#include <sstream>
-
+#include "output_files.h"
 #include "person_record.h"
 
 namespace kord {
@@ -57,13 +55,6 @@ std::string QuotedLine(std::string_view text) {
   return line;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& out) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  out = buffer.str();
-  return true;
-}
+bool ReadWholeFile(const std::string& path, std::string& out) { return ReadRegularFile(path, out); }
 
 }  // namespace kord

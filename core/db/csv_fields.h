@@ -21,7 +21,8 @@ std::vector<std::string> SplitCsvValues(std::string_view line);
 /// `text` in double quotes followed by CR LF.
 std::string QuotedLine(std::string_view text);
 
-/// Reads a whole file into `out`; false when it cannot be opened.
+/// Reads a whole regular file into `out`; false when it cannot be read or is
+/// not a regular file (a FIFO or a device is never waited for).
 bool ReadWholeFile(const std::string& path, std::string& out);
 
 }  // namespace kord

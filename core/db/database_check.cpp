@@ -310,7 +310,7 @@ DatabaseRepair RepairDatabase(const FileSet& files, bool english) {
   }
   for (const StoredLinks* file : {&run.children, &run.spouses})
     if (changes(*file))
-      if (std::string error = ReplaceLinkFile(file->path, repairedText(*file)); !error.empty() && repair.error.empty())
+      if (std::string error = ReplaceLinkFile(file->path, repairedText(*file), english); !error.empty() && repair.error.empty())
         repair.error = error;
   if (repair.error.empty())
     for (const LinkProblem& p : run.result.problems)

@@ -6,6 +6,7 @@
 
 #include "db/codepage.h"
 #include "db/create_database.h"
+#include "db/open_database.h"
 
 namespace kord {
 namespace {
@@ -25,6 +26,18 @@ std::vector<std::string> entriesOf(const std::string& folder, Keep keep) {
     if (keep(*it)) names.push_back(it->path().filename().string());
   std::sort(names.begin(), names.end());
   return names;
+}
+
+/// The dialog closes on a database name; anything else (a picture, a link
+/// file) is refused and the dialog stays for another choice. A "csv" name
+/// still goes through: it is logged and not loaded.
+void closeOnDatabaseName(Session& s) {
+  if (IsDatabaseFileName(s.DbName) || IsCsvName(s.DbName)) {
+    s.dialog.closed = true;
+    return;
+  }
+  s.ui.message(DatabaseFileRefusal(s.DbName, s.English));
+  s.DbName.clear();
 }
 
 }  // namespace
@@ -91,13 +104,13 @@ void DialogOpen(Session& s) {
   } else if (s.DbName.find(s.dialog.NomeFile) == std::string::npos) {
     s.DbName += s.dialog.NomeFile;
   }
-  s.dialog.closed = true;
+  closeOnDatabaseName(s);
 }
 
 void DialogNomeFileDoubleClick(Session& s) {
   if (s.DbName.empty()) SetDbFolder(s, s.dialog.folder);
   s.DbName = (s.DbName.empty() ? s.DbFolder : s.DbName) + s.dialog.NomeFile;
-  s.dialog.closed = true;
+  closeOnDatabaseName(s);
 }
 
 void DialogNew(Session& s) {

@@ -1,5 +1,7 @@
 #include "file_set.h"
 
+#include <cctype>
+
 namespace kord {
 
 FileSet FileSetFor(const std::string& individualsFile) {
@@ -28,6 +30,13 @@ std::string ParentFolderOf(const std::string& folder) {
   while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
   std::string parent = FolderOf(trimmed);
   return parent.empty() ? folder : parent;
+}
+
+bool IsDatabaseFileName(const std::string& name) {
+  if (name.size() < 4) return false;
+  std::string end = name.substr(name.size() - 4);
+  for (char& c : end) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return end == ".rni";
 }
 
 bool IsPlainFileName(const std::string& name) {

@@ -30,6 +30,10 @@ std::string BaseNameOf(const std::string& path);
 /// trailing separator; the templates of the HTML pages live there.
 std::string ParentFolderOf(const std::string& folder);
 
+/// True when `name` ends in ".rni" (any letter case): only such a file is
+/// opened as a database.
+bool IsDatabaseFileName(const std::string& name);
+
 /// True when `name` may be used as a file name inside the database folder:
 /// not empty, no path separator, not "." or "..", no control characters.
 bool IsPlainFileName(const std::string& name);

@@ -1,12 +1,12 @@
 #include "db/link_files.h"
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <set>
 
 #include "db/codepage.h"
 #include "db/csv_fields.h"
+#include "db/output_files.h"
 
 namespace kord {
 namespace {
@@ -39,22 +39,27 @@ std::string linkLine(int first, int second) {
   return std::to_string(first - 1) + "," + std::to_string(second - 1) + std::string(kNewLine);
 }
 
-std::string cannotWrite(const std::string& path) {
-  return Utf8ToCp1252(path) + ": cannot be written / impossibile scrivere il file";
+std::string cannotRead(const Session& s, const std::string& path) {
+  return Utf8ToCp1252(path) + s.text(": il file non si puo' leggere; i legami restano come sono",
+                                     ": the file cannot be read; the links are left as they are");
 }
 
 /// Rewrites `path`: drops the valid lines `drop` selects, appends `added`.
-std::string rewrite(const std::string& path, const std::function<bool(const RawLine&)>& drop,
+/// A file that exists but cannot be read is never replaced: its links would go.
+std::string rewrite(Session& s, const std::string& path, const std::function<bool(const RawLine&)>& drop,
                     const std::string& added) {
+  if (std::string error = LockForWriting(s); !error.empty()) return error;
   std::string text;
-  ReadWholeFile(path, text);
+  std::error_code ec;
+  bool missing = std::filesystem::symlink_status(path, ec).type() == std::filesystem::file_type::not_found;
+  if (!ReadWholeFile(path, text) && !missing) return cannotRead(s, path);
   std::string out;
   for (const auto& line : readRawLines(text)) {
     if (line.valid && drop(line)) continue;
     out += line.bytes;
     if (line.bytes.back() != '\n' && line.bytes.back() != '\r') out += kNewLine;  // a last line without end
   }
-  return ReplaceLinkFile(path, out + added);
+  return ReplaceLinkFile(path, out + added, s.English);
 }
 
 }  // namespace
@@ -77,21 +82,9 @@ std::string WithoutLineEnd(const std::string& line) {
   return line.substr(0, line.find_first_of("\r\n"));
 }
 
-std::string ReplaceLinkFile(const std::string& path, const std::string& out) {
-  std::string temp = path + ".new";
-  {
-    std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-    file << out;
-    file.flush();
-    if (!file) return cannotWrite(path);
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    return cannotWrite(path);
-  }
-  return {};
+std::string ReplaceLinkFile(const std::string& path, const std::string& text, bool english) {
+  OutputFailure failure = WriteFileAtomically(path, text, true);
+  return failure ? OutputFailureText(failure, english) : std::string();
 }
 
 namespace {
@@ -147,7 +140,7 @@ std::string SetParents(Session& s, int child, int parent1, int parent2) {
   if (parent1 >= 0) added += linkLine(child, parent1);
   if (parent2 >= 0) added += linkLine(child, parent2);
   int removed = 0;
-  std::string error = rewrite(s.files.ChildrenFile, [&](const RawLine& l) { return l.first == child && ++removed; },
+  std::string error = rewrite(s, s.files.ChildrenFile, [&](const RawLine& l) { return l.first == child && ++removed; },
                               added);
   if (!error.empty()) return error;
   t.Parent1[child] = parent1;
@@ -172,7 +165,7 @@ std::string SetSpouse(Session& s, int individual, int spouse, bool bothWays) {
     bool oldOnes = bothWays && spouse < 0 && l.first == old && l.second == individual;
     return (mine || spouses || oldOnes) && ++removed;
   };
-  std::string error = rewrite(s.files.SpousesFile, drop, added);
+  std::string error = rewrite(s, s.files.SpousesFile, drop, added);
   if (!error.empty()) return error;
   t.Spouse[individual] = spouse;
   if (bothWays && spouse >= 0) t.Spouse[spouse] = individual;

@@ -2,7 +2,9 @@
 /// Writing parent and spouse links into the children and spouses files in
 /// exactly the form the loader reads ("record,record" + CR LF), keeping every
 /// other line byte for byte. Files are replaced whole (a new file is written,
-/// then renamed over the old one), so a failure never leaves half a file.
+/// then renamed over the old one), so a failure never leaves half a file, and
+/// only under the database's write lock. A link file that exists but cannot
+/// be read is never replaced: the change is refused and says so.
 
 #include <string>
 #include <vector>
@@ -18,8 +20,9 @@ std::vector<std::string> SplitRawLines(const std::string& text);
 std::string WithoutLineEnd(const std::string& line);
 
 /// Replaces the link file `path` with `text` whole: a new file is written
-/// beside it, then renamed over it. Returns an error text, empty on success.
-std::string ReplaceLinkFile(const std::string& path, const std::string& text);
+/// beside it, then renamed over it. Returns an error text (Windows-1252),
+/// empty on success.
+std::string ReplaceLinkFile(const std::string& path, const std::string& text, bool english);
 
 /// Why `parent` cannot be a parent of `child`: itself, one of its own
 /// descendants, or not an individual. Empty when it can.

@@ -1,11 +1,9 @@
 #include "db/load_tables.h"
 
-#include <filesystem>
-#include <fstream>
-
 #include "db/codepage.h"
 #include "db/csv_fields.h"
 #include "db/individuals_file.h"
+#include "db/output_files.h"
 
 namespace kord {
 namespace {
@@ -152,23 +150,11 @@ void ReadCaptions(Tables& t, const std::string& captionsFile, LoadNotes& notes) 
                         " of the 14 field captions; the others keep their previous text"));
 }
 
-std::string WriteCaptions(const Captions& captions, const std::string& captionsFile) {
+std::string WriteCaptions(const Captions& captions, const std::string& captionsFile, bool english) {
   std::string text = QuotedLine("N.");
   for (std::size_t i = 1; i < captions.size(); ++i) text += QuotedLine(captions[i]);
-  std::string temp = captionsFile + ".new";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.flush();
-    if (!out) return captionsFile + ": cannot be written";
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, captionsFile, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    return captionsFile + ": cannot be written";
-  }
-  return {};
+  OutputFailure failure = WriteFileAtomically(captionsFile, text, true);
+  return failure ? OutputFailureText(failure, english) : std::string();
 }
 
 }  // namespace kord

@@ -49,7 +49,7 @@ void LoadSpouseLinks(Tables& t, const std::string& spousesFile, const PhaseProgr
 void ReadCaptions(Tables& t, const std::string& captionsFile, LoadNotes& notes);
 
 /// Writes the captions file: "N." and captions 1..13, each a quoted line.
-/// Returns an error text, empty on success.
-std::string WriteCaptions(const Captions& captions, const std::string& captionsFile);
+/// Returns an error text (English when `english`), empty on success.
+std::string WriteCaptions(const Captions& captions, const std::string& captionsFile, bool english = false);
 
 }  // namespace kord

@@ -2,8 +2,10 @@
 
 #include <filesystem>
 
+#include "db/codepage.h"
 #include "db/database_check.h"
 #include "db/file_dialog.h"
+#include "db/file_set_switch.h"
 #include "db/load_progress.h"
 #include "db/load_tables.h"
 #include "shell/focus_panel.h"
@@ -21,19 +23,39 @@ void handOver(Session& s) {
 }
 
 bool isReadableFile(const std::string& path) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return false;
   IndividualsFile probe;
   return probe.open(path).empty();
+}
+
+/// Takes the write lock when the database is to be held while open.
+bool lockWhileOpen(Session& s) {
+  if (!s.holdLockWhileOpen || s.lock.acquire(s.files.IndividualsFile, kWriterWait) != LockOutcome::InUse) return true;
+  s.ui.message(DatabaseInUseText(s.files.IndividualsFile, s.English));
+  return false;
+}
+
+/// The checks before the files of s.files are read: false, with the message
+/// shown, when the database is not to be opened. A "csv" name passes; it is
+/// only logged.
+bool mayOpen(Session& s) {
+  std::error_code ec;
+  if (!std::filesystem::exists(s.files.IndividualsFile, ec)) {
+    s.ui.message("Nome File errato");
+    return false;
+  }
+  if (IsCsvName(s.DbName)) return true;
+  std::string refusal = DatabaseFileRefusal(s.DbName, s.English);
+  if (refusal.empty() && !isReadableFile(s.files.IndividualsFile)) refusal = "Nome File errato";
+  if (refusal.empty() && !lockWhileOpen(s)) return false;
+  if (refusal.empty()) refusal = SettlePendingSwitch(s.files, s.lock, s.English);
+  if (!refusal.empty()) s.ui.message(refusal);
+  return refusal.empty();
 }
 
 /// Loads the database named by DbName.
 OpenOutcome openChosen(Session& s) {
   s.files = FileSetFor(s.DbName);
-  if (!isReadableFile(s.files.IndividualsFile)) {
-    s.ui.message("Nome File errato");
-    return OpenOutcome::Failed;
-  }
+  if (!mayOpen(s)) return OpenOutcome::Failed;
   SetDbFolder(s, FolderOf(s.DbName));
   LoadTables(s);
   if (IsCsvName(s.DbName)) return OpenOutcome::Failed;
@@ -99,6 +121,24 @@ void noteRefusedLinks(const Session& s, LoadNotes& notes) {
                    "\"Check database\" (menu Extra) lists them and repairs those with a single remedy."));
 }
 
+/// Reads every file of the database. A switch to a new set of files during
+/// the reading makes it read them again, so the tables hold one set.
+LoadNotes readWholeSet(Session& s) {
+  const int individualsCap = s.tables.LastIndex, childLinksCap = s.tables.ChildLinkCount;
+  for (int attempt = 1;; ++attempt) {
+    const FileIdentity before = IdentityOf(s.files.IndividualsFile);
+    LoadNotes notes;
+    notes.english = s.English;
+    s.tables.RecordMode = ReadRecordMode(s.files.TypeFile);
+    runPhases(s, notes);
+    ReadCaptions(s.tables, s.files.CaptionsFile, notes);
+    if (attempt == 3 || (!SwitchPending(s.files) && IdentityOf(s.files.IndividualsFile) == before)) return notes;
+    SettlePendingSwitch(s.files, s.lock, s.English);
+    s.tables.LastIndex = individualsCap;
+    s.tables.ChildLinkCount = childLinksCap;
+  }
+}
+
 std::string joinNotes(const LoadNotes& notes) {
   std::string text;
   for (const auto& line : notes.lines) text += (text.empty() ? "" : "\r\n") + line;
@@ -106,6 +146,21 @@ std::string joinNotes(const LoadNotes& notes) {
 }
 
 }  // namespace
+
+std::string DatabaseFileRefusal(const std::string& path, bool english) {
+  const std::string name = Utf8ToCp1252(BaseNameOf(path));
+  if (!IsDatabaseFileName(path))
+    return name + (english ? ": not a database (only a file whose name ends in .rni is opened)"
+                           : ": non e' un database (si apre solo un file il cui nome finisce per .rni)");
+  const FileSet names = FileSetFor(path);
+  for (const auto* file :
+       {&names.IndividualsFile, &names.ChildrenFile, &names.SpousesFile, &names.TypeFile, &names.CaptionsFile})
+    if (ExistsButIsNotRegular(*file))
+      return Utf8ToCp1252(BaseNameOf(*file)) +
+             (english ? ": not a regular file; the database is not opened"
+                      : ": non e' un file normale; il database non viene aperto");
+  return {};
+}
 
 bool IsCsvName(const std::string& name) { return name.size() >= 3 && name.substr(name.size() - 3) == "csv"; }
 
@@ -140,11 +195,7 @@ void LoadTables(Session& s) {
   if (!IsCsvName(s.DbName)) {
     s.progress = LoadProgressModel();
     s.ui.showWindow(Window::LeggeGenealog, true);
-    s.tables.RecordMode = ReadRecordMode(s.files.TypeFile);
-    LoadNotes notes;
-    notes.english = s.English;
-    runPhases(s, notes);
-    ReadCaptions(s.tables, s.files.CaptionsFile, notes);
+    LoadNotes notes = readWholeSet(s);
     noteRefusedLinks(s, notes);
     if (!notes.lines.empty()) s.ui.message(joinNotes(notes), s.text("Legge Genealogia", "Reading the database"));
     s.ui.message(s.text("Database OK. Creare o Selezionare un individuo!", "Database OK. Create or Select a member!"));

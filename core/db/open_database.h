@@ -30,6 +30,13 @@ OpenOutcome OpenDatabaseFile(Session& s, const std::string& path);
 /// (RefusedLinks), are shown before the confirmation.
 void LoadTables(Session& s);
 
+/// Why `path` is not opened as a database, or empty when it may be: only a
+/// file whose name ends in ".rni" (any letter case) and that is a regular
+/// file is a database, and its children, spouses, type and captions files,
+/// where they exist, must be regular files too (a FIFO or a device would be
+/// read forever). Windows-1252, English when `english`.
+std::string DatabaseFileRefusal(const std::string& path, bool english);
+
 /// True when `name` ends in "csv": such a name is not loaded.
 bool IsCsvName(const std::string& name);
 

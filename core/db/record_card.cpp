@@ -225,11 +225,9 @@ std::string SaveCaptions(Session& s, const std::array<std::string, 14>& captions
   }
   Captions updated = captions;
   updated[0] = "N.";
-  std::string error = WriteCaptions(updated, s.files.CaptionsFile);
-  if (error.empty())
-    s.tables.FieldCaptions = updated;
-  else
-    error = s.text("Impossibile scrivere il file ", "Cannot write the file ") + Utf8ToCp1252(s.files.CaptionsFile);
+  if (std::string error = LockForWriting(s); !error.empty()) return error;
+  std::string error = WriteCaptions(updated, s.files.CaptionsFile, s.English);
+  if (error.empty()) s.tables.FieldCaptions = updated;
   return error;
 }
 

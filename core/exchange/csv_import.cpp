@@ -4,6 +4,7 @@
 
 #include "db/codepage.h"
 #include "db/csv_fields.h"
+#include "db/file_set_switch.h"
 #include "exchange/csv_records.h"
 #include "exchange/exchange_files.h"
 #include "exchange/record_text.h"
@@ -135,6 +136,7 @@ ExchangeSummary ImportCsv(Session& s, const std::string& path, const ExchangePro
   if (!ReadWholeFile(path, text))
     return sum.fail(Utf8ToCp1252(path) + sum.say(": impossibile leggere il file", ": cannot be read"));
   s.individuals.close();
+  if (std::string error = LockForWriting(s); !error.empty()) return sum.fail(error);
   ReadWholeFile(s.files.IndividualsFile, existing);
   if (existing.size() % kRecordLength != 0)
     return sum.fail(sum.say("Il file degli individui termina con un record incompleto: nessun record aggiunto",
@@ -150,9 +152,9 @@ ExchangeSummary ImportCsv(Session& s, const std::string& path, const ExchangePro
     if (progress) progress(ExchangeStage::Reading, static_cast<long>(n) + 1, static_cast<long>(records.size()));
   }
   if (import.count() > 0) {
-    if (std::string error = ReplaceFile(s.files.IndividualsFile, existing + import.records(), s.English);
-        !error.empty())
-      return sum.fail(error);
+    std::string error =
+        SwitchDatabaseFiles(s.files, {{s.files.IndividualsFile, existing + import.records()}}, s.lock, s.English);
+    if (!error.empty()) return sum.fail(error);
     takeIntoTables(s, saved, import.names());
   }
   if (progress) progress(ExchangeStage::Writing, 1, 1);

@@ -1,7 +1,7 @@
 #pragma once
 /// Writing the files of an import or export so that a failure never leaves
-/// half a file: everything goes to temporary files beside the targets
-/// ("<name>.new") that are renamed over them only when all were written.
+/// half a file: a single file through a temporary renamed over it, a whole
+/// database as one switch (db/file_set_switch.h).
 
 #include <string>
 
@@ -17,14 +17,13 @@ struct DatabaseFiles {
   std::string type = "0\r\n";
 };
 
-/// Writes `bytes` to `path` (UTF-8) through "<path>.new". Returns an error
-/// text (Windows-1252, English when `english`), empty on success.
+/// Writes `bytes` as the whole file `path` (UTF-8). Returns an error text
+/// (Windows-1252, English when `english`), empty on success.
 std::string ReplaceFile(const std::string& path, const std::string& bytes, bool english);
 
-/// Writes the individuals, children, spouses and type files of `names`.
-/// When one cannot be written none is changed (the temporary files go); only
-/// a rename failing after others succeeded, which the file system hardly
-/// ever does, would leave a mixed set, and is reported.
+/// Writes the individuals, children, spouses and type files of `names` as
+/// one switch under the database's write lock: a reader sees the old set or
+/// the new one, and a new database appears only once it is whole.
 std::string WriteDatabaseFiles(const FileSet& names, const DatabaseFiles& content, bool english);
 
 /// True when the individuals, children, spouses or type file of `names` exists.

@@ -1,7 +1,5 @@
 #include "lists/export_doc.h"
 
-#include <fstream>
-
 #include "db/codepage.h"
 #include "lists/report.h"
 
@@ -33,10 +31,8 @@ std::string ExportDocument(Session& s, const std::string& path) {
   DocumentKind kind = CurrentDocument(s);
   if (kind == DocumentKind::None)
     return s.text("Nessuna lista, rapporto o albero da esportare", "No list, report or tree to export");
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << DocumentText(s, kind);
-  out.flush();
-  if (!out) return s.text("Impossibile scrivere il file ", "Cannot write the file ") + Utf8ToCp1252(path);
+  if (OutputFailure failure = WriteFileAtomically(path, DocumentText(s, kind)))
+    return OutputFailureText(failure, s.English);
   return s.text("Documento salvato nel file ", "Document saved to the file ") + Utf8ToCp1252(path);
 }
 

@@ -1,7 +1,5 @@
 #include "shell/history.h"
 
-#include <fstream>
-
 #include "db/codepage.h"
 #include "db/csv_fields.h"
 
@@ -12,13 +10,11 @@ void LogHistory(Session& s, const std::string& line) {
   s.ui.showWindow(Window::History, true);
   std::string file = HistoryFileFor(s.DbName);
   if (file.empty()) return;
-  std::ofstream out(file, std::ios::binary | std::ios::app);
-  out << QuotedLine(line);
-  out.flush();
-  if (!out && !s.historyFileFailed) {
+  OutputFailure failure = AppendToFile(file, QuotedLine(line));
+  if (failure && !s.historyFileFailed) {
     s.historyFileFailed = true;
     s.ui.message(s.text("Impossibile scrivere la storia nel file ", "Cannot write the history to the file ") +
-                 Utf8ToCp1252(file));
+                 Utf8ToCp1252(file) + ": " + OutputFailureReason(failure, s.English));
   }
 }
 

@@ -11,8 +11,9 @@ namespace kord {
 /// Appends `line` to the history window, shows it, and appends the line to
 /// the history file as one quoted entry followed by CR LF (a line that ends
 /// with its own CR LF keeps it inside the quotes). Without a database name
-/// only the window is updated. A file that cannot be written is reported once
-/// per run; the window still gets the line.
+/// only the window is updated. The file is appended to without following a
+/// link; one that cannot be written is reported once per run, with the
+/// reason, and the window still gets the line.
 void LogHistory(Session& s, const std::string& line);
 
 /// The line logged after a database is loaded.

@@ -10,7 +10,8 @@ namespace kord {
 
 /// Ends the printer document named `documentName` (Windows-1252). When it
 /// went to a file instead of a printer, says so:
-/// "Stampa salvata nel file <path>" / "Printout saved to the file <path>".
+/// "Stampa salvata nel file <path>" / "Printout saved to the file <path>";
+/// a file that could not be written is reported instead.
 void EndPrinterDocument(Session& s, const std::string& documentName);
 
 }  // namespace kord

@@ -51,10 +51,32 @@ void ReadSecondRecord(Session& s) {
 }
 
 std::string SaveFocusRecord(Session& s) {
+  if (std::string error = LockForWriting(s); !error.empty()) return error;
   IndividualsFile file;
   std::string error = file.open(s.files.IndividualsFile, true);
   if (error.empty()) error = file.writeRecord(s.NInd[0] - 1, s.record);
+  if (file.lastError() != 0)
+    error = OutputFailureText({s.files.IndividualsFile, file.lastError(), OutputStep::Write}, s.English);
   return error;
+}
+
+std::string LockForWriting(Session& s) {
+  const std::string& file = s.files.IndividualsFile;
+  if (s.lock.holds(file)) return {};
+  switch (s.lock.acquire(file, s.lockWaitedInVain ? std::chrono::milliseconds{} : kWriterWait)) {
+    case LockOutcome::Locked:
+    case LockOutcome::NoFile:  // the write creates it; nobody else can be using it yet
+    case LockOutcome::Failed: return {};  // opening it to write says why
+    case LockOutcome::InUse: break;
+  }
+  s.lockWaitedInVain = true;
+  return DatabaseInUseText(file, s.English);
+}
+
+void ReportOutputFailure(Session& s, const OutputFailure& failure) {
+  if (!failure) return;
+  s.failedOutputs.push_back(failure.path);
+  s.ui.message(OutputFailureText(failure, s.English));
 }
 
 }  // namespace kord

@@ -6,10 +6,13 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "db/database_lock.h"
 #include "db/date_work.h"
 #include "db/file_set.h"
 #include "db/individuals_file.h"
+#include "db/output_files.h"
 #include "db/person_record.h"
 #include "db/tables.h"
 #include "shell/ui.h"
@@ -92,6 +95,19 @@ struct Session {
   std::string DbBaseName;  ///< its file name
   std::string TemplateFolder;  ///< parent of DbFolder: the HTML templates
 
+  /// The database's write lock (see db/database_lock.h).
+  DatabaseLock lock;
+  /// Opening takes the lock and keeps it while the database is open (the
+  /// windows, and the command line's writing commands); otherwise (the
+  /// command line's reading commands) the lock is taken at the first write.
+  bool holdLockWhileOpen = true;
+  /// A wait for the lock ended with the database in use: later writes of
+  /// this run only try once, so a run with many writes does not wait for
+  /// each one.
+  bool lockWaitedInVain = false;
+  /// The output files that could not be written in this run (UTF-8).
+  std::vector<std::string> failedOutputs;
+
   // --- the one record buffer and the individuals file
   PersonRecord record;
   IndividualsFile individuals;
@@ -166,5 +182,14 @@ bool ReadRecord(Session& s, long r);
 /// Writes the record buffer as record NInd(0) - 1. Returns an error text,
 /// empty on success.
 std::string SaveFocusRecord(Session& s);
+
+/// Makes sure the session holds the database's write lock before a write,
+/// waiting as a writer does. Returns an error text (the database is in use),
+/// empty when the write may go ahead.
+std::string LockForWriting(Session& s);
+
+/// Tells the person which output file could not be written and why, and
+/// notes it in failedOutputs. Nothing happens for a write that succeeded.
+void ReportOutputFailure(Session& s, const OutputFailure& failure);
 
 }  // namespace kord

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "db/output_files.h"
+
 namespace kord {
 
 /// The windows the core procedures show, hide or refresh.
@@ -98,8 +100,11 @@ class Printer {
   virtual void newPage() = 0;
   /// Ends the document: what was printed since the last end goes out as one
   /// job named `documentName`. Returns the file it went to when it could not
-  /// go to a printer (in `folder`), else empty; nothing printed: empty.
+  /// go to a printer (in `folder`), else empty; nothing printed: empty. A
+  /// file that could not be written is not returned: see lastFailure.
   virtual std::string endDoc(const std::string& folder, const std::string& documentName) = 0;
+  /// The file the last endDoc could not write (no failure: nothing).
+  virtual OutputFailure lastFailure() const { return {}; }
 };
 
 }  // namespace kord

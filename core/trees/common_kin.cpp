@@ -1,7 +1,6 @@
 #include "trees/common_kin.h"
 
 #include <algorithm>
-#include <fstream>
 #include <utility>
 #include <vector>
 
@@ -23,7 +22,7 @@ constexpr int kMaxMarkers = 4;
 struct KinOutput {
   explicit KinOutput(Session& session) : s(session), timesCollected(kTableSize, 0) {}
   Session& s;
-  std::ofstream file;
+  OutputFile file;
   KinPhase phase = KinPhase::Collect;
   int firstLevel = -1;  ///< the level at which FirstCommon was found
   /// By index: how often the first walk collected the individual, so that
@@ -190,7 +189,7 @@ void CommonKin(Session& s) {
   s.albero.visible = true;
   s.ui.showWindow(Window::Albero, true);
   KinOutput out(s);
-  if (s.OutputToFile) out.file.open(s.DbFolder + s.KinListFile, std::ios::binary | std::ios::trunc);
+  if (s.OutputToFile) out.file.open(s.DbFolder + s.KinListFile);
   // Saved before the walk: past the generation limit a walk can end away from its root.
   int focus = s.NInd[0];
   kinWalk(out);
@@ -201,6 +200,7 @@ void CommonKin(Session& s) {
   emitText(out, "", "");
   emitText(out, "", "");
   emitAnswer(out);
+  ReportOutputFailure(s, out.file.close());
   s.NInd[0] = focus;
   s.ui.refresh(Window::Albero);
   ShowFocusPanel(s);

@@ -1,7 +1,6 @@
 #include "trees/draw_tree.h"
 
 #include <algorithm>
-#include <fstream>
 #include <utility>
 #include <vector>
 
@@ -20,7 +19,7 @@ struct TreeOutput {
   TreeOutput(Session& session, bool list) : s(session), listView(list) {}
   Session& s;
   bool listView;
-  std::ofstream textFile;
+  OutputFile textFile;
   int printerLine = 1;
   std::string lastPrefix;  ///< the most recent line prefix built
   bool firstItem = true;   ///< the next item is the tree's first
@@ -89,7 +88,7 @@ void openWindow(Session& s, bool listView) {
 void drawRoot(TreeOutput& out) {
   Session& s = out.s;
   int root = s.NInd[0];
-  std::ofstream(s.trees.TreeFileBase + "html", std::ios::binary | std::ios::trunc);
+  s.trees.HtmlPage.clear();
   std::string title = s.tables.Names[root] + " (" + std::to_string(root) + ")";
   EmitTreeHtml(s, 1, title);
   emitLine(out, {"", {title}});
@@ -187,6 +186,13 @@ void startTree(Session& s) {
   sayWhenRenamed(s);
 }
 
+void writeFiles(TreeOutput& out) {
+  Session& s = out.s;
+  ReportOutputFailure(s, out.textFile.close());
+  ReportOutputFailure(s, WriteFileAtomically(s.trees.TreeFileBase + "html", s.trees.HtmlPage));
+  s.trees.HtmlPage.clear();
+}
+
 }  // namespace
 
 void DrawTree(Session& s, int view) {
@@ -198,11 +204,12 @@ void DrawTree(Session& s, int view) {
   startTree(s);
   TreeOutput out(s, view == kListView);
   openWindow(s, out.listView);
-  if (s.OutputToFile) out.textFile.open(s.trees.TreeFileBase + "txt", std::ios::binary | std::ios::trunc);
+  if (s.OutputToFile) out.textFile.open(s.trees.TreeFileBase + "txt");
   s.VNind = s.NInd[0];
   decideCollapse(out);
   drawRoot(out);
   walkTree(out);
+  writeFiles(out);
   s.NInd[0] = s.NiSav;
   s.ui.refresh(out.listView ? Window::Albero : Window::Nest);
 }

@@ -31,6 +31,8 @@ inline const std::string kKinMarker = "    ****<>****";
 /// PrintImmediately (65 lines on the first page, 66 on the next ones), and
 /// always to the page TreeFileBase + "html". Files and the printer get each
 /// piece of a line cut to 80 characters; a window shows the last piece whole.
+/// The files are written whole when the tree ends; one that cannot be
+/// written is reported (ReportOutputFailure).
 ///
 /// A tree that would run past kFullTreeLineLimit lines, detail lines
 /// included (heavy pedigree collapse), prints each individual's branch once: a later appearance is a

@@ -1,8 +1,8 @@
 #include "trees/tree_html.h"
 
 #include <array>
-#include <fstream>
-#include <iterator>
+
+#include "db/output_files.h"
 
 namespace kord {
 namespace {
@@ -27,13 +27,11 @@ TemplateChoice chooseTemplate(const TreeState& t, int code) {
 }
 
 /// Appends the template's bytes to `page`; false when it cannot be read.
-bool copyTemplate(const Session& s, const std::string& name, std::ofstream& page) {
-  std::ifstream in(s.TemplateFolder + name, std::ios::binary);
-  if (!in) return false;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return false;
-  page << bytes;
-  return static_cast<bool>(page);
+bool copyTemplate(const Session& s, const std::string& name, std::string& page) {
+  std::string bytes;
+  if (!ReadRegularFile(s.TemplateFolder + name, bytes)) return false;
+  page += bytes;
+  return true;
 }
 
 }  // namespace
@@ -66,15 +64,14 @@ void EmitTreeHtml(Session& s, int code, const std::string& text) {
   TemplateChoice choice = chooseTemplate(t, code);
   if (choice.name.empty()) return;
   t.PrevLineIndent = t.LineIndent;
-  std::ofstream page(t.TreeFileBase + "html", std::ios::binary | std::ios::app);
-  if (!page) return;
+  std::string& page = t.HtmlPage;
   for (int i = 0; i < choice.repeat; ++i)
     if (!copyTemplate(s, choice.name, page)) return;
   if (choice.name == "TrHtm02.hts") {
-    page << LevelColour(t.walk.WalkDepth);
+    page += LevelColour(t.walk.WalkDepth);
     if (!copyTemplate(s, "TrHtm02a.hts", page)) return;
   }
-  if (t.walk.StepResult >= 0) page << HtmlEscape(text) << "\r\n";
+  if (t.walk.StepResult >= 0) page += HtmlEscape(text) + "\r\n";
 }
 
 }  // namespace kord

@@ -54,6 +54,9 @@ struct TreeState {
   /// The tree files without their extension: the database folder, the
   /// focus name made safe, " Root." or " Branch." (a file-system path).
   std::string TreeFileBase;
+  /// The HTML page of the tree being drawn; it is written as a whole file
+  /// when the tree ends.
+  std::string HtmlPage;
   /// The individuals of the first tree of a kinship search, each once, in
   /// the order they were first met.
   std::vector<int> KinSet;

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <fstream>
 
 #include "db/codepage.h"
 #include "lists/report.h"
@@ -56,10 +55,8 @@ void Rapporto::render() {
 }
 
 std::string Rapporto::saveCsv(const std::string& path) const {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << ReportCsv(s_.report);
-  out.flush();
-  return out ? std::string() : s_.text("Impossibile scrivere il file ", "Cannot write the file ") + Utf8ToCp1252(path);
+  OutputFailure failure = WriteFileAtomically(path, ReportCsv(s_.report));
+  return failure ? OutputFailureText(failure, s_.English) : std::string();
 }
 
 void Rapporto::askAndSave() {

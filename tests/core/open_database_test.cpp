@@ -166,7 +166,8 @@ TEST(OpenDatabase, HistoryThatCannotBeWrittenIsReportedOnceAndTheLoadGoesOn) {
   std::filesystem::create_directory(f.dir.file("fam.His"));  // unwritable even for root
   f.pickOnOpen("fam.rni");
   EXPECT_EQ(f.open(), OpenOutcome::Loaded);
-  EXPECT_EQ(f.ui.messages.back(), "Impossibile scrivere la storia nel file " + f.dir.file("fam.His"));
+  EXPECT_EQ(f.ui.messages.back(),
+            "Impossibile scrivere la storia nel file " + f.dir.file("fam.His") + ": c'e' una cartella con questo nome");
   LogHistory(f.session, "Fine sessione\r\n");
   EXPECT_EQ(f.ui.messages.size(), 2u) << "reported once per run";
   EXPECT_NE(f.session.historyText.find("Fine sessione"), std::string::npos);

@@ -230,7 +230,8 @@ TEST(RecordCard, CaptionsAreSavedAndUsed) {
   EXPECT_EQ(f.dir.read("fam.rnk").substr(0, 24), "\"N.\"\r\n\"Cognome e Nome\"\r\n");
   f.session.files.CaptionsFile = f.dir.file("missing/fam.rnk");
   captions[1] = "Nominativo";
-  EXPECT_EQ(SaveCaptions(f.session, captions), "Impossibile scrivere il file " + f.dir.file("missing/fam.rnk"));
+  EXPECT_EQ(SaveCaptions(f.session, captions),
+            "Impossibile scrivere il file " + f.dir.file("missing/fam.rnk") + ": la cartella non esiste");
   EXPECT_EQ(f.session.tables.FieldCaptions[1], "Cognome e Nome") << "unsaved captions are not taken";
   f.session.files.CaptionsFile = f.dir.file("fam.rnk");
   captions[1] = "Nome \"detto\"";

@@ -111,11 +111,11 @@ TEST(TreeHtml, OtherCodesDoNothing) {
   f.session.trees.TreeFileBase = f.dir.folder() + "db/page.";
   f.session.trees.walk.StepResult = 2;
   for (int code : {0, 6, -1}) EmitTreeHtml(f.session, code, "text");
-  EXPECT_FALSE(std::filesystem::exists(f.dir.file("db/page.html")));
+  EXPECT_TRUE(f.session.trees.HtmlPage.empty());
   f.session.trees.LineIndent = 6;
   f.session.trees.PrevLineIndent = 10;
   EmitTreeHtml(f.session, 2, "x");
-  EXPECT_EQ(f.dir.read("db/page.html"), "[04][04]x\r\n");
+  EXPECT_EQ(f.session.trees.HtmlPage, "[04][04]x\r\n");
   EXPECT_EQ(f.session.trees.PrevLineIndent, 6);
 }
 

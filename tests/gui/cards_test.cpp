@@ -3,6 +3,7 @@
 // captions saved from the main card, the common-relative boxes, the kinship
 // button with its help, and printing a card or the name search to a PDF.
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +30,7 @@ class CardsTest : public QObject {
   void commonRelativeBoxesMoveTheFocusOnlyWhenSet();
   void kinshipButtonNeedsTwoIndividualsAndHasHelp();
   void printFormWritesAReadablePdfInTheDatabaseFolder();
+  void aPrintoutThatCannotBeWrittenIsReportedNotSaved();
 };
 
 namespace {
@@ -249,6 +251,17 @@ void CardsTest::printFormWritesAReadablePdfInTheDatabaseFolder() {
   QVERIFY2(text.contains(QStringLiteral("Pavan Giovanni Battista")), qPrintable(text));
   QVERIFY2(text.contains(QStringLiteral("Parrocchia di San Nicolò")), qPrintable(text));
   QVERIFY2(text.contains(QStringLiteral("Data Nascita")), qPrintable(text));
+}
+
+void CardsTest::aPrintoutThatCannotBeWrittenIsReportedNotSaved() {
+  Harness h;
+  if (!h.openSample()) QSKIP("the sample database is not there");
+  h.printer.setAlwaysPdf(true);
+  const std::string pdf = h.folder() + "Scheda Anagrafica - Pavan Giovanni Battista.pdf";
+  QVERIFY(QDir().mkdir(QString::fromStdString(pdf)));  // a folder where the printout would go
+  click(h.skeda, "StampaForm");
+  QCOMPARE(h.ui.messages,
+           std::vector<std::string>{"Impossibile scrivere il file " + pdf + ": c'e' una cartella con questo nome"});
 }
 
 }  // namespace kord::guitest

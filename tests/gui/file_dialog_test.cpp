@@ -22,6 +22,7 @@ class FileDialogTest : public QObject {
   void foldersAreEnteredAndLeftByDoubleClick();
   void escapeClosesWithoutAChoice();
   void enterCreatesWhenOnlyNewIsOffered();
+  void anythingButADatabaseIsRefusedAndTheDialogStays();
 };
 
 namespace {
@@ -137,6 +138,21 @@ void FileDialogTest::enterCreatesWhenOnlyNewIsOffered() {
     QVERIFY2(QFile::exists(f.dir.filePath(QStringLiteral("nuovo.") + ext)), ext);
   QCOMPARE(f.session.DbName, f.folder() + "nuovo.rni");
   QCOMPARE(f.ui.messages.back(), std::string("Crea File con dati personali generici"));
+}
+
+void FileDialogTest::anythingButADatabaseIsRefusedAndTheDialogStays() {
+  DialogFixture f;
+  f.nomeFile->clear();
+  QTest::keyClicks(f.nomeFile, QStringLiteral("*.*"));
+  QVERIFY(clickListItem(*f.filList, QStringLiteral("fam.rnc")));
+  QTest::mouseClick(f.button("btnApreGenealogia"), Qt::LeftButton);
+  QVERIFY(f.frmApreFile.isVisible());
+  QCOMPARE(f.ui.messages,
+           std::vector<std::string>{"fam.rnc: non e' un database (si apre solo un file il cui nome finisce per .rni)"});
+  QVERIFY(f.session.DbName.empty());
+  QVERIFY(clickListItem(*f.filList, QStringLiteral("zeta.RNI"), true));
+  QVERIFY(!f.frmApreFile.isVisible());
+  QCOMPARE(f.session.DbName, f.folder() + "zeta.RNI");
 }
 
 }  // namespace kord::guitest

@@ -2,6 +2,10 @@
 // modal file dialog, the progress window, the messages, the history and the
 // hand-over to the main window.
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +28,7 @@ class OpenFlowTest : public QObject {
   void sampleDatabaseOpens();
   void escapeInTheDialogOpensNothing();
   void newAndExitOnlyShowTheDateOrEndTheProgram();
+  void anOpenDatabaseIsLockedAgainstOtherWriters();
 };
 
 namespace {
@@ -142,6 +147,22 @@ void OpenFlowTest::newAndExitOnlyShowTheDateOrEndTheProgram() {
   QCOMPARE(h.ui.messages, (std::vector<std::string>{kToday, kToday}));
   QVERIFY(h.ui.quitCalled);
   QCOMPARE(h.ui.dialogRuns, 0);
+}
+
+void OpenFlowTest::anOpenDatabaseIsLockedAgainstOtherWriters() {
+  Harness h;
+  h.writeFamily();
+  const QByteArray path = QFile::encodeName(h.dir.filePath(QStringLiteral("fam.rni")));
+  auto lockedElsewhere = [&path] {
+    int fd = ::open(path.constData(), O_RDONLY);
+    bool locked = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    ::close(fd);
+    return locked;
+  };
+  QVERIFY(!lockedElsewhere());
+  h.openThroughStartWindow(QStringLiteral("fam.rni"));
+  QVERIFY(h.session.DbLoaded);
+  QVERIFY(lockedElsewhere());
 }
 
 }  // namespace kord::guitest
