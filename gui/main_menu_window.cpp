@@ -17,6 +17,7 @@
 #include "db/open_database.h"
 #include "db/record_card.h"
 #include "exchange_actions.h"
+#include "help_window.h"
 #include "kord_logo.h"
 #include "book/book_commands.h"
 #include "trees/common_kin.h"
@@ -327,6 +328,7 @@ void MainMenu::onMenu(const std::string& name) {
   if (name == "Importa_GEDCOM") importGedcomAction(s_, this);
   if (name == "Export_DB") s_.DbLoaded ? exportGedcomAction(s_, this) : noDatabase();
   if (name == "Export_doc") exportDocumentAction(s_, this);
+  if (name == "Aiuto_uso" && helpWindow_) helpWindow_->showIndex();
   runRecordCommand(name);
   if (name == "Exit") {
     kord::ExitProgram(s_);

@@ -23,6 +23,8 @@ class QRadioButton;
 
 namespace kord::gui {
 
+class HelpWindow;
+
 class MainMenu : public QMainWindow, public ModelWindow {
   Q_OBJECT
 
@@ -36,6 +38,8 @@ class MainMenu : public QMainWindow, public ModelWindow {
   void ShowHelp(int k);
   /// The help label shown now; -1 when the help area is empty.
   int shownHelp() const { return shownHelp_; }
+  /// The manual that "Aiuto per l'uso" opens.
+  void setHelpWindow(HelpWindow* help) { helpWindow_ = help; }
 
  protected:
   /// The first show is the window's load.
@@ -89,6 +93,7 @@ class MainMenu : public QMainWindow, public ModelWindow {
   std::map<QObject*, int> hoverHelp_;
   int shownHelp_ = -1;
   bool loaded_ = false;
+  HelpWindow* helpWindow_ = nullptr;
 };
 
 }  // namespace kord::gui

@@ -23,9 +23,10 @@ inline std::string shellQuoted(const std::string& word) {
   return quoted + "'";
 }
 
-/// Runs `kord` with `args` in `dir`; output files live in `dir` too.
-inline CliResult RunKord(const TempDir& dir, const std::vector<std::string>& args) {
-  std::string command = "cd " + shellQuoted(dir.folder()) + " && " + shellQuoted(KORD_CLI);
+/// Runs `kord` with `args` in `dir`; output files live in `dir` too. `env`
+/// (VAR=value words) goes before the command.
+inline CliResult RunKord(const TempDir& dir, const std::vector<std::string>& args, const std::string& env = {}) {
+  std::string command = "cd " + shellQuoted(dir.folder()) + " && " + env + " " + shellQuoted(KORD_CLI);
   for (const auto& a : args) command += " " + shellQuoted(a);
   command += " >.out 2>.err </dev/null";
   int raw = std::system(command.c_str());

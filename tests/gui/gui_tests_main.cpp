@@ -11,12 +11,13 @@ int runCardsTests(int argc, char** argv);
 int runNameSearchTests(int argc, char** argv);
 int runEditCardTests(int argc, char** argv);
 int runListsTests(int argc, char** argv);
+int runHelpTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   int failed = 0;
   for (auto run : {runOpenFlowTests, runFileDialogTests, runMainMenuTests, runDisplayEdgeTests, runCardsTests,
-                   runNameSearchTests, runEditCardTests, runListsTests})
+                   runNameSearchTests, runEditCardTests, runListsTests, runHelpTests})
     failed += run(argc, argv);
   return failed == 0 ? 0 : 1;
 }
