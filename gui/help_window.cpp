@@ -6,10 +6,14 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTextBrowser>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <map>
 
 namespace kord::gui {
@@ -66,6 +70,21 @@ class HelpKeyFilter : public QObject {
   HelpWindow& help_;
 };
 
+/// Markdown tables come with dark double borders and no padding.
+void tidyTables(QTextDocument& document) {
+  for (QTextFrame* frame : document.rootFrame()->childFrames()) {
+    auto* table = qobject_cast<QTextTable*>(frame);
+    if (!table) continue;
+    QTextTableFormat format = table->format();
+    format.setBorder(1);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setBorderBrush(QColor(0xc9, 0xd1, 0xc8));
+    format.setCellPadding(4);
+    format.setCellSpacing(0);
+    table->setFormat(format);
+  }
+}
+
 QPushButton* navigationButton(QStyle::StandardPixmap icon, const char* objectName, QWidget* parent) {
   auto* button = new QPushButton(parent->style()->standardIcon(icon), QString(), parent);
   button->setObjectName(QString::fromLatin1(objectName));
@@ -79,6 +98,7 @@ HelpWindow::HelpWindow(const kord::Session& session, const QString& manualFolder
   browser_ = new QTextBrowser(this);
   browser_->setObjectName(QStringLiteral("Manual"));
   browser_->setOpenExternalLinks(true);
+  browser_->document()->setDocumentMargin(12);
   index_ = navigationButton(QStyle::SP_DirHomeIcon, "Index", this);
   back_ = navigationButton(QStyle::SP_ArrowBack, "Back", this);
   forward_ = navigationButton(QStyle::SP_ArrowForward, "Forward", this);
@@ -89,6 +109,7 @@ HelpWindow::HelpWindow(const kord::Session& session, const QString& manualFolder
   connect(forward_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
   connect(browser_, &QTextBrowser::backwardAvailable, back_, &QWidget::setEnabled);
   connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QWidget::setEnabled);
+  connect(browser_, &QTextBrowser::sourceChanged, this, [this] { tidyTables(*browser_->document()); });
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(index_);
@@ -113,9 +134,18 @@ void HelpWindow::showPage(const QString& name) {
     browser_->setSource(QUrl::fromLocalFile(path), QTextDocument::MarkdownResource);
   else
     showMissingManual(path);
+  if (!placed_) placeOnScreen();
   show();
   raise();
   activateWindow();
+}
+
+void HelpWindow::placeOnScreen() {
+  placed_ = true;
+  const QRect area = screen()->availableGeometry();
+  // Room for the frame the window manager adds.
+  resize(std::min(width(), area.width() - 40), std::min(height(), area.height() - 80));
+  move(area.center() - QPoint(width() / 2, height() / 2 + 20));
 }
 
 QString HelpWindow::pageFor(const QWidget* window) {

@@ -47,6 +47,8 @@ class HelpWindow : public QWidget {
   QString pagePath(const QString& name) const;
   void renderTitles();
   void showMissingManual(const QString& path);
+  /// The first showing fits the window into the screen's free area.
+  void placeOnScreen();
 
   const kord::Session& s_;
   QString manualFolder_;
@@ -54,6 +56,7 @@ class HelpWindow : public QWidget {
   QPushButton* back_ = nullptr;
   QPushButton* forward_ = nullptr;
   QPushButton* index_ = nullptr;
+  bool placed_ = false;
 };
 
 /// Makes F1, pressed in any window of `app`, show that window's page.

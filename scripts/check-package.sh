@@ -73,6 +73,16 @@ dependencies_installed() {
   return $missing
 }
 
+# The package that holds `path`; with /usr merged dpkg may know it by either name.
+owner_of() {
+  local resolved candidate
+  resolved=$(readlink -f "$1")
+  for candidate in "$1" "$resolved" "${resolved#/usr}"; do
+    dpkg -S "$candidate" 2>/dev/null | head -1 | cut -d: -f1 | grep . && return 0
+  done
+  return 1
+}
+
 # Each library a program names (NEEDED) must come from a package it depends on.
 libraries_covered() {
   local deps program lib path owner missing=0
@@ -80,7 +90,7 @@ libraries_covered() {
   for program in "$root/usr/bin/kordwin" "$root/usr/bin/kord"; do
     for lib in $(objdump -p "$program" | awk '/NEEDED/ {print $2}'); do
       path=$(ldconfig -p | awk -v lib="$lib" '$1 == lib {print $NF; exit}')
-      owner=$(dpkg -S "$(readlink -f "$path")" 2>/dev/null | head -1 | cut -d: -f1)
+      owner=$(owner_of "$path")
       if [ -z "$owner" ] || ! grep -qx "$owner" <<<"$deps"; then
         echo "$(basename "$program") needs $lib ($path, package ${owner:-unknown}), not in Depends"
         missing=1
