@@ -1,11 +1,23 @@
 #include "cli_context.h"
 
+#include <filesystem>
 #include <ostream>
 
 #include "db/codepage.h"
 #include "db/open_database.h"
+#include "shell/installed_data.h"
 
 namespace kord::cli {
+namespace {
+
+/// The folder of the running program, from the link the kernel keeps.
+std::string programFolder() {
+  std::error_code ec;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string() : program.parent_path().string();
+}
+
+}  // namespace
 
 CliContext::CliContext(Options o, std::ostream& out, std::ostream& err)
     : options(std::move(o)), out(out), err(err), ui(err), session(ui, clock, printer) {
@@ -17,6 +29,7 @@ CliContext::CliContext(Options o, std::ostream& out, std::ostream& err)
   session.OutputToFile = options.outToFile;
   session.CardWithTree = options.card;
   session.PrintImmediately = options.print;
+  session.installedDataFolder = InstalledDataFolder(programFolder());
 }
 
 int CliContext::fail(const std::string& text, int status) {

@@ -3,11 +3,16 @@
 // start window.
 
 #include <QApplication>
+#include <QDir>
+#include <QSettings>
+#include <memory>
 
 #include "apre_db_window.h"
 #include "app_style.h"
 #include "edit_card_window.h"
+#include "first_run.h"
 #include "frm_apre_file_window.h"
+#include "help_window.h"
 #include "history_window.h"
 #include "legge_genealog_window.h"
 #include "assist/assist_window.h"
@@ -25,10 +30,13 @@
 #include "trees/generazioni_window.h"
 #include "trees/nest_window.h"
 #include "lista_nomi_window.h"
+#include "kord_logo.h"
 #include "main_menu_window.h"
 #include "qt_printer.h"
 #include "qt_text.h"
 #include "qt_ui.h"
+#include "self_check.h"
+#include "shell/installed_data.h"
 #include "skeda2_window.h"
 #include "skeda_window.h"
 #include "start_folder.h"
@@ -36,10 +44,16 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kord"));
+  QApplication::setOrganizationName(QStringLiteral("Kord"));
+  QApplication::setDesktopFileName(QStringLiteral("org.kord.Kord"));
+  QApplication::setWindowIcon(QIcon(kord::gui::kordLogo(128)));
   kord::gui::applyAppStyle(app);
+  const bool selfCheck = QApplication::arguments().contains(QStringLiteral("--self-check"));
 
   kord::gui::WindowSet windows;
-  kord::gui::QtUi ui(windows);
+  std::unique_ptr<kord::gui::QtUi> ownUi =
+      selfCheck ? kord::gui::selfCheckUi(windows) : std::make_unique<kord::gui::QtUi>(windows);
+  kord::gui::QtUi& ui = *ownUi;
   kord::SystemClock clock;
   kord::gui::QtPrinter printer;
   kord::Session session(ui, clock, printer);
@@ -75,6 +89,15 @@ int main(int argc, char** argv) {
              &listaNomi, &editCard, &lista, &campiReport, &rapporto, &selGraf, &grafici, &graphEta,
              &navigate,  &thumb,    &book,  &schedaSort1, &albero,  &nest,    &generazioni, &assist};
 
+  // The templates, the sample and the manual installed beside the program.
+  const std::string dataFolder = kord::InstalledDataFolder(kord::gui::corePath(QApplication::applicationDirPath()));
+  session.installedDataFolder = dataFolder;
+  kord::gui::HelpWindow help(session, kord::gui::pathText(dataFolder) + QStringLiteral("manual"));
+  mainMenu.setHelpWindow(&help);
+  kord::gui::installHelpKey(app, help);
+  QSettings settings;
+  if (selfCheck) return kord::gui::runSelfCheck(session, mainMenu, help, dataFolder, settings);
+
   apreDB.show();
   const QStringList arguments = QApplication::arguments();
   if (arguments.size() > 1) {
@@ -83,6 +106,8 @@ int main(int argc, char** argv) {
       session.dialog.folder = start.folder;
     else
       ui.message(kord::gui::coreText(start.error));
+  } else {
+    session.dialog.folder = kord::gui::sampleStartFolder(session, dataFolder, QDir::homePath(), settings);
   }
   return app.exec();
 }

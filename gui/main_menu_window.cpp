@@ -18,6 +18,7 @@
 #include "db/open_database.h"
 #include "db/record_card.h"
 #include "exchange_actions.h"
+#include "help_window.h"
 #include "kord_logo.h"
 #include "book/book_commands.h"
 #include "trees/common_kin.h"
@@ -333,6 +334,7 @@ void MainMenu::onMenu(const std::string& name) {
   if (name == "Export_DB") s_.DbLoaded ? exportGedcomAction(s_, this) : noDatabase();
   if (name == "Export_doc") exportDocumentAction(s_, this);
   if (name == "Controlla_archivio") s_.DbLoaded ? onCheckDatabase() : noDatabase();
+  if (name == "Aiuto_uso" && helpWindow_) helpWindow_->showIndex();
   runRecordCommand(name);
   if (name == "Exit") {
     kord::ExitProgram(s_);

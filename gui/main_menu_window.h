@@ -24,6 +24,7 @@ class QRadioButton;
 namespace kord::gui {
 
 class CheckWindow;
+class HelpWindow;
 
 class MainMenu : public QMainWindow, public ModelWindow {
   Q_OBJECT
@@ -38,6 +39,8 @@ class MainMenu : public QMainWindow, public ModelWindow {
   void ShowHelp(int k);
   /// The help label shown now; -1 when the help area is empty.
   int shownHelp() const { return shownHelp_; }
+  /// The manual that "Aiuto per l'uso" opens.
+  void setHelpWindow(HelpWindow* help) { helpWindow_ = help; }
 
  protected:
   /// The first show is the window's load.
@@ -94,6 +97,7 @@ class MainMenu : public QMainWindow, public ModelWindow {
   int shownHelp_ = -1;
   CheckWindow* checkWindow_ = nullptr;
   bool loaded_ = false;
+  HelpWindow* helpWindow_ = nullptr;
 };
 
 }  // namespace kord::gui

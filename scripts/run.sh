@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Starts Kord on a copy of the bundled sample database, kept outside the
 # source tree so that running the program never changes the repository.
+# Only the two programs are built, not the tests.
 #   scripts/run.sh            the copy is made on the first run and kept
 #   scripts/run.sh --fresh    start again from a fresh copy
 # Set KORD_HOME to choose the folder (default: ~/kord-sample).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh kordwin kord
 
 home="${KORD_HOME:-$HOME/kord-sample}"
 if [ "${1:-}" = "--fresh" ]; then rm -rf "$home"; fi

@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Installs what building and testing Kord needs on Debian 12 (only what is
 # missing), then configures and builds into build/.
+#   scripts/setup.sh                 everything: the programs and the tests
+#   scripts/setup.sh TARGET...       only these targets (scripts/run.sh: kordwin kord)
+#   scripts/setup.sh --packages-only install what is missing, build nothing
+#   --with PACKAGE                   install PACKAGE too (scripts/package.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,6 +13,17 @@ cd "$(dirname "$0")/.."
 # fetch; its test is skipped where it is missing).
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev qt6-base-dev libqt6opengl6-dev
           qt6-charts-dev fonts-dejavu-core xvfb xauth poppler-utils chromium gramps)
+build=1
+targets=()
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --packages-only) build=0 ;;
+    --with) packages+=("$2"); shift ;;
+    *) targets+=("$1") ;;
+  esac
+  shift
+done
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -20,6 +35,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+[ "$build" -eq 1 ] || exit 0
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-ninja -C build
+ninja -C build "${targets[@]}"

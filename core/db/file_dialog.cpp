@@ -7,6 +7,7 @@
 #include "db/codepage.h"
 #include "db/create_database.h"
 #include "db/open_database.h"
+#include "shell/installed_data.h"
 
 namespace kord {
 namespace {
@@ -53,7 +54,7 @@ std::string ChooseDatabaseFile(Session& s) {
 
 void SetDbFolder(Session& s, const std::string& folder) {
   s.DbFolder = withSeparator(folder);
-  s.TemplateFolder = ParentFolderOf(s.DbFolder);
+  s.TemplateFolder = TemplateFolderFor(s.DbFolder, s.installedDataFolder);
 }
 
 bool DialogChangeFolder(Session& s, const std::string& folder) {

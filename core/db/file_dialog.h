@@ -14,7 +14,8 @@ namespace kord {
 /// returns DbName: empty when nothing was chosen.
 std::string ChooseDatabaseFile(Session& s);
 
-/// DbFolder := folder; the parent folder is kept for the HTML templates.
+/// DbFolder := folder; its parent folder is kept for the HTML templates, or
+/// the installed data folder when the parent has none (TemplateFolderFor).
 void SetDbFolder(Session& s, const std::string& folder);
 
 /// Changes the folder shown. A folder that cannot be read keeps the previous

@@ -94,6 +94,9 @@ struct Session {
   std::string DbFolder;    ///< its folder, with a trailing separator
   std::string DbBaseName;  ///< its file name
   std::string TemplateFolder;  ///< parent of DbFolder: the HTML templates
+  /// The data installed with the program (InstalledDataFolder): its
+  /// templates serve a database whose parent folder has none. Empty: none.
+  std::string installedDataFolder;
 
   /// The database's write lock (see db/database_lock.h).
   DatabaseLock lock;

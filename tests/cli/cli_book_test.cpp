@@ -89,10 +89,21 @@ TEST(CliBook, NoDetailsLeavesOutEventsAndNotes) {
 TEST(CliBook, MissingTemplatesAreReportedOnceAndThePagesStillWritten) {
   test::TempDir dir;
   std::string db = test::CopySample(dir);
-  auto r = RunKord(dir, {"book", db, "--out-to-file"});
+  // Without installed templates to fall back on.
+  auto r = RunKord(dir, {"book", db, "--out-to-file"}, "KORD_DATA_DIR=");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.err, kLoaded + "Non esistono i file HT nella " + dir.folder() + "\n");
   EXPECT_NE(dir.read("sample/Pavan Mario.html").find("Pavan%20Paolo.html"), std::string::npos);
+}
+
+TEST(CliBook, WithoutTemplatesBesideTheDatabaseTheInstalledOnesServe) {
+  test::TempDir dir;
+  std::string db = test::CopySample(dir);
+  const std::string installed = fs::path(KORD_SAMPLE_DIR).parent_path().string();
+  auto r = RunKord(dir, {"book", db, "--out-to-file"}, "KORD_DATA_DIR=" + test::shellQuoted(installed));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, kLoaded);
+  EXPECT_NE(dir.read("sample/index.html").find("Pagina creata da Kord."), std::string::npos);
 }
 
 TEST(CliCensus, IsTheCompactBookWithItsFile) {

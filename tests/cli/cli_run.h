@@ -24,9 +24,10 @@ inline std::string shellQuoted(const std::string& word) {
 }
 
 /// Runs `kord` with `args` in `dir`; output files live in `dir` too.
-/// `wrapper` is a shell prefix for the call (a resource limit, a timeout).
-inline CliResult RunKord(const TempDir& dir, const std::vector<std::string>& args, const std::string& wrapper = {}) {
-  std::string command = "cd " + shellQuoted(dir.folder()) + " && " + wrapper + shellQuoted(KORD_CLI);
+/// `prefix` goes before the command: VAR=value words, or a wrapper program
+/// (a resource limit, a timeout).
+inline CliResult RunKord(const TempDir& dir, const std::vector<std::string>& args, const std::string& prefix = {}) {
+  std::string command = "cd " + shellQuoted(dir.folder()) + " && " + prefix + " " + shellQuoted(KORD_CLI);
   for (const auto& a : args) command += " " + shellQuoted(a);
   command += " >.out 2>.err </dev/null";
   int raw = std::system(command.c_str());

@@ -12,12 +12,15 @@ int runNameSearchTests(int argc, char** argv);
 int runEditCardTests(int argc, char** argv);
 int runListsTests(int argc, char** argv);
 int runCheckWindowTests(int argc, char** argv);
+int runHelpTests(int argc, char** argv);
+int runFirstRunTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   int failed = 0;
   for (auto run : {runOpenFlowTests, runFileDialogTests, runMainMenuTests, runDisplayEdgeTests, runCardsTests,
-                   runNameSearchTests, runEditCardTests, runListsTests, runCheckWindowTests})
+                   runNameSearchTests, runEditCardTests, runListsTests, runCheckWindowTests,
+                   runHelpTests, runFirstRunTests})
     failed += run(argc, argv);
   return failed == 0 ? 0 : 1;
 }
