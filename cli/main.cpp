@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
       {"branches", RunBranches}, {"kin", RunKin}, {"list", RunList}, {"report", RunReport},
       {"stats", RunStats}, {"book", RunBook}, {"census", RunCensus}, {"navigate", RunNavigate},
       {"sorted", RunSorted}, {"assist", RunAssist},
-      {"import-gedcom", RunImportGedcom}, {"export-gedcom", RunExportGedcom}, {"import-csv", RunImportCsv}};
+      {"import-gedcom", RunImportGedcom}, {"export-gedcom", RunExportGedcom}, {"import-csv", RunImportCsv},
+      {"relation", RunRelation}, {"verify", RunVerify}};
   auto command = commands.find(options->command);
   if (command == commands.end()) {
     std::cerr << "kord: unknown command " << options->command << '\n' << UsageText();
