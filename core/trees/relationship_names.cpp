@@ -194,9 +194,15 @@ std::string marriageName(const Relationship& r, PersonSex sex, const SexLookup& 
     if (w.kind == r.kind && w.up == line.up && w.down == line.down) return pick(english ? w.english : w.italian, sex);
   const std::string relative = BloodLineName(line, sexOf, english);
   const PersonSex linkSex = sexOf(r.link);
-  if (r.kind == RelationKind::SpouseOfRelative)
-    return english ? relative + "'s " + pick(kEnSpouse, sex) : pick(kItSpouse, sex) + " " + italianOf(relative, linkSex);
-  return english ? pick(kEnSpouse, linkSex) + "'s " + relative : relative + " " + italianOf(pick(kItSpouse, linkSex), linkSex);
+  const bool severalWords = relative.find(' ') != std::string::npos;
+  if (r.kind == RelationKind::SpouseOfRelative) {
+    if (!english) return pick(kItSpouse, sex) + " " + italianOf(relative, linkSex);
+    return severalWords ? pick(kEnSpouse, sex) + " of the " + relative : relative + "'s " + pick(kEnSpouse, sex);
+  }
+  if (english) return pick(kEnSpouse, linkSex) + "'s " + relative;
+  // A comma after a removed cousin's distance keeps the spouse apart from it.
+  const bool endsClause = relative.find(',') != std::string::npos;
+  return relative + (endsClause ? ", " : " ") + italianOf(pick(kItSpouse, linkSex), linkSex);
 }
 
 }  // namespace

@@ -17,6 +17,12 @@ std::vector<int> throughWhom(const Relationship& r) {
   return {};
 }
 
+/// The name, or the index when the name is blank.
+std::string shownName(const Tables& tables, int person) {
+  const std::string& name = tables.Names[static_cast<std::size_t>(person)];
+  return name.empty() ? std::to_string(person) : name;
+}
+
 bool hasPair(const Session& s) {
   return s.tables.isIndividual(s.NInd[0]) && s.tables.isIndividual(s.NInd[1]) && s.NInd[0] != s.NInd[1];
 }
@@ -28,7 +34,7 @@ std::string RelationshipTitle(const Relationship& r, const Tables& tables, const
   const auto persons = throughWhom(r);
   for (std::size_t i = 0; i < persons.size(); ++i) {
     title += i == 0 ? (english ? " (via " : " (tramite ") : (english ? " and " : " e ");
-    title += tables.Names[static_cast<std::size_t>(persons[i])];
+    title += shownName(tables, persons[i]);
   }
   if (!persons.empty()) title += ")";
   return title;
