@@ -1,12 +1,16 @@
 #pragma once
-// What both benchmark programs need: a printer that prints nothing, a stop
-// watch and the one way they print their figures.
+// What the benchmark programs share: a person and a printer that stay
+// quiet, loading a generated database's tables, a stop watch and the one way
+// they print their figures.
 
 #include <chrono>
 #include <functional>
 #include <iostream>
 #include <string>
 
+#include "db/file_set.h"
+#include "db/load_tables.h"
+#include "shell/session.h"
 #include "shell/ui.h"
 
 namespace kord::bench {
@@ -20,6 +24,29 @@ class NullPrinter : public Printer {
   void newPage() override {}
   std::string endDoc(const std::string&, const std::string&) override { return {}; }
 };
+
+/// Says nothing and answers every question with its default.
+class QuietUi : public Ui {
+ public:
+  void message(const std::string&, const std::string&) override {}
+  bool askYesNo(const std::string&, const std::string&, Icon, bool yes) override { return yes; }
+  std::string inputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
+  void runFileDialog() override {}
+  void showWindow(Window, bool) override {}
+  void refresh(Window) override {}
+  void quit() override {}
+};
+
+/// Loads the tables of the database `rni` as the loader does, without the
+/// open flow (no history, no messages).
+inline void LoadTablesOf(Session& s, const std::string& rni) {
+  LoadNotes notes;
+  s.files = FileSetFor(rni);
+  LoadIndividuals(s.tables, s.files.IndividualsFile, nullptr, notes);
+  LoadChildLinks(s.tables, s.files.ChildrenFile, nullptr, notes);
+  LoadSpouseLinks(s.tables, s.files.SpousesFile, nullptr, notes);
+  s.DbLoaded = true;
+}
 
 /// Milliseconds `work` took.
 inline double timeMs(const std::function<void()>& work) {

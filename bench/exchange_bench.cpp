@@ -27,29 +27,10 @@ using namespace kord;
 
 namespace {
 
-class QuietUi : public Ui {
- public:
-  void message(const std::string&, const std::string&) override {}
-  bool askYesNo(const std::string&, const std::string&, Icon, bool yes) override { return yes; }
-  std::string inputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
-  void runFileDialog() override {}
-  void showWindow(Window, bool) override {}
-  void refresh(Window) override {}
-  void quit() override {}
-};
-
 using bench::NullPrinter;
+using bench::QuietUi;
 using bench::report;
 using bench::timeMs;
-
-void loadTables(Session& s, const std::string& rni) {
-  LoadNotes notes;
-  s.files = FileSetFor(rni);
-  LoadIndividuals(s.tables, s.files.IndividualsFile, nullptr, notes);
-  LoadChildLinks(s.tables, s.files.ChildrenFile, nullptr, notes);
-  LoadSpouseLinks(s.tables, s.files.SpousesFile, nullptr, notes);
-  s.DbLoaded = true;
-}
 
 Tables loadedLinks(const std::string& rni) {
   Tables t;
@@ -92,7 +73,7 @@ int main(int argc, char** argv) {
   SystemClock clock;
   NullPrinter printer;
   Session s(ui, clock, printer);
-  loadTables(s, (root / "bench.rni").string());
+  bench::LoadTablesOf(s, (root / "bench.rni").string());
 
   ExchangeSummary exported, imported;
   report("GEDCOM export", timeMs([&] { exported = ExportGedcom(s, (root / "bench.ged").string()); }));

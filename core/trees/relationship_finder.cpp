@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <compare>
+#include <functional>
 #include <tuple>
 #include <utility>
 
@@ -67,36 +69,14 @@ bool isSimplePath(int start, const std::vector<RelationStep>& steps) {
   return std::adjacent_find(persons.begin(), persons.end()) == persons.end();
 }
 
-/// Entries of `line` by each parent of their person, sorted by parent.
-std::vector<std::pair<int, int>> entriesByParent(const Tables& t, const Ancestry& line) {
-  std::vector<std::pair<int, int>> index;
-  for (std::size_t i = 0; i < line.size(); ++i)
-    for (int parent : DistinctParents(t, line[i].person))
-      if (parent != kNone) index.emplace_back(parent, static_cast<int>(i));
-  std::sort(index.begin(), index.end());
-  return index;
-}
-
-/// Pairs (entry of `from`, entry of `to`) whose two individuals differ and
-/// share a parent: the children the two lines come down through.
-std::vector<std::pair<int, int>> childrenOfCommonAncestors(const Tables& t, const Ancestry& fromLine,
-                                                           const Ancestry& toLine) {
-  auto index = entriesByParent(t, toLine);
-  std::vector<std::pair<int, int>> pairs;
-  for (std::size_t i = 0; i < fromLine.size(); ++i) {
-    int child = fromLine[i].person;
-    for (int parent : DistinctParents(t, child)) {
-      if (parent == kNone) continue;
-      auto range = std::equal_range(index.begin(), index.end(), std::pair{parent, -1},
-                                    [](const auto& a, const auto& b) { return a.first < b.first; });
-      for (auto it = range.first; it != range.second; ++it)
-        if (toLine[static_cast<std::size_t>(it->second)].person != child)
-          pairs.emplace_back(static_cast<int>(i), it->second);
-    }
-  }
-  std::sort(pairs.begin(), pairs.end());
-  pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
-  return pairs;
+/// Where each generation of a trace starts (a trace is in generation
+/// order); one more entry marks the end.
+std::vector<std::size_t> generationStarts(const Ancestry& line) {
+  std::vector<std::size_t> starts{0};
+  for (std::size_t i = 1; i < line.size(); ++i)
+    if (line[i].generation != line[i - 1].generation) starts.push_back(i);
+  starts.push_back(line.size());
+  return starts;
 }
 
 BloodLine throughSiblings(const Tables& t, const Ancestry& fromLine, const Ancestry& toLine, std::pair<int, int> pair) {
@@ -113,20 +93,108 @@ BloodLine throughSiblings(const Tables& t, const Ancestry& fromLine, const Ances
   return line;
 }
 
-/// Every blood line from `from` to `to`, given the traces of both.
-std::vector<BloodLine> bloodLines(const Tables& t, const Ancestry& fromLine, const Ancestry& toLine) {
-  const int from = fromLine.front().person, to = toLine.front().person;
-  std::vector<BloodLine> lines;
-  for (std::size_t e = 1; e < fromLine.size(); ++e)
-    if (fromLine[e].person == to)
-      lines.push_back({fromLine[e].generation, 0, false, {}, stepsUp(fromLine, static_cast<int>(e))});
-  for (std::size_t e = 1; e < toLine.size(); ++e)
-    if (toLine[e].person == from)
-      lines.push_back({0, toLine[e].generation, false, {}, stepsDown(toLine, static_cast<int>(e))});
-  for (auto pair : childrenOfCommonAncestors(t, fromLine, toLine))
-    lines.push_back(throughSiblings(t, fromLine, toLine, pair));
-  std::erase_if(lines, [&](const BloodLine& line) { return !isSimplePath(from, line.steps); });
-  return lines;
+using LineFilter = std::function<bool(const BloodLine&)>;
+
+/// The blood lines from the start of one trace to the start of another,
+/// degree by degree, so that a collapsed pedigree or a loop in bad data
+/// costs no more than its nearest lines.
+class LineSearch {
+ public:
+  LineSearch(const Tables& t, const Ancestry& fromLine, const Ancestry& toLine, const LineFilter& accept)
+      : t_(t), from_(fromLine), to_(toLine), accept_(accept), fromStarts_(generationStarts(fromLine)),
+        toStarts_(generationStarts(toLine)) {
+    for (std::size_t i = 0; i < to_.size(); ++i)
+      for (int parent : DistinctParents(t_, to_[i].person))
+        if (parent != kNone) byParent_.push_back({to_[i].generation, parent, static_cast<int>(i)});
+    std::sort(byParent_.begin(), byParent_.end());
+  }
+
+  /// Every accepted simple line of the nearest degrees, until at least
+  /// kMaxRelationships are found (all of the last degree are kept, so the
+  /// nearest ones of every source merge right).
+  std::vector<BloodLine> run() {
+    if (!mayMeet()) return {};
+    const int farthest = generations(fromStarts_) + generations(toStarts_);
+    for (int degree = 1; degree <= farthest && lines_.size() < kMaxRelationships; ++degree) {
+      directLines(degree);
+      throughSiblingsAt(degree);
+    }
+    return std::move(lines_);
+  }
+
+ private:
+  struct ParentKey {
+    int generation, parent, entry;
+    auto operator<=>(const ParentKey&) const = default;
+  };
+
+  int generations(const std::vector<std::size_t>& starts) const { return static_cast<int>(starts.size()) - 1; }
+
+  /// False when the two traces share no parent and neither start is in the
+  /// other's trace: most pairs of a database, answered at once.
+  bool mayMeet() const {
+    const int from = from_.front().person, to = to_.front().person;
+    std::vector<char> parentsOfTo(kTableSize, 0);
+    for (const ParentKey& key : byParent_) parentsOfTo[static_cast<std::size_t>(key.parent)] = 1;
+    for (const AncestorEntry& e : from_) {
+      if (e.person == to) return true;
+      for (int parent : DistinctParents(t_, e.person))
+        if (parent != kNone && parentsOfTo[static_cast<std::size_t>(parent)]) return true;
+    }
+    return std::any_of(to_.begin(), to_.end(), [from](const AncestorEntry& e) { return e.person == from; });
+  }
+
+  void keep(BloodLine line) {
+    if (isSimplePath(from_.front().person, line.steps) && accept_(line)) lines_.push_back(std::move(line));
+  }
+
+  /// The end an ancestor (or descendant) `degree` generations away.
+  void directLines(int degree) {
+    const int from = from_.front().person, to = to_.front().person;
+    if (degree < generations(fromStarts_))
+      for (std::size_t e = fromStarts_[degree]; e < fromStarts_[degree + 1]; ++e)
+        if (from_[e].person == to) keep({degree, 0, false, {}, stepsUp(from_, static_cast<int>(e))});
+    if (degree < generations(toStarts_))
+      for (std::size_t e = toStarts_[degree]; e < toStarts_[degree + 1]; ++e)
+        if (to_[e].person == from) keep({0, degree, false, {}, stepsDown(to_, static_cast<int>(e))});
+  }
+
+  /// Two different children of a common parent, `degree` - 2 generations
+  /// below them in all.
+  void throughSiblingsAt(int degree) {
+    std::vector<std::pair<int, int>> pairs;
+    for (int up = 0; up <= degree - 2 && up < generations(fromStarts_); ++up) {
+      const int down = degree - 2 - up;
+      if (down >= generations(toStarts_)) continue;
+      for (std::size_t e = fromStarts_[up]; e < fromStarts_[up + 1]; ++e) matchSiblings(static_cast<int>(e), down, pairs);
+    }
+    std::sort(pairs.begin(), pairs.end());
+    pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
+    for (auto pair : pairs) keep(throughSiblings(t_, from_, to_, pair));
+  }
+
+  void matchSiblings(int fromEntry, int down, std::vector<std::pair<int, int>>& pairs) const {
+    const int child = from_[static_cast<std::size_t>(fromEntry)].person;
+    for (int parent : DistinctParents(t_, child)) {
+      if (parent == kNone) continue;
+      auto it = std::lower_bound(byParent_.begin(), byParent_.end(), ParentKey{down, parent, -1});
+      for (; it != byParent_.end() && it->generation == down && it->parent == parent; ++it)
+        if (to_[static_cast<std::size_t>(it->entry)].person != child) pairs.emplace_back(fromEntry, it->entry);
+    }
+  }
+
+  const Tables& t_;
+  const Ancestry& from_;
+  const Ancestry& to_;
+  const LineFilter& accept_;
+  std::vector<std::size_t> fromStarts_, toStarts_;
+  std::vector<ParentKey> byParent_;
+  std::vector<BloodLine> lines_;
+};
+
+std::vector<BloodLine> bloodLines(const Tables& t, const Ancestry& fromLine, const Ancestry& toLine,
+                                  const LineFilter& accept) {
+  return LineSearch(t, fromLine, toLine, accept).run();
 }
 
 int kindRank(RelationKind kind) {
@@ -147,6 +215,12 @@ bool nearer(const Relationship& a, const Relationship& b) {
   };
   return std::tuple(a.degree(), kindRank(a.kind), a.blood.up, a.blood.down, persons(a)) <
          std::tuple(b.degree(), kindRank(b.kind), b.blood.up, b.blood.down, persons(b));
+}
+
+/// True when `person` is reached by a step of `line` (a marriage path must
+/// not pass its own end or start twice).
+bool onPath(const BloodLine& line, int person) {
+  return std::any_of(line.steps.begin(), line.steps.end(), [person](const RelationStep& s) { return s.person == person; });
 }
 
 /// The spouse of an ancestor who is the focus's own ancestor on that line
@@ -186,26 +260,31 @@ std::vector<Relationship> RelationshipFinder::find(int focus, int second) const 
   const auto& focusSpouses = spousesOf(focus);
   if (std::find(focusSpouses.begin(), focusSpouses.end(), second) != focusSpouses.end())
     found.push_back({RelationKind::Spouse, {}, second, {{StepKind::ToSpouse, second}}});
-  for (BloodLine& line : bloodLines(tables_, focusLine, secondLine)) {
+  const LineFilter any = [](const BloodLine&) { return true; };
+  for (BloodLine& line : bloodLines(tables_, focusLine, secondLine, any)) {
     auto path = line.steps;
     found.push_back({RelationKind::Blood, std::move(line), kNone, std::move(path)});
   }
   for (int relative : spousesOf(second)) {
     if (relative == focus) continue;
-    for (BloodLine& line : bloodLines(tables_, focusLine, traceAncestors(tables_, relative))) {
-      if (isOwnAncestorBesideRelative(tables_, line, focus, second)) continue;
+    const LineFilter ownLine = [&](const BloodLine& line) {
+      return !isOwnAncestorBesideRelative(tables_, line, focus, second) && !onPath(line, second);
+    };
+    for (BloodLine& line : bloodLines(tables_, focusLine, traceAncestors(tables_, relative), ownLine)) {
       auto path = line.steps;
       path.push_back({StepKind::ToSpouse, second});
-      if (isSimplePath(focus, path)) found.push_back({RelationKind::SpouseOfRelative, std::move(line), relative, std::move(path)});
+      found.push_back({RelationKind::SpouseOfRelative, std::move(line), relative, std::move(path)});
     }
   }
   for (int spouse : focusSpouses) {
     if (spouse == second) continue;
-    for (BloodLine& line : bloodLines(tables_, traceAncestors(tables_, spouse), secondLine)) {
-      if (isOwnDescendantThroughSpouse(tables_, line, focus)) continue;
+    const LineFilter ownLine = [&](const BloodLine& line) {
+      return !isOwnDescendantThroughSpouse(tables_, line, focus) && !onPath(line, focus);
+    };
+    for (BloodLine& line : bloodLines(tables_, traceAncestors(tables_, spouse), secondLine, ownLine)) {
       std::vector<RelationStep> path{{StepKind::ToSpouse, spouse}};
       path.insert(path.end(), line.steps.begin(), line.steps.end());
-      if (isSimplePath(focus, path)) found.push_back({RelationKind::RelativeOfSpouse, std::move(line), spouse, std::move(path)});
+      found.push_back({RelationKind::RelativeOfSpouse, std::move(line), spouse, std::move(path)});
     }
   }
   std::sort(found.begin(), found.end(), nearer);
