@@ -75,7 +75,9 @@ class Checker {
   }
 
  private:
-  const std::string& text(int i, LifeEvent e) const { return people_[static_cast<std::size_t>(i)].dates[static_cast<std::size_t>(e)]; }
+  const std::string& text(int i, LifeEvent e) const {
+    return people_[static_cast<std::size_t>(i)].dates[static_cast<std::size_t>(e)];
+  }
 
   const std::optional<DateSpan>& span(int i, LifeEvent e) {
     auto& spans = spans_[static_cast<std::size_t>(i)];

@@ -41,7 +41,8 @@ struct FindingWords {
   /// "padre", "moglie"... for the other individual.
   std::string role() const {
     if (aboutSpouse())
-      return english ? sexed(f.otherSex, "husband", "wife", "spouse") : sexed(f.otherSex, "marito", "moglie", "coniuge");
+      return english ? sexed(f.otherSex, "husband", "wife", "spouse")
+                     : sexed(f.otherSex, "marito", "moglie", "coniuge");
     return english ? sexed(f.otherSex, "father", "mother", "parent") : sexed(f.otherSex, "padre", "madre", "genitore");
   }
   std::string ofRole() const { return (f.otherSex == PersonSex::Female ? "della " : "del ") + role(); }

@@ -166,7 +166,8 @@ class LineSearch {
     for (int up = 0; up <= degree - 2 && up < generations(fromStarts_); ++up) {
       const int down = degree - 2 - up;
       if (down >= generations(toStarts_)) continue;
-      for (std::size_t e = fromStarts_[up]; e < fromStarts_[up + 1]; ++e) matchSiblings(static_cast<int>(e), down, pairs);
+      for (std::size_t e = fromStarts_[up]; e < fromStarts_[up + 1]; ++e)
+        matchSiblings(static_cast<int>(e), down, pairs);
     }
     std::sort(pairs.begin(), pairs.end());
     pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
@@ -220,7 +221,8 @@ bool nearer(const Relationship& a, const Relationship& b) {
 /// True when `person` is reached by a step of `line` (a marriage path must
 /// not pass its own end or start twice).
 bool onPath(const BloodLine& line, int person) {
-  return std::any_of(line.steps.begin(), line.steps.end(), [person](const RelationStep& s) { return s.person == person; });
+  return std::any_of(line.steps.begin(), line.steps.end(),
+                     [person](const RelationStep& step) { return step.person == person; });
 }
 
 /// The spouse of an ancestor who is the focus's own ancestor on that line
@@ -235,6 +237,41 @@ bool isOwnAncestorBesideRelative(const Tables& t, const BloodLine& line, int foc
 /// focus's own descendant, no step-relative.
 bool isOwnDescendantThroughSpouse(const Tables& t, const BloodLine& line, int focus) {
   return line.up == 0 && IsParentOf(t, focus, line.steps.front().person);
+}
+
+void addBlood(const Tables& t, const Ancestry& focusLine, const Ancestry& secondLine,
+              std::vector<Relationship>& found) {
+  for (BloodLine& line : bloodLines(t, focusLine, secondLine, [](const BloodLine&) { return true; })) {
+    auto path = line.steps;
+    found.push_back({RelationKind::Blood, std::move(line), kNone, std::move(path)});
+  }
+}
+
+/// The second is married to `relative`, a blood relative of the focus.
+void addSpouseOfRelative(const Tables& t, const Ancestry& focusLine, int relative, int second,
+                         std::vector<Relationship>& found) {
+  const int focus = focusLine.front().person;
+  const LineFilter ownLine = [&](const BloodLine& line) {
+    return !isOwnAncestorBesideRelative(t, line, focus, second) && !onPath(line, second);
+  };
+  for (BloodLine& line : bloodLines(t, focusLine, traceAncestors(t, relative), ownLine)) {
+    auto path = line.steps;
+    path.push_back({StepKind::ToSpouse, second});
+    found.push_back({RelationKind::SpouseOfRelative, std::move(line), relative, std::move(path)});
+  }
+}
+
+/// The second is a blood relative of `spouse`, married to the focus.
+void addRelativeOfSpouse(const Tables& t, int focus, int spouse, const Ancestry& secondLine,
+                         std::vector<Relationship>& found) {
+  const LineFilter ownLine = [&](const BloodLine& line) {
+    return !isOwnDescendantThroughSpouse(t, line, focus) && !onPath(line, focus);
+  };
+  for (BloodLine& line : bloodLines(t, traceAncestors(t, spouse), secondLine, ownLine)) {
+    std::vector<RelationStep> path{{StepKind::ToSpouse, spouse}};
+    path.insert(path.end(), line.steps.begin(), line.steps.end());
+    found.push_back({RelationKind::RelativeOfSpouse, std::move(line), spouse, std::move(path)});
+  }
 }
 
 }  // namespace
@@ -260,33 +297,11 @@ std::vector<Relationship> RelationshipFinder::find(int focus, int second) const 
   const auto& focusSpouses = spousesOf(focus);
   if (std::find(focusSpouses.begin(), focusSpouses.end(), second) != focusSpouses.end())
     found.push_back({RelationKind::Spouse, {}, second, {{StepKind::ToSpouse, second}}});
-  const LineFilter any = [](const BloodLine&) { return true; };
-  for (BloodLine& line : bloodLines(tables_, focusLine, secondLine, any)) {
-    auto path = line.steps;
-    found.push_back({RelationKind::Blood, std::move(line), kNone, std::move(path)});
-  }
-  for (int relative : spousesOf(second)) {
-    if (relative == focus) continue;
-    const LineFilter ownLine = [&](const BloodLine& line) {
-      return !isOwnAncestorBesideRelative(tables_, line, focus, second) && !onPath(line, second);
-    };
-    for (BloodLine& line : bloodLines(tables_, focusLine, traceAncestors(tables_, relative), ownLine)) {
-      auto path = line.steps;
-      path.push_back({StepKind::ToSpouse, second});
-      found.push_back({RelationKind::SpouseOfRelative, std::move(line), relative, std::move(path)});
-    }
-  }
-  for (int spouse : focusSpouses) {
-    if (spouse == second) continue;
-    const LineFilter ownLine = [&](const BloodLine& line) {
-      return !isOwnDescendantThroughSpouse(tables_, line, focus) && !onPath(line, focus);
-    };
-    for (BloodLine& line : bloodLines(tables_, traceAncestors(tables_, spouse), secondLine, ownLine)) {
-      std::vector<RelationStep> path{{StepKind::ToSpouse, spouse}};
-      path.insert(path.end(), line.steps.begin(), line.steps.end());
-      found.push_back({RelationKind::RelativeOfSpouse, std::move(line), spouse, std::move(path)});
-    }
-  }
+  addBlood(tables_, focusLine, secondLine, found);
+  for (int relative : spousesOf(second))
+    if (relative != focus) addSpouseOfRelative(tables_, focusLine, relative, second, found);
+  for (int spouse : focusSpouses)
+    if (spouse != second) addRelativeOfSpouse(tables_, focus, spouse, secondLine, found);
   std::sort(found.begin(), found.end(), nearer);
   if (found.size() > static_cast<std::size_t>(kMaxRelationships)) found.resize(kMaxRelationships);
   return found;

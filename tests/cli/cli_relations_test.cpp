@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "cli_run.h"
 
 namespace kord::test {
@@ -14,7 +16,9 @@ std::string CopyRelations(const TempDir& dir, const std::string& base) {
   return dir.file("relations/" + base + ".rni");
 }
 
-std::size_t lineCount(const std::string& text) { return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')); }
+std::size_t lineCount(const std::string& text) {
+  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
 
 TEST(CliRelation, PrintsTheLineThenEachWayWithItsPath) {
   TempDir dir;
@@ -75,7 +79,8 @@ TEST(CliVerify, OneLinePerProblemAndTheLimitsAsOptions) {
   auto all = RunKord(dir, {"verify", db, "--today", "2026-01-15", "--english"});
   EXPECT_EQ(all.status, 0) << all.err;
   EXPECT_EQ(lineCount(all.out), 16u) << all.out;
-  EXPECT_EQ(all.out.substr(0, all.out.find('\n')), "2 Problema Data Illeggibile: date not recognised (death 31/02/1950)");
+  EXPECT_EQ(all.out.substr(0, all.out.find('\n')),
+            "2 Problema Data Illeggibile: date not recognised (death 31/02/1950)");
   auto limited = RunKord(dir, {"verify", db, "--today", "2026-01-15", "--max-age", "150", "--min-marriage-age", "10",
                                "--max-mother-age", "30"});
   EXPECT_EQ(lineCount(limited.out), 15u) << limited.out;

@@ -21,7 +21,8 @@ struct MarconFamily : test::DatabaseCopy {
 
   std::vector<std::string> names(int focus, int second, bool english) {
     std::vector<std::string> list;
-    for (const Relationship& r : finder.find(focus, second)) list.push_back(RelationshipName(r, std::ref(sexOf), english));
+    for (const Relationship& r : finder.find(focus, second))
+      list.push_back(RelationshipName(r, std::ref(sexOf), english));
     return list;
   }
 };
