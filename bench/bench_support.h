@@ -1,12 +1,16 @@
 #pragma once
-// What the benchmark programs need: a printer that prints nothing, a person
-// who answers nothing, a stop watch and the one way they print their figures.
+// What the benchmark programs share: a person and a printer that stay
+// quiet, loading a generated database's tables, a stop watch and the one way
+// they print their figures.
 
 #include <chrono>
 #include <functional>
 #include <iostream>
 #include <string>
 
+#include "db/file_set.h"
+#include "db/load_tables.h"
+#include "shell/session.h"
 #include "shell/ui.h"
 
 namespace kord::bench {
@@ -38,6 +42,20 @@ class CountingUi : public Ui {
   void refresh(Window) override {}
   void quit() override {}
 };
+
+/// A benchmark that does not look at the messages.
+using QuietUi = CountingUi;
+
+/// Loads the tables of the database `rni` as the loader does, without the
+/// open flow (no history, no messages).
+inline void LoadTablesOf(Session& s, const std::string& rni) {
+  LoadNotes notes;
+  s.files = FileSetFor(rni);
+  LoadIndividuals(s.tables, s.files.IndividualsFile, nullptr, notes);
+  LoadChildLinks(s.tables, s.files.ChildrenFile, nullptr, notes);
+  LoadSpouseLinks(s.tables, s.files.SpousesFile, nullptr, notes);
+  s.DbLoaded = true;
+}
 
 /// Milliseconds `work` took.
 inline double timeMs(const std::function<void()>& work) {

@@ -26,19 +26,10 @@ using namespace kord;
 
 namespace {
 
-using QuietUi = bench::CountingUi;
 using bench::NullPrinter;
+using bench::QuietUi;
 using bench::report;
 using bench::timeMs;
-
-void loadTables(Session& s, const std::string& rni) {
-  LoadNotes notes;
-  s.files = FileSetFor(rni);
-  LoadIndividuals(s.tables, s.files.IndividualsFile, nullptr, notes);
-  LoadChildLinks(s.tables, s.files.ChildrenFile, nullptr, notes);
-  LoadSpouseLinks(s.tables, s.files.SpousesFile, nullptr, notes);
-  s.DbLoaded = true;
-}
 
 Tables loadedLinks(const std::string& rni) {
   Tables t;
@@ -81,7 +72,7 @@ int main(int argc, char** argv) {
   SystemClock clock;
   NullPrinter printer;
   Session s(ui, clock, printer);
-  loadTables(s, (root / "bench.rni").string());
+  bench::LoadTablesOf(s, (root / "bench.rni").string());
 
   ExchangeSummary exported, imported;
   report("GEDCOM export", timeMs([&] { exported = ExportGedcom(s, (root / "bench.ged").string()); }));

@@ -76,6 +76,8 @@ int RunImportGedcom(CliContext& c);
 int RunExportGedcom(CliContext& c);
 int RunImportCsv(CliContext& c);
 int RunCheck(CliContext& c);
+int RunRelation(CliContext& c);
+int RunVerify(CliContext& c);
 
 // Each window printed in the format of the command that fills it, shared by
 // that command and the assistant (--data adds the item numbers).

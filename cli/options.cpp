@@ -29,7 +29,10 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
   const std::map<std::string, std::optional<int> Options::*> numbers = {
       {"--focus", &Options::focus}, {"--second", &Options::second}, {"--toggle", &Options::toggle},
       {"--child", &Options::child}, {"--parent", &Options::parent}, {"--generations", &Options::generations},
-      {"--key", &Options::key}};
+      {"--key", &Options::key},
+      {"--min-marriage-age", &Options::minMarriageAge}, {"--min-parent-age", &Options::minParentAge},
+      {"--max-mother-age", &Options::maxMotherAge}, {"--max-months-after-father", &Options::maxMonthsAfterFather},
+      {"--max-age", &Options::maxAge}};
   for (int i = 1; i < argc; ++i) {
     std::string word = argv[i];
     if (auto flag = flags.find(word); flag != flags.end()) {
@@ -148,6 +151,12 @@ const char* UsageText() {
          "  check DB.rni [--repair]     list the links that cannot be right, one a line\n"
          "                              (--repair: fix the obvious ones first); exit status\n"
          "                              0 when none is left\n"
+         "  relation DB.rni --focus N --second M\n"
+         "                              how M is related to N: every way, with its path\n"
+         "  verify DB.rni [--focus N] [--min-marriage-age 12] [--min-parent-age 12]\n"
+         "         [--max-mother-age 55] [--max-months-after-father 10] [--max-age 110]\n"
+         "                              dates that cannot be right, one line each (--focus:\n"
+         "                              the findings of N, made the focus, and its card)\n"
          "options: --focus N, --second N, --out-to-file, --card, --print, --english,\n"
          "         --today YYYY-MM-DD, --answer TEXT (repeatable), --data\n";
 }

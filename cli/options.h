@@ -35,6 +35,8 @@ struct Options {
   bool repair = false;        ///< check: fix what has one obvious fix
   std::optional<int> key;    ///< sorted: the sort key 1..14
   std::optional<int> generations;  ///< trees: the generation limit
+  // verify: the limits of the date checks
+  std::optional<int> minMarriageAge, minParentAge, maxMotherAge, maxMonthsAfterFather, maxAge;
   std::vector<int> marks;          ///< trees: SavInd0, then SavInd1
   std::optional<std::string> today;   ///< YYYY-MM-DD
   std::optional<std::string> fields;  ///< report fields, "1,2,13"

@@ -69,8 +69,10 @@ QWidget* Skeda::buildCommonRelatives() {
   commonHeading_->setObjectName(QStringLiteral("PrimoParNome_2"));
   commonHeading_->setTextFormat(Qt::PlainText);
   commonHeading_->setStyleSheet(QStringLiteral("color: #2e6b4f; font-weight: bold;"));
-  auto* row = new QHBoxLayout(box);
-  row->setContentsMargins(4, 0, 4, 0);
+  auto* column = new QVBoxLayout(box);
+  column->setContentsMargins(4, 0, 4, 0);
+  auto* row = new QHBoxLayout;
+  column->addLayout(row);
   row->addWidget(commonHeading_);
   for (int i = 0; i < 2; ++i) {
     common_[i] = new QLineEdit(box);
@@ -79,6 +81,10 @@ QWidget* Skeda::buildCommonRelatives() {
     common_[i]->installEventFilter(this);
     row->addWidget(common_[i], 1);
   }
+  relationship_ = new QLabel(box);
+  relationship_->setObjectName(QStringLiteral("RelationshipLine"));
+  relationship_->setWordWrap(true);
+  column->addWidget(relationship_);
   return box;
 }
 
@@ -121,6 +127,8 @@ void Skeda::render() {
   form_->render(s_.skeda, s_.tables.FieldCaptions);
   commonHeading_->setText(displayText(s_.skeda.PrimoParNome[2]));
   for (int i = 0; i < 2; ++i) common_[i]->setText(displayText(s_.skeda.PrimoParNome[i]));
+  relationship_->setText(displayText(s_.skeda.relationshipLine));
+  relationship_->setVisible(!s_.skeda.relationshipLine.empty());
   parentele_->setText(QString::fromStdString(s_.text("Albero parentela", "Kinship tree")));
   saveLabels_->setText(QStringLiteral("Save edited Labels"));
   print_->setText(QString::fromStdString(s_.text("Stampa Form", "Print Form")));

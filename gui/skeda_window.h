@@ -2,7 +2,8 @@
 /// The main record card "Scheda Anagrafica": the focus individual NInd(0)
 /// with its photograph, field captions the person can rename and save
 /// (Command1 "Save edited Labels"), the first common relatives of the last
-/// kinship search PrimoParNome(0..2), the kinship button Parentele(0), the
+/// kinship search PrimoParNome(0..2) with the relationship line under them,
+/// the kinship button Parentele(0), the
 /// hover help Help(0) and "Stampa Form".
 
 #include <QWidget>
@@ -64,6 +65,7 @@ class Skeda : public QWidget, public ModelWindow {
   CardForm* form_ = nullptr;
   std::array<QLineEdit*, 2> common_{};
   QLabel* commonHeading_ = nullptr;
+  QLabel* relationship_ = nullptr;  ///< how the second selection is related to the focus
   QPushButton* parentele_ = nullptr;
   QPushButton* saveLabels_ = nullptr;
   QPushButton* print_ = nullptr;

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "db/codepage.h"
+#include "trees/relationship_text.h"
 
 namespace kord {
 namespace {
@@ -23,6 +24,7 @@ void refreshCommonRelatives(Session& s) {
   names[1].clear();
   if (Tables::inTable(s.FirstCommon) && s.FirstCommon > 0) names[0] = s.tables.Names[s.FirstCommon];
   if (Tables::inTable(s.SecondCommon) && s.SecondCommon > 0) names[1] = s.tables.Names[s.SecondCommon];
+  s.skeda.relationshipLine = FocusRelationshipLine(s);
 }
 
 void refreshFocusCard(Session& s) {

@@ -7,6 +7,7 @@
 #include "shell/focus_panel.h"
 #include "shell/printing.h"
 #include "trees/draw_tree.h"
+#include "trees/relationship_text.h"
 #include "trees/tree_lines.h"
 #include "trees/tree_walk.h"
 
@@ -202,6 +203,9 @@ void CommonKin(Session& s) {
   emitAnswer(out);
   ReportOutputFailure(s, out.file.close());
   s.NInd[0] = focus;
+  // The window alone: kord.kor keeps its layout.
+  std::string relationship = FocusRelationshipLine(s);
+  if (!relationship.empty()) s.albero.Lista.push_back({"", relationship, focus});
   s.ui.refresh(Window::Albero);
   ShowFocusPanel(s);
 }

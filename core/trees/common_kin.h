@@ -27,7 +27,8 @@ inline const std::string kSelectTwo = "Selezionare due individui";
 /// text after each drawing also to DbFolder + KinListFile when OutputToFile
 /// (cut to 80). Ends with two empty lines and the answer "Primi Antenati
 /// comuni: " / "Primi Discendenti comuni: " + the names, or the fallback
-/// " Non trovati Ascendenti comuni" / " Non trovati Discendenti comuni".
+/// " Non trovati Ascendenti comuni" / " Non trovati Discendenti comuni";
+/// the window alone then gets the relationship line of the focus card.
 /// The walks deepen only below MaxGenerations: past it an ancestor walk
 /// follows first parents on the same level. Restores the focus, then
 /// refreshes the focus panel. A focus that is not an individual index gets

@@ -16,6 +16,9 @@ struct CardModel {
   /// PrimoParNome(0..2): the two first common relatives and their heading
   /// (main card only).
   std::array<std::string, 3> PrimoParNome;
+  /// Under the common relatives (main card only): how the second selection
+  /// is related to the focus, "Parentela: ..."; empty without a second one.
+  std::string relationshipLine;
   /// The photograph to show (a path in the file system's encoding); empty
   /// keeps what the picture box shows.
   std::string picturePath;

@@ -84,11 +84,14 @@ TEST(CliTrees, KinPrintsTheSearchAndTheCommonRelatives) {
   std::string db = CopySampleWithTemplates(dir);
   auto siblings = RunKord(dir, {"kin", db, "--focus", "55", "--second", "56"});
   EXPECT_EQ(siblings.status, 0) << siblings.err;
-  std::string tail = "\n\nPrimi Antenati comuni: Pavan Sergio, Zanin Rita\nFirstCommon=41\nSecondCommon=50\n";
+  std::string tail = "\n\nPrimi Antenati comuni: Pavan Sergio, Zanin Rita\n"
+                     "Parentela: sorella (tramite Pavan Sergio e Zanin Rita)\nFirstCommon=41\nSecondCommon=50\n";
   EXPECT_EQ(siblings.out.substr(siblings.out.size() - tail.size()), tail) << siblings.out;
   EXPECT_EQ(siblings.out.rfind("Pavan Andrea (55)\n", 0), 0u);
   auto none = RunKord(dir, {"kin", db, "--focus", "57", "--second", "41", "--descendants", "--out-to-file"});
-  EXPECT_NE(none.out.find("Primi Discendenti comuni:  Non trovati Discendenti comuni\nFirstCommon=-1\nSecondCommon=-1\n"),
+  EXPECT_NE(none.out.find("Primi Discendenti comuni:  Non trovati Discendenti comuni\nParentela: cugino unilaterale "
+                          "di primo grado, di una generazione di distanza (tramite Pavan Nicol\xC3\xB2 Giuseppe)\n"
+                          "FirstCommon=-1\nSecondCommon=-1\n"),
             std::string::npos)
       << none.out;
   std::string listing = dir.read("sample/kord.kor");

@@ -26,7 +26,8 @@ struct Kin : test::TreeFixture {
     session.NInd = {focus, second};
     session.trees.AncestorMode = !descendants;
     CommonKin(session);
-    return session.albero.Lista.back().text;
+    // The answer; the relationship line follows it.
+    return session.albero.Lista[session.albero.Lista.size() - 2].text;
   }
 };
 
@@ -60,7 +61,8 @@ TEST(CommonKin, TheSecondTreeMarksEveryCommonRelative) {
   EXPECT_EQ(f.albero(), (Lines{"Anna (6)", "  ├─Father", "  │ ├─Grandpa", "  │ └─Grandma", "  └─Mother", "",
                                "Bruno (7)", "  ├─Father  <----<< Asc.C.", "  │ ├─Grandpa  <----<< Asc.C.",
                                "  │ └─Grandma  <----<< Asc.C.", "  └─Mother  <----<< Asc.C.", "", "",
-                               "Primi Antenati comuni: Father, Mother"}));
+                               "Primi Antenati comuni: Father, Mother",
+                               "Parentela: fratello/sorella (tramite Father e Mother)"}));
   EXPECT_EQ(f.session.trees.KinSet, (std::vector<int>{6, 4, 2, 3, 5}));
   EXPECT_EQ(f.session.skeda.values[Name], "Anna") << "the panel shows the restored focus";
   f.session.albero.Lista.clear();
@@ -75,8 +77,8 @@ TEST(CommonKin, AnIndividualCollectedTwiceIsMarkedTwiceAndNamedOnce) {
   f.parents(11, 6, 9);
   f.search(11, 8);
   Lines lines = f.albero();
-  EXPECT_EQ(lines[lines.size() - 6], "Uncle (8)") << "the title replaces the marker";
-  EXPECT_EQ(lines[lines.size() - 5], "  ├─Grandpa  <----<< Asc.C.  <----<< Asc.C.");
+  EXPECT_EQ(lines[lines.size() - 7], "Uncle (8)") << "the title replaces the marker";
+  EXPECT_EQ(lines[lines.size() - 6], "  ├─Grandpa  <----<< Asc.C.  <----<< Asc.C.");
   EXPECT_EQ(f.session.FirstCommon, 8);
   EXPECT_EQ(f.session.SecondCommon, 3);
   EXPECT_EQ(f.search(11, 2), "Primi Antenati comuni: Grandpa") << "the second common is another individual";
@@ -99,7 +101,10 @@ TEST(CommonKin, TheListingFileHoldsTheTextsWithoutDrawingCutTo80) {
   EXPECT_EQ(f.dir.read("db/kord.kor"), "Anna (6)\r\nFather\r\nGrandpa\r\nGrandma\r\n" + m80 + "\r\n\r\nBruno (7)\r\n"
                                        "Father  <----<< Asc.C.\r\nGrandpa  <----<< Asc.C.\r\nGrandma  <----<< Asc.C.\r\n" +
                                            m80 + "\r\n\r\n\r\n" + ("Father, " + m80).substr(0, 80) + "\r\n");
-  EXPECT_EQ(f.albero().back(), "Primi Antenati comuni: Father, " + std::string(90, 'M')) << "the window is not cut";
+  Lines window = f.albero();
+  EXPECT_EQ(window[window.size() - 2], "Primi Antenati comuni: Father, " + std::string(90, 'M')) << "the window is not cut";
+  EXPECT_EQ(window.back(), "Parentela: fratello/sorella (tramite Father e " + std::string(90, 'M') + ")")
+      << "the relationship line is the window's alone";
 }
 
 TEST(CommonKin, PastTheLimitAncestorsStayOnTheirLevelAndALoopStillEnds) {

@@ -111,7 +111,10 @@ TEST(TreeCollapse, TheKinshipSearchMatchesEachIndividualOnce) {
   EXPECT_EQ(f.session.SecondCommon, Collapsed::wife(14));
   EXPECT_EQ(f.session.trees.KinSet.size(), 31u);
   EXPECT_LE(f.session.albero.Lista.size(), 200u);
-  for (const auto& item : f.session.albero.Lista) EXPECT_LE(item.text.size(), 120u) << "at most four markers";
+  const auto& lines = f.session.albero.Lista;
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.back().text, f.session.skeda.relationshipLine) << "the window ends with the relationship";
+  for (std::size_t i = 0; i + 1 < lines.size(); ++i) EXPECT_LE(lines[i].text.size(), 120u) << "at most four markers";
   EXPECT_EQ(f.session.NInd[0], Collapsed::husband(15));
 }
 

@@ -29,6 +29,7 @@ class CardsTest : public QObject {
   void labelsTheFileCannotHoldAreRefused();
   void commonRelativeBoxesMoveTheFocusOnlyWhenSet();
   void kinshipButtonNeedsTwoIndividualsAndHasHelp();
+  void relationshipLineShowsWithASecondSelection();
   void printFormWritesAReadablePdfInTheDatabaseFolder();
   void aPrintoutThatCannotBeWrittenIsReportedNotSaved();
 };
@@ -222,6 +223,21 @@ void CardsTest::kinshipButtonNeedsTwoIndividualsAndHasHelp() {
   QCoreApplication::sendEvent(h.skeda.findChild<QLabel*>(QStringLiteral("Picture1")), &enter);
   QCOMPARE(h.skeda.shownHelp(), -1);
   QCOMPARE(text(h.skeda, QStringLiteral("Help_0")), QString());
+}
+
+void CardsTest::relationshipLineShowsWithASecondSelection() {
+  Harness h;
+  if (!h.openSample()) QSKIP("the sample database is not there");
+  auto* line = h.skeda.findChild<QLabel*>(QStringLiteral("RelationshipLine"));
+  QVERIFY(line->isHidden());
+  h.session.NInd[1] = 45;
+  focusOn(h, 55);
+  QCOMPARE(line->text(), QStringLiteral("Parentela: cugina unilaterale di primo grado, di una generazione di distanza "
+                                        "(tramite Pavan Nicolò Giuseppe)"));
+  QVERIFY(!line->isHidden());
+  h.session.NInd[1] = 0;
+  ShowFocusPanel(h.session);
+  QVERIFY(line->isHidden());
 }
 
 void CardsTest::printFormWritesAReadablePdfInTheDatabaseFolder() {

@@ -1,9 +1,13 @@
-# Runs kord-samplegen on SOURCE into a fresh OUTDIR (base name "famiglia").
-#   cmake -DTOOL=... -DSOURCE=... -DOUTDIR=... [-DEXPECT_ERROR=regex] -P run_samplegen.cmake
+# Runs kord-samplegen on SOURCE into a fresh OUTDIR (base name BASE, by
+# default "famiglia").
+#   cmake -DTOOL=... -DSOURCE=... -DOUTDIR=... [-DBASE=name] [-DEXPECT_ERROR=regex] -P run_samplegen.cmake
 # Without EXPECT_ERROR the run must succeed. With it the run must fail, its
 # error output must match the regex and OUTDIR must stay empty.
+if(NOT DEFINED BASE)
+  set(BASE famiglia)
+endif()
 file(REMOVE_RECURSE "${OUTDIR}")
-execute_process(COMMAND "${TOOL}" "${SOURCE}" "${OUTDIR}" famiglia
+execute_process(COMMAND "${TOOL}" "${SOURCE}" "${OUTDIR}" "${BASE}"
   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 message("${out}${err}")
 if(NOT DEFINED EXPECT_ERROR)
