@@ -10,8 +10,8 @@
 
 #include "db/file_set.h"
 #include "db/load_tables.h"
-#include "shell/session.h"
-#include "shell/ui.h"
+#include "session/session.h"
+#include "session/ui.h"
 
 namespace kord::bench {
 

@@ -20,12 +20,12 @@
 #include <memory>
 
 #include "book/book_commands.h"
-#include "db/file_dialog.h"
-#include "db/open_database.h"
+#include "app/file_dialog.h"
+#include "app/open_database.h"
 #include "bench_support.h"
 #include "family_generator.h"
 #include "lists/standard_lists.h"
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace fs = std::filesystem;
 using namespace kord;

@@ -19,7 +19,7 @@
 #include "exchange/gedcom_import.h"
 #include "bench_support.h"
 #include "family_generator.h"
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace fs = std::filesystem;
 using namespace kord;

@@ -20,9 +20,9 @@
 #include <iostream>
 
 #include "bench_support.h"
-#include "db/verify_dates.h"
+#include "checks/verify_dates.h"
 #include "family_generator.h"
-#include "trees/relationship_text.h"
+#include "relations/relationship_text.h"
 
 namespace fs = std::filesystem;
 using namespace kord;

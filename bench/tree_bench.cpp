@@ -21,7 +21,7 @@
 #include "bench_support.h"
 #include "collapsed_pedigree.h"
 #include "db/load_tables.h"
-#include "shell/session.h"
+#include "session/session.h"
 #include "trees/common_kin.h"
 #include "trees/draw_tree.h"
 

@@ -4,8 +4,8 @@
 #include <ostream>
 
 #include "db/codepage.h"
-#include "db/open_database.h"
-#include "shell/installed_data.h"
+#include "app/open_database.h"
+#include "session/installed_data.h"
 
 namespace kord::cli {
 namespace {

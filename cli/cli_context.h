@@ -8,7 +8,7 @@
 
 #include "console_ui.h"
 #include "options.h"
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace kord::cli {
 

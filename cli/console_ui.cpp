@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "db/codepage.h"
-#include "db/file_dialog.h"
+#include "app/file_dialog.h"
 #include "db/file_set.h"
 
 namespace kord::cli {

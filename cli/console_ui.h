@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "shell/session.h"
-#include "shell/ui.h"
+#include "session/session.h"
+#include "session/ui.h"
 
 namespace kord::cli {
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "db/open_database.h"
+#include "app/open_database.h"
 #include "kord_logo.h"
 
 namespace kord::gui {

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "shell/session.h"
+#include "session/session.h"
 #include "window_set.h"
 
 class QPushButton;

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "qt_text.h"
-#include "shell/focus_panel.h"
+#include "records/focus_panel.h"
 #include "window_place.h"
 
 namespace kord::gui {

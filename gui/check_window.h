@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "db/database_check.h"
-#include "shell/session.h"
+#include "checks/database_check.h"
+#include "session/session.h"
 
 class QLabel;
 class QListWidget;

@@ -16,9 +16,9 @@
 #include <map>
 #include <vector>
 
-#include "db/record_card.h"
+#include "records/record_card.h"
 #include "qt_text.h"
-#include "shell/focus_panel.h"
+#include "records/focus_panel.h"
 
 namespace kord::gui {
 namespace {

@@ -10,7 +10,7 @@
 #include <array>
 #include <string>
 
-#include "shell/session.h"
+#include "session/session.h"
 #include "window_set.h"
 
 class QCheckBox;

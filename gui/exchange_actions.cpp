@@ -5,7 +5,7 @@
 #include <QProgressDialog>
 
 #include "db/codepage.h"
-#include "db/open_database.h"
+#include "app/open_database.h"
 #include "exchange/csv_import.h"
 #include "exchange/exchange_summary.h"
 #include "exchange/gedcom_export.h"

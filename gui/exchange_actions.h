@@ -4,7 +4,7 @@
 /// Each asks for its file, runs the core's procedure with a progress dialog
 /// and shows the summary.
 
-#include "shell/session.h"
+#include "session/session.h"
 
 class QWidget;
 

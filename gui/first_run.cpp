@@ -6,7 +6,7 @@
 
 #include "db/codepage.h"
 #include "qt_text.h"
-#include "shell/installed_data.h"
+#include "session/installed_data.h"
 
 namespace kord::gui {
 namespace {

@@ -6,7 +6,7 @@
 #include <QString>
 #include <string>
 
-#include "shell/session.h"
+#include "session/session.h"
 
 class QSettings;
 

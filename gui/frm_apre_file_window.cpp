@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "db/file_dialog.h"
+#include "app/file_dialog.h"
 #include "qt_text.h"
 
 namespace kord::gui {

@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "shell/session.h"
+#include "session/session.h"
 
 class QApplication;
 class QPushButton;

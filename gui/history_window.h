@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "shell/session.h"
+#include "session/session.h"
 #include "window_set.h"
 
 class QPlainTextEdit;

@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "qt_printer.h"
-#include "shell/session.h"
+#include "session/session.h"
 #include "window_set.h"
 
 class QLineEdit;

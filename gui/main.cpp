@@ -36,7 +36,7 @@
 #include "qt_text.h"
 #include "qt_ui.h"
 #include "self_check.h"
-#include "shell/installed_data.h"
+#include "session/installed_data.h"
 #include "skeda2_window.h"
 #include "skeda_window.h"
 #include "start_folder.h"

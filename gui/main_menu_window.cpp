@@ -14,9 +14,9 @@
 #include <QVBoxLayout>
 
 #include "check_window.h"
-#include "db/create_database.h"
-#include "db/open_database.h"
-#include "db/record_card.h"
+#include "app/create_database.h"
+#include "app/open_database.h"
+#include "records/record_card.h"
 #include "exchange_actions.h"
 #include "help_window.h"
 #include "kord_logo.h"
@@ -28,7 +28,7 @@
 #include "lists/standard_lists.h"
 #include "stats/statistics_command.h"
 #include "qt_text.h"
-#include "shell/focus_panel.h"
+#include "records/focus_panel.h"
 
 namespace kord::gui {
 namespace {

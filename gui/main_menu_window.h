@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/main_menu.h"
-#include "shell/session.h"
+#include "app/main_menu.h"
+#include "session/session.h"
 #include "window_set.h"
 
 class QGroupBox;

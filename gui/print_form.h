@@ -6,7 +6,7 @@
 #include <string>
 
 #include "qt_printer.h"
-#include "shell/session.h"
+#include "session/session.h"
 
 class QWidget;
 

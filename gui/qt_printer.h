@@ -11,7 +11,7 @@
 #include <functional>
 #include <vector>
 
-#include "shell/ui.h"
+#include "session/ui.h"
 
 class QPagedPaintDevice;
 class QPainter;

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "shell/ui.h"
+#include "session/ui.h"
 #include "window_set.h"
 
 namespace kord::gui {

@@ -5,13 +5,13 @@
 #include <QSettings>
 #include <iostream>
 
-#include "db/open_database.h"
+#include "app/open_database.h"
 #include "first_run.h"
 #include "help_window.h"
 #include "main_menu_window.h"
 #include "qt_text.h"
 #include "qt_ui.h"
-#include "shell/installed_data.h"
+#include "session/installed_data.h"
 
 namespace kord::gui {
 namespace {

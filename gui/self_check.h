@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "shell/session.h"
+#include "session/session.h"
 
 class QSettings;
 

@@ -9,11 +9,11 @@
 #include <QVBoxLayout>
 
 #include "card_form.h"
-#include "db/record_card.h"
+#include "records/record_card.h"
 #include "print_form.h"
 #include "qt_text.h"
 #include "trees/common_kin.h"
-#include "shell/focus_panel.h"
+#include "records/focus_panel.h"
 #include "window_place.h"
 
 namespace kord::gui {

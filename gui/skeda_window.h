@@ -10,7 +10,7 @@
 #include <array>
 
 #include "qt_printer.h"
-#include "shell/session.h"
+#include "session/session.h"
 #include "window_set.h"
 
 class QLabel;

@@ -37,5 +37,5 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 [ "$build" -eq 1 ] || exit 0
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORD_WERROR="${KORD_WERROR:-OFF}" >/dev/null
 ninja -C build "${targets[@]}"

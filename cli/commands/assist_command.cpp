@@ -10,8 +10,8 @@
 #include "db/codepage.h"
 #include "lists/name_search.h"
 #include "lists/report.h"
-#include "shell/assistant.h"
-#include "shell/focus_panel.h"
+#include "app/assistant.h"
+#include "records/focus_panel.h"
 #include "stats/statistics_command.h"
 
 namespace kord::cli {

@@ -38,7 +38,7 @@ int loadOnly(CliContext& c, const char* command) {
 void runWholeBook(CliContext& c) {
   Session& s = c.session;
   SetDetailLabels(s, true);
-  s.NiSav = s.NInd[0];
+  KeptFocus kept(s);
   s.SortKey = 0;
   s.NavigatorFocus = false;
   s.WalkAll = true;
@@ -47,7 +47,7 @@ void runWholeBook(CliContext& c) {
   if (c.options.compact) s.StatoWindows = kStateCensus;
   BuildFamilyBook(s);
   SetIdleSwitches(s);
-  s.NInd[0] = s.NiSav;
+  kept.restore();
   s.StatoWindows = kStateIdle;
 }
 

@@ -7,7 +7,7 @@
 #include <ostream>
 
 #include "cli_context.h"
-#include "db/database_check.h"
+#include "checks/database_check.h"
 #include "db/database_lock.h"
 #include "db/file_set.h"
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "cli_context.h"
-#include "db/create_database.h"
+#include "app/create_database.h"
 #include "db/file_set.h"
 
 namespace kord::cli {

@@ -4,6 +4,7 @@
 #include "cli_context.h"
 #include "db/codepage.h"
 #include "db/dates.h"
+#include "records/birth_date_entry.h"
 
 namespace kord::cli {
 

@@ -7,7 +7,7 @@
 
 #include "cli_context.h"
 #include "db/codepage.h"
-#include "db/record_card.h"
+#include "records/record_card.h"
 
 namespace kord::cli {
 namespace {

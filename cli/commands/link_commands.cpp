@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "cli_context.h"
-#include "db/link_files.h"
+#include "records/link_files.h"
 
 namespace kord::cli {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "cli_context.h"
 #include "db/codepage.h"
-#include "db/verify_dates.h"
-#include "trees/relationship_text.h"
+#include "checks/verify_dates.h"
+#include "relations/relationship_text.h"
 
 namespace kord::cli {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "cli_context.h"
 #include "db/codepage.h"
-#include "shell/focus_panel.h"
+#include "records/focus_panel.h"
 #include "trees/common_kin.h"
 #include "trees/tree_windows.h"
 

@@ -5,9 +5,9 @@
 
 #include "book/family_book.h"
 #include "book/visual_navigator.h"
-#include "db/record_card.h"
+#include "records/record_card.h"
 #include "lists/standard_lists.h"
-#include "shell/focus_panel.h"
+#include "records/focus_panel.h"
 #include "trees/tree_walk.h"
 
 namespace kord {
@@ -29,10 +29,9 @@ void setWholeBookSwitches(Session& s) {
 /// afterwards.
 void runAndRestore(Session& s) {
   SetDetailLabels(s, true);
-  s.NiSav = s.NInd[0];
+  KeptFocus kept(s);
   BuildFamilyBook(s);
   SetIdleSwitches(s);
-  s.NInd[0] = s.NiSav;
 }
 
 /// The run in the census state, for the two census commands.

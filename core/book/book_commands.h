@@ -6,7 +6,7 @@
 /// the focus and the window state back. Each prepares the book caption table
 /// with place words ("a ", English "Place") first.
 
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace kord {
 

@@ -8,7 +8,7 @@
 
 #include "book/family.h"
 #include "book/html_site.h"
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace kord {
 

@@ -6,7 +6,7 @@
 #include "book/book_run.h"
 #include "db/codepage.h"
 #include "lists/sorted_book.h"
-#include "shell/history.h"
+#include "session/history.h"
 
 namespace kord {
 namespace {

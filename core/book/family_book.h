@@ -2,7 +2,7 @@
 /// The family book generator: turns the tables and the individuals file into
 /// family pages, for the focus alone or for everybody.
 
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace kord {
 

@@ -23,7 +23,7 @@
 
 #include "book/site_pages.h"
 #include "db/page_names.h"
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace kord {
 

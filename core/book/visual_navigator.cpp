@@ -1,7 +1,7 @@
 #include "book/visual_navigator.h"
 
 #include "book/book_run.h"
-#include "shell/focus_panel.h"
+#include "records/focus_panel.h"
 
 namespace kord {
 

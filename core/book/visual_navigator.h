@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace kord {
 

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdint>
 
+#include "db/text.h"
+
 namespace kord {
 namespace {
 
@@ -17,24 +19,6 @@ constexpr std::array<char32_t, 32> kHighControls = {
 char32_t codePointOf(unsigned char byte) {
   if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
   return byte;
-}
-
-void appendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
 }
 
 int byteFor(char32_t cp) {
@@ -68,7 +52,7 @@ bool nextCodePoint(std::string_view s, std::size_t& pos, char32_t& cp) {
 std::string Cp1252ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 4);
-  for (unsigned char b : bytes) appendUtf8(out, codePointOf(b));
+  for (unsigned char b : bytes) AppendUtf8(out, codePointOf(b));
   return out;
 }
 
@@ -132,11 +116,11 @@ std::string TreeBytesToUtf8(std::string_view bytes) {
   std::string out;
   for (unsigned char b : bytes) {
     switch (b) {
-      case 0xB3: appendUtf8(out, 0x2502); break;
-      case 0xC3: appendUtf8(out, 0x251C); break;
-      case 0xC0: appendUtf8(out, 0x2514); break;
-      case 0xC4: appendUtf8(out, 0x2500); break;
-      default: appendUtf8(out, codePointOf(b));
+      case 0xB3: AppendUtf8(out, 0x2502); break;
+      case 0xC3: AppendUtf8(out, 0x251C); break;
+      case 0xC0: AppendUtf8(out, 0x2514); break;
+      case 0xC4: AppendUtf8(out, 0x2500); break;
+      default: AppendUtf8(out, codePointOf(b));
     }
   }
   return out;

@@ -7,30 +7,16 @@
 
 #include "db/codepage.h"
 #include "db/person_record.h"
-#include "shell/session.h"
+#include "db/text.h"
 
 namespace kord {
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kBlanksAndTabs = " \t";
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
-std::string upperAscii(std::string_view text) {
-  std::string out(text);
-  for (char& c : out)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return out;
-}
-
-std::string_view trimBlanks(std::string_view text) {
-  auto first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  auto last = text.find_last_not_of(kBlanks);
-  return text.substr(first, last - first + 1);
-}
 
 bool allDigits(std::string_view text) {
   if (text.empty()) return false;
@@ -192,14 +178,6 @@ std::string fromThreeWords(std::string_view text) {
   return w[1] + "/" + w[2] + "/" + w[0];
 }
 
-/// Step 5: the correction box.
-std::string askBirthDate(Session& s, const std::string& current) {
-  std::string prompt(s.record.raw(Name));
-  prompt += s.English ? " Type the right birthday." : " Digitare la data di Nascita corretta.";
-  prompt += " (dd/mm/aaaa) ";
-  return s.ui.inputBox(prompt, s.text("Data di nascita", "Birth date"), current);
-}
-
 /// Step 1; true when DateIn passed the date test (DateValid raised).
 bool eightDigitStep(DateWork& d) {
   if (!d.DateIn.empty() && d.DateIn.find('/') == std::string::npos) {
@@ -213,13 +191,12 @@ bool eightDigitStep(DateWork& d) {
 }
 
 /// Steps 3.2 to 3.4, for a text with two or more blanks.
-void blankSeparatedStep(Session& s, std::size_t blanks) {
-  DateWork& d = s.dates;
+void blankSeparatedStep(DateWork& d, const BirthDateQuestion& person, std::size_t blanks) {
   const std::string before = d.DateIn;
-  if (blanks >= 3) d.DateIn = askBirthDate(s, d.DateIn);  // 3.3: asked, then overwritten
+  if (blanks >= 3) d.DateIn = person.ask(d.DateIn);  // 3.3: asked, then overwritten
   d.DateIn = fromThreeWords(before);
-  if (!IsDate(d.DateIn)) d.DateIn = askBirthDate(s, d.DateIn);
-  s.record.set(BirthDate, d.DateIn);
+  if (!IsDate(d.DateIn)) d.DateIn = person.ask(d.DateIn);
+  person.store(d.DateIn);
 }
 
 /// Step 4, for a text without blanks.
@@ -236,7 +213,7 @@ void noBlankStep(DateWork& d) {
 }  // namespace
 
 std::optional<DateParts> ParseDate(std::string_view text) {
-  std::string t = upperAscii(trimBlanks(text));
+  std::string t = UpperAscii(Trim(text, kBlanksAndTabs));
   if (auto parts = yearOnlyForm(t)) return parts;
   if (auto parts = numericForm(t)) return parts;
   return namedForm(t);
@@ -246,18 +223,17 @@ bool IsDate(std::string_view text) { return ParseDate(text).has_value(); }
 
 std::string PrepareDateIn(std::string_view text) { return UpperCp1252(Trim(text)); }
 
-void NormalizeBirthDate(Session& s) {
-  DateWork& d = s.dates;
+void NormalizeBirthDate(DateWork& d, const BirthDateQuestion& person) {
   for (int asks = 0;; ++asks) {
     if (eightDigitStep(d)) return;                                               // 1
     if (d.DateIn.empty() || d.DateIn.starts_with("0/13") || d.DateIn.starts_with("0/0/"))
       return;                                                                    // 2
     auto blanks = static_cast<std::size_t>(std::count(d.DateIn.begin(), d.DateIn.end(), ' '));
     if (blanks == 0) return noBlankStep(d);                                      // 4
-    if (blanks >= 2) return blankSeparatedStep(s, blanks);                       // 3.2-3.4
+    if (blanks >= 2) return blankSeparatedStep(d, person, blanks);                       // 3.2-3.4
     if (asks == kMaxBirthDateAsks) return;  // guard: the person keeps answering one blank
-    d.DateIn = askBirthDate(s, d.DateIn);                                        // 3.1
-    s.record.set(BirthDate, d.DateIn);
+    d.DateIn = person.ask(d.DateIn);                                             // 3.1
+    person.store(d.DateIn);
   }
 }
 

@@ -5,13 +5,14 @@
 /// day/month/year ("12/03/1950"), "0/0/" + year (only the year is known) and
 /// "0/13/" + four digits (approximate year, unknown digits written as zeros).
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace kord {
+#include "db/date_work.h"
 
-struct Session;
+namespace kord {
 
 /// Day, month and year of a text that passes the date test.
 /// A year-only form gives day 0 and month 0 ("0/0/...") or 13 ("0/13/...").
@@ -48,6 +49,13 @@ std::optional<DateParts> ParseDate(std::string_view text);
 /// upper case and stays as it is.
 std::string PrepareDateIn(std::string_view text);
 
+/// Who answers the normaliser's correction question (step 5) and keeps the
+/// corrected text.
+struct BirthDateQuestion {
+  std::function<std::string(const std::string& current)> ask;
+  std::function<void(const std::string& corrected)> store;
+};
+
 /// The birth-date normaliser. Its steps, numbered as in the source:
 ///   1. eight digits without "/" become day/month/year; a text passing the
 ///      date test then raises DateValid and ends;
@@ -59,19 +67,16 @@ std::string PrepareDateIn(std::string_view text);
 ///   4. no blank: 4.1 "?" or "_" give "0/13/" + the known digits padded with
 ///      zeros ("_" wins); 4.2 ten characters stay; 4.3 else "0/0/" + text;
 ///   5. the correction box.
-/// Works on s.dates.DateIn and s.dates.DateValid; asks through
-/// s.ui.inputBox with the prompt
-///   Name field as stored (40 characters) + " Digitare la data di Nascita
-///   corretta." (or " Type the right birthday." when s.English) + " (dd/mm/aaaa) "
-/// and the text being corrected as default; a cancelled box answers "".
-/// Answers are taken as typed. Steps 3.1 and 3.4 store the result
-/// into s.record's BirthDate (in memory only, cut to the field's width).
+/// Works on d.DateIn and d.DateValid; asks `person` for a correction (the
+/// text being corrected as default; a cancelled question answers "").
+/// Answers are taken as typed. Steps 3.1 and 3.4 hand the result to
+/// `person.store`.
 /// DateValid is raised only by step 1 (DateIn passed the date test there);
 /// the blank-separated and year-only results leave it as the caller set it.
 /// Guard: step 3.1 (an answer with exactly one blank starts over) asks at most
 /// kMaxBirthDateAsks times in one call; after that DateIn keeps the last
 /// answer, which fails the date test.
-void NormalizeBirthDate(Session& s);
+void NormalizeBirthDate(DateWork& d, const BirthDateQuestion& person);
 
 /// How many times step 3.1 may ask before the normaliser gives up.
 inline constexpr int kMaxBirthDateAsks = 5;

@@ -6,19 +6,6 @@
 
 namespace kord {
 
-std::string Trim(std::string_view text) {
-  auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  auto last = text.find_last_not_of(' ');
-  return std::string(text.substr(first, last - first + 1));
-}
-
-std::string TrimRight(std::string_view text) {
-  auto last = text.find_last_not_of(' ');
-  if (last == std::string_view::npos) return {};
-  return std::string(text.substr(0, last + 1));
-}
-
 PersonRecord::PersonRecord() { bytes_.fill(' '); }
 
 std::string_view PersonRecord::raw(Field f) const {

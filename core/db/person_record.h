@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "db/text.h"
+
 namespace kord {
 
 enum Field : int {
@@ -40,10 +42,6 @@ inline constexpr std::array<FieldLayout, kFieldCount> kFieldLayout = {{
     {181, 40}, {221, 22}, {243, 20}, {263, 22}, {285, 20}, {305, 220}, {525, 1},
 }};
 
-/// Removes leading and trailing blanks (spaces only, as the record pads with them).
-std::string Trim(std::string_view text);
-/// Removes trailing blanks only.
-std::string TrimRight(std::string_view text);
 
 class PersonRecord {
  public:

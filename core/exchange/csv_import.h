@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "exchange/exchange_summary.h"
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace kord {
 

@@ -78,7 +78,7 @@ std::string declaredCharset(const std::vector<DecodedLine>& lines) {
     LineHead head = lineHead(line.text);
     if (head.level == 0 && ++records > 1) break;
     if (head.level > 0 && head.tag == "CHAR")
-      return UpperAscii(TrimBlanks(std::string_view(line.text).substr(head.rest)));
+      return UpperAscii(Trim(std::string_view(line.text).substr(head.rest), kWhitespace));
   }
   return {};
 }
@@ -140,7 +140,7 @@ std::vector<DecodedLine> SplitGedcomLines(std::string_view text) {
     if (end > start) lines.push_back({number, std::string(text.substr(start, end - start))});
     start = next;
   }
-  while (!lines.empty() && (lines.back().text == "\x1A" || TrimBlanks(lines.back().text).empty())) lines.pop_back();
+  while (!lines.empty() && (lines.back().text == "\x1A" || Trim(lines.back().text, kWhitespace).empty())) lines.pop_back();
   if (!lines.empty() && lines.back().text.back() == '\x1A') lines.back().text.pop_back();
   return lines;
 }

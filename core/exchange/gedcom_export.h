@@ -13,7 +13,7 @@
 #include <string>
 
 #include "exchange/exchange_summary.h"
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace kord {
 

@@ -85,11 +85,11 @@ std::string GedcomNameValue(const StoredNameParts& parts) {
 
 std::string NameFromGedcom(const std::string& value, bool givenFirst) {
   auto open = value.find('/');
-  if (open == std::string::npos) return TrimBlanks(value);
+  if (open == std::string::npos) return Trim(value, kWhitespace);
   auto close = value.find('/', open + 1);
-  std::string given = TrimBlanks(value.substr(0, open));
-  std::string surname = TrimBlanks(value.substr(open + 1, close == std::string::npos ? close : close - open - 1));
-  std::string suffix = close == std::string::npos ? "" : TrimBlanks(value.substr(close + 1));
+  std::string given = Trim(value.substr(0, open), kWhitespace);
+  std::string surname = Trim(value.substr(open + 1, close == std::string::npos ? close : close - open - 1), kWhitespace);
+  std::string suffix = close == std::string::npos ? "" : Trim(value.substr(close + 1), kWhitespace);
   return givenFirst ? joined({given, surname, suffix}) : joined({surname, given, suffix});
 }
 

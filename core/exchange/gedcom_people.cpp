@@ -42,13 +42,13 @@ const std::set<std::string> kNameParts = {"GIVN", "SURN", "NSFX", "SPFX", "_KORD
 
 std::string valueBelow(const GedcomNode& node, const char* tag) {
   const GedcomNode* below = node.child(tag);
-  return below ? TrimBlanks(below->value) : std::string();
+  return below ? Trim(below->value, kWhitespace) : std::string();
 }
 
 /// "Luigi Pavan" with SURN Pavan: the given names are what is left.
 std::string withoutWords(const std::string& text, const std::string& words) {
   auto at = words.empty() ? std::string::npos : text.find(words);
-  return at == std::string::npos ? text : TrimBlanks(text.substr(0, at) + " " + text.substr(at + words.size()));
+  return at == std::string::npos ? text : Trim(text.substr(0, at) + " " + text.substr(at + words.size()), kWhitespace);
 }
 
 std::string withCrLf(const std::string& text) {
@@ -143,7 +143,7 @@ class PersonImport {
 
   void checkSurnameMarked(const GedcomNode& name) {
     bool marked = name.value.find('/') != std::string::npos || name.child("SURN") || name.child("_KORD_NAME");
-    if (marked || c_.givenFirst || TrimBlanks(name.value).find(' ') == std::string::npos) return;
+    if (marked || c_.givenFirst || Trim(name.value, kWhitespace).find(' ') == std::string::npos) return;
     s_.warnings.push_back(who_ + s_.say(": il NAME non segna il cognome tra barre, nome tenuto come scritto",
                                         ": the NAME marks no surname between slashes, name kept as written"));
   }
@@ -165,7 +165,7 @@ class PersonImport {
     }
     const GedcomNode* sex = indi_.child("SEX");
     if (!sex) return;
-    std::string letter = UpperCp1252(ToRecordText(TrimBlanks(sex->value)).text);
+    std::string letter = UpperCp1252(ToRecordText(Trim(sex->value, kWhitespace)).text);
     if (letter == "M" || letter == "F")
       record_.set(Sex, letter);
     else if (!letter.empty() && letter != "U")
@@ -206,7 +206,7 @@ class PersonImport {
     setDate(fields.date, event, s_.say(fields.italian, fields.english));
     for (const auto& c : event.children) {
       if (c.tag == "PLAC")
-        setText(fields.place, TrimBlanks(c.value));
+        setText(fields.place, Trim(c.value, kWhitespace));
       else if (c.tag == "CAUS")
         addLine(CauseLine(c, event.tag, s_.english));
       else if (c.tag != "DATE" && c.tag != "_KORD_DATE")
@@ -257,7 +257,7 @@ class PersonImport {
       if (IsCustomLineReport(note->value))
         CountSkipped(s_, "INDI.NOTE _KORD");
       else
-        notes_.push_back(TrimBlanks(note->value));
+        notes_.push_back(Trim(note->value, kWhitespace));
     }
   }
 
@@ -304,7 +304,7 @@ std::string ImportedName(const GedcomNode& indi, bool givenFirst) {
   if (!name) return {};
   if (const GedcomNode* exact = name->child("_KORD_NAME")) return exact->value;
   std::string given = valueBelow(*name, "GIVN"), surname = valueBelow(*name, "SURN");
-  std::string value = TrimBlanks(name->value);
+  std::string value = Trim(name->value, kWhitespace);
   if (!value.empty() && (value.find('/') != std::string::npos || surname.empty()))
     return NameFromGedcom(value, givenFirst);
   if (!value.empty() && given.empty()) given = withoutWords(value, surname);

@@ -14,7 +14,7 @@ std::string say(bool english, const char* italian, const char* englishText) { re
 std::string oneLine(std::string value) {
   std::replace(value.begin(), value.end(), '\n', ' ');
   std::replace(value.begin(), value.end(), '\r', ' ');
-  return TrimBlanks(value);
+  return Trim(value, kWhitespace);
 }
 
 std::string valueOf(const GedcomNode& node, const char* tag) {

@@ -27,20 +27,11 @@ RecordText ToRecordText(std::string_view utf8);
 /// "U+0141 U+017A": the lost characters of a conversion, each once.
 std::string LostCharacterNames(const std::vector<char32_t>& lost);
 
-/// `text` without blanks, tabs and line breaks at either end.
-std::string TrimBlanks(std::string_view text);
-
 /// The words of `text`, apart by blanks or tabs.
 std::vector<std::string> SplitWords(std::string_view text);
 
 /// True when every byte of `text` is ASCII.
 bool IsAscii(std::string_view text);
-
-/// ASCII letters in upper case, every other byte as it is (safe on UTF-8).
-std::string UpperAscii(std::string_view text);
-
-/// The UTF-8 form of one code point.
-std::string Utf8Of(char32_t codePoint);
 
 /// `text` for a summary line: at most 100 characters, "..." after a cut.
 std::string ShortExcerpt(const std::string& text);

@@ -2,7 +2,7 @@
 /// Choosing an individual by the first letters of its name: the window
 /// "Lista Nomi Individui" and its events. The choice goes into NInd(Toggle).
 
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace kord {
 

@@ -2,7 +2,7 @@
 
 #include "db/csv_fields.h"
 #include "lists/standard_lists.h"
-#include "shell/printing.h"
+#include "session/printing.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #include "lists/standard_lists.h"
 
 #include "db/person_record.h"
-#include "db/record_card.h"
+#include "records/record_card.h"
 #include "lists/list_order.h"
-#include "shell/focus_panel.h"
+#include "records/focus_panel.h"
 
 namespace kord {
 namespace {
@@ -68,9 +68,8 @@ void ListIndividuals(Session& s, ListMode mode) {
 
 void ListCommand(Session& s, ListMode mode, bool fromToolbar) {
   if (fromToolbar && s.NInd[0] <= 0 && !s.WalkAll) return;
-  s.NiSav = s.NInd[0];
+  KeptFocus kept(s);
   ListIndividuals(s, mode);
-  s.NInd[0] = s.NiSav;
 }
 
 void ListaRefresh(Session& s) { ListCommand(s, ListMode::General, false); }

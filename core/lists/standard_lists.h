@@ -2,7 +2,7 @@
 /// The general list, the roots and the leaves in the window "Lista", sorted
 /// by name under a title line; a click on a line makes it the focus.
 
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace kord {
 

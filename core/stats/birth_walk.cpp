@@ -2,6 +2,7 @@
 
 #include "db/codepage.h"
 #include "db/dates.h"
+#include "records/birth_date_entry.h"
 
 namespace kord {
 namespace {

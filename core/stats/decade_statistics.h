@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace kord {
 

@@ -16,12 +16,12 @@ void setFullWalk(Session& s, bool on) {
 void runStatistic(Session& s) {
   s.Grafici = true;
   s.StatoWindows = kStateCensus;
-  s.NiSav = s.NInd[0];
+  KeptFocus kept(s);
   setFullWalk(s, true);
   if (s.chosenStatistic == kCenturyStatistic) CenturyStatistics(s);
   if (s.chosenStatistic == kDecadeStatistic) DecadeStatistics(s);
   setFullWalk(s, false);
-  s.NInd[0] = s.NiSav;
+  kept.restore();
   s.StatoWindows = kStateIdle;
   s.Grafici = false;
 }

@@ -3,7 +3,7 @@
 /// Grafico"): "Grafico per secoli" runs CenturyStatistics, "Grafico per
 /// decenni" DecadeStatistics.
 
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace kord {
 

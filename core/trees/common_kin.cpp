@@ -4,10 +4,10 @@
 #include <utility>
 #include <vector>
 
-#include "shell/focus_panel.h"
-#include "shell/printing.h"
+#include "records/focus_panel.h"
+#include "session/printing.h"
 #include "trees/draw_tree.h"
-#include "trees/relationship_text.h"
+#include "relations/relationship_text.h"
 #include "trees/tree_lines.h"
 #include "trees/tree_walk.h"
 

@@ -196,7 +196,7 @@ void writeFiles(TreeOutput& out) {
 }  // namespace
 
 void DrawTree(Session& s, int view) {
-  s.NiSav = s.NInd[0];
+  KeptFocus kept(s);
   if (s.NInd[0] <= 0 || !Tables::inTable(s.NInd[0])) {
     s.ui.message(s.text("Individuo non Definito", "Individual not Defined"));
     return;
@@ -210,7 +210,7 @@ void DrawTree(Session& s, int view) {
   drawRoot(out);
   walkTree(out);
   writeFiles(out);
-  s.NInd[0] = s.NiSav;
+  kept.restore();
   s.ui.refresh(out.listView ? Window::Albero : Window::Nest);
 }
 

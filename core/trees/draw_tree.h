@@ -3,7 +3,7 @@
 /// as an indented tree with line-drawing connectors, drawn in one walk into
 /// a window, the text file, the printer and the HTML page.
 
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace kord {
 

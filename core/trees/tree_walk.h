@@ -12,7 +12,7 @@
 
 #include <vector>
 
-#include "shell/session.h"
+#include "session/session.h"
 
 namespace kord {
 

@@ -1,9 +1,9 @@
 #include "trees/tree_windows.h"
 
-#include "db/record_card.h"
-#include "shell/focus_panel.h"
-#include "shell/history.h"
-#include "shell/printing.h"
+#include "records/record_card.h"
+#include "records/focus_panel.h"
+#include "session/history.h"
+#include "session/printing.h"
 #include "trees/draw_tree.h"
 #include "trees/tree_lines.h"
 

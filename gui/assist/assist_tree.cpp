@@ -8,7 +8,7 @@
 #include <QPainter>
 
 #include "qt_text.h"
-#include "shell/assistant.h"
+#include "app/assistant.h"
 
 namespace kord::gui {
 namespace {

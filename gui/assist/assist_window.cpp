@@ -8,7 +8,7 @@
 #include "assist_icon.h"
 #include "assist_tree.h"
 #include "qt_text.h"
-#include "shell/assistant.h"
+#include "app/assistant.h"
 #include "window_place.h"
 
 namespace kord::gui {

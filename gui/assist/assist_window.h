@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "shell/session.h"
+#include "session/session.h"
 
 class QLabel;
 class QTreeWidgetItem;

@@ -7,10 +7,10 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "db/record_card.h"
+#include "records/record_card.h"
 #include "navigator_chart.h"
 #include "print_form.h"
-#include "shell/focus_panel.h"
+#include "records/focus_panel.h"
 
 namespace kord::gui {
 namespace {

@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <array>
 
-#include "shell/session.h"
+#include "session/session.h"
 #include "stats_chart.h"
 #include "window_set.h"
 

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <array>
 
-#include "shell/session.h"
+#include "session/session.h"
 #include "window_set.h"
 
 class QPushButton;

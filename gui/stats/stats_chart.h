@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/session.h"
+#include "session/session.h"
 #include "views/stats_models.h"
 
 class QChartView;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "qt_printer.h"
-#include "shell/session.h"
+#include "session/session.h"
 #include "views/tree_models.h"
 #include "window_set.h"
 

@@ -8,12 +8,12 @@
 #include <stdexcept>
 
 #include "book/book_commands.h"
-#include "db/file_dialog.h"
-#include "db/open_database.h"
+#include "app/file_dialog.h"
+#include "app/open_database.h"
 #include "lists/report.h"
 #include "lists/standard_lists.h"
-#include "shell/assistant.h"
-#include "shell/focus_panel.h"
+#include "app/assistant.h"
+#include "records/focus_panel.h"
 #include "test_support.h"
 
 namespace kord {

@@ -16,8 +16,8 @@
 
 #include "book/book_commands.h"
 #include "db/codepage.h"
-#include "db/file_dialog.h"
-#include "db/open_database.h"
+#include "app/file_dialog.h"
+#include "app/open_database.h"
 #include "test_support.h"
 #include "trees/tree_html.h"
 

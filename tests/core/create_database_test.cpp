@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
-#include "db/create_database.h"
-#include "db/file_dialog.h"
-#include "db/open_database.h"
+#include "app/create_database.h"
+#include "app/file_dialog.h"
+#include "app/open_database.h"
 #include "db_builder.h"
 #include "test_support.h"
 

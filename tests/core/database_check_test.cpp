@@ -7,9 +7,9 @@
 
 #include <map>
 
-#include "db/database_check.h"
+#include "checks/database_check.h"
 #include "db/load_tables.h"
-#include "db/record_card.h"
+#include "records/record_card.h"
 #include "db_builder.h"
 #include "test_support.h"
 

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "db/file_dialog.h"
-#include "db/open_database.h"
+#include "app/file_dialog.h"
+#include "app/open_database.h"
 #include "test_support.h"
 
 namespace kord::test {

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "database_copy.h"
-#include "db/verify_dates.h"
+#include "checks/verify_dates.h"
 
 namespace kord {
 namespace {

@@ -2,6 +2,7 @@
 // and YearOf.
 
 #include "db/dates.h"
+#include "records/birth_date_entry.h"
 
 #include <gtest/gtest.h>
 

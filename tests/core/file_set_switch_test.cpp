@@ -9,9 +9,9 @@
 
 #include <filesystem>
 
-#include "db/file_dialog.h"
+#include "app/file_dialog.h"
 #include "db/file_set_switch.h"
-#include "db/open_database.h"
+#include "app/open_database.h"
 #include "db_builder.h"
 #include "test_support.h"
 

@@ -5,7 +5,7 @@
 
 #include "db/codepage.h"
 #include "db_builder.h"
-#include "shell/focus_panel.h"
+#include "records/focus_panel.h"
 #include "test_support.h"
 
 namespace kord {

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "db/file_dialog.h"
-#include "shell/installed_data.h"
+#include "app/file_dialog.h"
+#include "session/installed_data.h"
 #include "test_support.h"
 
 namespace kord {

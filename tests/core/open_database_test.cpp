@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "db/create_database.h"
-#include "db/file_dialog.h"
-#include "db/load_progress.h"
-#include "db/open_database.h"
+#include "app/create_database.h"
+#include "app/file_dialog.h"
+#include "app/load_progress.h"
+#include "app/open_database.h"
 #include "db_builder.h"
-#include "shell/history.h"
+#include "session/history.h"
 #include "test_support.h"
 
 namespace kord {

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "db/link_files.h"
+#include "records/link_files.h"
 #include "db/load_tables.h"
-#include "db/record_card.h"
+#include "records/record_card.h"
 #include "lists/standard_lists.h"
 #include "db_builder.h"
 #include "test_support.h"

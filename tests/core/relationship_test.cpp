@@ -7,9 +7,9 @@
 #include <algorithm>
 
 #include "database_copy.h"
-#include "shell/focus_panel.h"
+#include "records/focus_panel.h"
 #include "trees/common_kin.h"
-#include "trees/relationship_text.h"
+#include "relations/relationship_text.h"
 
 namespace kord {
 namespace {

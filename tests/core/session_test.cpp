@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "db_builder.h"
-#include "shell/session.h"
+#include "session/session.h"
 #include "test_support.h"
 
 namespace kord {

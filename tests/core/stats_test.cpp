@@ -360,13 +360,13 @@ TEST(StatisticsCommand, RunSetsTheStateAndSwitchesAndPutsEverythingBack) {
     s.WalkAll = false;
     s.NavigatorFocus = true;
     struct During {
-      int state, niSav;
+      int state;
       bool grafici, walkAll, outputToFile, detailLines, navigatorFocus;
     };
     std::vector<During> seen;
     f.ui.onShow = [&](Window) {
       seen.push_back(
-          {s.StatoWindows, s.NiSav, s.Grafici, s.WalkAll, s.OutputToFile, s.DetailLines, s.NavigatorFocus});
+          {s.StatoWindows, s.Grafici, s.WalkAll, s.OutputToFile, s.DetailLines, s.NavigatorFocus});
     };
     RunChosenStatistic(s, 0, option);
 
@@ -374,7 +374,6 @@ TEST(StatisticsCommand, RunSetsTheStateAndSwitchesAndPutsEverythingBack) {
     EXPECT_EQ(f.ui.shown, (std::vector<std::pair<Window, bool>>{{Window::SelGraf, false}, {shown, true}}));
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].state, kStateCensus);
-    EXPECT_EQ(seen[0].niSav, 3);
     EXPECT_TRUE(seen[0].grafici && seen[0].walkAll && seen[0].outputToFile && seen[0].detailLines);
     EXPECT_FALSE(seen[0].navigatorFocus);
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/session.h"
-#include "shell/ui.h"
+#include "session/session.h"
+#include "session/ui.h"
 
 namespace kord::test {
 

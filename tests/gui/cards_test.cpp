@@ -14,7 +14,7 @@
 #include <QTest>
 
 #include "gui_harness.h"
-#include "shell/focus_panel.h"
+#include "records/focus_panel.h"
 
 namespace kord::guitest {
 

@@ -14,9 +14,9 @@
 #include <QTimer>
 
 #include "db/person_record.h"
-#include "db/record_card.h"
+#include "records/record_card.h"
 #include "gui_harness.h"
-#include "shell/focus_panel.h"
+#include "records/focus_panel.h"
 #include "qt_text.h"
 #include "start_folder.h"
 

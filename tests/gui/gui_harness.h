@@ -22,7 +22,7 @@
 #include "main_menu_window.h"
 #include "qt_printer.h"
 #include "qt_ui.h"
-#include "shell/session.h"
+#include "session/session.h"
 #include "skeda2_window.h"
 #include "skeda_window.h"
 

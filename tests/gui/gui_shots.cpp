@@ -14,7 +14,7 @@
 
 #include "app_style.h"
 #include "gui_harness.h"
-#include "shell/focus_panel.h"
+#include "records/focus_panel.h"
 
 namespace {
 

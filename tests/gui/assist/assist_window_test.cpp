@@ -15,10 +15,10 @@
 #include "assist_icon.h"
 #include "assist_tree.h"
 #include "assist_window.h"
-#include "db/file_dialog.h"
+#include "app/file_dialog.h"
 #include "db/file_set.h"
-#include "db/open_database.h"
-#include "shell/session.h"
+#include "app/open_database.h"
+#include "session/session.h"
 
 using namespace kord;
 using gui::AssistTree;

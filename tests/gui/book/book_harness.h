@@ -11,7 +11,7 @@
 #include "navigate_window.h"
 #include "qt_printer.h"
 #include "scheda_sort_window.h"
-#include "shell/session.h"
+#include "session/session.h"
 #include "thumb_window.h"
 #include "window_ui.h"
 

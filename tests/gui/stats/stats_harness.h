@@ -11,7 +11,7 @@
 #include "graph_eta_window.h"
 #include "qt_printer.h"
 #include "sel_graf_window.h"
-#include "shell/session.h"
+#include "session/session.h"
 #include "window_ui.h"
 
 class QChart;

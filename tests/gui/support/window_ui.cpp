@@ -3,9 +3,9 @@
 #include <QWidget>
 #include <filesystem>
 
-#include "db/file_dialog.h"
+#include "app/file_dialog.h"
 #include "db/file_set.h"
-#include "db/open_database.h"
+#include "app/open_database.h"
 #include "window_set.h"
 
 namespace kord::testsupport {

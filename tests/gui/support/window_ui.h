@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/session.h"
-#include "shell/ui.h"
+#include "session/session.h"
+#include "session/ui.h"
 
 class QWidget;
 

@@ -9,7 +9,7 @@
 #include "generazioni_window.h"
 #include "nest_window.h"
 #include "qt_printer.h"
-#include "shell/session.h"
+#include "session/session.h"
 #include "window_ui.h"
 
 namespace kord::treestest {

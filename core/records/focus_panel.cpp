@@ -1,0 +1,88 @@
+#include "records/focus_panel.h"
+
+#include <filesystem>
+
+#include "db/codepage.h"
+#include "relations/relationship_text.h"
+
+namespace kord {
+namespace {
+
+void fillCard(CardModel& card, const PersonRecord& record) {
+  for (int f = 0; f < kFieldCount; ++f) card.values[f] = TrimRight(record.raw(static_cast<Field>(f)));
+}
+
+bool isFile(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(path, ec);
+}
+
+void refreshCommonRelatives(Session& s) {
+  auto& names = s.skeda.PrimoParNome;
+  names[2] = s.CommonKind ? "Primi discendenti comuni" : "Primi ascendenti comuni";
+  names[0].clear();
+  names[1].clear();
+  if (Tables::inTable(s.FirstCommon) && s.FirstCommon > 0) names[0] = s.tables.Names[s.FirstCommon];
+  if (Tables::inTable(s.SecondCommon) && s.SecondCommon > 0) names[1] = s.tables.Names[s.SecondCommon];
+  s.skeda.relationshipLine = FocusRelationshipLine(s);
+}
+
+void refreshFocusCard(Session& s) {
+  if (s.NInd[0] <= 0 || s.cachedFocusRecord == s.NInd[0] - 1) return;
+  OpenIndividualsFile(s);
+  if (s.NInd[0] < 2) s.NInd[0] = 2;
+  ReadFocusRecord(s);
+  FillFocusCard(s);
+  s.skeda.visible = true;
+  s.ui.showWindow(Window::Skeda, true);
+  s.individuals.close();
+}
+
+void refreshSecondCard(Session& s) {
+  if (s.NInd[1] <= 0 || s.cachedSecondRecord == s.NInd[1] - 1) return;
+  OpenIndividualsFile(s);
+  ReadSecondRecord(s);
+  FillSecondCard(s);
+  s.skeda2.visible = true;
+  s.ui.showWindow(Window::Skeda2, true);
+  s.individuals.close();
+}
+
+}  // namespace
+
+void ShowFocusPanel(Session& s) {
+  if (s.StatoWindows == kStateStart) s.StatoWindows = kStateIdle;
+  if (s.StatoWindows != kStateIdle) return;
+  refreshFocusCard(s);
+  refreshSecondCard(s);
+  refreshCommonRelatives(s);
+  if (s.NInd[0] > 0) {
+    std::string picture = PicturePathFor(s.DbFolder, s.skeda.values[Name]);
+    if (!picture.empty()) s.skeda.picturePath = picture;
+    s.ui.refresh(Window::Skeda);
+  }
+  if (s.NInd[1] > 0) {
+    std::string picture = PicturePathFor(s.DbFolder, s.skeda2.values[Name]);
+    if (!picture.empty()) s.skeda2.picturePath = picture;
+    s.ui.refresh(Window::Skeda2);
+  }
+}
+
+void FillFocusCard(Session& s) { fillCard(s.skeda, s.record); }
+void FillSecondCard(Session& s) { fillCard(s.skeda2, s.record); }
+
+std::string PicturePathFor(const std::string& folder, const std::string& cp1252Name) {
+  std::string name = Cp1252ToUtf8(Trim(cp1252Name)) + ".jpg";
+  if (IsPlainFileName(name) && isFile(folder + name)) return folder + name;
+  if (isFile(folder + "initial.jpg")) return folder + "initial.jpg";
+  return {};
+}
+
+void Scambia(Session& s) {
+  int second = s.NInd[1];
+  s.NInd[1] = s.NInd[0];
+  if (second > 1) s.NInd[0] = second;
+  ShowFocusPanel(s);
+}
+
+}  // namespace kord

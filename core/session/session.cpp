@@ -1,0 +1,82 @@
+#include "session/session.h"
+
+namespace kord {
+
+void InitialiseSession(Session& s) {
+  if (s.initialised) return;
+  s.initialised = true;
+  s.tables.RecordMode = "Kord";
+  s.English = false;
+  s.OutputToFile = false;
+  s.PrintImmediately = false;
+  s.CardWithTree = false;
+  s.ShowCard = false;
+  s.NewRecordMode = true;
+  s.MaxGenerations = 30;
+  s.Separator = ",";
+  s.Quote = "\"";
+  s.NewLine = "\r\n";
+  s.tables.FieldCaptions = DefaultFieldCaptions();
+  s.tables.LastIndex = 1000;
+  s.tables.ChildLinkCount = 920;
+  s.files = {"individb.db", "childdb.db", "spousedb.db", "", ""};
+  s.RelationsFile = "kord.rel";
+  s.KinListFile = "kord.kor";
+  s.StatoWindows = kStateStart;
+  s.Grafici = false;
+  if (!s.printer.setFontName("Terminal")) s.ui.message("Font not present, install 'MS LineDraw' font");
+}
+
+std::string OpenIndividualsFile(Session& s) { return s.individuals.open(s.files.IndividualsFile); }
+
+bool ReadRecord(Session& s, long r) {
+  bool read = s.individuals.readRecord(r, s.record);
+  if (!read) s.record = PersonRecord();  // past the end: a record not saved yet
+  s.bufferRecord = r;
+  return read;
+}
+
+void ReadFocusRecord(Session& s) {
+  long r = s.NInd[0] - 1;
+  // The second card shares the buffer, so the cache alone cannot tell.
+  if (s.cachedFocusRecord == r && s.bufferRecord == r) return;
+  ReadRecord(s, r);
+  s.cachedFocusRecord = r;
+}
+
+void ReadSecondRecord(Session& s) {
+  long r = s.NInd[1] - 1;
+  ReadRecord(s, r);
+  s.cachedSecondRecord = r;
+}
+
+std::string SaveFocusRecord(Session& s) {
+  if (std::string error = LockForWriting(s); !error.empty()) return error;
+  IndividualsFile file;
+  std::string error = file.open(s.files.IndividualsFile, true);
+  if (error.empty()) error = file.writeRecord(s.NInd[0] - 1, s.record);
+  if (file.lastError() != 0)
+    error = OutputFailureText({s.files.IndividualsFile, file.lastError(), OutputStep::Write}, s.English);
+  return error;
+}
+
+std::string LockForWriting(Session& s) {
+  const std::string& file = s.files.IndividualsFile;
+  if (s.lock.holds(file)) return {};
+  switch (s.lock.acquire(file, s.lockWaitedInVain ? std::chrono::milliseconds{} : kWriterWait)) {
+    case LockOutcome::Locked:
+    case LockOutcome::NoFile:  // the write creates it; nobody else can be using it yet
+    case LockOutcome::Failed: return {};  // opening it to write says why
+    case LockOutcome::InUse: break;
+  }
+  s.lockWaitedInVain = true;
+  return DatabaseInUseText(file, s.English);
+}
+
+void ReportOutputFailure(Session& s, const OutputFailure& failure) {
+  if (!failure) return;
+  s.failedOutputs.push_back(failure.path);
+  s.ui.message(OutputFailureText(failure, s.English));
+}
+
+}  // namespace kord

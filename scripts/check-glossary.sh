@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Checks that docs/glossary.md names every window title, menu entry and
+# main-window button the user sees (as written in gui/ and in the menu and
+# button tables of core/app/main_menu.cpp), each in double quotes.
+#   scripts/check-glossary.sh [SOURCE_DIR]
+set -euo pipefail
+root="${1:-$(dirname "$0")/..}"
+glossary="$root/docs/glossary.md"
+{
+  grep -rhoE 'setWindowTitle\((QStringLiteral|QString::fromUtf8)\("[^"]+"' "$root/gui" | sed -E 's/.*\("//; s/"$//'
+  grep -hoE '(entry|\{)\("[A-Za-z_0-9()]+", "[^"]+"' "$root/core/app/main_menu.cpp" | sed -E 's/.*", "//; s/"$//'
+  grep -hoE '^\s+\{"[A-Za-z_0-9()]+", "[^"]+", ' "$root/core/app/main_menu.cpp" | sed -E 's/.*", "//; s/", $//'
+  grep -hoE '\{"(File|Alberi|Liste|Stampa|Varie|Ricerca_Coniugi|Colori|Lingua_Menu)", "[^"]+"' "$root/core/app/main_menu.cpp" |
+    sed -E 's/.*", "//; s/"$//'
+} | sort -u >"${TMPDIR:-/tmp}/kord-glossary-words.$$"
+missing=0
+while IFS= read -r text; do
+  if ! grep -qF "\"$text\"" "$glossary"; then
+    echo "docs/glossary.md does not name \"$text\"" >&2
+    missing=1
+  fi
+done <"${TMPDIR:-/tmp}/kord-glossary-words.$$"
+count=$(wc -l <"${TMPDIR:-/tmp}/kord-glossary-words.$$")
+rm -f "${TMPDIR:-/tmp}/kord-glossary-words.$$"
+[ "$missing" -eq 0 ] && echo "check-glossary: all $count captions are in the glossary"
+exit "$missing"
