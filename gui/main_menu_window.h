@@ -24,7 +24,10 @@ class QRadioButton;
 namespace kord::gui {
 
 class CheckWindow;
+class FoldersWindow;
 class HelpWindow;
+class SpouseSearchWindow;
+class VerifyWindow;
 
 class MainMenu : public QMainWindow, public ModelWindow {
   Q_OBJECT
@@ -73,6 +76,16 @@ class MainMenu : public QMainWindow, public ModelWindow {
   void onOpenDatabase();
   /// "Controlla archivio": the check window, made on first use.
   void onCheckDatabase();
+  /// "Verifica dati": the date check window, made on first use.
+  void onVerifyDates();
+  /// "Directory files attuali": the folders window, made on first use.
+  void onShowFolders();
+  /// "Ricerca Coniugi": On opens the spouse search for the focus, Off closes it.
+  void onSpouseSearch(bool on);
+  /// The entries of the windows' own that the core's menu table lacks.
+  void addWindowEntries();
+  /// Entries and buttons that have no action: disabled, saying why.
+  void renderInactive();
   void onLoad();
   void onActivate();
   void hideHelp();
@@ -96,6 +109,9 @@ class MainMenu : public QMainWindow, public ModelWindow {
   std::map<QObject*, int> hoverHelp_;
   int shownHelp_ = -1;
   CheckWindow* checkWindow_ = nullptr;
+  VerifyWindow* verifyWindow_ = nullptr;
+  FoldersWindow* foldersWindow_ = nullptr;
+  SpouseSearchWindow* spouseSearch_ = nullptr;
   bool loaded_ = false;
   HelpWindow* helpWindow_ = nullptr;
 };
