@@ -1,6 +1,7 @@
 #include "verify_window.h"
 
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -42,7 +43,9 @@ QString settingsKey(const Limit& limit) { return QStringLiteral("verify/") + QSt
 
 VerifyWindow::VerifyWindow(kord::Session& session, QWidget* parent) : QWidget(parent, Qt::Window), s_(session) {
   setObjectName(QStringLiteral("Verifica_dati"));
-  auto* grid = new QGridLayout;
+  limitsBox_ = new QGroupBox(this);
+  auto* grid = new QGridLayout(limitsBox_);
+  grid->setHorizontalSpacing(10);
   const kord::DateCheckSettings defaults;
   QSettings remembered;
   for (int i = 0; i < 5; ++i) {
@@ -52,11 +55,11 @@ VerifyWindow::VerifyWindow(kord::Session& session, QWidget* parent) : QWidget(pa
     limits_[i]->setRange(0, kLimits[i].most);
     limits_[i]->setValue(remembered.value(settingsKey(kLimits[i]), defaults.*kLimits[i].field).toInt());
     connect(limits_[i], &QSpinBox::valueChanged, this, &VerifyWindow::onLimitChanged);
-    grid->addWidget(limitCaptions_[i], i / 2, (i % 2) * 2);
-    grid->addWidget(limits_[i], i / 2, (i % 2) * 2 + 1);
+    grid->addWidget(limitCaptions_[i], i / 2, (i % 2) * 3);
+    grid->addWidget(limits_[i], i / 2, (i % 2) * 3 + 1);
   }
-  grid->setColumnStretch(0, 1);
-  grid->setColumnStretch(2, 1);
+  grid->setColumnMinimumWidth(2, 24);
+  grid->setColumnStretch(5, 1);
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("Riepilogo"));
   summary_->setWordWrap(true);
@@ -76,7 +79,7 @@ VerifyWindow::VerifyWindow(kord::Session& session, QWidget* parent) : QWidget(pa
   buttons->addWidget(close_);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(14, 12, 14, 12);
-  layout->addLayout(grid);
+  layout->addWidget(limitsBox_);
   layout->addWidget(summary_);
   layout->addWidget(findings_, 1);
   layout->addLayout(buttons);
@@ -91,6 +94,7 @@ kord::DateCheckSettings VerifyWindow::settings() const {
 
 void VerifyWindow::renderCaptions() {
   setWindowTitle(QString::fromStdString(s_.text("Verifica dati", "Check dates")));
+  limitsBox_->setTitle(QString::fromStdString(s_.text("Limiti dei controlli", "Limits of the checks")));
   for (int i = 0; i < 5; ++i) limitCaptions_[i]->setText(QString::fromStdString(s_.text(kLimits[i].italian, kLimits[i].english)));
   recheck_->setText(QString::fromStdString(s_.text("Verifica di nuovo", "Check again")));
   close_->setText(QString::fromStdString(s_.text("Chiudi", "Close")));

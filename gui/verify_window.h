@@ -11,6 +11,7 @@
 #include "db/verify_dates.h"
 #include "shell/session.h"
 
+class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -38,6 +39,7 @@ class VerifyWindow : public QWidget {
   void onFindingClicked(int row);
 
   kord::Session& s_;
+  QGroupBox* limitsBox_ = nullptr;
   std::array<QLabel*, 5> limitCaptions_{};
   std::array<QSpinBox*, 5> limits_{};
   QLabel* summary_ = nullptr;
