@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -446,7 +447,9 @@ void MainMenu::runRecordCommand(const std::string& name) {
     s_.ui.message(s_.text("Nessun database aperto", "No database open"));
     return;
   }
+  const QDateTime siteBefore = siteWrittenAt(s_);
   found->second(s_);
+  offerSiteIfWritten(s_, siteBefore);
 }
 
 void MainMenu::onOption(kord::SwitchId id, bool on) {

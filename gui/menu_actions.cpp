@@ -110,6 +110,21 @@ void generateDemoDatabase(kord::Session& s, QWidget* parent) {
     startProgram({pathText(base + ".rni")});
 }
 
+QDateTime siteWrittenAt(const kord::Session& s) {
+  if (s.DbFolder.empty()) return {};
+  return QFileInfo(pathText(s.DbFolder + "index.html")).lastModified();
+}
+
+void offerSiteIfWritten(const kord::Session& s, const QDateTime& before) {
+  const QDateTime now = siteWrittenAt(s);
+  if (!now.isValid() || (before.isValid() && now <= before)) return;
+  const std::string text = s.text("Libro di famiglia e sito HTML scritti nella cartella ",
+                                  "Family book and HTML site written in the folder ") +
+                           shownPath(s.DbFolder) + s.text("\r\nPagina iniziale: index.html", "\r\nStart page: index.html");
+  offerToOpen(displayText(text), QString::fromStdString(s.text("Apri nel browser", "Open in browser")),
+              pathText(s.DbFolder + "index.html"));
+}
+
 void writeSortedCopyOfOpenDatabase(kord::Session& s) {
   const std::string stem = s.DbBaseName.substr(0, s.DbBaseName.size() - std::min<std::size_t>(4, s.DbBaseName.size()));
   const std::string typed = s.ui.inputBox(

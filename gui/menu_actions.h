@@ -5,6 +5,7 @@
 
 #include "shell/session.h"
 
+class QDateTime;
 class QWidget;
 
 namespace kord::gui {
@@ -27,5 +28,12 @@ void generateDemoDatabase(kord::Session& s, QWidget* parent);
 /// "Update DB": asks for the new name and writes the alphabetical copy of
 /// the open database beside it; says where it went.
 void writeSortedCopyOfOpenDatabase(kord::Session& s);
+
+/// When the family site's "index.html" in the database folder was last
+/// written; invalid when there is none.
+QDateTime siteWrittenAt(const kord::Session& s);
+/// After a command: when it wrote the site (it is newer than `before`), says
+/// in which folder and offers "Apri nel browser".
+void offerSiteIfWritten(const kord::Session& s, const QDateTime& before);
 
 }  // namespace kord::gui

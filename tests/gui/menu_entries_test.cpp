@@ -34,17 +34,22 @@ class MenuEntriesTest : public QObject {
   void spouseSearchLinksTheChosenNamesake();
   void dateCheckListsFindingsByTheRememberedLimits();
   void onlyTheControlWithoutAnActionIsDisabledAndSaysWhy();
+  void finishedSiteAndPdfOfferToOpenThem();
 };
 
 namespace {
 
 struct SampleFixture : Harness {
   bool loaded = openSample();
-  QStringList opened, started;
+  QStringList opened, started, offers;
   SampleFixture() {
     gui::setDesktopStandIns({[this](const QString& path) { opened << path; },
                              [this](const QStringList& args) { started << args; },
-                             [this](const QString&) { return dir.filePath(QStringLiteral("demo")); }});
+                             [this](const QString&) { return dir.filePath(QStringLiteral("demo")); },
+                             [this](const QString& text, const QString& button) {
+                               offers << button + QStringLiteral(": ") + text;
+                               return true;
+                             }});
     QDir().mkpath(dir.filePath(QStringLiteral("demo")));
   }
   ~SampleFixture() { gui::setDesktopStandIns({}); }
@@ -199,6 +204,28 @@ void MenuEntriesTest::onlyTheControlWithoutAnActionIsDisabledAndSaysWhy() {
     if (!action->menu() && !action->objectName().isEmpty()) QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
   for (QPushButton* button : f.mainMenu.findChildren<QPushButton*>())
     if (button != structure) QVERIFY2(button->isEnabled(), qPrintable(button->objectName()));
+}
+
+void MenuEntriesTest::finishedSiteAndPdfOfferToOpenThem() {
+  SampleFixture f;
+  QVERIFY(f.loaded);
+  f.action("Libro_Famiglia")->trigger();
+  QCOMPARE(f.offers.size(), 1);
+  QVERIFY2(f.offers.at(0).startsWith(QStringLiteral("Apri nel browser: Libro di famiglia e sito HTML scritti nella "
+                                                    "cartella ") + f.dir.path()),
+           qPrintable(f.offers.at(0)));
+  QCOMPARE(f.opened, QStringList{f.dir.filePath(QStringLiteral("index.html"))});
+  f.action("Lettura_individui")->trigger();  // the site stays as it was: nothing to offer
+  QCOMPARE(f.offers.size(), 1);
+
+  // The core says where a printout went; the window's message box adds the button.
+  gui::QtUi ui(f.windows);
+  const QString pdf = f.dir.filePath(QStringLiteral("Albero.pdf"));
+  gui::notePdfWritten(pdf);
+  ui.message("Printout saved to the file " + pdf.toStdString());
+  QCOMPARE(f.offers.last(), QStringLiteral("Open PDF: Printout saved to the file ") + pdf);
+  QCOMPARE(f.opened.last(), pdf);
+  QVERIFY(gui::takePdfNamedIn(pdf).isEmpty());  // offered once
 }
 
 }  // namespace kord::guitest
