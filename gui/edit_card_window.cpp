@@ -17,6 +17,8 @@
 #include <vector>
 
 #include "db/record_card.h"
+#include "life_years_delegate.h"
+#include "lists/person_choice.h"
 #include "qt_text.h"
 #include "shell/focus_panel.h"
 
@@ -31,11 +33,14 @@ QLabel[fieldCaption="true"] { color: #2e6b4f; }
 struct Person {
   QString label;
   int index;
+  QString years;
 };
 
 /// Every individual as a chooser shows it, alphabetically: the name, with
 /// the record number when the name is blank or not unique.
-std::vector<Person> people(const kord::Tables& t) {
+std::vector<Person> people(const kord::Session& s) {
+  const kord::Tables& t = s.tables;
+  const std::vector<std::string> years = kord::LifeYearsByIndex(s);
   std::map<std::string, int> uses;
   for (int k = 2; k <= t.LastIndex; ++k) ++uses[t.Names[k]];
   std::vector<Person> list;
@@ -44,7 +49,7 @@ std::vector<Person> people(const kord::Tables& t) {
     const QString name = displayText(t.Names[k]).trimmed();
     QString label = name.isEmpty() ? QStringLiteral("(%1)").arg(number) : name;
     if (!name.isEmpty() && uses[t.Names[k]] > 1) label += QStringLiteral(" (%1)").arg(number);
-    list.push_back({label, k});
+    list.push_back({label, k, lifeYearsText(years, k)});
   }
   std::stable_sort(list.begin(), list.end(),
                    [](const Person& a, const Person& b) { return a.label.localeAwareCompare(b.label) < 0; });
@@ -56,7 +61,10 @@ std::vector<Person> people(const kord::Tables& t) {
 void fillChooser(QComboBox* chooser, const std::vector<Person>& list, int link, const QString& none) {
   chooser->clear();
   chooser->addItem(none, -1);
-  for (const Person& p : list) chooser->addItem(p.label, p.index);
+  for (const Person& p : list) {
+    chooser->addItem(p.label, p.index);
+    chooser->setItemData(chooser->count() - 1, p.years, kLifeYearsRole);
+  }
   if (link >= 0 && chooser->findData(link) < 0) chooser->addItem(QStringLiteral("(N. %1)").arg(link - 1), link);
   chooser->setCurrentIndex(std::max(0, chooser->findData(link)));
 }
@@ -146,6 +154,9 @@ QComboBox* EditCard::addLinkChooser(const char* objectName) {
   chooser->completer()->setCompletionMode(QCompleter::PopupCompletion);
   chooser->completer()->setFilterMode(Qt::MatchContains);
   chooser->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+  // Both lists show the years beside the names; the typed text stays a name.
+  showLifeYears(chooser->view());
+  showLifeYears(chooser->completer()->popup());
   return chooser;
 }
 
@@ -180,7 +191,7 @@ void EditCard::render() {
   // A letter other than M or F stays as it was stored until changed.
   if (sex_->findText(sex) < 0) sex_->addItem(sex);
   sex_->setCurrentIndex(sex_->findText(sex));
-  const std::vector<Person> list = people(s_.tables);
+  const std::vector<Person> list = people(s_);
   const QString none = QString::fromStdString(s_.text("(nessuno)", "(none)"));
   const int current[] = {card.parent1, card.parent2, card.spouse};
   for (int i = 0; i < 3; ++i) fillChooser(links_[i], list, current[i], none);
