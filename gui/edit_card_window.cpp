@@ -10,12 +10,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QAction>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
 #include <vector>
 
+#include "db/dates.h"
 #include "db/record_card.h"
 #include "life_years_delegate.h"
 #include "lists/person_choice.h"
@@ -141,7 +144,51 @@ QGroupBox* EditCard::buildFields() {
   // Extra width goes to the places: a stretched date column would take it
   // from them.
   grid->setColumnStretch(3, 1);
+  limitTyping();
   return fieldsBox_;
+}
+
+static bool isDateField(int field) {
+  return field == kord::BirthDate || field == kord::BaptismDate || field == kord::MarriageDate ||
+         field == kord::DeathDate || field == kord::BurialDate;
+}
+
+/// The length of `typed` once stored: one byte a character, two for a line
+/// break of the notes.
+static int storedLength(const QString& typed) { return static_cast<int>(typed.size() + typed.count(QLatin1Char('\n'))); }
+
+void EditCard::limitTyping() {
+  for (int field = kord::Name; field < kord::kFieldCount; ++field) {
+    if (!lines_[field]) continue;
+    lines_[field]->setMaxLength(static_cast<int>(kord::kFieldLayout[field].width));
+    if (!isDateField(field)) continue;
+    dateMarks_[field] = lines_[field]->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                                                 QLineEdit::TrailingPosition);
+    dateMarks_[field]->setObjectName(QStringLiteral("DataNonValida_%1").arg(field));
+    dateMarks_[field]->setVisible(false);
+    connect(lines_[field], &QLineEdit::textChanged, this, [this, field] { markDate(field); });
+  }
+  connect(notes_, &QPlainTextEdit::textChanged, this, &EditCard::limitNotes);
+}
+
+void EditCard::markDate(int field) {
+  const std::string typed = coreText(lines_[field]->text().trimmed());
+  // A bare year or "19??" is a date the program reads, as the date checks do.
+  const bool refused = !typed.empty() && !kord::ReadStoredDate(kord::PrepareDateIn(typed));
+  dateMarks_[field]->setVisible(refused);
+  dateMarks_[field]->setToolTip(QString::fromStdString(
+      s_.text("Data non riconosciuta: scrivere ad esempio 12/03/1950, 1950 o 19??",
+              "Date not recognised: write for example 12/03/1950, 1950 or 19??")));
+}
+
+void EditCard::limitNotes() {
+  const int most = static_cast<int>(kord::kFieldLayout[kord::Notes].width);
+  QString typed = notes_->toPlainText();
+  if (storedLength(typed) <= most) return;
+  while (storedLength(typed) > most) typed.chop(1);
+  const QSignalBlocker quiet(notes_);
+  notes_->setPlainText(typed);
+  notes_->moveCursor(QTextCursor::End);
 }
 
 QComboBox* EditCard::addLinkChooser(const char* objectName) {
