@@ -357,10 +357,10 @@ void MainMenu::render() {
 
 void MainMenu::renderInactive() {
   for (const Inactive& inactive : kInactive) {
-    QWidget* control = buttons_.count(inactive.name) ? static_cast<QWidget*>(buttons_[inactive.name]) : nullptr;
-    if (!control) continue;
-    control->setEnabled(false);
-    control->setToolTip(QString::fromStdString(s_.text(inactive.italian, inactive.english)));
+    const auto found = buttons_.find(inactive.name);
+    if (found == buttons_.end()) continue;
+    found->second->setEnabled(false);
+    found->second->setToolTip(QString::fromStdString(s_.text(inactive.italian, inactive.english)));
   }
 }
 
@@ -469,9 +469,7 @@ void MainMenu::onOpenDatabase() {
 void MainMenu::onCheckDatabase() {
   if (!checkWindow_) checkWindow_ = new CheckWindow(s_, this);
   checkWindow_->runCheck();
-  checkWindow_->show();
-  checkWindow_->raise();
-  checkWindow_->activateWindow();
+  showInFront(checkWindow_);
 }
 
 void MainMenu::onVerifyDates() {

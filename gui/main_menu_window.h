@@ -1,9 +1,8 @@
 #pragma once
 /// The main window "Kord Win": the menus in two languages, the toolbar
 /// buttons grouped by purpose, the three output switches, the hover help
-/// and the mode panel Panel3D9. The selection, card and name-search
-/// commands run; commands that later work adds are present and do nothing
-/// yet.
+/// and the mode panel Panel3D9. Every entry and button runs its command;
+/// a control that has none is disabled and its hover help says why.
 
 #include <QMainWindow>
 #include <array>
