@@ -4,7 +4,6 @@
 #include <ostream>
 
 #include "cli_context.h"
-#include "db/codepage.h"
 #include "db/sorted_copy.h"
 
 namespace kord::cli {
@@ -13,8 +12,9 @@ int RunSortCopy(CliContext& c) {
   if (c.options.args.size() != 2) return c.fail("sort-copy takes the database file and the new file", kUsage);
   const SortedCopy copy = WriteSortedCopy(c.options.args[0], c.options.args[1], c.options.english);
   if (!copy.error.empty()) return c.failText(copy.error);
-  c.printLine(Utf8ToCp1252(c.options.args[1]) + ": " + std::to_string(copy.individuals) +
-              (c.options.english ? " individuals in alphabetical order" : " individui in ordine alfabetico"));
+  // The path as given (UTF-8): not every file name fits Windows-1252.
+  c.out << c.options.args[1] << ": " << copy.individuals
+        << (c.options.english ? " individuals in alphabetical order" : " individui in ordine alfabetico") << '\n';
   if (copy.droppedLinks > 0)
     c.printLine(std::to_string(copy.droppedLinks) +
                 (c.options.english ? " link lines naming no record were left out"
