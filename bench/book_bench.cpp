@@ -23,7 +23,7 @@
 #include "app/file_dialog.h"
 #include "app/open_database.h"
 #include "bench_support.h"
-#include "family_generator.h"
+#include "db/demo_family.h"
 #include "lists/standard_lists.h"
 #include "session/session.h"
 
@@ -97,7 +97,7 @@ std::unique_ptr<OpenedFamily> openGenerated(const fs::path& root, int people) {
   auto f = std::make_unique<OpenedFamily>();
   f->folder = root / ("db" + std::to_string(people));
   fs::create_directories(f->folder);
-  bench::GenerateFamilyDatabase((f->folder / "bench").string(), people);
+  GenerateFamilyDatabase((f->folder / "bench").string(), people);
   f->ui.session = &f->s;
   f->s.dialog.folder = f->folder.string() + "/";
   f->s.StatoWindows = kStateOpening;

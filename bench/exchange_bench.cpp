@@ -18,7 +18,7 @@
 #include "exchange/gedcom_export.h"
 #include "exchange/gedcom_import.h"
 #include "bench_support.h"
-#include "family_generator.h"
+#include "db/demo_family.h"
 #include "session/session.h"
 
 namespace fs = std::filesystem;
@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
   const fs::path root = fs::temp_directory_path() / ("kord_bench_exchange_" + std::to_string(::getpid()));
   fs::remove_all(root);
   fs::create_directories(root);
-  bench::GeneratedDatabase made = bench::GenerateFamilyDatabase((root / "bench").string(), 998);
+  GeneratedDatabase made = GenerateFamilyDatabase((root / "bench").string(), 998);
   std::cout << "database: " << made.individuals << " individuals, " << made.childLinks << " child links, "
             << made.spouseLinks << " spouse links, in " << root << "\n";
 

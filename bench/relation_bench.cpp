@@ -21,7 +21,7 @@
 
 #include "bench_support.h"
 #include "checks/verify_dates.h"
-#include "family_generator.h"
+#include "db/demo_family.h"
 #include "relations/relationship_text.h"
 
 namespace fs = std::filesystem;
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
   const fs::path root = fs::temp_directory_path() / ("kord_bench_relation_" + std::to_string(::getpid()));
   fs::remove_all(root);
   fs::create_directories(root);
-  bench::GeneratedDatabase made = bench::GenerateFamilyDatabase((root / "bench").string(), 998);
+  GeneratedDatabase made = GenerateFamilyDatabase((root / "bench").string(), 998);
   std::cout << "database: " << made.individuals << " individuals in " << made.generations << " generations, "
             << made.childLinks << " child links, " << made.spouseLinks << " spouse links\n";
 

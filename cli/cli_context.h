@@ -78,6 +78,7 @@ int RunImportCsv(CliContext& c);
 int RunCheck(CliContext& c);
 int RunRelation(CliContext& c);
 int RunVerify(CliContext& c);
+int RunSortCopy(CliContext& c);
 
 // Each window printed in the format of the command that fills it, shared by
 // that command and the assistant (--data adds the item numbers).

@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
       {"stats", RunStats}, {"book", RunBook}, {"census", RunCensus}, {"navigate", RunNavigate},
       {"sorted", RunSorted}, {"assist", RunAssist},
       {"import-gedcom", RunImportGedcom}, {"export-gedcom", RunExportGedcom}, {"import-csv", RunImportCsv},
-      {"check", RunCheck}, {"relation", RunRelation}, {"verify", RunVerify}};
+      {"check", RunCheck}, {"relation", RunRelation}, {"verify", RunVerify},
+      {"sort-copy", RunSortCopy}};
   auto command = commands.find(options->command);
   if (command == commands.end()) {
     std::cerr << "kord: unknown command " << options->command << '\n' << UsageText();

@@ -157,6 +157,8 @@ const char* UsageText() {
          "         [--max-mother-age 55] [--max-months-after-father 10] [--max-age 110]\n"
          "                              dates that cannot be right, one line each (--focus:\n"
          "                              the findings of N, made the focus, and its card)\n"
+         "  sort-copy DB.rni NEW.rni    a new database with the same individuals in\n"
+         "                              alphabetical order, every link renumbered\n"
          "options: --focus N, --second N, --out-to-file, --card, --print, --english,\n"
          "         --today YYYY-MM-DD, --answer TEXT (repeatable), --data\n";
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QSettings>
 #include <QStyleFactory>
 
 namespace kord::gui {
@@ -43,12 +44,55 @@ QPushButton { padding: 5px 12px; }
 QStatusBar QLabel { padding: 1px 8px; }
 )";
 
+const char* kMonochromeKey = "colors/monochrome";
+
+QPalette monochromePalette() {
+  QPalette p;
+  for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::Button,
+                                   QPalette::ToolTipBase, QPalette::HighlightedText})
+    p.setColor(role, Qt::white);
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::Highlight,
+                                   QPalette::ToolTipText, QPalette::BrightText})
+    p.setColor(role, Qt::black);
+  // Disabled texts stay readable: dark grey, not the faint default.
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    p.setColor(QPalette::Disabled, role, QColor(0x55, 0x55, 0x55));
+  return p;
+}
+
+const char* kMonochromeSheet = R"(
+QGroupBox {
+  font-weight: bold;
+  border: 2px solid black;
+  margin-top: 12px;
+  padding: 8px 6px 6px 6px;
+}
+QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; color: black; }
+QGroupBox QPushButton, QGroupBox QRadioButton { font-weight: normal; }
+QPushButton { padding: 5px 12px; border: 2px solid black; background: white; color: black; }
+QPushButton:hover, QPushButton:focus { background: black; color: white; }
+QPushButton:disabled { border-color: #555555; color: #555555; }
+QLabel, QRadioButton, QCheckBox { color: black; }
+QStatusBar QLabel { padding: 1px 8px; border: 1px solid black; }
+)";
+
+void applyScheme(bool monochrome) {
+  qApp->setPalette(monochrome ? monochromePalette() : lightPalette());
+  qApp->setStyleSheet(QString::fromLatin1(monochrome ? kMonochromeSheet : kStyleSheet));
+}
+
 }  // namespace
 
 void applyAppStyle(QApplication& app) {
   app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  app.setPalette(lightPalette());
-  app.setStyleSheet(QString::fromLatin1(kStyleSheet));
+  applyScheme(isMonochrome());
+}
+
+bool isMonochrome() { return QSettings().value(QString::fromLatin1(kMonochromeKey), false).toBool(); }
+
+void setMonochrome(bool on) {
+  QSettings().setValue(QString::fromLatin1(kMonochromeKey), on);
+  applyScheme(on);
 }
 
 }  // namespace kord::gui

@@ -10,12 +10,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QAction>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
 #include <vector>
 
+#include "db/dates.h"
+#include "life_years_delegate.h"
+#include "lists/person_choice.h"
 #include "records/record_card.h"
 #include "qt_text.h"
 #include "records/focus_panel.h"
@@ -31,11 +36,14 @@ QLabel[fieldCaption="true"] { color: #2e6b4f; }
 struct Person {
   QString label;
   int index;
+  QString years;
 };
 
 /// Every individual as a chooser shows it, alphabetically: the name, with
 /// the record number when the name is blank or not unique.
-std::vector<Person> people(const kord::Tables& t) {
+std::vector<Person> people(const kord::Session& s) {
+  const kord::Tables& t = s.tables;
+  const std::vector<std::string> years = kord::LifeYearsByIndex(s);
   std::map<std::string, int> uses;
   for (int k = 2; k <= t.LastIndex; ++k) ++uses[t.Names[k]];
   std::vector<Person> list;
@@ -44,7 +52,7 @@ std::vector<Person> people(const kord::Tables& t) {
     const QString name = displayText(t.Names[k]).trimmed();
     QString label = name.isEmpty() ? QStringLiteral("(%1)").arg(number) : name;
     if (!name.isEmpty() && uses[t.Names[k]] > 1) label += QStringLiteral(" (%1)").arg(number);
-    list.push_back({label, k});
+    list.push_back({label, k, lifeYearsText(years, k)});
   }
   std::stable_sort(list.begin(), list.end(),
                    [](const Person& a, const Person& b) { return a.label.localeAwareCompare(b.label) < 0; });
@@ -56,7 +64,10 @@ std::vector<Person> people(const kord::Tables& t) {
 void fillChooser(QComboBox* chooser, const std::vector<Person>& list, int link, const QString& none) {
   chooser->clear();
   chooser->addItem(none, -1);
-  for (const Person& p : list) chooser->addItem(p.label, p.index);
+  for (const Person& p : list) {
+    chooser->addItem(p.label, p.index);
+    chooser->setItemData(chooser->count() - 1, p.years, kLifeYearsRole);
+  }
   if (link >= 0 && chooser->findData(link) < 0) chooser->addItem(QStringLiteral("(N. %1)").arg(link - 1), link);
   chooser->setCurrentIndex(std::max(0, chooser->findData(link)));
 }
@@ -133,7 +144,51 @@ QGroupBox* EditCard::buildFields() {
   // Extra width goes to the places: a stretched date column would take it
   // from them.
   grid->setColumnStretch(3, 1);
+  limitTyping();
   return fieldsBox_;
+}
+
+static bool isDateField(int field) {
+  return field == kord::BirthDate || field == kord::BaptismDate || field == kord::MarriageDate ||
+         field == kord::DeathDate || field == kord::BurialDate;
+}
+
+/// The length of `typed` once stored: one byte a character, two for a line
+/// break of the notes.
+static int storedLength(const QString& typed) { return static_cast<int>(typed.size() + typed.count(QLatin1Char('\n'))); }
+
+void EditCard::limitTyping() {
+  for (int field = kord::Name; field < kord::kFieldCount; ++field) {
+    if (!lines_[field]) continue;
+    lines_[field]->setMaxLength(static_cast<int>(kord::kFieldLayout[field].width));
+    if (!isDateField(field)) continue;
+    dateMarks_[field] = lines_[field]->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                                                 QLineEdit::TrailingPosition);
+    dateMarks_[field]->setObjectName(QStringLiteral("DataNonValida_%1").arg(field));
+    dateMarks_[field]->setVisible(false);
+    connect(lines_[field], &QLineEdit::textChanged, this, [this, field] { markDate(field); });
+  }
+  connect(notes_, &QPlainTextEdit::textChanged, this, &EditCard::limitNotes);
+}
+
+void EditCard::markDate(int field) {
+  const std::string typed = coreText(lines_[field]->text().trimmed());
+  // A bare year or "19??" is a date the program reads, as the date checks do.
+  const bool refused = !typed.empty() && !kord::ReadStoredDate(kord::PrepareDateIn(typed));
+  dateMarks_[field]->setVisible(refused);
+  dateMarks_[field]->setToolTip(QString::fromStdString(
+      s_.text("Data non riconosciuta: scrivere ad esempio 12/03/1950, 1950 o 19??",
+              "Date not recognised: write for example 12/03/1950, 1950 or 19??")));
+}
+
+void EditCard::limitNotes() {
+  const int most = static_cast<int>(kord::kFieldLayout[kord::Notes].width);
+  QString typed = notes_->toPlainText();
+  if (storedLength(typed) <= most) return;
+  while (storedLength(typed) > most) typed.chop(1);
+  const QSignalBlocker quiet(notes_);
+  notes_->setPlainText(typed);
+  notes_->moveCursor(QTextCursor::End);
 }
 
 QComboBox* EditCard::addLinkChooser(const char* objectName) {
@@ -146,6 +201,9 @@ QComboBox* EditCard::addLinkChooser(const char* objectName) {
   chooser->completer()->setCompletionMode(QCompleter::PopupCompletion);
   chooser->completer()->setFilterMode(Qt::MatchContains);
   chooser->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+  // Both lists show the years beside the names; the typed text stays a name.
+  showLifeYears(chooser->view());
+  showLifeYears(chooser->completer()->popup());
   return chooser;
 }
 
@@ -180,7 +238,7 @@ void EditCard::render() {
   // A letter other than M or F stays as it was stored until changed.
   if (sex_->findText(sex) < 0) sex_->addItem(sex);
   sex_->setCurrentIndex(sex_->findText(sex));
-  const std::vector<Person> list = people(s_.tables);
+  const std::vector<Person> list = people(s_);
   const QString none = QString::fromStdString(s_.text("(nessuno)", "(none)"));
   const int current[] = {card.parent1, card.parent2, card.spouse};
   for (int i = 0; i < 3; ++i) fillChooser(links_[i], list, current[i], none);

@@ -13,6 +13,7 @@
 #include "session/session.h"
 #include "window_set.h"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -44,6 +45,12 @@ class EditCard : public QWidget, public ModelWindow {
   QGroupBox* buildLinks();
   QComboBox* addLinkChooser(const char* objectName);
   void renderCaptions();
+  /// The typing limits: each line as long as its field, a mark beside a
+  /// date the program cannot read.
+  void limitTyping();
+  void markDate(int field);
+  /// Cuts the notes to what their field holds (a line break takes two).
+  void limitNotes();
 
   /// What was typed in field f, as the person sees it.
   QString typedText(int field) const;
@@ -59,6 +66,7 @@ class EditCard : public QWidget, public ModelWindow {
   kord::Session& s_;
   std::array<QLabel*, 14> captions_{};
   std::array<QLineEdit*, 14> lines_{};  ///< Text1(0..11); notes and sex differ
+  std::array<QAction*, 14> dateMarks_{};  ///< the marks of the date fields
   QPlainTextEdit* notes_ = nullptr;     ///< Text1(12)
   QComboBox* sex_ = nullptr;            ///< Text1(13)
   std::array<QComboBox*, 3> links_{};   ///< first parent, second parent, spouse

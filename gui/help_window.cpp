@@ -46,6 +46,11 @@ const std::map<QString, QString>& pagesByWindow() {
       {QStringLiteral("GraphEta"), QStringLiteral("statistics")},
       {QStringLiteral("Assist"), QStringLiteral("assistant")},
       {QStringLiteral("History"), QStringLiteral("history")},
+      // The Varie menu's windows are described with their entries.
+      {QStringLiteral("CheckWindow"), QStringLiteral("main-window")},
+      {QStringLiteral("VerifyWindow"), QStringLiteral("main-window")},
+      {QStringLiteral("FoldersWindow"), QStringLiteral("main-window")},
+      {QStringLiteral("SpouseSearchWindow"), QStringLiteral("main-window")},
   };
   return pages;
 }

@@ -11,7 +11,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <map>
+
+#include "life_years_delegate.h"
 #include "lists/name_search.h"
+#include "lists/person_choice.h"
 #include "print_form.h"
 #include "qt_text.h"
 
@@ -30,6 +34,23 @@ QLabel* heading(const char* text, QWidget* parent) {
   auto* label = new QLabel(QString::fromLatin1(text), parent);
   label->setStyleSheet(QStringLiteral("color: #2e6b4f;"));
   return label;
+}
+
+/// The table index behind each entry: the search lists the individuals of
+/// one name in index order, so the n-th entry of a name is the n-th of them.
+std::vector<int> entryIndexes(const kord::Tables& t, const std::vector<std::string>& entries) {
+  std::map<std::string, std::vector<int>> byName;
+  for (const std::string& entry : entries) byName[entry];
+  for (int k = 0; k <= t.LastIndex && k < kord::kTableSize; ++k)
+    if (auto it = byName.find(t.Names[k]); it != byName.end()) it->second.push_back(k);
+  std::map<std::string, std::size_t> seen;
+  std::vector<int> indexes;
+  for (const std::string& entry : entries) {
+    const std::vector<int>& named = byName[entry];
+    const std::size_t n = seen[entry]++;
+    indexes.push_back(n < named.size() ? named[n] : kord::kNone);
+  }
+  return indexes;
 }
 
 }  // namespace
@@ -73,6 +94,7 @@ QWidget* ListaNomi::buildSelection() {
   selezionati_->setFont(narrowFont(font()));
   selezionati_->setStyleSheet(QStringLiteral("font-weight: normal;"));
   selezionati_->viewport()->installEventFilter(this);
+  showLifeYears(selezionati_);
   connect(inputNome_, &QLineEdit::textEdited, this, &ListaNomi::onTyped);
   connect(selezionati_, &QListWidget::itemClicked, this, &ListaNomi::onClicked);
   auto* column = new QVBoxLayout(frame);
@@ -122,13 +144,17 @@ void ListaNomi::render() {
   const kord::NameSearchModel& m = s_.nameSearch;
   setWindowTitle(displayText(m.caption));
   if (coreText(inputNome_->text()) != m.InputNome) inputNome_->setText(displayText(m.InputNome));
-  QStringList entries;
-  for (const std::string& name : m.selezionati) entries << displayText(name);
   selezionati_->clear();
-  selezionati_->addItems(entries);
-  // The current choice stands out in the list.
-  const QList<QListWidgetItem*> chosen = selezionati_->findItems(displayText(m.Individuo), Qt::MatchExactly);
-  if (!m.Individuo.empty() && !chosen.isEmpty()) selezionati_->setCurrentItem(chosen.last());
+  const std::vector<int> indexes = entryIndexes(s_.tables, m.selezionati);
+  const std::vector<std::string> years = m.InputNome.empty() ? std::vector<std::string>() : kord::LifeYearsByIndex(s_);
+  const int slot = s_.NInd[s_.Toggle == 1 ? 1 : 0];
+  for (std::size_t row = 0; row < m.selezionati.size(); ++row) {
+    auto* item = new QListWidgetItem(displayText(m.selezionati[row]), selezionati_);
+    item->setData(Qt::UserRole, indexes[row]);
+    item->setData(kLifeYearsRole, lifeYearsText(years, indexes[row]));
+    // The current choice stands out in the list.
+    if (!m.Individuo.empty() && indexes[row] == slot) selezionati_->setCurrentItem(item);
+  }
   individuo_->setText(displayText(m.Individuo));
   genitori_->setPlainText(displayText(m.Genitori));
   coniugi_->setPlainText(displayText(m.Coniugi));
@@ -141,7 +167,7 @@ void ListaNomi::onTyped(const QString& text) { kord::NameSearchType(s_, coreText
 void ListaNomi::onClicked(QListWidgetItem* item) {
   // The search empties the list, and the item with it.
   const std::string entry = coreText(item->text());
-  kord::NameSearchClick(s_, entry);
+  kord::NameSearchClick(s_, entry, item->data(Qt::UserRole).toInt());
 }
 
 void ListaNomi::onDoubleClicked() {

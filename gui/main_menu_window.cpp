@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +14,12 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "app_style.h"
 #include "check_window.h"
+#include "folders_window.h"
+#include "menu_actions.h"
+#include "spouse_search_window.h"
+#include "verify_window.h"
 #include "app/create_database.h"
 #include "app/open_database.h"
 #include "records/record_card.h"
@@ -56,6 +62,38 @@ void readCardShown(kord::Session& s) {
   s.ShowCard = before;
 }
 
+/// "Visualizza dati": the focus record card, shown again if it was closed.
+void showFocusCard(kord::Session& s) {
+  s.skeda.visible = true;
+  kord::ShowFocusPanel(s);
+  s.ui.showWindow(kord::Window::Skeda, true);
+}
+
+/// Menu entries of this window that the shared menu table does not hold,
+/// each placed after an entry of the table.
+struct WindowEntry {
+  const char* name;
+  const char* after;
+  const char* italian;
+  const char* english;
+};
+
+constexpr WindowEntry kWindowEntries[] = {
+    {"Verifica_dati", "Controlla_archivio", "Verifica dati", "Check dates"},
+};
+
+/// Controls that have no action in this program, and why.
+struct Inactive {
+  const char* name;
+  const char* italian;
+  const char* english;
+};
+
+constexpr Inactive kInactive[] = {
+    {"EditSkeda(0)", "Le schede delle strutture Scout non hanno ancora un formato: nulla da aggiungere",
+     "Scout structure records have no layout yet: nothing to add"},
+};
+
 using Command = void (*)(kord::Session&);
 
 /// The commands of the selection, the cards and the name search, by the
@@ -70,6 +108,11 @@ const std::map<std::string, Command>& recordCommands() {
       {"EditSkeda(1)", kord::DatiPersonali},
       {"EditSkeda(2)", kord::EditFocusCard},
       {"legge_scheda", readCardShown},
+      {"Visualizza_dati", showFocusCard},
+      {"Num_individuo", goToNumber},
+      {"Lettura_individui", [](kord::Session& s) { kord::ListCommand(s, kord::ListMode::General, false); }},
+      {"INFO_Kord", showAbout},
+      {"Update", writeSortedCopyOfOpenDatabase},
       {"ListaTutti", [](kord::Session& s) { kord::ListCommand(s, kord::ListMode::General, true); }},
       {"Capostipiti", [](kord::Session& s) { kord::ListCommand(s, kord::ListMode::Roots, true); }},
       {"Discendenti", [](kord::Session& s) { kord::ListCommand(s, kord::ListMode::Leaves, true); }},
@@ -97,6 +140,13 @@ const std::map<std::string, Command>& recordCommands() {
       {"Thumb", kord::ThumbCommand},
   };
   return commands;
+}
+
+/// Shows a secondary window and brings it to the front.
+void showInFront(QWidget* window) {
+  window->show();
+  window->raise();
+  window->activateWindow();
 }
 
 QLabel* statusPanel(const QString& objectName, QWidget* parent) {
@@ -141,6 +191,25 @@ void MainMenu::buildMenus() {
     menu->setObjectName(controlObjectName(def.name));
     menus_[def.name] = menu;
     addEntries(menu, def.entries);
+  }
+  addWindowEntries();
+  QAction* monochrome = actions_["Schema_Monocromatico"];
+  monochrome->setCheckable(true);
+  monochrome->setChecked(isMonochrome());
+}
+
+void MainMenu::addWindowEntries() {
+  for (const WindowEntry& entry : kWindowEntries) {
+    QAction* after = actions_[entry.after];
+    QMenu* menu = qobject_cast<QMenu*>(after->parent());
+    const QList<QAction*> all = menu->actions();
+    const int position = static_cast<int>(all.indexOf(after));
+    QAction* action = new QAction(menu);
+    menu->insertAction(position + 1 < all.size() ? all.at(position + 1) : nullptr, action);
+    action->setObjectName(controlObjectName(entry.name));
+    actions_[entry.name] = action;
+    const std::string name = entry.name;
+    connect(action, &QAction::triggered, this, [this, name] { onMenu(name); });
   }
 }
 
@@ -275,12 +344,24 @@ void MainMenu::watchBackground(QWidget* widget) {
 void MainMenu::render() {
   for (auto& [name, menu] : menus_) menu->setTitle(displayText(kord::MenuCaption(s_, name)));
   for (auto& [name, action] : actions_) action->setText(displayText(kord::MenuCaption(s_, name)));
+  for (const WindowEntry& entry : kWindowEntries)
+    actions_[entry.name]->setText(QString::fromStdString(s_.text(entry.italian, entry.english)));
   for (const kord::ButtonDef& def : kord::MainButtons())
     buttons_[def.name]->setToolTip(displayText(kord::HelpLabelText(def.helpLabel, s_.English)).trimmed());
   if (shownHelp_ >= 0) help_->setText(displayText(kord::HelpLabelText(shownHelp_, s_.English)));
   renderSwitches();
   renderTitles();
   renderPanels();
+  renderInactive();
+}
+
+void MainMenu::renderInactive() {
+  for (const Inactive& inactive : kInactive) {
+    const auto found = buttons_.find(inactive.name);
+    if (found == buttons_.end()) continue;
+    found->second->setEnabled(false);
+    found->second->setToolTip(QString::fromStdString(s_.text(inactive.italian, inactive.english)));
+  }
 }
 
 void MainMenu::renderSwitches() {
@@ -334,7 +415,13 @@ void MainMenu::onMenu(const std::string& name) {
   if (name == "Export_DB") s_.DbLoaded ? exportGedcomAction(s_, this) : noDatabase();
   if (name == "Export_doc") exportDocumentAction(s_, this);
   if (name == "Controlla_archivio") s_.DbLoaded ? onCheckDatabase() : noDatabase();
+  if (name == "Verifica_dati") s_.DbLoaded ? onVerifyDates() : noDatabase();
   if (name == "Aiuto_uso" && helpWindow_) helpWindow_->showIndex();
+  if (name == "Genera_Random_DB") generateDemoDatabase(s_, this);
+  if (name == "Directory_attuali") s_.DbLoaded ? onShowFolders() : noDatabase();
+  if (name == "Schema_Monocromatico") setMonochrome(actions_[name]->isChecked());
+  if (name == "On_Ricerca_Coniugi" || name == "Off_Ricerca_Coniugi")
+    s_.DbLoaded ? onSpouseSearch(name == "On_Ricerca_Coniugi") : noDatabase();
   runRecordCommand(name);
   if (name == "Exit") {
     kord::ExitProgram(s_);
@@ -360,7 +447,9 @@ void MainMenu::runRecordCommand(const std::string& name) {
     s_.ui.message(s_.text("Nessun database aperto", "No database open"));
     return;
   }
+  const QDateTime siteBefore = siteWrittenAt(s_);
   found->second(s_);
+  offerSiteIfWritten(s_, siteBefore);
 }
 
 void MainMenu::onOption(kord::SwitchId id, bool on) {
@@ -380,9 +469,33 @@ void MainMenu::onOpenDatabase() {
 void MainMenu::onCheckDatabase() {
   if (!checkWindow_) checkWindow_ = new CheckWindow(s_, this);
   checkWindow_->runCheck();
-  checkWindow_->show();
-  checkWindow_->raise();
-  checkWindow_->activateWindow();
+  showInFront(checkWindow_);
+}
+
+void MainMenu::onVerifyDates() {
+  if (!verifyWindow_) verifyWindow_ = new VerifyWindow(s_, this);
+  verifyWindow_->runCheck();
+  showInFront(verifyWindow_);
+}
+
+void MainMenu::onShowFolders() {
+  if (!foldersWindow_) foldersWindow_ = new FoldersWindow(s_, this);
+  foldersWindow_->render();
+  showInFront(foldersWindow_);
+}
+
+void MainMenu::onSpouseSearch(bool on) {
+  if (!on) {
+    if (spouseSearch_) spouseSearch_->close();
+    return;
+  }
+  if (!s_.tables.isIndividual(s_.NInd[0])) {
+    s_.ui.message(s_.text("Individuo non selezionato", "Individual not selected"));
+    return;
+  }
+  if (!spouseSearch_) spouseSearch_ = new SpouseSearchWindow(s_, this);
+  spouseSearch_->start();
+  showInFront(spouseSearch_);
 }
 
 void MainMenu::setButtonVisible(const std::string& name, bool visible) {

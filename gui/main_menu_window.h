@@ -1,9 +1,8 @@
 #pragma once
 /// The main window "Kord Win": the menus in two languages, the toolbar
 /// buttons grouped by purpose, the three output switches, the hover help
-/// and the mode panel Panel3D9. The selection, card and name-search
-/// commands run; commands that later work adds are present and do nothing
-/// yet.
+/// and the mode panel Panel3D9. Every entry and button runs its command;
+/// a control that has none is disabled and its hover help says why.
 
 #include <QMainWindow>
 #include <array>
@@ -24,7 +23,10 @@ class QRadioButton;
 namespace kord::gui {
 
 class CheckWindow;
+class FoldersWindow;
 class HelpWindow;
+class SpouseSearchWindow;
+class VerifyWindow;
 
 class MainMenu : public QMainWindow, public ModelWindow {
   Q_OBJECT
@@ -73,6 +75,16 @@ class MainMenu : public QMainWindow, public ModelWindow {
   void onOpenDatabase();
   /// "Controlla archivio": the check window, made on first use.
   void onCheckDatabase();
+  /// "Verifica dati": the date check window, made on first use.
+  void onVerifyDates();
+  /// "Directory files attuali": the folders window, made on first use.
+  void onShowFolders();
+  /// "Ricerca Coniugi": On opens the spouse search for the focus, Off closes it.
+  void onSpouseSearch(bool on);
+  /// The entries of the windows' own that the core's menu table lacks.
+  void addWindowEntries();
+  /// Entries and buttons that have no action: disabled, saying why.
+  void renderInactive();
   void onLoad();
   void onActivate();
   void hideHelp();
@@ -96,6 +108,9 @@ class MainMenu : public QMainWindow, public ModelWindow {
   std::map<QObject*, int> hoverHelp_;
   int shownHelp_ = -1;
   CheckWindow* checkWindow_ = nullptr;
+  VerifyWindow* verifyWindow_ = nullptr;
+  FoldersWindow* foldersWindow_ = nullptr;
+  SpouseSearchWindow* spouseSearch_ = nullptr;
   bool loaded_ = false;
   HelpWindow* helpWindow_ = nullptr;
 };

@@ -13,6 +13,7 @@
 
 #include "db/codepage.h"
 #include "db/file_set.h"
+#include "desktop_open.h"
 #include "qt_text.h"
 
 namespace kord::gui {
@@ -111,7 +112,10 @@ bool QtPrinter::paint(const std::string& folder, const std::string& documentName
   const std::string path = folder + pdfFileName(documentName);
   const QByteArray& bytes = pdf.data();
   failure_ = WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-  if (!failure_) pdfPath = path;
+  if (!failure_) {
+    pdfPath = path;
+    notePdfWritten(pathText(path));
+  }
   return !failure_;
 }
 

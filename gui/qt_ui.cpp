@@ -13,6 +13,7 @@
 #include "legge_genealog_window.h"
 #include "lista_nomi_window.h"
 #include "main_menu_window.h"
+#include "desktop_open.h"
 #include "qt_text.h"
 #include "skeda2_window.h"
 #include "skeda_window.h"
@@ -51,6 +52,15 @@ QMessageBox::Icon boxIcon(Icon icon) {
 }  // namespace
 
 void QtUi::message(const std::string& text, const std::string& title) {
+  // A printout that went to a PDF: the message says where, in the language
+  // the button then speaks too.
+  const QString shown = displayText(text);
+  const QString pdf = takePdfNamedIn(shown);
+  if (!pdf.isEmpty()) {
+    const bool english = shown.startsWith(QStringLiteral("Printout"));
+    offerToOpen(shown, english ? QStringLiteral("Open PDF") : QStringLiteral("Apri PDF"), pdf);
+    return;
+  }
   QMessageBox box(QMessageBox::NoIcon, titleText(title), displayText(text), QMessageBox::Ok,
                   QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);  // messages quote names and places

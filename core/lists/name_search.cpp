@@ -25,6 +25,14 @@ std::string childrenText(const Tables& t, int s) {
   return text;
 }
 
+/// The chosen individual with its parents, spouse and children.
+void showChoice(NameSearchModel& m, const Tables& t, int slot) {
+  m.Individuo = t.Names[slot];
+  m.Genitori = parentsText(t, slot);
+  m.Coniugi = isLink(t.Spouse[slot]) ? t.Names[t.Spouse[slot]] : " - ";
+  m.Figli = childrenText(t, slot);
+}
+
 }  // namespace
 
 void ShowNameSearch(Session& s) {
@@ -51,12 +59,7 @@ void RefreshNameSearch(Session& s) {
     slot = k;
   }
   SortTexts(m.selezionati);
-  if (Tables::inTable(slot)) {
-    m.Individuo = t.Names[slot];
-    m.Genitori = parentsText(t, slot);
-    m.Coniugi = isLink(t.Spouse[slot]) ? t.Names[t.Spouse[slot]] : " - ";
-    m.Figli = childrenText(t, slot);
-  }
+  if (Tables::inTable(slot)) showChoice(m, t, slot);
   s.ui.refresh(Window::ListaNomi);
 }
 
@@ -65,9 +68,13 @@ void NameSearchType(Session& s, const std::string& text) {
   RefreshNameSearch(s);
 }
 
-void NameSearchClick(Session& s, const std::string& entry) {
+void NameSearchClick(Session& s, const std::string& entry, int individual) {
   NameSearchType(s, entry);
   RefreshNameSearch(s);
+  if (!s.tables.isIndividual(individual) || s.tables.Names[individual] != entry) return;
+  s.NInd[s.Toggle == 1 ? 1 : 0] = individual;
+  showChoice(s.nameSearch, s.tables, individual);
+  s.ui.refresh(Window::ListaNomi);
 }
 
 void NameSearchDoubleClick(Session& s) {

@@ -17,8 +17,10 @@ void RefreshNameSearch(Session& s);
 
 /// Typing: InputNome := text, then the search.
 void NameSearchType(Session& s, const std::string& text);
-/// A click on a list entry.
-void NameSearchClick(Session& s, const std::string& entry);
+/// A click on a list entry. `individual`, when given and named `entry`, is
+/// the one chosen (one of several namesakes); otherwise the search picks
+/// the highest index with that name, as typing it would.
+void NameSearchClick(Session& s, const std::string& entry, int individual = kNone);
 /// A double click on a list entry.
 void NameSearchDoubleClick(Session& s);
 /// "OK" (btnSelezioneOK).

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "life_years_delegate.h"
+#include "lists/person_choice.h"
 #include "lists/sorted_book.h"
 #include "lists/standard_lists.h"
 #include "qt_printer.h"
@@ -19,6 +21,7 @@ Lista::Lista(kord::Session& session, QWidget* parent) : QWidget(parent), s_(sess
   liber_->setObjectName(QStringLiteral("Liber"));
   QString family = lineDrawingFamily();
   liber_->setFont(family.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : QFont(family));
+  showLifeYears(liber_);
   auto* refresh = new QPushButton(QStringLiteral("Refresh"), this);
   refresh->setObjectName(QStringLiteral("Command1"));
   auto* layout = new QVBoxLayout(this);
@@ -36,9 +39,11 @@ Lista::Lista(kord::Session& session, QWidget* parent) : QWidget(parent), s_(sess
 
 void Lista::render() {
   liber_->clear();
+  const std::vector<std::string> years = s_.lista.Liber.empty() ? std::vector<std::string>() : LifeYearsByIndex(s_);
   for (const auto& item : s_.lista.Liber) {
     auto* line = new QListWidgetItem(displayText(ListLineText(item.text)), liber_);
     line->setData(Qt::UserRole, item.itemData);
+    line->setData(kLifeYearsRole, lifeYearsText(years, item.itemData));
   }
 }
 

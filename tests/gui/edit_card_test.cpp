@@ -3,6 +3,7 @@
 // without changing a byte, long values cut with a message, a new individual,
 // and the main-window commands around it.
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -25,7 +26,7 @@ class EditCardTest : public QObject {
   void showsTheFocusRecordAndItsLinks();
   void savingWritesTheFieldsAndTheLinks();
   void refusedInputChangesNothing();
-  void longValuesAreCutAndListed();
+  void typingStopsAtTheFieldWidthAndMarksUnreadableDates();
   void datiPersonaliAddsANewIndividual();
   void recordCommandsNeedADatabase();
 };
@@ -152,14 +153,31 @@ void EditCardTest::refusedInputChangesNothing() {
   QCOMPARE(f.card("Label3D2_1"), QStringLiteral("Pavan Giovanni Battista"));
 }
 
-void EditCardTest::longValuesAreCutAndListed() {
+void EditCardTest::typingStopsAtTheFieldWidthAndMarksUnreadableDates() {
   EditFixture f;
   if (!f.open(34)) QSKIP("the sample database is not there");
   const QString place = QStringLiteral("Sacile, in provincia di Pordenone, Friuli");  // 41 characters, 30 fit
   f.retype(f.line(BirthPlace), place);
+  QCOMPARE(f.line(BirthPlace)->text(), place.left(30));
+  // The notes hold 220 bytes; each line break is stored as two.
+  f.notes()->setPlainText(QString(100, QLatin1Char('a')) + QStringLiteral("\n") + QString(150, QLatin1Char('b')));
+  QCOMPARE(f.notes()->toPlainText().size(), 219);  // 220 bytes stored
+  struct DateCase {
+    const char* typed;
+    bool marked;
+  };
+  const DateCase dates[] = {{"12/03/1950", false}, {"1950", false}, {"19??", false}, {"", false},
+                            {"circa 1950", true},  {"31/02/1950", true}};
+  auto* mark = f.editCard.findChild<QAction*>(QStringLiteral("DataNonValida_%1").arg(BirthDate));
+  QVERIFY(mark);
+  for (const DateCase& d : dates) {
+    f.retype(f.line(BirthDate), QString::fromLatin1(d.typed));
+    if (!*d.typed) f.line(BirthDate)->clear();
+    QVERIFY2(mark->isVisible() == d.marked, d.typed);
+  }
+  f.retype(f.line(BirthDate), QStringLiteral("10/10/1921"));
   f.save();
-  QCOMPARE(f.ui.messages,
-           std::vector<std::string>{"Luogo Nascita: \"one, Friuli\" non entrava nel campo ed e' stato tagliato"});
+  QCOMPARE(f.ui.messages, std::vector<std::string>{});  // nothing had to be cut
   QCOMPARE(f.stored(33, BirthPlace), place.left(30).toLatin1());
   QVERIFY(!f.editCard.isVisible());
 }

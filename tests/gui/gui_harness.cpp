@@ -36,6 +36,13 @@ bool ScriptedUi::askYesNo(const std::string& text, const std::string&, Icon, boo
   return answer;
 }
 
+std::string ScriptedUi::inputBox(const std::string&, const std::string&, const std::string&) {
+  if (inputs.empty()) return {};
+  std::string answer = inputs.front();
+  inputs.pop_front();
+  return answer;
+}
+
 void ScriptedUi::runFileDialog() {
   gui::FrmApreFile* dialog = windows_.frmApreFile;
   const int run = ++dialogRuns;

@@ -41,6 +41,7 @@ class ScriptedUi : public gui::QtUi {
   std::vector<std::string> messages;
   std::vector<std::string> questions;
   std::deque<bool> answers;  ///< empty: the default button
+  std::deque<std::string> inputs;  ///< input box answers; empty: cancelled
   /// Plays the person's part once the file dialog is up.
   std::function<void(gui::FrmApreFile&)> onDialog;
   int dialogRuns = 0;
@@ -51,7 +52,7 @@ class ScriptedUi : public gui::QtUi {
 
   void message(const std::string& text, const std::string& title = {}) override;
   bool askYesNo(const std::string& text, const std::string& title, Icon icon, bool defaultYes) override;
-  std::string inputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
+  std::string inputBox(const std::string&, const std::string&, const std::string&) override;
   void runFileDialog() override;
   void refresh(Window window) override;
   void quit() override { quitCalled = true; }

@@ -87,6 +87,9 @@ int main(int argc, char** argv) {
   ok = save(h.mainMenu, out, QStringLiteral("main_menu.png"), [&h] { h.mainMenu.ShowHelp(14); }) && ok;
   for (const char* menu : {"File", "Alberi", "Liste", "Stampa", "Varie"}) ok = saveMenu(h.mainMenu, menu, out) && ok;
   ok = saveCards(h, out) && ok;
+  h.mainMenu.findChild<QAction*>(QStringLiteral("Verifica_dati"))->trigger();
+  if (auto* verify = h.mainMenu.findChild<QWidget*>(QStringLiteral("Verifica_dati")))
+    ok = save(*verify, out, QStringLiteral("verifica_dati.png")) && ok;
   h.mainMenu.findChild<QAction*>(QStringLiteral("Inglese"))->trigger();
   h.mainMenu.findChild<QAction*>(QStringLiteral("stampa_su_file"))->trigger();
   ok = save(h.mainMenu, out, QStringLiteral("main_menu_english.png"), [&h] { h.mainMenu.ShowHelp(1); }) && ok;

@@ -14,13 +14,15 @@ int runListsTests(int argc, char** argv);
 int runCheckWindowTests(int argc, char** argv);
 int runHelpTests(int argc, char** argv);
 int runFirstRunTests(int argc, char** argv);
+int runMenuEntriesTests(int argc, char** argv);
+int runNamesakesTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   int failed = 0;
   for (auto run : {runOpenFlowTests, runFileDialogTests, runMainMenuTests, runDisplayEdgeTests, runCardsTests,
                    runNameSearchTests, runEditCardTests, runListsTests, runCheckWindowTests,
-                   runHelpTests, runFirstRunTests})
+                   runHelpTests, runFirstRunTests, runMenuEntriesTests, runNamesakesTests})
     failed += run(argc, argv);
   return failed == 0 ? 0 : 1;
 }

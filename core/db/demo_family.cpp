@@ -1,16 +1,16 @@
-#include "family_generator.h"
+#include "db/demo_family.h"
 
 #include <array>
 #include <cstdio>
-#include <fstream>
 #include <random>
 #include <set>
 #include <vector>
 
 #include "db/codepage.h"
+#include "db/output_files.h"
 #include "db/person_record.h"
 
-namespace kord::bench {
+namespace kord {
 namespace {
 
 const std::vector<std::string> kSurnames = {
@@ -44,6 +44,7 @@ const std::vector<std::string> kNotes = {
 
 constexpr int kFounderCouples = 8;
 constexpr int kGenerationYears = 27;
+const std::string kKordType = "0\r\n";
 
 struct Person {
   std::string name;     // Windows-1252
@@ -63,7 +64,7 @@ class Generator {
   Generator(int count, unsigned seed) : limit_(count), rng_(seed) {}
 
   void run(GeneratedDatabase& stats);
-  void write(const std::string& base, GeneratedDatabase& stats);
+  void write(const std::string& base, GeneratedDatabase& stats, bool english);
 
  private:
   int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng_); }
@@ -192,35 +193,40 @@ PersonRecord Generator::recordOf(int r) {
   return rec;
 }
 
-void Generator::write(const std::string& base, GeneratedDatabase& stats) {
-  std::ofstream rni(base + ".rni", std::ios::binary | std::ios::trunc);
-  std::ofstream rnc(base + ".rnc", std::ios::binary | std::ios::trunc);
-  std::ofstream rns(base + ".rns", std::ios::binary | std::ios::trunc);
-  std::ofstream(base + ".rnt", std::ios::binary | std::ios::trunc) << "0\r\n";
+void Generator::write(const std::string& base, GeneratedDatabase& stats, bool english) {
+  std::string rni, rnc, rns;
   for (int r = 1; r <= static_cast<int>(people_.size()); ++r) {
     PersonRecord rec = recordOf(r);
-    rni.write(rec.bytes().data(), static_cast<std::streamsize>(rec.bytes().size()));
+    rni.append(rec.bytes().data(), rec.bytes().size());
     const Person& p = people_[r - 1];
     for (int parent : {p.parent1, p.parent2})
       if (parent > 0) {
-        rnc << r << ',' << parent << "\r\n";
+        rnc += std::to_string(r) + ',' + std::to_string(parent) + "\r\n";
         ++stats.childLinks;
       }
     for (int spouse : p.spouses) {
-      rns << r << ',' << spouse << "\r\n";
+      rns += std::to_string(r) + ',' + std::to_string(spouse) + "\r\n";
       ++stats.spouseLinks;
     }
   }
+  // The individuals file last: until it exists there is no database to open.
+  const std::pair<const char*, const std::string*> files[] = {
+      {".rnc", &rnc}, {".rns", &rns}, {".rnt", &kKordType}, {".rni", &rni}};
+  for (const auto& [extension, bytes] : files)
+    if (OutputFailure failure = WriteFileAtomically(base + extension, *bytes)) {
+      stats.error = OutputFailureText(failure, english);
+      return;
+    }
 }
 
 }  // namespace
 
-GeneratedDatabase GenerateFamilyDatabase(const std::string& base, int count, unsigned seed) {
+GeneratedDatabase GenerateFamilyDatabase(const std::string& base, int count, unsigned seed, bool english) {
   GeneratedDatabase stats;
   Generator generator(std::min(count, 998), seed);
   generator.run(stats);
-  generator.write(base, stats);
+  generator.write(base, stats, english);
   return stats;
 }
 
-}  // namespace kord::bench
+}  // namespace kord
