@@ -11,7 +11,7 @@
 namespace kord::gui {
 namespace {
 
-QWidget* titleBlock(QWidget* parent) {
+QWidget* titleBlock(QWidget* parent, QLabel* line) {
   auto* block = new QWidget(parent);
   auto* logo = new QLabel(block);
   logo->setPixmap(kordLogo(72));
@@ -21,7 +21,6 @@ QWidget* titleBlock(QWidget* parent) {
   big.setBold(true);
   name->setFont(big);
   name->setStyleSheet(QStringLiteral("color: #2e6b4f;"));
-  auto* line = new QLabel(QStringLiteral("Database genealogico: individui, famiglie, alberi e parentele"), block);
   line->setStyleSheet(QStringLiteral("color: #55645b;"));
   auto* texts = new QVBoxLayout;
   texts->addStretch();
@@ -49,9 +48,16 @@ ApreDB::ApreDB(kord::Session& session, QWidget* parent) : QWidget(parent), s_(se
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(28, 24, 28, 20);
   layout->setSpacing(22);
-  layout->addWidget(titleBlock(this));
+  tagline_ = new QLabel(this);
+  layout->addWidget(titleBlock(this, tagline_));
   layout->addLayout(buttons);
   open->setFocus();
+  render();
+}
+
+void ApreDB::render() {
+  tagline_->setText(QString::fromStdString(s_.text("Database genealogico: individui, famiglie, alberi e parentele",
+                                                   "Genealogy database: individuals, families, trees and kinship")));
 }
 
 QPushButton* ApreDB::addCommand(int index, const QString& caption) {

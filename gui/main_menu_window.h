@@ -76,6 +76,7 @@ class MainMenu : public QMainWindow, public ModelWindow {
   void onLoad();
   void onActivate();
   void hideHelp();
+  void renderMenuCaptions();
   void renderSwitches();
   void renderTitles();
   void renderPanels();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "keyboard.h"
 #include "card_form.h"
 #include "db/record_card.h"
 #include "print_form.h"
@@ -101,6 +102,7 @@ QWidget* Skeda::buildCommands() {
   parentele_->setToolTip(QString::fromLatin1(kHelp[0]));
   saveLabels_ = addButton(QStringLiteral("Command1"), box);
   print_ = addButton(QStringLiteral("StampaForm"), box);
+  pressOnKeys(this, QKeySequence::Print, print_);
   connect(parentele_, &QPushButton::clicked, this, &Skeda::onParentele);
   connect(saveLabels_, &QPushButton::clicked, this, &Skeda::onSaveLabels);
   connect(print_, &QPushButton::clicked, this, &Skeda::onPrint);
@@ -166,14 +168,6 @@ void Skeda::onSaveLabels() {
 void Skeda::onPrint() {
   const std::string& name = s_.skeda.values[kord::Name];
   printForm(s_, printer_, *this, "Scheda Anagrafica" + (name.empty() ? std::string() : " - " + name));
-}
-
-void Skeda::showEvent(QShowEvent* event) {
-  if (!placed_ && anchor_ && anchor_->isVisible()) {
-    placed_ = true;
-    placeBeside(*this, anchor_, Beside::Right);
-  }
-  QWidget::showEvent(event);
 }
 
 void Skeda::closeEvent(QCloseEvent* event) {

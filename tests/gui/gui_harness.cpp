@@ -59,8 +59,6 @@ void ScriptedUi::refresh(Window window) {
 Harness::Harness() {
   windows = {&apreDB,  &frmApreFile, &leggeGenealog, &mainMenu, &history,     &skeda,
              &skeda2,  &listaNomi,   &editCard,      &lista,    &campiReport, &rapporto};
-  skeda.setAnchor(&mainMenu);
-  skeda2.setAnchor(&mainMenu);
   session.dialog.folder = folder();
 }
 

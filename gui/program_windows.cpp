@@ -1,0 +1,49 @@
+#include "program_windows.h"
+
+#include "window_keeper.h"
+
+namespace kord::gui {
+
+ProgramWindows::ProgramWindows(kord::Session& session, QtPrinter& printer)
+    : apreDB(session),
+      frmApreFile(session),
+      leggeGenealog(session),
+      mainMenu(session),
+      history(session),
+      skeda(session, printer),
+      skeda2(session, printer),
+      listaNomi(session, printer),
+      editCard(session),
+      lista(session),
+      campiReport(session),
+      rapporto(session),
+      selGraf(session),
+      grafici(session, printer),
+      graphEta(session),
+      navigate(session, printer),
+      thumb(session, printer),
+      book(session),
+      schedaSort1(session),
+      albero(session, printer),
+      nest(session, printer),
+      generazioni(session),
+      assist(session) {}
+
+WindowSet ProgramWindows::set() {
+  return {&apreDB,    &frmApreFile, &leggeGenealog, &mainMenu, &history,  &skeda,    &skeda2,      &listaNomi,
+          &editCard,  &lista,       &campiReport,   &rapporto, &selGraf,  &grafici,  &graphEta,    &navigate,
+          &thumb,     &book,        &schedaSort1,   &albero,   &nest,     &generazioni, &assist};
+}
+
+void ProgramWindows::arrange(WindowKeeper& keeper) {
+  keeper.setMainWindow(&mainMenu);
+  keeper.keepOnEscape(&apreDB);
+  keeper.keepOnEscape(&leggeGenealog);
+  keeper.placeBeside(&skeda, &mainMenu, Beside::Right);
+  keeper.placeBeside(&skeda2, &skeda, Beside::Below);
+  keeper.placeBeside(&editCard, &mainMenu, Beside::Right);
+  keeper.placeBeside(&assist, &mainMenu, Beside::Below);
+  keeper.placeBeside(&history, &mainMenu, Beside::Below);
+}
+
+}  // namespace kord::gui
