@@ -42,8 +42,9 @@ void ProgramWindows::arrange(WindowKeeper& keeper) {
   keeper.placeBeside(&skeda, &mainMenu, Beside::Right);
   keeper.placeBeside(&skeda2, &skeda, Beside::Below);
   keeper.placeBeside(&editCard, &mainMenu, Beside::Right);
-  keeper.placeBeside(&assist, &mainMenu, Beside::Below);
-  keeper.placeBeside(&history, &mainMenu, Beside::Below);
+  // Under the card: on a laptop screen the main window leaves no room below.
+  keeper.placeBeside(&assist, &skeda, Beside::Below);
+  keeper.placeBeside(&history, &skeda, Beside::Below);
 }
 
 }  // namespace kord::gui

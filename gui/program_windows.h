@@ -37,8 +37,9 @@ struct ProgramWindows {
 
   /// The set the Ui reaches the windows through.
   WindowSet set();
-  /// The main window at the top left, the record cards on its right, the
-  /// assistant and the history below it; the rest cascade beside it.
+  /// The main window at the top left, the record card on its right, the
+  /// second card, the assistant and the history under the card; the rest
+  /// cascade beside the main window.
   void arrange(WindowKeeper& keeper);
 
   ApreDB apreDB;

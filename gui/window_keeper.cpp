@@ -21,6 +21,9 @@ bool isTopLevelWindow(const QWidget& widget) {
 /// only then is the real frame known.
 constexpr int kFrameSettleMs = 250;
 
+/// Screens this wide hold the main window and the card at their full size.
+constexpr int kWideScreen = 1600;
+
 }  // namespace
 
 WindowKeeper::WindowKeeper(QSettings& settings, QObject* parent) : QObject(parent), settings_(settings) {}
@@ -79,10 +82,14 @@ void WindowKeeper::firstShow(QWidget& window) {
   if (!saved.isValid() || !window.restoreGeometry(saved.toByteArray())) {
     const QPoint at = defaultPlace(window);
     window.move(at);
-    // Narrower rather than over the window it stands beside.
+    // On a laptop screen the main window leaves the record card its room.
+    if (&window == main_ && roomFor(window).width() < kWideScreen)
+      window.resize(window.minimumSizeHint().width(), window.height());
+    // Smaller rather than over the window it stands beside.
     const QRect room = roomFor(window);
-    const int width = room.right() + 1 - at.x() - frame.left() - frame.right();
-    if (width < window.width()) window.resize(std::max(width, window.minimumSizeHint().width()), window.height());
+    const QSize left(room.right() + 1 - at.x() - frame.left() - frame.right(),
+                     room.bottom() + 1 - at.y() - frame.top() - frame.bottom());
+    window.resize(window.size().boundedTo(left).expandedTo(window.minimumSizeHint()));
   }
   keepInside(window, roomFor(window), frame);
   QTimer::singleShot(kFrameSettleMs, &window, [this, target = QPointer<QWidget>(&window)] {
