@@ -1,6 +1,8 @@
 #include "keyboard.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QShortcut>
 
 namespace kord::gui {
@@ -22,6 +24,25 @@ void pressOnKeys(QWidget* window, const QKeySequence& keys, QAbstractButton* but
   QObject::connect(shortcut, &QShortcut::activated, button, [button] {
     if (button->isVisible() && button->isEnabled()) button->click();
   });
+}
+
+void enterPresses(QWidget& form, QAbstractButton* button) {
+  for (QLineEdit* field : form.findChildren<QLineEdit*>()) {
+    if (qobject_cast<QComboBox*>(field->parentWidget())) continue;
+    QObject::connect(field, &QLineEdit::returnPressed, button, [button] {
+      if (button->isVisible() && button->isEnabled()) button->click();
+    });
+  }
+}
+
+void chainTabOrder(QWidget& window, const QStringList& names) {
+  QWidget* previous = nullptr;
+  for (const QString& name : names) {
+    auto* next = window.findChild<QWidget*>(name);
+    if (!next) continue;
+    if (previous) QWidget::setTabOrder(previous, next);
+    previous = next;
+  }
 }
 
 }  // namespace kord::gui

@@ -19,4 +19,12 @@ QString withMnemonic(const QString& caption, QString& taken);
 /// clicked (shown and enabled).
 void pressOnKeys(QWidget* window, const QKeySequence& keys, QAbstractButton* button);
 
+/// Enter in any one-line field of `form` clicks `button`; the fields of
+/// the lists with a typing field keep Enter for their choice.
+void enterPresses(QWidget& form, QAbstractButton* button);
+
+/// Tab goes through the children of `window` named `names`, in this order;
+/// names not found are left out.
+void chainTabOrder(QWidget& window, const QStringList& names);
+
 }  // namespace kord::gui

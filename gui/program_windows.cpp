@@ -1,5 +1,8 @@
 #include "program_windows.h"
 
+#include <QPushButton>
+
+#include "keyboard.h"
 #include "window_keeper.h"
 
 namespace kord::gui {
@@ -27,7 +30,19 @@ ProgramWindows::ProgramWindows(kord::Session& session, QtPrinter& printer)
       albero(session, printer),
       nest(session, printer),
       generazioni(session),
-      assist(session) {}
+      assist(session) {
+  arrangeEditCardKeys();
+}
+
+void ProgramWindows::arrangeEditCardKeys() {
+  // Row by row as the card shows the fields, then the links, then the buttons.
+  QStringList order{QStringLiteral("Text1_0"), QStringLiteral("Text1_13")};
+  for (int field = 1; field <= 12; ++field) order << QStringLiteral("Text1_%1").arg(field);
+  order << QStringLiteral("Genitore1") << QStringLiteral("Genitore2") << QStringLiteral("Coniuge")
+        << QStringLiteral("ConiugeReciproco") << QStringLiteral("Annulla") << QStringLiteral("Salva");
+  chainTabOrder(editCard, order);
+  if (auto* save = editCard.findChild<QPushButton*>(QStringLiteral("Salva"))) enterPresses(editCard, save);
+}
 
 WindowSet ProgramWindows::set() {
   return {&apreDB,    &frmApreFile, &leggeGenealog, &mainMenu, &history,  &skeda,    &skeda2,      &listaNomi,

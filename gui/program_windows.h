@@ -65,6 +65,10 @@ struct ProgramWindows {
   Nest nest;
   Generazioni generazioni;
   Assist assist;
+
+ private:
+  /// Tab follows the editing card's rows; Enter in a field saves.
+  void arrangeEditCardKeys();
 };
 
 }  // namespace kord::gui

@@ -11,7 +11,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
 #include <set>
@@ -153,6 +155,8 @@ class DesktopTest : public QObject {
   void placeIsRememberedAndBroughtBackOnScreen();
   void escapeClosesSecondaryWindowsOnly();
   void oneLanguageAtATime();
+  void keyboardWayThroughTheMenus();
+  void editingCardByKeyboard();
 };
 
 void DesktopTest::everyWindowOpensInsideTheScreen() {
@@ -249,6 +253,57 @@ void DesktopTest::oneLanguageAtATime() {
     QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), c.yes);
   }
+}
+
+void DesktopTest::keyboardWayThroughTheMenus() {
+  QTemporaryDir dir;
+  DesktopRun run(dir.filePath(QStringLiteral("kord.ini")));
+  QVERIFY(run.openSample(dir));
+  gui::MainMenu& main = run.windows.mainMenu;
+  QString letters;
+  for (QAction* entry : main.menuBar()->actions()) {
+    const QKeySequence keys = QKeySequence::mnemonic(entry->text());
+    QVERIFY2(!keys.isEmpty(), qPrintable(entry->text()));
+    QVERIFY2(!letters.contains(entry->text().section('&', 1).at(0).toLower()), qPrintable(entry->text()));
+    letters += entry->text().section('&', 1).at(0).toLower();
+  }
+  QCOMPARE(QKeySequence::mnemonic(main.menuBar()->actions().first()->text()), QKeySequence(Qt::ALT | Qt::Key_F));
+  main.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&main));
+  struct Case {
+    QKeySequence keys;
+    QWidget* opens;
+  };
+  for (const Case& c : {Case{QKeySequence::Find, &run.windows.listaNomi},
+                        Case{QKeySequence(Qt::CTRL | Qt::Key_E), &run.windows.editCard}}) {
+    c.opens->hide();
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QTest::keySequence(&main, c.keys);
+    QVERIFY2(c.opens->isVisible(), qPrintable(c.keys.toString()));
+  }
+}
+
+void DesktopTest::editingCardByKeyboard() {
+  QTemporaryDir dir;
+  DesktopRun run(dir.filePath(QStringLiteral("kord.ini")));
+  QVERIFY(run.openSample(dir));
+  gui::EditCard& card = run.windows.editCard;
+  showRendered(card);
+  card.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&card));
+  // Row by row: the number, the sex beside it, then the name under them.
+  const QStringList order{"Text1_0", "Text1_13", "Text1_1", "Text1_2", "Text1_3"};
+  card.findChild<QWidget*>(order.first())->setFocus();
+  for (const QString& name : order.mid(1)) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), name);
+  }
+  auto* save = card.findChild<QPushButton*>(QStringLiteral("Salva"));
+  QVERIFY(save);
+  QSignalSpy saved(save, &QPushButton::clicked);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QCOMPARE(saved.count(), 1);
 }
 
 }  // namespace kord::desktoptest
