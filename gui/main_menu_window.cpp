@@ -33,6 +33,7 @@
 #include "qt_language.h"
 #include "qt_text.h"
 #include "shell/focus_panel.h"
+#include "views/main_window_help.h"
 
 namespace kord::gui {
 namespace {
@@ -289,8 +290,8 @@ void MainMenu::watchBackground(QWidget* widget) {
 void MainMenu::render() {
   renderMenuCaptions();
   for (const kord::ButtonDef& def : kord::MainButtons())
-    buttons_[def.name]->setToolTip(displayText(kord::HelpLabelText(def.helpLabel, s_.English)).trimmed());
-  if (shownHelp_ >= 0) help_->setText(displayText(kord::HelpLabelText(shownHelp_, s_.English)));
+    buttons_[def.name]->setToolTip(displayText(kord::MainWindowHelp(def.helpLabel, s_.English)).trimmed());
+  if (shownHelp_ >= 0) help_->setText(displayText(kord::MainWindowHelp(shownHelp_, s_.English)));
   renderSwitches();
   renderTitles();
   renderPanels();
@@ -344,7 +345,7 @@ void MainMenu::renderPanels() {
 void MainMenu::ShowHelp(int k) {
   if (k == shownHelp_) return;
   shownHelp_ = k;
-  help_->setText(displayText(kord::HelpLabelText(k, s_.English)));
+  help_->setText(displayText(kord::MainWindowHelp(k, s_.English)));
   help_->show();
 }
 

@@ -23,6 +23,7 @@
 #include "qt_language.h"
 #include "qt_text.h"
 #include "shell/main_menu.h"
+#include "views/main_window_help.h"
 
 namespace kord::desktoptest {
 namespace {
@@ -116,14 +117,14 @@ void addMenuCaptionsWithoutEnglish(const std::vector<MenuDef>& entries, std::set
 }
 
 /// What stays Italian in English: the program's texts that exist in Italian
-/// only (hover help, menu entries, the assistant's sentences, a few window
-/// captions) and the data (the focus card's names and places).
+/// only (menu entries, the assistant's sentences, a few window captions)
+/// and the data (the focus card's names and places).
 std::set<QString> italianOnly(DesktopRun& run) {
   std::set<QString> allowed = {"Lettura Files di database in corso", "Lista Nomi Individui", "Scelta tipo di Grafico",
                                "Grafico per secoli", "Grafico per decenni", "Chiudi",
                                QString::fromUtf8("Distribuzione per Età")};
   for (int k = 0; k < 100; ++k)
-    if (HelpLabelText(k, true) == HelpLabelText(k, false)) allowed.insert(shown(HelpLabelText(k)));
+    if (MainWindowHelp(k, true) == MainWindowHelp(k, false)) allowed.insert(shown(MainWindowHelp(k, false)));
   addMenuCaptionsWithoutEnglish(MainMenuBar(), allowed);
   if (const auto* tree = run.windows.assist.findChild<QTreeWidget*>())
     for (int i = 0; i < tree->topLevelItemCount(); ++i) {
