@@ -117,21 +117,15 @@ void addMenuCaptionsWithoutEnglish(const std::vector<MenuDef>& entries, std::set
 }
 
 /// What stays Italian in English: the program's texts that exist in Italian
-/// only (menu entries, the assistant's sentences, a few window captions)
+/// only (menu entries, a few window captions)
 /// and the data (the focus card's names and places).
-std::set<QString> italianOnly(DesktopRun& run) {
+std::set<QString> italianOnly(const DesktopRun& run) {
   std::set<QString> allowed = {"Lettura Files di database in corso", "Lista Nomi Individui", "Scelta tipo di Grafico",
                                "Grafico per secoli", "Grafico per decenni", "Chiudi",
                                QString::fromUtf8("Distribuzione per Età")};
   for (int k = 0; k < 100; ++k)
     if (MainWindowHelp(k, true) == MainWindowHelp(k, false)) allowed.insert(shown(MainWindowHelp(k, false)));
   addMenuCaptionsWithoutEnglish(MainMenuBar(), allowed);
-  if (const auto* tree = run.windows.assist.findChild<QTreeWidget*>())
-    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
-      QStringList texts;
-      addTreeTexts(*tree->topLevelItem(i), texts);
-      for (const QString& text : texts) allowed.insert(text.simplified());
-    }
   for (const std::string& value : run.session.skeda.values) allowed.insert(shown(value));
   return allowed;
 }
