@@ -7,6 +7,7 @@
 
 #include "db/open_database.h"
 #include "kord_logo.h"
+#include "qt_language.h"
 
 namespace kord::gui {
 namespace {
@@ -37,7 +38,7 @@ QWidget* titleBlock(QWidget* parent, QLabel* line) {
 }  // namespace
 
 ApreDB::ApreDB(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
-  setWindowTitle(QStringLiteral("Tree - Apre Database"));
+  setCaption(this, "Tree - Apre Database", "Tree - Open Database");
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   QPushButton* open = addCommand(0, QStringLiteral("Open"));

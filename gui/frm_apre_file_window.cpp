@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "db/file_dialog.h"
+#include "qt_language.h"
 #include "qt_text.h"
 
 namespace kord::gui {
@@ -70,7 +71,7 @@ QLabel* caption(QWidget* parent) {
 }  // namespace
 
 FrmApreFile::FrmApreFile(kord::Session& session, QWidget* parent) : QDialog(parent), s_(session) {
-  setWindowTitle(QStringLiteral("Apre File Genealogie"));
+  setCaption(this, "Apre File Genealogie", "Open genealogy file");
   buildControls();
   fillDrives();
   resize(680, 440);

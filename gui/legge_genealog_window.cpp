@@ -13,7 +13,7 @@
 namespace kord::gui {
 
 LeggeGenealog::LeggeGenealog(const kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
-  setWindowTitle(QStringLiteral("Legge Genealogia"));
+  setCaption(this, "Legge Genealogia", "Reading the database");
   auto* frame = new QGroupBox(QStringLiteral("Lettura Files di database in corso"), this);
   auto* grid = new QGridLayout(frame);
   grid->setHorizontalSpacing(12);

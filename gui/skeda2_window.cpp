@@ -9,12 +9,13 @@
 #include "card_form.h"
 #include "print_form.h"
 #include "window_place.h"
+#include "qt_language.h"
 
 namespace kord::gui {
 
 Skeda2::Skeda2(kord::Session& session, QtPrinter& printer, QWidget* parent)
     : QWidget(parent), s_(session), printer_(printer) {
-  setWindowTitle(QStringLiteral("Scheda Anagrafica secondaria"));
+  setCaption(this, "Scheda Anagrafica secondaria", "Secondary record card");
   setAttribute(Qt::WA_ShowWithoutActivating);
   form_ = new CardForm({.editableCaptions = false, .notes = false, .nameBox = QStringLiteral("Text2_1")}, this);
   form_->setTitle(QStringLiteral("Scelta secondaria"));

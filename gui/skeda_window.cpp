@@ -12,6 +12,7 @@
 #include "card_form.h"
 #include "db/record_card.h"
 #include "print_form.h"
+#include "qt_language.h"
 #include "qt_text.h"
 #include "trees/common_kin.h"
 #include "shell/focus_panel.h"
@@ -50,7 +51,7 @@ bool typedCaptions(kord::Session& s, const CardForm& form, std::array<std::strin
 
 Skeda::Skeda(kord::Session& session, QtPrinter& printer, QWidget* parent)
     : QWidget(parent), s_(session), printer_(printer) {
-  setWindowTitle(QStringLiteral("Scheda Anagrafica"));
+  setCaption(this, "Scheda Anagrafica", "Record card");
   // Refreshing the card must not take the keyboard from the main window.
   setAttribute(Qt::WA_ShowWithoutActivating);
   form_ = new CardForm({.editableCaptions = true, .notes = true}, this);

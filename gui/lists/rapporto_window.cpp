@@ -17,7 +17,7 @@
 namespace kord::gui {
 
 Rapporto::Rapporto(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
-  setWindowTitle(QStringLiteral("Rapporto"));
+  setCaption(this, "Rapporto", "Report");
   grid1_ = new QTableWidget(this);
   grid1_->setObjectName(QStringLiteral("Grid1"));
   grid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -33,7 +33,7 @@ int stepped(int style, int step, int count) { return (style + step + count) % co
 
 Grafici::Grafici(kord::Session& session, QtPrinter& printer, QWidget* parent)
     : QWidget(parent), s_(session), printer_(printer) {
-  setWindowTitle(QStringLiteral("Statistiche"));
+  setCaption(this, "Statistiche", "Statistics");
   auto* charts = new QHBoxLayout;
   charts->addWidget(buildChartColumn(graph1_, graph1Kind_, 0), 3);
   charts->addWidget(buildChartColumn(graph2_, graph2Kind_, 2), 2);

@@ -17,7 +17,7 @@
 namespace kord::gui {
 
 GraphEta::GraphEta(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
-  setWindowTitle(QString::fromUtf8("Distribuzione per Età"));
+  setCaption(this, "Distribuzione per Età", "Age distribution");
   graph1_ = newChartView(QStringLiteral("Graph1"), this);
 
   grid1_ = new QTableWidget(this);

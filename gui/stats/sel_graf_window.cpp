@@ -14,7 +14,7 @@
 namespace kord::gui {
 
 SelGraf::SelGraf(kord::Session& session, QWidget* parent) : QDialog(parent), s_(session) {
-  setWindowTitle(QStringLiteral("Scelta tipo di Grafico"));
+  setCaption(this, "Scelta tipo di Grafico", "Chart choice");
   auto* frame = new QGroupBox(this);
   setCaption(frame, "Statistica da generare", "Statistic to produce");
   auto* column = new QVBoxLayout(frame);

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 
 #include "db/person_record.h"
+#include "qt_language.h"
 
 namespace kord::guitest {
 namespace {
@@ -57,6 +58,8 @@ void ScriptedUi::refresh(Window window) {
 }
 
 Harness::Harness() {
+  // A new session starts in Italian, and so do Qt's texts, as at the start of kordwin.
+  gui::useQtLanguage(false);
   windows = {&apreDB,  &frmApreFile, &leggeGenealog, &mainMenu, &history,     &skeda,
              &skeda2,  &listaNomi,   &editCard,      &lista,    &campiReport, &rapporto};
   session.dialog.folder = folder();

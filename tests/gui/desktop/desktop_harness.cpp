@@ -7,6 +7,7 @@
 #include "db/file_dialog.h"
 #include "db/file_set.h"
 #include "db/open_database.h"
+#include "qt_language.h"
 
 namespace kord::desktoptest {
 
@@ -27,6 +28,7 @@ void DesktopUi::showWindow(Window window, bool visible) {
 }
 
 DesktopRun::DesktopRun(const QString& settingsFile) : settings(settingsFile, QSettings::IniFormat) {
+  gui::useQtLanguage(false);
   set = windows.set();
   windows.arrange(keeper);
   qApp->installEventFilter(&keeper);

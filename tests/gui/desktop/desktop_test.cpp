@@ -80,7 +80,10 @@ const std::set<QString> kItalianWords = {
     "salva",    "stampa",  "chiudi", "apri",    "annulla", "individui", "nessun", "grafico", "grafici", "immagine",
     "immagini", "cartella", "totale", "maschi", "femmine", "nati",     "doppio", "clic",    "aiuto",   "opzioni",
     "esplorazione", "produzione", "di", "del", "della", "dei", "per", "con", "il", "la", "le", "una", "che",
-    "non", "barre", "anni", "secolo", "decenni", "precedente", "successivo", "sì"};
+    "non", "barre", "anni", "secolo", "decenni", "precedente", "successivo", "sì", "scheda", "anagrafica",
+    "albero", "statistiche", "rapporto", "storia", "lista", "nomi", "selezione", "scelta", "legge", "genealogia",
+    "apre", "campi", "distribuzione", "assistente", "principale", "parentela", "ascendenti", "comuni", "luogo",
+    "nome", "sesso", "stile", "esce", "genera", "tipo", "cartella", "unità"};
 const std::set<QString> kEnglishWords = {
     "save", "print", "close", "cancel", "individuals", "select", "help", "yes", "the", "of", "chart",
     "image", "images", "folder", "double", "click", "fields", "labels", "edited", "search", "previous", "next",
@@ -117,16 +120,19 @@ void addMenuCaptionsWithoutEnglish(const std::vector<MenuDef>& entries, std::set
 }
 
 /// What stays Italian in English: the program's texts that exist in Italian
-/// only (menu entries, a few window captions)
-/// and the data (the focus card's names and places).
+/// only (menu entries, a few captions and buttons) and the data (the
+/// database's field captions, the focus card's names and places).
 std::set<QString> italianOnly(const DesktopRun& run) {
-  std::set<QString> allowed = {"Lettura Files di database in corso", "Lista Nomi Individui", "Scelta tipo di Grafico",
-                               "Grafico per secoli", "Grafico per decenni", "Chiudi",
-                               QString::fromUtf8("Distribuzione per Età")};
+  std::set<QString> allowed = {"Lettura Files di database in corso", "Lista Nomi Individui", "Grafico per secoli",
+                               "Grafico per decenni", "Chiudi", "Parentela", "Anagrafica ON", "Anagrafica OFF",
+                               "Primi ascendenti comuni", "Genera Albero a partire dal primo individuo comune",
+                               "Scelta secondaria", "Selezione", "Selezione attuale", "Esce", "Genera", "Stile"};
   for (int k = 0; k < 100; ++k)
     if (MainWindowHelp(k, true) == MainWindowHelp(k, false)) allowed.insert(shown(MainWindowHelp(k, false)));
   addMenuCaptionsWithoutEnglish(MainMenuBar(), allowed);
   for (const std::string& value : run.session.skeda.values) allowed.insert(shown(value));
+  // The field captions are the database's own, which the person may rename.
+  for (const std::string& caption : run.session.tables.FieldCaptions) allowed.insert(shown(caption));
   return allowed;
 }
 
