@@ -7,11 +7,12 @@
 
 #include "app/open_database.h"
 #include "kord_logo.h"
+#include "qt_language.h"
 
 namespace kord::gui {
 namespace {
 
-QWidget* titleBlock(QWidget* parent) {
+QWidget* titleBlock(QWidget* parent, QLabel* line) {
   auto* block = new QWidget(parent);
   auto* logo = new QLabel(block);
   logo->setPixmap(kordLogo(72));
@@ -21,7 +22,6 @@ QWidget* titleBlock(QWidget* parent) {
   big.setBold(true);
   name->setFont(big);
   name->setStyleSheet(QStringLiteral("color: #2e6b4f;"));
-  auto* line = new QLabel(QStringLiteral("Database genealogico: individui, famiglie, alberi e parentele"), block);
   line->setStyleSheet(QStringLiteral("color: #55645b;"));
   auto* texts = new QVBoxLayout;
   texts->addStretch();
@@ -38,7 +38,7 @@ QWidget* titleBlock(QWidget* parent) {
 }  // namespace
 
 ApreDB::ApreDB(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
-  setWindowTitle(QStringLiteral("Tree - Apre Database"));
+  setCaption(this, "Tree - Apre Database", "Tree - Open Database");
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   QPushButton* open = addCommand(0, QStringLiteral("Open"));
@@ -49,9 +49,16 @@ ApreDB::ApreDB(kord::Session& session, QWidget* parent) : QWidget(parent), s_(se
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(28, 24, 28, 20);
   layout->setSpacing(22);
-  layout->addWidget(titleBlock(this));
+  tagline_ = new QLabel(this);
+  layout->addWidget(titleBlock(this, tagline_));
   layout->addLayout(buttons);
   open->setFocus();
+  render();
+}
+
+void ApreDB::render() {
+  tagline_->setText(QString::fromStdString(s_.text("Database genealogico: individui, famiglie, alberi e parentele",
+                                                   "Genealogy database: individuals, families, trees and kinship")));
 }
 
 QPushButton* ApreDB::addCommand(int index, const QString& caption) {

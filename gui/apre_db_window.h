@@ -7,6 +7,7 @@
 #include "session/session.h"
 #include "window_set.h"
 
+class QLabel;
 class QPushButton;
 
 namespace kord::gui {
@@ -17,8 +18,8 @@ class ApreDB : public QWidget, public ModelWindow {
  public:
   explicit ApreDB(kord::Session& session, QWidget* parent = nullptr);
 
-  /// Nothing of the start window depends on the session.
-  void render() override {}
+  /// The line under the name, in the session's language.
+  void render() override;
 
  private:
   QPushButton* addCommand(int index, const QString& caption);
@@ -27,6 +28,7 @@ class ApreDB : public QWidget, public ModelWindow {
   void onCommand1(int index);
 
   kord::Session& s_;
+  QLabel* tagline_ = nullptr;
 };
 
 }  // namespace kord::gui

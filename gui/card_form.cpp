@@ -69,7 +69,7 @@ QWidget* CardForm::buildFields() {
     grid->addWidget(makeCaption(dateField), 2 + event, 0);
     grid->addWidget(makeValue(dateField + 1, 12), 2 + event, 1);
     grid->addWidget(makeCaption(dateField + 1), 2 + event, 2);
-    grid->addWidget(makeValue(dateField + 2, 26), 2 + event, 3);
+    grid->addWidget(makeValue(dateField + 2, 20), 2 + event, 3);
   }
   if (options_.notes) {
     notes_ = new QPlainTextEdit(fields);
@@ -123,6 +123,8 @@ void CardForm::render(const kord::CardModel& card, const kord::Captions& caption
     const QString caption = displayText(captions[field]);
     if (QLineEdit* edit = captionEdits_[field]) {
       if (!edit->isModified()) edit->setText(caption);
+      // A narrow card squeezes the values, never the captions.
+      edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(edit->text()) + 14);
     } else if (QLabel* label = captionLabels_[field]) {
       label->setText(caption);
     }

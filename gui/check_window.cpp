@@ -10,7 +10,6 @@
 
 #include "qt_text.h"
 #include "records/focus_panel.h"
-#include "window_place.h"
 
 namespace kord::gui {
 namespace {
@@ -111,14 +110,6 @@ void CheckWindow::onRepair() {
   s_.ui.refresh(kord::Window::MainMenu);
   raise();  // the refreshed card must not hide what was repaired
   activateWindow();
-}
-
-void CheckWindow::showEvent(QShowEvent* event) {
-  if (!placed_) {
-    placed_ = true;
-    placeBeside(*this, parentWidget(), Beside::Below);
-  }
-  QWidget::showEvent(event);
 }
 
 void CheckWindow::keyPressEvent(QKeyEvent* event) {

@@ -31,7 +31,6 @@ class CheckWindow : public QWidget {
   /// Escape closes the window.
   void keyPressEvent(QKeyEvent* event) override;
   /// The first show places the window below the main window, on the screen.
-  void showEvent(QShowEvent* event) override;
 
  private:
   void onRepair();
@@ -46,7 +45,6 @@ class CheckWindow : public QWidget {
   QPushButton* repair_ = nullptr;
   QPushButton* recheck_ = nullptr;
   QPushButton* close_ = nullptr;
-  bool placed_ = false;
 };
 
 }  // namespace kord::gui

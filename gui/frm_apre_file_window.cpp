@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "app/file_dialog.h"
+#include "qt_language.h"
 #include "qt_text.h"
 
 namespace kord::gui {
@@ -59,7 +60,7 @@ QStringList itemTexts(const QListWidget& list) {
 
 /// The captions of the dialog's parts, Italian and English.
 constexpr const char* kCaptions[][2] = {
-    {"Unita'", "Drive"}, {"Cartella", "Folder"}, {"Cartelle", "Folders"}, {"File", "Files"}, {"Nome file", "File name"}};
+    {"Unità", "Drive"}, {"Cartella", "Folder"}, {"Cartelle", "Folders"}, {"File", "Files"}, {"Nome file", "File name"}};
 
 QLabel* caption(QWidget* parent) {
   auto* label = new QLabel(parent);
@@ -70,7 +71,7 @@ QLabel* caption(QWidget* parent) {
 }  // namespace
 
 FrmApreFile::FrmApreFile(kord::Session& session, QWidget* parent) : QDialog(parent), s_(session) {
-  setWindowTitle(QStringLiteral("Apre File Genealogie"));
+  setCaption(this, "Apre File Genealogie", "Open genealogy file");
   buildControls();
   fillDrives();
   resize(680, 440);
@@ -147,7 +148,7 @@ void FrmApreFile::run() {
 
 void FrmApreFile::render() {
   for (std::size_t i = 0; i < captions_.size(); ++i)
-    captions_[i]->setText(QString::fromLatin1(kCaptions[i][s_.English ? 1 : 0]));
+    captions_[i]->setText(QString::fromUtf8(kCaptions[i][s_.English ? 1 : 0]));
   renderDrives();
   renderFolders();
   renderFiles();

@@ -5,12 +5,13 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "qt_language.h"
 #include "qt_text.h"
 
 namespace kord::gui {
 
 History::History(const kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
-  setWindowTitle(QStringLiteral("Storia"));
+  setCaption(this, "Storia", "History");
   // Logging shows this window; it must not take the keyboard from the
   // window the person works in.
   setAttribute(Qt::WA_ShowWithoutActivating);

@@ -7,16 +7,17 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "qt_language.h"
 #include "qt_text.h"
 
 namespace kord::gui {
 
 LeggeGenealog::LeggeGenealog(const kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
-  setWindowTitle(QStringLiteral("Legge Genealogia"));
+  setCaption(this, "Legge Genealogia", "Reading the database");
   auto* frame = new QGroupBox(QStringLiteral("Lettura Files di database in corso"), this);
   auto* grid = new QGridLayout(frame);
   grid->setHorizontalSpacing(12);
-  const char* captions[] = {"Individui", "Discendenze", "Coniugi"};
+  const char* captions[][2] = {{"Individui", "Individuals"}, {"Discendenze", "Descendants"}, {"Coniugi", "Spouses"}};
   const char* textNames[] = {"FileI", "FileC", "FileS"};
   for (int i = 0; i < 3; ++i) {
     gauges_[i] = new QProgressBar(frame);
@@ -27,7 +28,9 @@ LeggeGenealog::LeggeGenealog(const kord::Session& session, QWidget* parent) : QW
     texts_[i]->setObjectName(QString::fromLatin1(textNames[i]));
     texts_[i]->setReadOnly(true);
     texts_[i]->setMinimumWidth(240);
-    grid->addWidget(new QLabel(QString::fromLatin1(captions[i]), frame), i, 0);
+    auto* caption = new QLabel(frame);
+    setCaption(caption, captions[i][0], captions[i][1]);
+    grid->addWidget(caption, i, 0);
     grid->addWidget(gauges_[i], i, 1);
     grid->addWidget(texts_[i], i, 2);
   }

@@ -13,10 +13,12 @@
 
 #include <map>
 
+#include "keyboard.h"
 #include "life_years_delegate.h"
 #include "lists/name_search.h"
 #include "lists/person_choice.h"
 #include "print_form.h"
+#include "qt_language.h"
 #include "qt_text.h"
 
 namespace kord::gui {
@@ -57,7 +59,9 @@ std::vector<int> entryIndexes(const kord::Tables& t, const std::vector<std::stri
 
 ListaNomi::ListaNomi(kord::Session& session, QtPrinter& printer, QWidget* parent)
     : QWidget(parent), s_(session), printer_(printer) {
-  auto* instruction = new QLabel(QStringLiteral("Selezionare un individuo con le iniziale ed il Mouse"), this);
+  auto* instruction = new QLabel(this);
+  setCaption(instruction, "Selezionare un individuo con le iniziali ed il Mouse",
+             "Select an individual by its first letters and the mouse");
   instruction->setStyleSheet(QStringLiteral("font-weight: bold; color: #2e6b4f;"));
   auto* columns = new QHBoxLayout;
   columns->setSpacing(14);
@@ -65,6 +69,7 @@ ListaNomi::ListaNomi(kord::Session& session, QtPrinter& printer, QWidget* parent
   columns->addWidget(buildDetails(), 1);
   print_ = new QPushButton(this);
   print_->setObjectName(QStringLiteral("Command3D1"));
+  pressOnKeys(this, QKeySequence::Print, print_);
   ok_ = new QPushButton(QStringLiteral("OK"), this);
   ok_->setObjectName(QStringLiteral("btnSelezioneOK"));
   ok_->setMinimumWidth(90);

@@ -6,11 +6,13 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -25,6 +27,7 @@
 #include "records/record_card.h"
 #include "exchange_actions.h"
 #include "help_window.h"
+#include "keyboard.h"
 #include "kord_logo.h"
 #include "book/book_commands.h"
 #include "trees/common_kin.h"
@@ -33,8 +36,10 @@
 #include "lists/report.h"
 #include "lists/standard_lists.h"
 #include "stats/statistics_command.h"
+#include "qt_language.h"
 #include "qt_text.h"
 #include "records/focus_panel.h"
+#include "app/main_window_help.h"
 
 namespace kord::gui {
 namespace {
@@ -164,15 +169,22 @@ MainMenu::MainMenu(kord::Session& session, QWidget* parent) : QMainWindow(parent
   buildMenus();
   auto* central = new QWidget(this);
   watchBackground(central);
-  auto* columns = new QHBoxLayout;
-  columns->setSpacing(12);
+  auto* groups = new QHBoxLayout;
+  groups->setSpacing(12);
   for (int g = 0; g < 3; ++g) {
     groups_[g] = buildButtonGroup(kGroupTitles[g].group, central);
-    columns->addWidget(groups_[g], 0, Qt::AlignTop);
+    groups->addWidget(groups_[g], 0, Qt::AlignTop);
   }
-  auto* side = new QVBoxLayout;
+  // On a laptop screen the switches and the help go under the buttons, so
+  // that the record card finds room beside the window.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const bool wide = screen && screen->availableGeometry().width() >= 1600;
+  auto* side = new QBoxLayout(wide ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
   side->addWidget(buildSwitches(central));
   side->addWidget(buildHelpArea(central), 1);
+  auto* columns = new QBoxLayout(wide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+  columns->setSpacing(12);
+  columns->addLayout(groups);
   columns->addLayout(side, 1);
 
   auto* layout = new QVBoxLayout(central);
@@ -182,6 +194,9 @@ MainMenu::MainMenu(kord::Session& session, QWidget* parent) : QMainWindow(parent
   layout->addLayout(columns, 1);
   setCentralWidget(central);
   buildPanels();
+  pressOnKeys(this, QKeySequence::Find, buttons_["Seleziona"]);
+  pressOnKeys(this, QKeySequence(Qt::CTRL | Qt::Key_E), buttons_["EditSkeda(2)"]);
+  pressOnKeys(this, QKeySequence::New, buttons_["EditSkeda(1)"]);
   render();
 }
 
@@ -342,13 +357,10 @@ void MainMenu::watchBackground(QWidget* widget) {
 }
 
 void MainMenu::render() {
-  for (auto& [name, menu] : menus_) menu->setTitle(displayText(kord::MenuCaption(s_, name)));
-  for (auto& [name, action] : actions_) action->setText(displayText(kord::MenuCaption(s_, name)));
-  for (const WindowEntry& entry : kWindowEntries)
-    actions_[entry.name]->setText(QString::fromStdString(s_.text(entry.italian, entry.english)));
+  renderMenuCaptions();
   for (const kord::ButtonDef& def : kord::MainButtons())
-    buttons_[def.name]->setToolTip(displayText(kord::HelpLabelText(def.helpLabel, s_.English)).trimmed());
-  if (shownHelp_ >= 0) help_->setText(displayText(kord::HelpLabelText(shownHelp_, s_.English)));
+    buttons_[def.name]->setToolTip(displayText(kord::MainWindowHelp(def.helpLabel, s_.English)).trimmed());
+  if (shownHelp_ >= 0) help_->setText(displayText(kord::MainWindowHelp(shownHelp_, s_.English)));
   renderSwitches();
   renderTitles();
   renderPanels();
@@ -361,6 +373,30 @@ void MainMenu::renderInactive() {
     if (found == buttons_.end()) continue;
     found->second->setEnabled(false);
     found->second->setToolTip(QString::fromStdString(s_.text(inactive.italian, inactive.english)));
+  }
+}
+
+QString MainMenu::menuCaption(const std::string& name) const {
+  for (const WindowEntry& entry : kWindowEntries)
+    if (name == entry.name) return QString::fromStdString(s_.text(entry.italian, entry.english));
+  return displayText(kord::MenuCaption(s_, name));
+}
+
+void MainMenu::renderMenuCaptions() {
+  std::map<const QAction*, std::string> names;
+  for (const auto& [name, action] : actions_) names[action] = name;
+  for (const auto& [name, menu] : menus_) names[menu->menuAction()] = name;
+  // Alt with the underlined letter opens a menu, the letter alone then picks
+  // an entry; letters are given in display order, once per menu.
+  auto caption = [&](QAction* entry, QString& taken) {
+    const auto found = names.find(entry);
+    if (found != names.end()) entry->setText(withMnemonic(menuCaption(found->second), taken));
+  };
+  QString barLetters;
+  for (QAction* entry : menuBar()->actions()) caption(entry, barLetters);
+  for (const auto& [name, menu] : menus_) {
+    QString letters;
+    for (QAction* entry : menu->actions()) caption(entry, letters);
   }
 }
 
@@ -394,7 +430,7 @@ void MainMenu::renderPanels() {
 void MainMenu::ShowHelp(int k) {
   if (k == shownHelp_) return;
   shownHelp_ = k;
-  help_->setText(displayText(kord::HelpLabelText(k, s_.English)));
+  help_->setText(displayText(kord::MainWindowHelp(k, s_.English)));
   help_->show();
 }
 
@@ -406,7 +442,10 @@ void MainMenu::hideHelp() {
 void MainMenu::onMenu(const std::string& name) {
   for (const kord::SwitchDef& sw : kord::Switches())
     if (sw.menuName == name) kord::ToggleSwitchByMenu(s_, sw.id);
-  if (name == "Inglese" || name == "Italiano") kord::SetLanguage(s_, name == "Inglese");
+  if (name == "Inglese" || name == "Italiano") {
+    kord::SetLanguage(s_, name == "Inglese");
+    useQtLanguage(s_.English);
+  }
   if (name == "Legge_genealogia") onOpenDatabase();
   if (name == "CreaDB") kord::CreaDB(s_);
   // The generation limit can be set before any database is open.

@@ -88,6 +88,9 @@ class MainMenu : public QMainWindow, public ModelWindow {
   void onLoad();
   void onActivate();
   void hideHelp();
+  void renderMenuCaptions();
+  /// The caption of the menu entry `name` in the session's language.
+  QString menuCaption(const std::string& name) const;
   void renderSwitches();
   void renderTitles();
   void renderPanels();

@@ -133,9 +133,15 @@ void QtUi::showWindow(Window window, bool visible) {
     static_cast<QDialog*>(widget)->exec();
     return;
   }
+  // A window that only follows the work (the history, the cards) stays
+  // where it is in the stack once up: it must not cover the window the
+  // person is working in.
+  const bool quiet = widget->testAttribute(Qt::WA_ShowWithoutActivating);
+  if (quiet && widget->isVisible()) return;
   widget->show();
+  if (quiet) return;
   widget->raise();
-  if (!widget->testAttribute(Qt::WA_ShowWithoutActivating)) widget->activateWindow();
+  widget->activateWindow();
 }
 
 void QtUi::refresh(Window window) {

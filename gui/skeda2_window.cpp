@@ -5,20 +5,23 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "keyboard.h"
 #include "card_form.h"
 #include "print_form.h"
 #include "window_place.h"
+#include "qt_language.h"
 
 namespace kord::gui {
 
 Skeda2::Skeda2(kord::Session& session, QtPrinter& printer, QWidget* parent)
     : QWidget(parent), s_(session), printer_(printer) {
-  setWindowTitle(QStringLiteral("Scheda Anagrafica secondaria"));
+  setCaption(this, "Scheda Anagrafica secondaria", "Secondary record card");
   setAttribute(Qt::WA_ShowWithoutActivating);
   form_ = new CardForm({.editableCaptions = false, .notes = false, .nameBox = QStringLiteral("Text2_1")}, this);
   form_->setTitle(QStringLiteral("Scelta secondaria"));
   print_ = new QPushButton(this);
   print_->setObjectName(QStringLiteral("StampaForm"));
+  pressOnKeys(this, QKeySequence::Print, print_);
   connect(print_, &QPushButton::clicked, this, &Skeda2::onPrint);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -40,14 +43,6 @@ void Skeda2::render() {
 void Skeda2::onPrint() {
   const std::string& name = s_.skeda2.values[kord::Name];
   printForm(s_, printer_, *this, "Scheda Anagrafica secondaria" + (name.empty() ? std::string() : " - " + name));
-}
-
-void Skeda2::showEvent(QShowEvent* event) {
-  if (!placed_ && anchor_ && anchor_->isVisible()) {
-    placed_ = true;
-    placeBeside(*this, anchor_, Beside::Below);
-  }
-  QWidget::showEvent(event);
 }
 
 void Skeda2::closeEvent(QCloseEvent* event) {

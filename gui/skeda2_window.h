@@ -22,11 +22,8 @@ class Skeda2 : public QWidget, public ModelWindow {
 
   /// The card from Session::skeda2 with the session's captions.
   void render() override;
-  /// The window the card first appears beside (below it).
-  void setAnchor(const QWidget* anchor) { anchor_ = anchor; }
 
  protected:
-  void showEvent(QShowEvent* event) override;
   /// A closed card forgets the record it showed, so that the next refresh
   /// of the focus panel brings it back.
   void closeEvent(QCloseEvent* event) override;
@@ -37,8 +34,6 @@ class Skeda2 : public QWidget, public ModelWindow {
 
   kord::Session& s_;
   QtPrinter& printer_;
-  const QWidget* anchor_ = nullptr;
-  bool placed_ = false;
   CardForm* form_ = nullptr;
   QPushButton* print_ = nullptr;
 };

@@ -8,9 +8,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "keyboard.h"
 #include "card_form.h"
 #include "records/record_card.h"
 #include "print_form.h"
+#include "qt_language.h"
 #include "qt_text.h"
 #include "trees/common_kin.h"
 #include "records/focus_panel.h"
@@ -49,7 +51,7 @@ bool typedCaptions(kord::Session& s, const CardForm& form, std::array<std::strin
 
 Skeda::Skeda(kord::Session& session, QtPrinter& printer, QWidget* parent)
     : QWidget(parent), s_(session), printer_(printer) {
-  setWindowTitle(QStringLiteral("Scheda Anagrafica"));
+  setCaption(this, "Scheda Anagrafica", "Record card");
   // Refreshing the card must not take the keyboard from the main window.
   setAttribute(Qt::WA_ShowWithoutActivating);
   form_ = new CardForm({.editableCaptions = true, .notes = true}, this);
@@ -101,6 +103,7 @@ QWidget* Skeda::buildCommands() {
   parentele_->setToolTip(QString::fromLatin1(kHelp[0]));
   saveLabels_ = addButton(QStringLiteral("Command1"), box);
   print_ = addButton(QStringLiteral("StampaForm"), box);
+  pressOnKeys(this, QKeySequence::Print, print_);
   connect(parentele_, &QPushButton::clicked, this, &Skeda::onParentele);
   connect(saveLabels_, &QPushButton::clicked, this, &Skeda::onSaveLabels);
   connect(print_, &QPushButton::clicked, this, &Skeda::onPrint);
@@ -166,14 +169,6 @@ void Skeda::onSaveLabels() {
 void Skeda::onPrint() {
   const std::string& name = s_.skeda.values[kord::Name];
   printForm(s_, printer_, *this, "Scheda Anagrafica" + (name.empty() ? std::string() : " - " + name));
-}
-
-void Skeda::showEvent(QShowEvent* event) {
-  if (!placed_ && anchor_ && anchor_->isVisible()) {
-    placed_ = true;
-    placeBeside(*this, anchor_, Beside::Right);
-  }
-  QWidget::showEvent(event);
 }
 
 void Skeda::closeEvent(QCloseEvent* event) {

@@ -30,15 +30,12 @@ class Skeda : public QWidget, public ModelWindow {
   /// The card, the captions, the common relatives and the texts of the
   /// current language, from the session.
   void render() override;
-  /// The window the card first appears beside (to its right).
-  void setAnchor(const QWidget* anchor) { anchor_ = anchor; }
 
   /// Shows hover-help label k under the buttons; -1 empties the help line.
   void ShowHelp(int k);
   int shownHelp() const { return shownHelp_; }
 
  protected:
-  void showEvent(QShowEvent* event) override;
   /// A closed card forgets the record it showed, so that the next refresh
   /// of the focus panel brings it back.
   void closeEvent(QCloseEvent* event) override;
@@ -60,8 +57,6 @@ class Skeda : public QWidget, public ModelWindow {
 
   kord::Session& s_;
   QtPrinter& printer_;
-  const QWidget* anchor_ = nullptr;
-  bool placed_ = false;
   CardForm* form_ = nullptr;
   std::array<QLineEdit*, 2> common_{};
   QLabel* commonHeading_ = nullptr;

@@ -8,11 +8,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# qt6-translations-l10n: Qt's own dialog buttons in Italian.
 # chromium: a test opens the family site in the headless browser.
 # gramps: the GEDCOM round trip through another program (about 40 MB more to
 # fetch; its test is skipped where it is missing).
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev qt6-base-dev libqt6opengl6-dev
-          qt6-charts-dev fonts-dejavu-core xvfb xauth poppler-utils chromium gramps)
+          qt6-charts-dev qt6-translations-l10n fonts-dejavu-core xvfb xauth poppler-utils chromium gramps)
 build=1
 targets=()
 while [ $# -gt 0 ]; do

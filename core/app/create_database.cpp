@@ -44,7 +44,7 @@ bool CreateDatabase(Session& s, const FileSet& names) {
   }
   bool scout = s.ui.askYesNo(s.text("Scegliere il tipo di Record", "Choose the Record type") +
                                  " Si = Record Agesci - No = Record anagrafico corto",
-                             "Selezione tipo di datiMsgBox Demo", Icon::Information, false);
+                             "Selezione tipo di dati", Icon::Information, false);
   if (!s.DbLoaded) s.tables.RecordMode = scout ? "Scout" : "Kord";
   if (OutputFailure f = WriteFileAtomically(names.TypeFile, std::string(scout ? "1" : "0") + "\r\n", true)) {
     s.ui.message(s.text("Impossibile creare il database: ", "Cannot create the database: ") +

@@ -7,8 +7,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "qt_language.h"
 #include "qt_text.h"
 #include "app/assistant.h"
+#include "app/assistant_captions.h"
 
 namespace kord::gui {
 namespace {
@@ -35,7 +37,6 @@ AssistTree::AssistTree(const QIcon& icon, QWidget* parent) : QTreeWidget(parent)
   for (const kord::AssistNode& node : kord::AssistNodes()) {
     QTreeWidgetItem* parentItem = nodeItem(node.parent);
     auto* item = parentItem ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem(this);
-    item->setText(0, displayText(node.caption));
     item->setData(0, kPositionRole, node.position);
     item->setData(0, kKeyRole, QString::fromLatin1(node.key.c_str()));
     if (!parentItem) {
@@ -47,7 +48,19 @@ AssistTree::AssistTree(const QIcon& icon, QWidget* parent) : QTreeWidget(parent)
     items_.push_back(item);
   }
   setNodeIcon(icon);
+  showCaptions();
   expandAll();
+}
+
+void AssistTree::showCaptions() {
+  const std::vector<kord::AssistNode>& nodes = kord::AssistNodes();
+  for (std::size_t i = 0; i < nodes.size() && i < items_.size(); ++i)
+    items_[i]->setText(0, displayText(kord::AssistantCaption(nodes[i].caption, englishShown())));
+}
+
+void AssistTree::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) showCaptions();
+  QTreeWidget::changeEvent(event);
 }
 
 void AssistTree::setNodeIcon(const QIcon& icon) {

@@ -36,6 +36,8 @@ class AssistTree : public QTreeWidget {
   void nodeDropped(int dragged, int target);
 
  protected:
+  /// The sentences follow the language.
+  void changeEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -44,6 +46,7 @@ class AssistTree : public QTreeWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  void showCaptions();
   void startDrag(int position);
   void highlight(int position);
   QPixmap dragImage(const QTreeWidgetItem* item) const;

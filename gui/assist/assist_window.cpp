@@ -2,21 +2,22 @@
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "assist_icon.h"
 #include "assist_tree.h"
 #include "qt_text.h"
 #include "app/assistant.h"
-#include "window_place.h"
+
+#include "qt_language.h"
 
 namespace kord::gui {
 
 Assist::Assist(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
   setObjectName(QStringLiteral("Assist"));
-  setWindowTitle(QStringLiteral("Assistente"));
-  auto* hint = new QLabel(QStringLiteral("Doppio clic su una frase per eseguire il comando."), this);
+  setCaption(this, "Assistente", "Assistant");
+  auto* hint = new QLabel(this);
+  setCaption(hint, "Doppio clic su una frase per eseguire il comando.", "Double-click a sentence to run its command.");
   hint->setStyleSheet(QStringLiteral("color: #55645b;"));
   tree_ = new AssistTree(assistNodeIcon(s_.DbFolder), this);
   surface_ = new QLabel(this);
@@ -70,24 +71,7 @@ void Assist::showEvent(QShowEvent* event) {
     iconFolder_ = s_.DbFolder;
     tree_->setNodeIcon(assistNodeIcon(iconFolder_));
   }
-  if (!placed_ && anchor_ && anchor_->isVisible()) {
-    placed_ = true;
-    placeBesideAnchor();
-  }
   QWidget::showEvent(event);
-}
-
-/// Left of the main window, whose right side the record cards take; below
-/// it when the screen has no room on the left.
-void Assist::placeBesideAnchor() {
-  const QRect outer = anchor_->frameGeometry();
-  const int x = outer.left() - frameGeometry().width() - 8;
-  const QScreen* screen = anchor_->screen();
-  if (screen && x < screen->availableGeometry().left()) {
-    placeBeside(*this, anchor_, Beside::Below);
-    return;
-  }
-  move(x, outer.top());
 }
 
 }  // namespace kord::gui

@@ -21,8 +21,6 @@ class Assist : public QWidget {
  public:
   explicit Assist(kord::Session& session, QWidget* parent = nullptr);
 
-  /// Where the window first appears: beside `anchor` (the main window).
-  void setAnchor(const QWidget* anchor) { anchor_ = anchor; }
   AssistTree* tree() const { return tree_; }
   /// What the window surface shows (the last drop).
   QString surfaceText() const;
@@ -37,14 +35,11 @@ class Assist : public QWidget {
  private:
   void onDoubleClick(QTreeWidgetItem* item);
   void onDrop(int dragged, int target);
-  void placeBesideAnchor();
 
   kord::Session& s_;
   AssistTree* tree_ = nullptr;
   QLabel* surface_ = nullptr;
-  const QWidget* anchor_ = nullptr;
   std::string iconFolder_;  ///< the folder the node picture came from
-  bool placed_ = false;
 };
 
 }  // namespace kord::gui

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "qt_printer.h"
+#include "qt_language.h"
 #include "qt_text.h"
 
 namespace kord::gui {
@@ -26,7 +27,7 @@ QFont bookFont() {
 
 Book::Book(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
   setObjectName(QStringLiteral("Book"));
-  setWindowTitle(QStringLiteral("Libro"));
+  setCaption(this, "Libro", "Book");
   // The book refreshes this window while it is written; the person keeps
   // working in the window that started it.
   setAttribute(Qt::WA_ShowWithoutActivating);

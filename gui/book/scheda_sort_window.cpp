@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "book/book_commands.h"
+#include "qt_language.h"
 #include "qt_text.h"
 
 namespace kord::gui {
@@ -26,7 +27,7 @@ int captionOf(int option) { return option == kLastOption ? 13 : option - 1; }
 
 SchedaSort1::SchedaSort1(kord::Session& session, QWidget* parent) : QDialog(parent), s_(session) {
   setObjectName(QStringLiteral("SchedaSort1"));
-  setWindowTitle(QStringLiteral("Selezione Sort"));
+  setCaption(this, "Selezione Sort", "Sort choice");
   frame_ = new QGroupBox(this);
   auto* grid = new QGridLayout(frame_);
   auto* group = new QButtonGroup(this);

@@ -8,12 +8,13 @@
 #include <QVBoxLayout>
 
 #include "lists/report.h"
+#include "qt_language.h"
 #include "qt_text.h"
 
 namespace kord::gui {
 
 CampiReport::CampiReport(kord::Session& session, QWidget* parent) : QDialog(parent), s_(session) {
-  setWindowTitle(QStringLiteral("Selezione Campi"));
+  setCaption(this, "Selezione Campi", "Field choice");
   auto* frame = new QGroupBox(QStringLiteral("Select reports fields"), this);
   auto* grid = new QGridLayout(frame);
   for (int i = 0; i < 13; ++i) {

@@ -11,12 +11,13 @@
 #include "lists/sorted_book.h"
 #include "lists/standard_lists.h"
 #include "qt_printer.h"
+#include "qt_language.h"
 #include "qt_text.h"
 
 namespace kord::gui {
 
 Lista::Lista(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
-  setWindowTitle(QStringLiteral("Lista"));
+  setCaption(this, "Lista", "List");
   liber_ = new QListWidget(this);
   liber_->setObjectName(QStringLiteral("Liber"));
   QString family = lineDrawingFamily();

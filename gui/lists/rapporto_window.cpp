@@ -7,22 +7,28 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "keyboard.h"
 #include "db/codepage.h"
 #include "lists/report.h"
 #include "qt_text.h"
 
+#include "qt_language.h"
+
 namespace kord::gui {
 
 Rapporto::Rapporto(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
-  setWindowTitle(QStringLiteral("Rapporto"));
+  setCaption(this, "Rapporto", "Report");
   grid1_ = new QTableWidget(this);
   grid1_->setObjectName(QStringLiteral("Grid1"));
   grid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid1_->horizontalHeader()->hide();
-  auto* save = new QPushButton(QStringLiteral("Salva CSV"), this);
+  auto* save = new QPushButton(this);
   save->setObjectName(QStringLiteral("SalvaCsv"));
-  auto* printButton = new QPushButton(QStringLiteral("Stampa"), this);
+  setCaption(save, "Salva CSV", "Save CSV");
+  auto* printButton = new QPushButton(this);
   printButton->setObjectName(QStringLiteral("Stampa"));
+  pressOnKeys(this, QKeySequence::Print, printButton);
+  setCaption(printButton, "Stampa", "Print");
   connect(save, &QPushButton::clicked, this, &Rapporto::askAndSave);
   connect(printButton, &QPushButton::clicked, this, &Rapporto::print);
   auto* buttons = new QHBoxLayout;
@@ -60,7 +66,7 @@ std::string Rapporto::saveCsv(const std::string& path) const {
 }
 
 void Rapporto::askAndSave() {
-  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Salva rapporto"),
+  QString path = QFileDialog::getSaveFileName(this, QString::fromStdString(s_.text("Salva rapporto", "Save report")),
                                               pathText(s_.DbFolder + "Rapporto.csv"), QStringLiteral("CSV (*.csv)"));
   if (path.isEmpty()) return;
   std::string error = saveCsv(corePath(path));

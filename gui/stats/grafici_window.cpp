@@ -13,7 +13,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "keyboard.h"
 #include "print_form.h"
+#include "qt_language.h"
 #include "qt_printer.h"
 #include "qt_text.h"
 
@@ -31,7 +33,7 @@ int stepped(int style, int step, int count) { return (style + step + count) % co
 
 Grafici::Grafici(kord::Session& session, QtPrinter& printer, QWidget* parent)
     : QWidget(parent), s_(session), printer_(printer) {
-  setWindowTitle(QStringLiteral("Statistiche"));
+  setCaption(this, "Statistiche", "Statistics");
   auto* charts = new QHBoxLayout;
   charts->addWidget(buildChartColumn(graph1_, graph1Kind_, 0), 3);
   charts->addWidget(buildChartColumn(graph2_, graph2Kind_, 2), 2);
@@ -68,8 +70,10 @@ QWidget* Grafici::buildChartColumn(QChartView*& view, QLabel*& kindLabel, int fi
     auto* button = new QPushButton(style()->standardIcon(back ? QStyle::SP_ArrowLeft : QStyle::SP_ArrowRight),
                                    QString(), column);
     button->setObjectName(QStringLiteral("Command3D1_%1").arg(i));
-    button->setToolTip(back ? QStringLiteral("Tipo di grafico precedente")
-                            : QStringLiteral("Tipo di grafico successivo"));
+    if (back)
+      setHoverHelp(button, "Tipo di grafico precedente", "Previous chart type");
+    else
+      setHoverHelp(button, "Tipo di grafico successivo", "Next chart type");
     connect(button, &QPushButton::clicked, this, [this, i] { onStyle(i); });
     styles->addWidget(button);
     if (back) styles->addWidget(kindLabel);
@@ -83,10 +87,12 @@ QWidget* Grafici::buildChartColumn(QChartView*& view, QLabel*& kindLabel, int fi
 }
 
 QWidget* Grafici::buildTotals() {
-  auto* box = new QGroupBox(QStringLiteral("Totali"), this);
+  auto* box = new QGroupBox(this);
+  setCaption(box, "Totali", "Totals");
   auto* form = new QFormLayout(box);
   const char* names[] = {"NMaschi", "NFemmine", "Totali", "Quotatotale"};
-  const char* captions[] = {"N. Maschi", "N. Femmine", "Totali", "Quota maschi"};
+  const char* captions[][2] = {{"N. Maschi", "Males"}, {"N. Femmine", "Females"}, {"Totali", "Total"},
+                               {"Quota maschi", "Male share"}};
   for (int i = 0; i < 4; ++i) {
     totals_[i] = new QLabel(box);
     totals_[i]->setObjectName(QString::fromLatin1(names[i]));
@@ -95,24 +101,28 @@ QWidget* Grafici::buildTotals() {
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     totals_[i]->setFont(bold);
-    form->addRow(QString::fromLatin1(captions[i]), totals_[i]);
+    auto* caption = new QLabel(box);
+    setCaption(caption, captions[i][0], captions[i][1]);
+    form->addRow(caption, totals_[i]);
   }
-  totals_[3]->setToolTip(QStringLiteral("Maschi diviso il totale di maschi e femmine"));
+  setHoverHelp(totals_[3], "Maschi diviso il totale di maschi e femmine", "Males divided by males and females");
   return box;
 }
 
 QWidget* Grafici::buildActions() {
   auto* box = new QWidget(this);
   auto* column = new QVBoxLayout(box);
-  auto* print =
-      new QPushButton(style()->standardIcon(QStyle::SP_FileDialogDetailedView), QStringLiteral("Stampa"), box);
+  auto* print = new QPushButton(style()->standardIcon(QStyle::SP_FileDialogDetailedView), QString(), box);
   print->setObjectName(QStringLiteral("GroupPush3D1"));
-  print->setToolTip(QStringLiteral("Stampa l'immagine della finestra"));
+  pressOnKeys(this, QKeySequence::Print, print);
+  setCaption(print, "Stampa", "Print");
+  setHoverHelp(print, "Stampa l'immagine della finestra", "Prints the window's picture");
   connect(print, &QPushButton::clicked, this, [this] { printForm(s_, printer_, *this, "Statistiche"); });
-  auto* save =
-      new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Salva immagini"), box);
+  auto* save = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QString(), box);
   save->setObjectName(QStringLiteral("SalvaGrafici"));
-  save->setToolTip(QStringLiteral("Salva i due grafici come immagini PNG nella cartella del database"));
+  setCaption(save, "Salva immagini", "Save images");
+  setHoverHelp(save, "Salva i due grafici come immagini PNG nella cartella del database",
+               "Saves both charts as PNG pictures in the database folder");
   connect(save, &QPushButton::clicked, this, [this] {
     saveCharts(s_, {{graph1_, kGraph1File}, {graph2_, kGraph2File}});
   });
@@ -128,7 +138,8 @@ void Grafici::render() {
   renderGraph2();
   showGrid(*grid1_, m.Grid1);
   // The grid's own heading row names only the first column.
-  grid1_->setHorizontalHeaderLabels({QString(), QStringLiteral("Maschi"), QStringLiteral("Femmine")});
+  grid1_->setHorizontalHeaderLabels({QString(), QString::fromStdString(s_.text("Maschi", "Males")),
+                                     QString::fromStdString(s_.text("Femmine", "Females"))});
   grid1_->resizeColumnsToContents();
   grid1_->setColumnWidth(0, std::max(grid1_->columnWidth(0), 70));
   for (int c = 1; c < grid1_->columnCount(); ++c) grid1_->setColumnWidth(c, std::max(grid1_->columnWidth(c), 80));
@@ -142,21 +153,21 @@ void Grafici::render() {
 
 void Grafici::renderGraph1() {
   ChartData data = seriesByRow(s_.centuries.Graph1);
-  data.title = QStringLiteral("Nati per secolo e sesso");
-  data.categoryTitle = QStringLiteral("Secolo");
-  data.valueTitle = QStringLiteral("Nati");
+  data.title = QString::fromStdString(s_.text("Nati per secolo e sesso", "Births by century and sex"));
+  data.categoryTitle = QString::fromStdString(s_.text("Secolo", "Century"));
+  data.valueTitle = QString::fromStdString(s_.text("Nati", "Births"));
   showChart(*graph1_, data, graph1Kind());
-  graph1Kind_->setText(chartKindName(graph1Kind()));
+  graph1Kind_->setText(chartKindName(graph1Kind(), s_.English));
 }
 
 void Grafici::renderGraph2() {
   // One category holding both sexes, so the legend names the bars.
   ChartData data = seriesByRow(s_.centuries.Graph2);
-  data.categories = QStringList{QStringLiteral("Totale individui")};
-  data.title = QStringLiteral("Maschi e femmine");
-  data.valueTitle = QStringLiteral("Individui");
+  data.categories = QStringList{QString::fromStdString(s_.text("Totale individui", "All individuals"))};
+  data.title = QString::fromStdString(s_.text("Maschi e femmine", "Males and females"));
+  data.valueTitle = QString::fromStdString(s_.text("Individui", "Individuals"));
   showChart(*graph2_, data, graph2Kind());
-  graph2Kind_->setText(chartKindName(graph2Kind()));
+  graph2Kind_->setText(chartKindName(graph2Kind(), s_.English));
 }
 
 ChartKind Grafici::graph1Kind() const { return kGraph1Kinds[graph1Style_]; }

@@ -10,13 +10,14 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "qt_language.h"
 #include "qt_text.h"
 #include "stats_chart.h"
 
 namespace kord::gui {
 
 GraphEta::GraphEta(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
-  setWindowTitle(QString::fromUtf8("Distribuzione per Età"));
+  setCaption(this, "Distribuzione per Età", "Age distribution");
   graph1_ = newChartView(QStringLiteral("Graph1"), this);
 
   grid1_ = new QTableWidget(this);
@@ -40,7 +41,8 @@ QWidget* GraphEta::buildTotals() {
   auto* line = new QHBoxLayout(row);
   line->setContentsMargins(0, 0, 0, 0);
   const char* names[] = {"NMaschi", "NFemmine", "Totali", "Quotatotale"};
-  const char* captions[] = {"N. Maschi", "N. Femmine", "Totali", "Data assente"};
+  const char* captions[][2] = {{"N. Maschi", "Males"}, {"N. Femmine", "Females"}, {"Totali", "Total"},
+                               {"Data assente", "No date"}};
   for (int i = 0; i < 4; ++i) {
     totals_[i] = new QLabel(row);
     totals_[i]->setObjectName(QString::fromLatin1(names[i]));
@@ -49,17 +51,20 @@ QWidget* GraphEta::buildTotals() {
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     totals_[i]->setFont(bold);
     totals_[i]->setMinimumWidth(40);
-    line->addWidget(new QLabel(QString::fromLatin1(captions[i]), row));
+    auto* caption = new QLabel(row);
+    setCaption(caption, captions[i][0], captions[i][1]);
+    line->addWidget(caption);
     line->addWidget(totals_[i]);
     line->addSpacing(18);
   }
-  totals_[3]->setToolTip(
-      QStringLiteral("Individui con una data di nascita che non cade in nessuna classe di età"));
+  setHoverHelp(totals_[3], "Individui con una data di nascita che non cade in nessuna classe di età",
+               "Individuals whose birth date falls in no age class");
   line->addStretch(1);
-  auto* save =
-      new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Salva immagine"), row);
+  auto* save = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QString(), row);
   save->setObjectName(QStringLiteral("SalvaGrafico"));
-  save->setToolTip(QStringLiteral("Salva il grafico come immagine PNG nella cartella del database"));
+  setCaption(save, "Salva immagine", "Save image");
+  setHoverHelp(save, "Salva il grafico come immagine PNG nella cartella del database",
+               "Saves the chart as a PNG picture in the database folder");
   connect(save, &QPushButton::clicked, this, [this] { saveCharts(s_, {{graph1_, kGraph1File}}); });
   line->addWidget(save);
   return row;
@@ -68,9 +73,9 @@ QWidget* GraphEta::buildTotals() {
 void GraphEta::render() {
   const kord::DecadeStatsModel& m = s_.decades;
   ChartData data = seriesByColumn(m.Graph1, true);
-  data.title = QString::fromUtf8("Individui per età e sesso");
-  data.categoryTitle = QString::fromUtf8("Età in anni");
-  data.valueTitle = QStringLiteral("Individui");
+  data.title = QString::fromStdString(s_.text("Individui per età e sesso", "Individuals by age and sex"));
+  data.categoryTitle = QString::fromStdString(s_.text("Età in anni", "Age in years"));
+  data.valueTitle = QString::fromStdString(s_.text("Individui", "Individuals"));
   showChart(*graph1_, data, ChartKind::GroupedBars);
 
   showGrid(*grid1_, m.Grid1);

@@ -8,13 +8,15 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "qt_language.h"
 #include "stats/statistics_command.h"
 
 namespace kord::gui {
 
 SelGraf::SelGraf(kord::Session& session, QWidget* parent) : QDialog(parent), s_(session) {
-  setWindowTitle(QStringLiteral("Scelta tipo di Grafico"));
-  auto* frame = new QGroupBox(QStringLiteral("Statistica da generare"), this);
+  setCaption(this, "Scelta tipo di Grafico", "Chart choice");
+  auto* frame = new QGroupBox(this);
+  setCaption(frame, "Statistica da generare", "Statistic to produce");
   auto* column = new QVBoxLayout(frame);
   auto* group = new QButtonGroup(this);
   const char* captions[] = {"Grafico per secoli", "Grafico per decenni"};
@@ -24,8 +26,8 @@ SelGraf::SelGraf(kord::Session& session, QWidget* parent) : QDialog(parent), s_(
     group->addButton(options_[i], i);
     column->addWidget(options_[i]);
   }
-  options_[0]->setToolTip(QStringLiteral("Nati per secolo e sesso"));
-  options_[1]->setToolTip(QStringLiteral("Individui per decenni di età e sesso"));
+  setHoverHelp(options_[0], "Nati per secolo e sesso", "Births by century and sex");
+  setHoverHelp(options_[1], "Individui per decenni di età e sesso", "Individuals by decade of age and sex");
 
   const QStyle::StandardPixmap icons[] = {QStyle::SP_DialogApplyButton, QStyle::SP_DialogCloseButton};
   const char* labels[] = {"Genera", "Chiudi"};

@@ -163,20 +163,20 @@ void addPie(QChart& chart, const ChartData& data, bool donut) {
 
 }  // namespace
 
-QString chartKindName(ChartKind kind) {
+QString chartKindName(ChartKind kind, bool english) {
   switch (kind) {
     case ChartKind::GroupedBars:
-      return QStringLiteral("Barre affiancate");
+      return english ? QStringLiteral("Grouped bars") : QStringLiteral("Barre affiancate");
     case ChartKind::StackedBars:
-      return QStringLiteral("Barre sovrapposte");
+      return english ? QStringLiteral("Stacked bars") : QStringLiteral("Barre sovrapposte");
     case ChartKind::Lines:
-      return QStringLiteral("Linee");
+      return english ? QStringLiteral("Lines") : QStringLiteral("Linee");
     case ChartKind::HorizontalBars:
-      return QStringLiteral("Barre orizzontali");
+      return english ? QStringLiteral("Horizontal bars") : QStringLiteral("Barre orizzontali");
     case ChartKind::Pie:
-      return QStringLiteral("Torta");
+      return english ? QStringLiteral("Pie") : QStringLiteral("Torta");
     case ChartKind::Donut:
-      return QStringLiteral("Ciambella");
+      return english ? QStringLiteral("Donut") : QStringLiteral("Ciambella");
   }
   return {};
 }

@@ -23,7 +23,7 @@ namespace kord::gui {
 enum class ChartKind { GroupedBars, StackedBars, Lines, HorizontalBars, Pie, Donut };
 
 /// The name the window shows for a kind ("Barre affiancate", ...).
-QString chartKindName(ChartKind kind);
+QString chartKindName(ChartKind kind, bool english);
 
 /// One series: a sex and its counts, one per category.
 struct ChartSeries {

@@ -13,6 +13,7 @@
 
 #include "db/codepage.h"
 #include "print_form.h"
+#include "qt_language.h"
 #include "qt_text.h"
 #include "trees/tree_windows.h"
 
@@ -40,7 +41,7 @@ QString alberoLineText(const kord::AlberoItem& item) {
 
 Albero::Albero(kord::Session& session, QtPrinter& printer, QWidget* parent)
     : QWidget(parent), s_(session), printer_(printer) {
-  setWindowTitle(QStringLiteral("Albero"));
+  setCaption(this, "Albero", "Tree");
   command1_ = new QToolButton(this);
   command1_->setObjectName(QStringLiteral("Command1"));
   command1_->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));

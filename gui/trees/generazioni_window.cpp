@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "qt_language.h"
 #include "qt_text.h"
 #include "trees/tree_windows.h"
 
@@ -27,7 +28,7 @@ class GenerationValidator : public QIntValidator {
 }  // namespace
 
 Generazioni::Generazioni(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
-  setWindowTitle(QStringLiteral("Generazioni"));
+  setCaption(this, "Generazioni", "Generations");
   label_ = new QLabel(this);
   genValore_ = new QLineEdit(this);
   genValore_->setObjectName(QStringLiteral("Gen_Valore"));

@@ -32,7 +32,7 @@ constexpr const char* kCommandCaptions[3] = {"Print Form", "Chiudi", "Stile"};
 
 Nest::Nest(kord::Session& session, QtPrinter& printer, QWidget* parent)
     : QWidget(parent), s_(session), printer_(printer) {
-  setWindowTitle(QStringLiteral("Ineractive Tree"));
+  setWindowTitle(QStringLiteral("Interactive Tree"));
   lista_ = new QTreeWidget(this);
   lista_->setObjectName(QStringLiteral("Lista"));
   lista_->setHeaderHidden(true);
@@ -140,7 +140,7 @@ void Nest::onClicked(QTreeWidgetItem* item) {
   s_.ui.refresh(kord::Window::MainMenu);
 }
 
-void Nest::onPrint() { printForm(s_, printer_, *this, "Ineractive Tree"); }
+void Nest::onPrint() { printForm(s_, printer_, *this, "Interactive Tree"); }
 
 void Nest::onChiudi() {
   kord::NestChiudi(s_);

@@ -270,7 +270,7 @@ void TreeWindowsTest::nestOutlineFollowsTheIndentLevels() {
     h.session.NInd[0] = 2;
     TreeCommand(h.session, TreeCaller::Albero_rami, 1);
     QVERIFY(h.nest.isVisible());
-    QCOMPARE(h.nest.windowTitle(), QStringLiteral("Ineractive Tree"));
+    QCOMPARE(h.nest.windowTitle(), QStringLiteral("Interactive Tree"));
     const std::vector<OutlineRow> shown = outlineRows(outlineOf(h.nest));
     const std::vector<NestItem>& model = h.session.nest.Lista;
     QCOMPARE(shown.size(), model.size());

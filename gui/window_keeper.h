@@ -1,0 +1,64 @@
+#pragma once
+/// Keeps the program's windows on the desktop: each appears whole inside
+/// the screen's free area (frame included), at the place it had last time
+/// on this screen or else beside the window it belongs to, cascading so it
+/// does not cover the main window; Escape closes a secondary window.
+
+#include <QMargins>
+#include <QObject>
+#include <QPointer>
+#include <map>
+#include <vector>
+
+#include "window_place.h"
+
+class QSettings;
+class QWidget;
+
+namespace kord::gui {
+
+class WindowKeeper : public QObject {
+ public:
+  /// Places are remembered in `settings`, which must outlive the keeper.
+  /// Install with QApplication::installEventFilter.
+  explicit WindowKeeper(QSettings& settings, QObject* parent = nullptr);
+
+  /// The window the others gather around: top left of the screen, never
+  /// closed by Escape.
+  void setMainWindow(QWidget* main);
+  /// Windows that Escape does not close (the start window, progress).
+  void keepOnEscape(QWidget* window);
+  /// `window` first appears beside `anchor` rather than cascading.
+  void placeBeside(QWidget* window, const QWidget* anchor, Beside side);
+
+  /// The settings key of `window`'s place on its current screen.
+  static QString placeKey(const QWidget& window);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct Anchor {
+    const QWidget* anchor;
+    Beside side;
+  };
+  /// Windows of the program, not Qt's own message boxes and dialogs.
+  static bool isKept(const QWidget& window);
+  void firstShow(QWidget& window);
+  QPoint defaultPlace(const QWidget& window) const;
+  /// Moves `at` down and right past windows that already sit there.
+  QPoint cascade(QPoint at, const QWidget& window) const;
+  void correctAfterShow(QWidget& window);
+  void remember(const QWidget& window);
+  bool closesOnEscape(const QWidget& window) const;
+
+  QSettings& settings_;
+  QPointer<QWidget> main_;
+  std::vector<const QWidget*> keepOnEscape_;
+  std::map<const QWidget*, Anchor> anchors_;
+  std::vector<QPointer<QWidget>> shown_;
+  /// The last frame seen on screen: windows not yet shown have none.
+  QMargins frameGuess_{2, 30, 2, 2};
+};
+
+}  // namespace kord::gui
