@@ -54,6 +54,8 @@ commands=(
   "edit $db --focus 68 4=1/2/1990"
   "captions $db 6=Professione"
   "card $db --focus 68"
+  "sort-copy $db sample/ordinato.rni"
+  "card sample/ordinato.rni --focus 2"
 )
 
 actual="$work/output.txt"
