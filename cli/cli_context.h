@@ -95,7 +95,7 @@ void PrintBookWindow(CliContext& c);
 /// The sixteen boxes, the pictures with --pictures, the numbers behind them.
 void PrintNavigator(CliContext& c, const NavigatorBoxes& w1);
 void PrintNameSearch(CliContext& c);
-/// Grafici (`centuries`) or GraphEta.
+/// Grafici (`centuries`) or AgeChartWindow.
 void PrintStatistic(CliContext& c, bool centuries);
 
 }  // namespace kord::cli

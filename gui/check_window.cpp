@@ -107,7 +107,7 @@ void CheckWindow::onRepair() {
   showResult(repair.repaired, repair.after);
   // The links changed under the cards, the trees and the navigators.
   kord::ShowFocusPanel(s_);
-  s_.ui.refresh(kord::Window::MainMenu);
+  s_.ui.refresh(kord::Window::MainWindow);
   raise();  // the refreshed card must not hide what was repaired
   activateWindow();
 }

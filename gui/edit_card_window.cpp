@@ -311,7 +311,7 @@ void EditCard::onSave() {
   for (const std::string& cut : report.cuts) cuts += (cuts.empty() ? "" : "\r\n") + cut;
   if (!cuts.empty()) s_.ui.message(cuts);
   kord::ShowFocusPanel(s_);
-  s_.ui.refresh(kord::Window::MainMenu);
+  s_.ui.refresh(kord::Window::MainWindow);
   close();
 }
 
@@ -323,7 +323,7 @@ void EditCard::showEvent(QShowEvent* event) {
 void EditCard::closeEvent(QCloseEvent* event) {
   kord::CloseEditCard(s_);
   // An unsaved new individual is given back: the counts and the focus change.
-  s_.ui.refresh(kord::Window::MainMenu);
+  s_.ui.refresh(kord::Window::MainWindow);
   QWidget::closeEvent(event);
 }
 

@@ -10,7 +10,7 @@
 
 namespace kord::gui {
 
-History::History(const kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
+HistoryWindow::HistoryWindow(const kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
   setCaption(this, "Storia", "History");
   // Logging shows this window; it must not take the keyboard from the
   // window the person works in.
@@ -24,14 +24,14 @@ History::History(const kord::Session& session, QWidget* parent) : QWidget(parent
   resize(560, 220);
 }
 
-void History::render() {
+void HistoryWindow::render() {
   const QString text = displayText(s_.historyText);
   if (text1_->toPlainText() == text) return;
   text1_->setPlainText(text);
   text1_->verticalScrollBar()->setValue(text1_->verticalScrollBar()->maximum());
 }
 
-void History::keyPressEvent(QKeyEvent* event) {
+void HistoryWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
     close();
     return;

@@ -10,11 +10,11 @@ class QPlainTextEdit;
 
 namespace kord::gui {
 
-class History : public QWidget, public ModelWindow {
+class HistoryWindow : public QWidget, public ModelWindow {
   Q_OBJECT
 
  public:
-  explicit History(const kord::Session& session, QWidget* parent = nullptr);
+  explicit HistoryWindow(const kord::Session& session, QWidget* parent = nullptr);
 
   /// Shows Session::historyText, scrolled to its newest line.
   void render() override;

@@ -2,31 +2,31 @@
 /// Every window of one program run, built on one session, with the places
 /// where they first appear.
 
-#include "apre_db_window.h"
+#include "start_window.h"
 #include "edit_card_window.h"
-#include "frm_apre_file_window.h"
+#include "database_file_dialog.h"
 #include "history_window.h"
-#include "legge_genealog_window.h"
-#include "lista_nomi_window.h"
-#include "main_menu_window.h"
+#include "load_progress_window.h"
+#include "name_search_window.h"
+#include "main_window.h"
 #include "qt_printer.h"
 #include "skeda2_window.h"
 #include "skeda_window.h"
 #include "window_set.h"
-#include "assist/assist_window.h"
+#include "assist/assistant_window.h"
 #include "book/book_window.h"
 #include "book/navigate_window.h"
-#include "book/scheda_sort_window.h"
+#include "book/sort_key_dialog.h"
 #include "book/thumb_window.h"
-#include "lists/campi_report_window.h"
-#include "lists/lista_window.h"
-#include "lists/rapporto_window.h"
-#include "stats/grafici_window.h"
-#include "stats/graph_eta_window.h"
-#include "stats/sel_graf_window.h"
-#include "trees/albero_window.h"
-#include "trees/generazioni_window.h"
-#include "trees/nest_window.h"
+#include "lists/report_fields_dialog.h"
+#include "lists/list_window.h"
+#include "lists/report_grid_window.h"
+#include "stats/century_chart_window.h"
+#include "stats/age_chart_window.h"
+#include "stats/chart_chooser.h"
+#include "trees/tree_list_window.h"
+#include "trees/generation_limit_window.h"
+#include "trees/tree_outline_window.h"
 
 namespace kord::gui {
 
@@ -42,29 +42,29 @@ struct ProgramWindows {
   /// cascade beside the main window.
   void arrange(WindowKeeper& keeper);
 
-  ApreDB apreDB;
-  FrmApreFile frmApreFile;
-  LeggeGenealog leggeGenealog;
-  MainMenu mainMenu;
-  History history;
+  StartWindow apreDB;
+  DatabaseFileDialog frmApreFile;
+  LoadProgressWindow leggeGenealog;
+  MainWindow mainMenu;
+  HistoryWindow history;
   Skeda skeda;
   Skeda2 skeda2;
-  ListaNomi listaNomi;
+  NameSearchWindow listaNomi;
   EditCard editCard;
-  Lista lista;
-  CampiReport campiReport;
-  Rapporto rapporto;
-  SelGraf selGraf;
-  Grafici grafici;
-  GraphEta graphEta;
+  ListWindow lista;
+  ReportFieldsDialog campiReport;
+  ReportGridWindow rapporto;
+  ChartChooser selGraf;
+  CenturyChartWindow grafici;
+  AgeChartWindow graphEta;
   Navigate navigate;
   Thumb thumb;
-  Book book;
-  SchedaSort1 schedaSort1;
-  Albero albero;
-  Nest nest;
-  Generazioni generazioni;
-  Assist assist;
+  BookWindow book;
+  SortKeyDialog schedaSort1;
+  TreeListWindow albero;
+  TreeOutlineWindow nest;
+  GenerationLimitWindow generazioni;
+  AssistantWindow assist;
 
  private:
   /// Tab follows the editing card's rows; Enter in a field saves.

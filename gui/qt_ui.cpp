@@ -6,31 +6,31 @@
 #include <QLabel>
 #include <QMessageBox>
 
-#include "apre_db_window.h"
+#include "start_window.h"
 #include "edit_card_window.h"
-#include "frm_apre_file_window.h"
+#include "database_file_dialog.h"
 #include "history_window.h"
-#include "legge_genealog_window.h"
-#include "lista_nomi_window.h"
-#include "main_menu_window.h"
+#include "load_progress_window.h"
+#include "name_search_window.h"
+#include "main_window.h"
 #include "desktop_open.h"
 #include "qt_text.h"
 #include "skeda2_window.h"
 #include "skeda_window.h"
-#include "assist/assist_window.h"
+#include "assist/assistant_window.h"
 #include "book/book_window.h"
 #include "book/navigate_window.h"
-#include "book/scheda_sort_window.h"
+#include "book/sort_key_dialog.h"
 #include "book/thumb_window.h"
-#include "lists/campi_report_window.h"
-#include "lists/lista_window.h"
-#include "lists/rapporto_window.h"
-#include "stats/grafici_window.h"
-#include "stats/graph_eta_window.h"
-#include "stats/sel_graf_window.h"
-#include "trees/albero_window.h"
-#include "trees/generazioni_window.h"
-#include "trees/nest_window.h"
+#include "lists/report_fields_dialog.h"
+#include "lists/list_window.h"
+#include "lists/report_grid_window.h"
+#include "stats/century_chart_window.h"
+#include "stats/age_chart_window.h"
+#include "stats/chart_chooser.h"
+#include "trees/tree_list_window.h"
+#include "trees/generation_limit_window.h"
+#include "trees/tree_outline_window.h"
 
 namespace kord::gui {
 namespace {
@@ -92,29 +92,29 @@ void QtUi::runFileDialog() {
 
 QWidget* QtUi::widgetOf(Window window) const {
   switch (window) {
-    case Window::ApreDB: return windows_.apreDB;
-    case Window::FrmApreFile: return windows_.frmApreFile;
-    case Window::LeggeGenealog: return windows_.leggeGenealog;
-    case Window::MainMenu: return windows_.mainMenu;
-    case Window::History: return windows_.history;
+    case Window::StartWindow: return windows_.apreDB;
+    case Window::DatabaseFileDialog: return windows_.frmApreFile;
+    case Window::LoadProgressWindow: return windows_.leggeGenealog;
+    case Window::MainWindow: return windows_.mainMenu;
+    case Window::HistoryWindow: return windows_.history;
     case Window::Skeda: return windows_.skeda;
     case Window::Skeda2: return windows_.skeda2;
-    case Window::ListaNomi: return windows_.listaNomi;
+    case Window::NameSearchWindow: return windows_.listaNomi;
     case Window::EditCard: return windows_.editCard;
-    case Window::Lista: return windows_.lista;
-    case Window::CampiReport: return windows_.campiReport;
-    case Window::Rapporto: return windows_.rapporto;
-    case Window::SelGraf: return windows_.selGraf;
-    case Window::Grafici: return windows_.grafici;
-    case Window::GraphEta: return windows_.graphEta;
+    case Window::ListWindow: return windows_.lista;
+    case Window::ReportFieldsDialog: return windows_.campiReport;
+    case Window::ReportGridWindow: return windows_.rapporto;
+    case Window::ChartChooser: return windows_.selGraf;
+    case Window::CenturyChartWindow: return windows_.grafici;
+    case Window::AgeChartWindow: return windows_.graphEta;
     case Window::Navigate: return windows_.navigate;
     case Window::Thumb: return windows_.thumb;
-    case Window::Book: return windows_.book;
-    case Window::SchedaSort1: return windows_.schedaSort1;
-    case Window::Albero: return windows_.albero;
-    case Window::Nest: return windows_.nest;
-    case Window::Generazioni: return windows_.generazioni;
-    case Window::Assist: return windows_.assist;
+    case Window::BookWindow: return windows_.book;
+    case Window::SortKeyDialog: return windows_.schedaSort1;
+    case Window::TreeListWindow: return windows_.albero;
+    case Window::TreeOutlineWindow: return windows_.nest;
+    case Window::GenerationLimitWindow: return windows_.generazioni;
+    case Window::AssistantWindow: return windows_.assist;
     default: break;  // windows not built yet
   }
   return nullptr;
@@ -129,7 +129,7 @@ void QtUi::showWindow(Window window, bool visible) {
   }
   if (auto* view = dynamic_cast<ModelWindow*>(widget)) view->render();
   // The report waits for its field chooser: the one window shown modally.
-  if (window == Window::CampiReport) {
+  if (window == Window::ReportFieldsDialog) {
     static_cast<QDialog*>(widget)->exec();
     return;
   }

@@ -21,7 +21,7 @@ class QtUi : public kord::Ui {
   /// Cancelling returns "".
   std::string inputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;
-  /// Runs FrmApreFile modally; without that window nothing is chosen.
+  /// Runs DatabaseFileDialog modally; without that window nothing is chosen.
   void runFileDialog() override;
   /// Showing renders the window from its model first.
   void showWindow(Window window, bool visible) override;

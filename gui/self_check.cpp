@@ -8,7 +8,7 @@
 #include "app/open_database.h"
 #include "first_run.h"
 #include "help_window.h"
-#include "main_menu_window.h"
+#include "main_window.h"
 #include "qt_text.h"
 #include "qt_ui.h"
 #include "session/installed_data.h"
@@ -63,7 +63,7 @@ bool allTemplates(const std::string& folder) {
   return kord::TemplateCount(folder) == static_cast<int>(kord::TemplateFileNames().size());
 }
 
-void checkDatabase(kord::Session& s, MainMenu& mainMenu, const std::string& folder, Report& report) {
+void checkDatabase(kord::Session& s, MainWindow& mainMenu, const std::string& folder, Report& report) {
   const std::string database = folder + "famiglia.rni";
   const bool loaded = kord::OpenDatabaseFile(s, database) == kord::OpenOutcome::Loaded;
   const int count = loaded ? s.tables.individualCount() : 0;
@@ -100,7 +100,7 @@ void checkManual(kord::Session& s, HelpWindow& help, const QString& manualFolder
 
 std::unique_ptr<QtUi> selfCheckUi(const WindowSet& windows) { return std::make_unique<PrintingUi>(windows); }
 
-int runSelfCheck(kord::Session& s, MainMenu& mainMenu, HelpWindow& help, const std::string& dataFolder,
+int runSelfCheck(kord::Session& s, MainWindow& mainMenu, HelpWindow& help, const std::string& dataFolder,
                  QSettings& settings) {
   Report report;
   std::cout << "Kord self-check\n";

@@ -13,7 +13,7 @@ class QSettings;
 namespace kord::gui {
 
 class HelpWindow;
-class MainMenu;
+class MainWindow;
 class QtUi;
 struct WindowSet;
 
@@ -26,7 +26,7 @@ std::unique_ptr<QtUi> selfCheckUi(const WindowSet& windows);
 /// it), opens that copy, counts the templates it gets, and shows the manual
 /// in both languages, checking that every window's page is there. Prints
 /// one line per finding; returns 0 when everything was found, else 1.
-int runSelfCheck(kord::Session& s, MainMenu& mainMenu, HelpWindow& help, const std::string& dataFolder,
+int runSelfCheck(kord::Session& s, MainWindow& mainMenu, HelpWindow& help, const std::string& dataFolder,
                  QSettings& settings);
 
 }  // namespace kord::gui

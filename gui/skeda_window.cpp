@@ -148,7 +148,7 @@ void Skeda::onCommonDoubleClick(int box) {
   const int common = box == 0 ? s_.FirstCommon : s_.SecondCommon;
   if (common > 0) s_.NInd[0] = common;
   kord::ShowFocusPanel(s_);
-  s_.ui.refresh(kord::Window::MainMenu);
+  s_.ui.refresh(kord::Window::MainWindow);
 }
 
 void Skeda::onParentele() { kord::SkedaParentele(s_); }

@@ -91,7 +91,7 @@ void SpouseSearchWindow::onChoose() {
   const std::string error = kord::SetSpouse(s_, focus, chosen, true);
   if (!error.empty()) s_.ui.message(error);
   kord::ShowFocusPanel(s_);
-  s_.ui.refresh(kord::Window::MainMenu);
+  s_.ui.refresh(kord::Window::MainWindow);
   renderCaptions();
 }
 

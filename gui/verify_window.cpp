@@ -128,7 +128,7 @@ void VerifyWindow::onLimitChanged() {
 void VerifyWindow::onFindingClicked(int row) {
   if (row < 0 || row >= static_cast<int>(shown_.size())) return;
   kord::FocusFinding(s_, shown_[static_cast<std::size_t>(row)]);
-  s_.ui.refresh(kord::Window::MainMenu);
+  s_.ui.refresh(kord::Window::MainWindow);
 }
 
 void VerifyWindow::keyPressEvent(QKeyEvent* event) {

@@ -99,7 +99,7 @@ void leavesList(Session& s) { ListCommand(s, ListMode::Leaves, true); }
 void sortedList(Session& s) {
   s.NiSav = s.NInd[0];
   setWholeWalkSwitches(s);
-  s.ui.showWindow(Window::SchedaSort1, true);
+  s.ui.showWindow(Window::SortKeyDialog, true);
   SetDetailLabels(s, true);
 }
 

@@ -39,7 +39,7 @@ void LoadProgress::refresh(long count) {
     lastShown_ = static_cast<int>(std::nearbyint(position));
     s_.progress.Gauge1[phase_ - 1] = lastShown_;
   }
-  s_.ui.refresh(Window::LeggeGenealog);
+  s_.ui.refresh(Window::LoadProgressWindow);
 }
 
 }  // namespace kord

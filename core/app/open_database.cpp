@@ -16,8 +16,8 @@ namespace {
 
 void handOver(Session& s) {
   s.NInd[0] = 2;
-  s.ui.showWindow(Window::ApreDB, false);
-  s.ui.showWindow(Window::MainMenu, true);
+  s.ui.showWindow(Window::StartWindow, false);
+  s.ui.showWindow(Window::MainWindow, true);
   s.StatoWindows = kStateIdle;
   ShowFocusPanel(s);
 }
@@ -105,7 +105,7 @@ void runPhases(Session& s, LoadNotes& notes) {
   LoadSpouseLinks(s.tables, s.files.SpousesFile, step, notes);
   s.progress.FileText[2] = s.text("Caricati ", "Loaded ") + std::to_string(s.tables.SpouseLinkCount) +
                            s.text(" coniugi    ", " Families ");
-  s.ui.refresh(Window::LeggeGenealog);
+  s.ui.refresh(Window::LoadProgressWindow);
 }
 
 /// Links the editor would refuse are said at once: the person learns why a
@@ -194,13 +194,13 @@ OpenOutcome OpenDatabaseFile(Session& s, const std::string& path) {
 void LoadTables(Session& s) {
   if (!IsCsvName(s.DbName)) {
     s.progress = LoadProgressModel();
-    s.ui.showWindow(Window::LeggeGenealog, true);
+    s.ui.showWindow(Window::LoadProgressWindow, true);
     LoadNotes notes = readWholeSet(s);
     noteRefusedLinks(s, notes);
     if (!notes.lines.empty()) s.ui.message(joinNotes(notes), s.text("Legge Genealogia", "Reading the database"));
     s.ui.message(s.text("Database OK. Creare o Selezionare un individuo!", "Database OK. Create or Select a member!"));
   }
-  s.ui.showWindow(Window::LeggeGenealog, false);
+  s.ui.showWindow(Window::LoadProgressWindow, false);
   s.individuals.close();
   s.cachedFocusRecord.reset();
   s.cachedSecondRecord.reset();

@@ -116,11 +116,11 @@ void SortedBookStart(Session& s) {
   if (!hasFocusOrWalk(s)) return;
   s.NiSav = s.NInd[0];
   setWholeBookSwitches(s);
-  s.ui.showWindow(Window::SchedaSort1, true);
+  s.ui.showWindow(Window::SortKeyDialog, true);
 }
 
 void SortedBookClose(Session& s) {
-  s.ui.showWindow(Window::SchedaSort1, false);
+  s.ui.showWindow(Window::SortKeyDialog, false);
   SetIdleSwitches(s);
   s.NInd[0] = s.NiSav;
   s.SortKey = 0;

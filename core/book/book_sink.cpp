@@ -25,14 +25,14 @@ void showInBookWindow(BookRun& run, const std::string& line) {
   Session& s = run.s;
   if (!s.book.visible) {
     s.book.visible = true;
-    s.ui.showWindow(Window::Book, true);
+    s.ui.showWindow(Window::BookWindow, true);
   }
   auto& liber = s.book.Liber;
   for (auto& piece : BookWindowPieces(line, run.census())) liber.push_back(std::move(piece));
   if (run.linesWritten > BookWindowTail(run.census()) && !liber.empty()) liber.pop_front();
   if (run.firstLineOfIndividual) {
     run.firstLineOfIndividual = false;
-    s.ui.refresh(Window::Book);
+    s.ui.refresh(Window::BookWindow);
   }
 }
 

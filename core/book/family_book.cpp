@@ -38,11 +38,11 @@ void openWindows(BookRun& run) {
   if (run.thumb()) {
     showWindow(s, Window::Thumb, s.thumb.visible);
   } else if (s.WalkAll && s.SortKey == 0) {
-    showWindow(s, Window::Book, s.book.visible);
+    showWindow(s, Window::BookWindow, s.book.visible);
     LogHistory(s, "Aggiornato Libro da file: " + Utf8ToCp1252(s.DbName) + s.NewLine);
     s.book.Liber.clear();
   } else if (s.WalkAll) {
-    showWindow(s, Window::Lista, s.lista.visible);
+    showWindow(s, Window::ListWindow, s.lista.visible);
     s.lista.Liber.clear();
   } else {
     LogHistory(s, "Focus navigazione su: " + s.tables.Names[s.NInd[0]] + s.NewLine);
@@ -175,11 +175,11 @@ void closeRun(BookRun& run) {
   if (run.thumb())
     s.ui.refresh(Window::Thumb);
   else if (run.leavesNavigator())
-    s.ui.refresh(Window::Book);
+    s.ui.refresh(Window::BookWindow);
   else if (!s.WalkAll)
     s.ui.refresh(Window::Navigate);
   else
-    s.ui.refresh(s.SortKey > 0 ? Window::Lista : Window::Book);
+    s.ui.refresh(s.SortKey > 0 ? Window::ListWindow : Window::BookWindow);
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ void showChoice(NameSearchModel& m, const Tables& t, int slot) {
 
 void ShowNameSearch(Session& s) {
   s.nameSearch.visible = true;
-  s.ui.showWindow(Window::ListaNomi, true);
+  s.ui.showWindow(Window::NameSearchWindow, true);
 }
 
 void RefreshNameSearch(Session& s) {
@@ -48,7 +48,7 @@ void RefreshNameSearch(Session& s) {
   std::string key = UpperCp1252(m.InputNome);
   if (key.empty()) {
     m.selezionati.push_back(s.text("Battere il nome dell'Individuo", "Enter the individual name"));
-    s.ui.refresh(Window::ListaNomi);
+    s.ui.refresh(Window::NameSearchWindow);
     return;
   }
   if (key == "*") key.clear();
@@ -60,7 +60,7 @@ void RefreshNameSearch(Session& s) {
   }
   SortTexts(m.selezionati);
   if (Tables::inTable(slot)) showChoice(m, t, slot);
-  s.ui.refresh(Window::ListaNomi);
+  s.ui.refresh(Window::NameSearchWindow);
 }
 
 void NameSearchType(Session& s, const std::string& text) {
@@ -74,7 +74,7 @@ void NameSearchClick(Session& s, const std::string& entry, int individual) {
   if (!s.tables.isIndividual(individual) || s.tables.Names[individual] != entry) return;
   s.NInd[s.Toggle == 1 ? 1 : 0] = individual;
   showChoice(s.nameSearch, s.tables, individual);
-  s.ui.refresh(Window::ListaNomi);
+  s.ui.refresh(Window::NameSearchWindow);
 }
 
 void NameSearchDoubleClick(Session& s) {
@@ -85,7 +85,7 @@ void NameSearchDoubleClick(Session& s) {
 
 void NameSearchConfirm(Session& s) {
   s.nameSearch.visible = false;
-  s.ui.showWindow(Window::ListaNomi, false);
+  s.ui.showWindow(Window::NameSearchWindow, false);
   s.cachedFocusRecord = 0;
   s.cachedSecondRecord = 0;
   ShowFocusPanel(s);

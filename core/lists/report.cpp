@@ -32,12 +32,12 @@ void CustomReportCommand(Session& s) {
   s.NiSav = s.NInd[0];
   for (int i = 0; i < 13; ++i) s.report.checkCaptions[i] = s.tables.FieldCaptions[i + 1];
   s.report.chooserVisible = true;
-  s.ui.showWindow(Window::CampiReport, true);
+  s.ui.showWindow(Window::ReportFieldsDialog, true);
 }
 
 void CampiReportButton(Session& s, int button) {
   s.report.chooserVisible = false;
-  s.ui.showWindow(Window::CampiReport, false);
+  s.ui.showWindow(Window::ReportFieldsDialog, false);
   if (button == 0) s.report.requested = false;
   SetIdleSwitches(s);
   s.NInd[0] = s.NiSav;
@@ -48,7 +48,7 @@ void CampiReportButton(Session& s, int button) {
 void BuildReport(Session& s) {
   ReportModel& r = s.report;
   r.gridVisible = true;
-  s.ui.showWindow(Window::Rapporto, true);
+  s.ui.showWindow(Window::ReportGridWindow, true);
   auto boxes = tickedBoxes(r);
   r.Grid1.clear();
   r.columnWidths.clear();
@@ -56,7 +56,7 @@ void BuildReport(Session& s) {
     r.Grid1 = {{s.text("Nessun campo scelto: spuntare almeno un campo in \"Selezione Campi\".",
                        "No field chosen: tick at least one field in \"Selezione Campi\".")}};
     r.columnWidths = {6000};
-    s.ui.refresh(Window::Rapporto);
+    s.ui.refresh(Window::ReportGridWindow);
     return;
   }
   std::vector<std::string> header;
@@ -73,7 +73,7 @@ void BuildReport(Session& s) {
     r.Grid1.push_back(std::move(row));
   }
   s.individuals.close();
-  s.ui.refresh(Window::Rapporto);
+  s.ui.refresh(Window::ReportGridWindow);
 }
 
 void PrintReport(Session& s) {

@@ -53,7 +53,7 @@ void ListIndividuals(Session& s, ListMode mode) {
   ListaModel& lista = s.lista;
   lista.Liber.clear();
   lista.visible = true;
-  s.ui.showWindow(Window::Lista, true);
+  s.ui.showWindow(Window::ListWindow, true);
   lista.Liber.push_back(ListItem{titleOf(mode, s.English), 0});
   const std::vector<bool> hasChild = hasChildTable(t);
   for (int k = 1; k <= t.LastIndex && k < kTableSize; ++k) {
@@ -63,7 +63,7 @@ void ListIndividuals(Session& s, ListMode mode) {
     if (k > 1 && listed(t, hasChild, mode, k, mark)) lista.Liber.push_back(ListItem{t.Names[k] + mark, k});
   }
   SortListItems(lista.Liber);
-  s.ui.refresh(Window::Lista);
+  s.ui.refresh(Window::ListWindow);
 }
 
 void ListCommand(Session& s, ListMode mode, bool fromToolbar) {

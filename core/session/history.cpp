@@ -7,7 +7,7 @@ namespace kord {
 
 void LogHistory(Session& s, const std::string& line) {
   s.historyText += line;
-  s.ui.showWindow(Window::History, true);
+  s.ui.showWindow(Window::HistoryWindow, true);
   std::string file = HistoryFileFor(s.DbName);
   if (file.empty()) return;
   OutputFailure failure = AppendToFile(file, QuotedLine(line));

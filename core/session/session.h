@@ -152,7 +152,7 @@ struct Session {
 
   // --- the statistics: their windows and the chooser's last choice
   CenturyStatsModel centuries;  ///< Grafici
-  DecadeStatsModel decades;     ///< GraphEta
+  DecadeStatsModel decades;     ///< AgeChartWindow
   int chosenStatistic = 0;      ///< 1 centuries, 2 decades, 0 none chosen yet
 
   // --- the family book: the navigators, the book window and the individuals

@@ -73,7 +73,7 @@ void CenturyStatistics(Session& s) {
   m.Graph1.reset(2, 10);
   if (s.Grafici && s.WalkAll) {
     m.visible = true;
-    s.ui.showWindow(Window::Grafici, true);
+    s.ui.showWindow(Window::CenturyChartWindow, true);
   }
   CenturyCounts counts;
   WalkBirths(s, [&](const BirthFacts& f) { countIndividual(counts, f, currentYear); });
@@ -81,7 +81,7 @@ void CenturyStatistics(Session& s) {
   fillGrid1(m.Grid1, counts, currentYear);
   fillTotals(m, counts);
   fillGraph2(m.Graph2, counts);
-  s.ui.refresh(Window::Grafici);
+  s.ui.refresh(Window::CenturyChartWindow);
 }
 
 std::optional<int> CenturyBucket(int year, int currentYear) {

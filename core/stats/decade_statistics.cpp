@@ -70,14 +70,14 @@ void DecadeStatistics(Session& s) {
   m.Graph1.reset(kDecadeClasses, 2);
   if (s.WalkAll) {
     m.visible = true;
-    s.ui.showWindow(Window::GraphEta, true);
+    s.ui.showWindow(Window::AgeChartWindow, true);
   }
   DecadeCounts counts;
   WalkBirths(s, [&](const BirthFacts& f) { countIndividual(counts, f, currentYear); });
   fillGraph1(m.Graph1, counts);
   fillTotals(m, counts);
   fillGrid1(m.Grid1, counts, currentYear);
-  s.ui.refresh(Window::GraphEta);
+  s.ui.refresh(Window::AgeChartWindow);
 }
 
 std::optional<int> DecadeClass(int age, int currentYear) {

@@ -1,6 +1,6 @@
 #pragma once
 /// The age statistic: individuals by sex and by how many decades ago they
-/// were born, shown in the window GraphEta ("Distribuzione per Età").
+/// were born, shown in the window AgeChartWindow ("Distribuzione per Età").
 
 #include <optional>
 #include <string>
@@ -12,7 +12,7 @@ namespace kord {
 /// Number of age classes: 0..39.
 inline constexpr int kDecadeClasses = 40;
 
-/// Fills s.decades from every individual 2..LastIndex and shows GraphEta
+/// Fills s.decades from every individual 2..LastIndex and shows AgeChartWindow
 /// (shown first when WalkAll is on, refreshed at the end).
 /// - Only individuals with a usable birth date count at all: without one
 ///   they are missing even from NMaschi and NFemmine.

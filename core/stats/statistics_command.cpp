@@ -33,13 +33,13 @@ void StatisticsCommand(Session& s) {
     s.ui.message("Chiudere le finestre secondarie prima di generare il censimento");
     return;
   }
-  s.ui.showWindow(Window::SelGraf, true);
+  s.ui.showWindow(Window::ChartChooser, true);
 }
 
 void RunChosenStatistic(Session& s, int button, int option) {
   if (option == 0) s.chosenStatistic = kCenturyStatistic;
   if (option == 1) s.chosenStatistic = kDecadeStatistic;
-  s.ui.showWindow(Window::SelGraf, false);
+  s.ui.showWindow(Window::ChartChooser, false);
   if (button == 0) runStatistic(s);
 }
 

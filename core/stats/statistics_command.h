@@ -1,5 +1,5 @@
 #pragma once
-/// The statistics command and its chooser SelGraf ("Scelta tipo di
+/// The statistics command and its chooser ChartChooser ("Scelta tipo di
 /// Grafico"): "Grafico per secoli" runs CenturyStatistics, "Grafico per
 /// decenni" DecadeStatistics.
 
@@ -11,15 +11,15 @@ namespace kord {
 enum ChosenStatistic : int { kNoStatistic = 0, kCenturyStatistic = 1, kDecadeStatistic = 2 };
 
 /// The main window's Libro(4) and the assistant's statistics node: shows
-/// SelGraf without blocking while the main window is idle (StatoWindows 3);
+/// ChartChooser without blocking while the main window is idle (StatoWindows 3);
 /// in any other state only says "Chiudere le finestre secondarie prima di
 /// generare il censimento".
 void StatisticsCommand(Session& s);
 
-/// A click on SelGraf's Command3D1(button): 0 runs, 1 closes. `option` is
+/// A click on ChartChooser's Command3D1(button): 0 runs, 1 closes. `option` is
 /// the index of the Option3D1 that is set (0 centuries, 1 decades), -1 when
 /// neither is: then the choice of the previous use runs again (nothing at
-/// the first use). Either button remembers the choice and hides SelGraf.
+/// the first use). Either button remembers the choice and hides ChartChooser.
 /// Running: Grafici on and StatoWindows 7; the focus saved in NiSav; the
 /// switches of a full walk (NavigatorFocus off, WalkAll, OutputToFile and
 /// DetailLines on); the statistic; then NavigatorFocus on and the other

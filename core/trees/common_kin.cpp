@@ -188,7 +188,7 @@ void CommonKin(Session& s) {
   }
   s.trees.DetailBar = std::string(1, kBar) + "  ";
   s.albero.visible = true;
-  s.ui.showWindow(Window::Albero, true);
+  s.ui.showWindow(Window::TreeListWindow, true);
   KinOutput out(s);
   if (s.OutputToFile) out.file.open(s.DbFolder + s.KinListFile);
   // Saved before the walk: past the generation limit a walk can end away from its root.
@@ -206,7 +206,7 @@ void CommonKin(Session& s) {
   // The window alone: kord.kor keeps its layout.
   std::string relationship = FocusRelationshipLine(s);
   if (!relationship.empty()) s.albero.Lista.push_back({"", relationship, focus});
-  s.ui.refresh(Window::Albero);
+  s.ui.refresh(Window::TreeListWindow);
   ShowFocusPanel(s);
 }
 

@@ -82,7 +82,7 @@ void emitDetails(TreeOutput& out, int v) {
 
 void openWindow(Session& s, bool listView) {
   (listView ? s.albero.visible : s.nest.visible) = true;
-  s.ui.showWindow(listView ? Window::Albero : Window::Nest, true);
+  s.ui.showWindow(listView ? Window::TreeListWindow : Window::TreeOutlineWindow, true);
 }
 
 void drawRoot(TreeOutput& out) {
@@ -211,7 +211,7 @@ void DrawTree(Session& s, int view) {
   walkTree(out);
   writeFiles(out);
   kept.restore();
-  s.ui.refresh(out.listView ? Window::Albero : Window::Nest);
+  s.ui.refresh(out.listView ? Window::TreeListWindow : Window::TreeOutlineWindow);
 }
 
 }  // namespace kord

@@ -8,7 +8,7 @@
 namespace kord {
 
 /// The view that draws into the list window Albero; any other value draws
-/// into the outline window Nest.
+/// into the outline window TreeOutlineWindow.
 inline constexpr int kListView = 33;
 inline constexpr int kOutlineView = 1;
 

@@ -92,7 +92,7 @@ void AlberoCommand1(Session& s) {
 void AlberoChiudi(Session& s) {
   s.albero.Lista.clear();
   s.albero.visible = false;
-  s.ui.showWindow(Window::Albero, false);
+  s.ui.showWindow(Window::TreeListWindow, false);
 }
 
 void NestListaClick(Session& s, int item) {
@@ -107,18 +107,18 @@ void NestChiudi(Session& s) {
   s.nest.Text2 = 0;
   s.nest.Text3 = 0;
   s.nest.visible = false;
-  s.ui.showWindow(Window::Nest, false);
+  s.ui.showWindow(Window::TreeOutlineWindow, false);
 }
 
 void NestStile(Session& s) {
   s.nest.style = (s.nest.style + 1) % 6;
-  s.ui.refresh(Window::Nest);
+  s.ui.refresh(Window::TreeOutlineWindow);
 }
 
 void ProfonditaAlbero(Session& s) {
   s.generazioni.Gen_Valore = std::to_string(s.MaxGenerations);
   s.generazioni.visible = true;
-  s.ui.showWindow(Window::Generazioni, true);
+  s.ui.showWindow(Window::GenerationLimitWindow, true);
 }
 
 bool GenValoreChange(Session& s, const std::string& text) {

@@ -1,5 +1,5 @@
 #pragma once
-/// The events of the tree windows (Albero, Nest, Generazioni) and the main
+/// The events of the tree windows (Albero, TreeOutlineWindow, GenerationLimitWindow) and the main
 /// window's tree commands. Items are addressed by their position in the
 /// window's list; a position without an item is no selection and does
 /// nothing.
@@ -18,7 +18,7 @@ enum class TreeCaller {
   AlberoRami,       ///< button: "Family Tree" / "Expandable tree"
 };
 
-/// A tree command: index 0 draws in Albero, 1 in Nest. Sets the printer
+/// A tree command: index 0 draws in Albero, 1 in TreeOutlineWindow. Sets the printer
 /// font "Terminal" (the buttons also size 8, not bold; a refused font says
 /// "Font not present, install 'MS LineDraw' font" and the tree is still
 /// drawn), draws the ancestors (Radici) or descendants (rami) of the focus,
@@ -41,15 +41,15 @@ void AlberoCommand1(Session& s);
 /// Albero Chiudi: empties the list and hides the window.
 void AlberoChiudi(Session& s);
 
-/// Nest item click: the item's individual becomes the focus; an open record
+/// TreeOutlineWindow item click: the item's individual becomes the focus; an open record
 /// card (StatoWindows above 3) shows it.
 void NestListaClick(Session& s, int item);
-/// Nest "Chiudi": empties the outline and its counters and hides the window.
+/// TreeOutlineWindow "Chiudi": empties the outline and its counters and hides the window.
 void NestChiudi(Session& s);
-/// Nest "Stile": the next of the outline's six display styles.
+/// TreeOutlineWindow "Stile": the next of the outline's six display styles.
 void NestStile(Session& s);
 
-/// Menu Profondita_albero: shows Generazioni with the current limit.
+/// Menu Profondita_albero: shows GenerationLimitWindow with the current limit.
 void ProfonditaAlbero(Session& s);
 /// The largest generation limit: no walk goes deeper than level 30.
 inline constexpr int kMaxGenerationLimit = kMaxWalkLevel;

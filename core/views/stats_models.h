@@ -1,6 +1,6 @@
 #pragma once
 /// What the statistics windows show: the century window "Statistiche"
-/// (Grafici) and the age window "Distribuzione per Età" (GraphEta). Every
+/// (Grafici) and the age window "Distribuzione per Età" (AgeChartWindow). Every
 /// run rebuilds its model from zero.
 
 #include <cstddef>
@@ -54,7 +54,7 @@ struct CenturyStatsModel {
   std::string Quotatotale;  ///< males ÷ (males + females), "-" without either
 };
 
-/// GraphEta, "Distribuzione per Età": births per decade class and sex.
+/// AgeChartWindow, "Distribuzione per Età": births per decade class and sex.
 struct DecadeStatsModel {
   bool visible = false;
   ChartTable Graph1;  ///< 40 rows (classes 0..39) × 2 columns (Maschi, Femmine)

@@ -1,6 +1,6 @@
 #pragma once
 /// What the tree windows show: the list window "Albero", the outline window
-/// "Ineractive Tree" (Nest) and the generation limit box "Generazioni".
+/// "Ineractive Tree" (TreeOutlineWindow) and the generation limit box "Generazioni".
 
 #include <string>
 #include <vector>
@@ -21,7 +21,7 @@ struct AlberoModel {
   std::vector<AlberoItem> Lista;
 };
 
-/// One item of the Nest outline: the text without any drawing (the outline
+/// One item of the TreeOutlineWindow outline: the text without any drawing (the outline
 /// shows the levels itself).
 struct NestItem {
   std::string text;

@@ -25,7 +25,7 @@ QFont bookFont() {
 
 }  // namespace
 
-Book::Book(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
+BookWindow::BookWindow(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
   setObjectName(QStringLiteral("Book"));
   setCaption(this, "Libro", "Book");
   // The book refreshes this window while it is written; the person keeps
@@ -50,7 +50,7 @@ Book::Book(kord::Session& session, QWidget* parent) : QWidget(parent), s_(sessio
   render();
 }
 
-void Book::render() {
+void BookWindow::render() {
   heading_->setText(QString::fromStdString(
       s_.text("Le ultime righe del libro di famiglia", "The last lines of the family book")));
   liber_->clear();
@@ -58,12 +58,12 @@ void Book::render() {
   liber_->scrollToBottom();
 }
 
-void Book::closeEvent(QCloseEvent* event) {
+void BookWindow::closeEvent(QCloseEvent* event) {
   s_.book.visible = false;
   QWidget::closeEvent(event);
 }
 
-void Book::keyPressEvent(QKeyEvent* event) {
+void BookWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
     close();
     return;

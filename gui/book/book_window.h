@@ -12,11 +12,11 @@ class QListWidget;
 
 namespace kord::gui {
 
-class Book : public QWidget, public ModelWindow {
+class BookWindow : public QWidget, public ModelWindow {
   Q_OBJECT
 
  public:
-  explicit Book(kord::Session& session, QWidget* parent = nullptr);
+  explicit BookWindow(kord::Session& session, QWidget* parent = nullptr);
 
   /// Shows Session::book, scrolled to its newest line.
   void render() override;

@@ -1,5 +1,5 @@
 #pragma once
-/// The six display styles of the Nest outline, in the order "Stile" cycles
+/// The six display styles of the TreeOutlineWindow outline, in the order "Stile" cycles
 /// through them: tree lines with plus/minus boxes, the same with pictures,
 /// boxes alone, boxes with pictures, text only, pictures and text.
 

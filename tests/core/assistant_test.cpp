@@ -130,7 +130,7 @@ TEST(AssistCommands, TheFourListNodesGiveTheSameGeneralList) {
     SampleAssist f;
     f.dblClick(position);
     EXPECT_EQ(f.session.lista.Liber, reference.session.lista.Liber) << AssistNodeAt(position)->caption;
-    EXPECT_TRUE(f.wasShown(Window::Lista));
+    EXPECT_TRUE(f.wasShown(Window::ListWindow));
   }
 }
 
@@ -166,7 +166,7 @@ TEST(AssistCommands, CensusAndReportWithASecondaryWindowOpenOnlySaySo) {
       EXPECT_EQ(f.session.StatoWindows, state);
       EXPECT_TRUE(f.switchesIdle());
       EXPECT_TRUE(f.session.book.Liber.empty());
-      EXPECT_FALSE(f.wasShown(Window::CampiReport));
+      EXPECT_FALSE(f.wasShown(Window::ReportFieldsDialog));
     }
 }
 
@@ -188,7 +188,7 @@ TEST(AssistCommands, ReportOpensTheChooserWithTheWalkSwitchesThenKeepsTheFocus) 
   f.session.NInd[0] = 40;
   f.dblClick(29);
   EXPECT_EQ(f.session.StatoWindows, kStateReportChooser);
-  EXPECT_TRUE(f.wasShown(Window::CampiReport));
+  EXPECT_TRUE(f.wasShown(Window::ReportFieldsDialog));
   EXPECT_TRUE(f.session.WalkAll && f.session.OutputToFile && f.session.DetailLines);
   EXPECT_FALSE(f.session.NavigatorFocus);
   EXPECT_EQ(f.session.report.checkCaptions[0], f.session.tables.FieldCaptions[1]);
@@ -205,7 +205,7 @@ TEST(AssistCommands, SortedListOpensTheKeyWindowAndItsRunKeepsTheFocus) {
     SampleAssist f;
     f.session.NInd[0] = 40;
     f.dblClick(position);
-    EXPECT_TRUE(f.wasShown(Window::SchedaSort1));
+    EXPECT_TRUE(f.wasShown(Window::SortKeyDialog));
     EXPECT_EQ(f.session.NiSav, 40);
     EXPECT_TRUE(f.session.WalkAll && f.session.OutputToFile && f.session.DetailLines);
     EXPECT_FALSE(f.session.NavigatorFocus);
@@ -258,7 +258,7 @@ TEST(AssistCommands, NameSearchNodesSetTheSlotAndTheCaption) {
   f.dblClick(34);
   EXPECT_EQ(f.session.Toggle, 1);
   EXPECT_EQ(f.session.nameSearch.caption, "Seleziona parente da localizzare");
-  EXPECT_TRUE(f.wasShown(Window::ListaNomi));
+  EXPECT_TRUE(f.wasShown(Window::NameSearchWindow));
   f.dblClick(5);
   EXPECT_EQ(f.session.Toggle, 0);
   EXPECT_EQ(f.session.nameSearch.caption, "Lista Nomi Individui");
@@ -271,7 +271,7 @@ TEST(AssistCommands, PassaggiShowsTheNameSearchWithItsSelectionEmptied) {
   f.dblClick(16);
   EXPECT_EQ(f.session.nameSearch.Individuo, "");
   EXPECT_EQ(f.session.nameSearch.InputNome, "Pav") << "only the selection boxes are emptied";
-  EXPECT_TRUE(f.wasShown(Window::ListaNomi));
+  EXPECT_TRUE(f.wasShown(Window::NameSearchWindow));
 }
 
 TEST(AssistCommands, ExploreNodesFillTheirWindows) {

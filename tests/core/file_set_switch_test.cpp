@@ -127,7 +127,7 @@ class SwitchingUi : public test::FakeUi {
  public:
   std::function<void()> duringLoad;
   void refresh(Window w) override {
-    if (w == Window::LeggeGenealog && duringLoad) std::exchange(duringLoad, nullptr)();
+    if (w == Window::LoadProgressWindow && duringLoad) std::exchange(duringLoad, nullptr)();
     FakeUi::refresh(w);
   }
 };

@@ -55,9 +55,9 @@ TEST(OpenDatabase, LoadsTheChosenDatabaseAndHandsOverToTheMainWindow) {
   EXPECT_EQ(s.progress.FileText[1], "Caricati 2 discendenze    ");
   EXPECT_EQ(s.progress.FileText[2], "Caricati 2 coniugi    ");
   EXPECT_EQ(f.ui.messages, std::vector<std::string>{"Database OK. Creare o Selezionare un individuo!"});
-  EXPECT_TRUE(f.shown(Window::MainMenu));
-  EXPECT_FALSE(f.shown(Window::ApreDB));
-  EXPECT_FALSE(f.shown(Window::LeggeGenealog));
+  EXPECT_TRUE(f.shown(Window::MainWindow));
+  EXPECT_FALSE(f.shown(Window::StartWindow));
+  EXPECT_FALSE(f.shown(Window::LoadProgressWindow));
   EXPECT_EQ(s.historyText, "08/12/2026 - 14:03:22 - Elaborazioni su: " + f.dir.file("fam.rni") + "\r\n");
   EXPECT_EQ(f.dir.read("fam.His"), "\"" + s.historyText + "\"\r\n");
 }
@@ -119,7 +119,7 @@ TEST(OpenDatabase, NoChoiceSaysNonSelezionatoAndStillShowsTheMainWindow) {
   EXPECT_EQ(f.ui.messages, std::vector<std::string>{"Non Selezionato"});
   EXPECT_FALSE(f.session.DbLoaded);
   EXPECT_EQ(f.session.StatoWindows, kStateIdle);
-  EXPECT_TRUE(f.shown(Window::MainMenu));
+  EXPECT_TRUE(f.shown(Window::MainWindow));
 }
 
 TEST(OpenDatabase, MissingFileSaysNomeFileErratoAndStopsBeforeTheHandOver) {
@@ -127,7 +127,7 @@ TEST(OpenDatabase, MissingFileSaysNomeFileErratoAndStopsBeforeTheHandOver) {
   f.pickOnOpen("none.rni");
   EXPECT_EQ(f.open(), OpenOutcome::Failed);
   EXPECT_EQ(f.ui.messages, std::vector<std::string>{"Nome File errato"});
-  EXPECT_FALSE(f.shown(Window::MainMenu));
+  EXPECT_FALSE(f.shown(Window::MainWindow));
   EXPECT_NE(f.session.StatoWindows, kStateIdle);
 }
 

@@ -347,7 +347,7 @@ TEST(StatisticsCommand, ShowsTheChooserOnlyWhileTheMainWindowIsIdle) {
   StatsFixture f({});
   StatisticsCommand(f.session);
   EXPECT_TRUE(f.ui.messages.empty());
-  EXPECT_EQ(f.ui.shown, (std::vector<std::pair<Window, bool>>{{Window::SelGraf, true}}));
+  EXPECT_EQ(f.ui.shown, (std::vector<std::pair<Window, bool>>{{Window::ChartChooser, true}}));
 }
 
 TEST(StatisticsCommand, RunSetsTheStateAndSwitchesAndPutsEverythingBack) {
@@ -370,8 +370,8 @@ TEST(StatisticsCommand, RunSetsTheStateAndSwitchesAndPutsEverythingBack) {
     };
     RunChosenStatistic(s, 0, option);
 
-    const Window shown = option == 0 ? Window::Grafici : Window::GraphEta;
-    EXPECT_EQ(f.ui.shown, (std::vector<std::pair<Window, bool>>{{Window::SelGraf, false}, {shown, true}}));
+    const Window shown = option == 0 ? Window::CenturyChartWindow : Window::AgeChartWindow;
+    EXPECT_EQ(f.ui.shown, (std::vector<std::pair<Window, bool>>{{Window::ChartChooser, false}, {shown, true}}));
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].state, kStateCensus);
     EXPECT_TRUE(seen[0].grafici && seen[0].walkAll && seen[0].outputToFile && seen[0].detailLines);
@@ -404,15 +404,15 @@ TEST(StatisticsCommand, WithoutAnOptionSetThePreviousChoiceRunsAgain) {
   EXPECT_EQ(s.StatoWindows, kStateIdle);
 
   RunChosenStatistic(s, 0, 1);
-  EXPECT_EQ(shownWindows(), std::vector<Window>{Window::GraphEta});
+  EXPECT_EQ(shownWindows(), std::vector<Window>{Window::AgeChartWindow});
   RunChosenStatistic(s, 0, -1);
-  EXPECT_EQ(shownWindows(), std::vector<Window>{Window::GraphEta});
+  EXPECT_EQ(shownWindows(), std::vector<Window>{Window::AgeChartWindow});
 
   RunChosenStatistic(s, 1, 0);  // closing remembers the choice but runs nothing
   EXPECT_TRUE(shownWindows().empty());
   EXPECT_EQ(s.chosenStatistic, kCenturyStatistic);
   RunChosenStatistic(s, 0, -1);
-  EXPECT_EQ(shownWindows(), std::vector<Window>{Window::Grafici});
+  EXPECT_EQ(shownWindows(), std::vector<Window>{Window::CenturyChartWindow});
 }
 
 TEST(CenturyStatistics, CalledOutsideTheChooserItFillsTheWindowWithoutShowingIt) {

@@ -109,7 +109,7 @@ TEST(AlberoWindow, ChiudiEmptiesAndHides) {
   AlberoChiudi(f.session);
   EXPECT_TRUE(f.session.albero.Lista.empty());
   EXPECT_FALSE(f.session.albero.visible);
-  EXPECT_EQ(f.ui.shown.back(), std::make_pair(Window::Albero, false));
+  EXPECT_EQ(f.ui.shown.back(), std::make_pair(Window::TreeListWindow, false));
 }
 
 TEST(NestWindow, ClickChiudiAndStile) {

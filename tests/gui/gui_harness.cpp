@@ -45,7 +45,7 @@ std::string ScriptedUi::inputBox(const std::string&, const std::string&, const s
 }
 
 void ScriptedUi::runFileDialog() {
-  gui::FrmApreFile* dialog = windows_.frmApreFile;
+  gui::DatabaseFileDialog* dialog = windows_.frmApreFile;
   const int run = ++dialogRuns;
   if (onDialog) QTimer::singleShot(0, dialog, [this, dialog] { onDialog(*dialog); });
   // A script that misses its button must fail the test, not hang it.
@@ -59,7 +59,7 @@ void ScriptedUi::runFileDialog() {
 
 void ScriptedUi::refresh(Window window) {
   QtUi::refresh(window);
-  if (window != Window::LeggeGenealog || !windows_.leggeGenealog) return;
+  if (window != Window::LoadProgressWindow || !windows_.leggeGenealog) return;
   auto* fileI = windows_.leggeGenealog->findChild<QLineEdit*>(QStringLiteral("FileI"));
   progressSeen.emplace_back(fileI ? fileI->text() : QString(), windows_.leggeGenealog->isVisible());
 }
@@ -93,7 +93,7 @@ bool Harness::copySample() const {
 }
 
 void Harness::openThroughStartWindow(const QString& file) {
-  ui.onDialog = [file](gui::FrmApreFile& dialog) {
+  ui.onDialog = [file](gui::DatabaseFileDialog& dialog) {
     auto* list = dialog.findChild<QListWidget*>(QStringLiteral("FilList"));
     if (!list || !clickListItem(*list, file)) return;
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("btnApreGenealogia")), Qt::LeftButton);

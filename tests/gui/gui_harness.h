@@ -10,16 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "apre_db_window.h"
+#include "start_window.h"
 #include "edit_card_window.h"
-#include "frm_apre_file_window.h"
+#include "database_file_dialog.h"
 #include "history_window.h"
-#include "legge_genealog_window.h"
-#include "lists/campi_report_window.h"
-#include "lists/lista_window.h"
-#include "lists/rapporto_window.h"
-#include "lista_nomi_window.h"
-#include "main_menu_window.h"
+#include "load_progress_window.h"
+#include "lists/report_fields_dialog.h"
+#include "lists/list_window.h"
+#include "lists/report_grid_window.h"
+#include "name_search_window.h"
+#include "main_window.h"
 #include "qt_printer.h"
 #include "qt_ui.h"
 #include "session/session.h"
@@ -43,11 +43,11 @@ class ScriptedUi : public gui::QtUi {
   std::deque<bool> answers;  ///< empty: the default button
   std::deque<std::string> inputs;  ///< input box answers; empty: cancelled
   /// Plays the person's part once the file dialog is up.
-  std::function<void(gui::FrmApreFile&)> onDialog;
+  std::function<void(gui::DatabaseFileDialog&)> onDialog;
   int dialogRuns = 0;
   bool dialogTimedOut = false;
   bool quitCalled = false;
-  /// What LeggeGenealog showed at each refresh: FileI and whether it was up.
+  /// What LoadProgressWindow showed at each refresh: FileI and whether it was up.
   std::vector<std::pair<QString, bool>> progressSeen;
 
   void message(const std::string& text, const std::string& title = {}) override;
@@ -69,18 +69,18 @@ struct Harness {
   FixedClock clock;
   gui::QtPrinter printer;
   Session session{ui, clock, printer};
-  gui::ApreDB apreDB{session};
-  gui::FrmApreFile frmApreFile{session};
-  gui::LeggeGenealog leggeGenealog{session};
-  gui::MainMenu mainMenu{session};
-  gui::History history{session};
+  gui::StartWindow apreDB{session};
+  gui::DatabaseFileDialog frmApreFile{session};
+  gui::LoadProgressWindow leggeGenealog{session};
+  gui::MainWindow mainMenu{session};
+  gui::HistoryWindow history{session};
   gui::Skeda skeda{session, printer};
   gui::Skeda2 skeda2{session, printer};
-  gui::ListaNomi listaNomi{session, printer};
+  gui::NameSearchWindow listaNomi{session, printer};
   gui::EditCard editCard{session};
-  gui::Lista lista{session};
-  gui::CampiReport campiReport{session};
-  gui::Rapporto rapporto{session};
+  gui::ListWindow lista{session};
+  gui::ReportFieldsDialog campiReport{session};
+  gui::ReportGridWindow rapporto{session};
 
   Harness();
   /// The scratch folder with a trailing "/".

@@ -34,7 +34,7 @@ bool save(QWidget& window, const QString& folder, const QString& name) {
   return save(window, folder, name, [] {});
 }
 
-bool saveMenu(kord::gui::MainMenu& window, const char* menuName, const QString& folder, const QString& suffix = {}) {
+bool saveMenu(kord::gui::MainWindow& window, const char* menuName, const QString& folder, const QString& suffix = {}) {
   auto* menu = window.findChild<QMenu*>(QString::fromLatin1(menuName));
   if (!menu) return false;
   menu->popup(window.mapToGlobal(QPoint(40, 40)));

@@ -29,10 +29,10 @@ void click(QWidget& window, const char* name) {
   QTest::mouseClick(window.findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
 }
 
-QListWidget& liber(gui::Lista& lista) { return *lista.findChild<QListWidget*>(QStringLiteral("Liber")); }
+QListWidget& liber(gui::ListWindow& lista) { return *lista.findChild<QListWidget*>(QStringLiteral("Liber")); }
 
 /// Plays the chooser once it is up: ticks `boxes`, then presses `button`.
-void answerChooser(gui::CampiReport& chooser, std::vector<int> boxes, const char* button) {
+void answerChooser(gui::ReportFieldsDialog& chooser, std::vector<int> boxes, const char* button) {
   QTimer::singleShot(0, &chooser, [&chooser, boxes, button] {
     for (int i : boxes) chooser.findChild<QCheckBox*>(QStringLiteral("Check1_%1").arg(i))->setChecked(true);
     click(chooser, button);

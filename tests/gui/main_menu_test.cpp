@@ -282,7 +282,7 @@ void MainMenuTest::secondOpenSaysTheDatabaseIsLoaded() {
 void MainMenuTest::creaDbCreatesThroughTheDialogAndKeepsTheLoadedDatabase() {
   LoadedFixture f;
   bool openShown = true;
-  f.ui.onDialog = [&openShown](gui::FrmApreFile& dialog) {
+  f.ui.onDialog = [&openShown](gui::DatabaseFileDialog& dialog) {
     openShown = dialog.findChild<QPushButton*>(QStringLiteral("btnApreGenealogia"))->isVisible();
     auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("NomeFile"));
     name->clear();

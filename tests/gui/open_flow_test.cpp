@@ -1,4 +1,4 @@
-// From the start window to a loaded database: the buttons of ApreDB, the
+// From the start window to a loaded database: the buttons of StartWindow, the
 // modal file dialog, the progress window, the messages, the history and the
 // hand-over to the main window.
 
@@ -112,7 +112,7 @@ void OpenFlowTest::sampleDatabaseOpens() {
 void OpenFlowTest::escapeInTheDialogOpensNothing() {
   Harness h;
   h.writeFamily();
-  h.ui.onDialog = [](gui::FrmApreFile& dialog) {
+  h.ui.onDialog = [](gui::DatabaseFileDialog& dialog) {
     clickListItem(*dialog.findChild<QListWidget*>(QStringLiteral("FilList")), QStringLiteral("fam.rni"));
     QTest::keyClick(&dialog, Qt::Key_Escape);
   };

@@ -14,7 +14,7 @@
 #include "app_style.h"
 #include "assist_icon.h"
 #include "assist_tree.h"
-#include "assist_window.h"
+#include "assistant_window.h"
 #include "app/file_dialog.h"
 #include "db/file_set.h"
 #include "app/open_database.h"
@@ -86,7 +86,7 @@ struct AssistHarness {
   }
 };
 
-void doubleClickPhrase(gui::Assist& window, int position) {
+void doubleClickPhrase(gui::AssistantWindow& window, int position) {
   AssistTree* tree = window.tree();
   QTreeWidgetItem* item = tree->nodeItem(position);
   QVERIFY(item);
@@ -117,7 +117,7 @@ class AssistWindowTest : public QObject {
  private slots:
   void treeHoldsTheCoreNodesUnderTheFourVerbs() {
     AssistHarness h;
-    gui::Assist window(h.session);
+    gui::AssistantWindow window(h.session);
     AssistTree* tree = window.tree();
     QCOMPARE(tree->objectName(), QStringLiteral("TreeView1"));
     QStringList roots;
@@ -134,7 +134,7 @@ class AssistWindowTest : public QObject {
 
   void pictureComesFromTheDatabaseFolderOrIsDrawn() {
     AssistHarness withIcon;
-    gui::Assist fromFile(withIcon.session);
+    gui::AssistantWindow fromFile(withIcon.session);
     fromFile.show();
     const QImage shown = fromFile.tree()->nodeItem(5)->icon(0).pixmap(16, 16).toImage();
     const QImage file = QIcon(QString::fromStdString(withIcon.session.DbFolder + "Fire.ico")).pixmap(16, 16).toImage();
@@ -142,7 +142,7 @@ class AssistWindowTest : public QObject {
     QCOMPARE(shown, file);
 
     AssistHarness without(false);
-    gui::Assist drawn(without.session);
+    gui::AssistantWindow drawn(without.session);
     drawn.show();
     const QImage fallback = drawn.tree()->nodeItem(5)->icon(0).pixmap(16, 16).toImage();
     QVERIFY(!fallback.isNull());
@@ -153,21 +153,21 @@ class AssistWindowTest : public QObject {
   void doubleClickRunsAPhraseOfEachGroup() {
     AssistHarness h;
     QVERIFY(h.loaded);
-    gui::Assist window(h.session);
+    gui::AssistantWindow window(h.session);
     window.show();
     h.session.NInd[0] = 40;
 
     doubleClickPhrase(window, 34);  // Seleziona / Per nome selezione Secondaria
-    QVERIFY(h.ui.wasShown(Window::ListaNomi));
+    QVERIFY(h.ui.wasShown(Window::NameSearchWindow));
     QCOMPARE(h.session.Toggle, 1);
 
-    doubleClickPhrase(window, 21);  // Esplora / su Albero / Rami dell'albero
-    QVERIFY(h.ui.wasShown(Window::Albero));
+    doubleClickPhrase(window, 21);  // Esplora / su TreeListWindow / Rami dell'albero
+    QVERIFY(h.ui.wasShown(Window::TreeListWindow));
     QVERIFY(!h.session.albero.Lista.empty());
     QCOMPARE(h.session.albero.Lista.front().data, 40);
 
-    doubleClickPhrase(window, 17);  // Produci / Lista
-    QVERIFY(h.ui.wasShown(Window::Lista));
+    doubleClickPhrase(window, 17);  // Produci / ListWindow
+    QVERIFY(h.ui.wasShown(Window::ListWindow));
     QVERIFY(h.session.lista.Liber.size() > 60);
     QCOMPARE(h.session.NInd[0], 40);
 
@@ -184,7 +184,7 @@ class AssistWindowTest : public QObject {
 
   void droppingAPhraseOnAnotherPrintsBoth() {
     AssistHarness h;
-    gui::Assist window(h.session);
+    gui::AssistantWindow window(h.session);
     window.show();
     AssistTree* tree = window.tree();
     dropOn(*tree, 21, 5);
@@ -199,7 +199,7 @@ class AssistWindowTest : public QObject {
 
   void clickOnTheWindowDescribesTheSelectedPhrase() {
     AssistHarness h;
-    gui::Assist window(h.session);
+    gui::AssistantWindow window(h.session);
     window.show();
     QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(4, 4));
     QVERIFY(h.ui.messages.empty());
@@ -218,7 +218,7 @@ class AssistWindowTest : public QObject {
     gui::applyAppStyle(*qApp);
     for (bool withFireIcon : {true, false}) {
       AssistHarness h(withFireIcon);
-      gui::Assist window(h.session);
+      gui::AssistantWindow window(h.session);
       window.show();
       window.tree()->setCurrentItem(window.tree()->nodeItem(21));
       dropOn(*window.tree(), 21, 5);

@@ -9,13 +9,13 @@ namespace kord::booktest {
 
 void BookUi::refresh(Window window) {
   WindowMapUi::refresh(window);
-  QWidget* book = widgetOf(Window::Book);
-  if (window == Window::Book && book)
+  QWidget* book = widgetOf(Window::BookWindow);
+  if (window == Window::BookWindow && book)
     bookLinesAtRefresh.push_back(book->findChild<QListWidget*>(QStringLiteral("Liber"))->count());
 }
 
 BookHarness::BookHarness() {
-  ui.windows = {{Window::Navigate, &navigate}, {Window::Thumb, &thumb}, {Window::Book, &book}};
+  ui.windows = {{Window::Navigate, &navigate}, {Window::Thumb, &thumb}, {Window::BookWindow, &book}};
   ui.session = &session;
   printer.setAlwaysPdf(true);
 }

@@ -10,7 +10,7 @@
 #include "book_window.h"
 #include "navigate_window.h"
 #include "qt_printer.h"
-#include "scheda_sort_window.h"
+#include "sort_key_dialog.h"
 #include "session/session.h"
 #include "thumb_window.h"
 #include "window_ui.h"
@@ -37,8 +37,8 @@ struct BookHarness {
   Session session{ui, clock, printer};
   gui::Navigate navigate{session, printer};
   gui::Thumb thumb{session, printer};
-  gui::Book book{session};
-  gui::SchedaSort1 schedaSort1{session};
+  gui::BookWindow book{session};
+  gui::SortKeyDialog schedaSort1{session};
 
   BookHarness();
   /// Copies the sample database into the scratch folder and opens it as the

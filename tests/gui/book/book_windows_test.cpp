@@ -1,7 +1,7 @@
 // The family book windows offscreen on a copy of the sample database: the
 // navigators show the model's boxes as a chart and move the focus by box and
 // by line, Thumb shows the photographs, the book window shows the tail of the
-// book while it is written, and SchedaSort1 runs the sorted book.
+// book while it is written, and SortKeyDialog runs the sorted book.
 
 #include <QDir>
 #include <QFileInfo>

@@ -20,7 +20,7 @@ void DesktopUi::runFileDialog() {
 
 void DesktopUi::showWindow(Window window, bool visible) {
   QWidget* widget = widgetOf(window);
-  if (window == Window::CampiReport && visible && widget) {
+  if (window == Window::ReportFieldsDialog && visible && widget) {
     widget->show();
     return;
   }

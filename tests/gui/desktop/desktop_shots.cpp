@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
   if (!run.openSample(dir)) return 1;
   run.windows.apreDB.hide();
   run.ui.showWindow(kord::Window::Skeda, true);
-  run.ui.showWindow(kord::Window::Assist, true);
+  run.ui.showWindow(kord::Window::AssistantWindow, true);
   bool ok = shoot(out, QStringLiteral("main_and_card.png"));
   kord::RunChosenStatistic(run.session, 0, 0);
   ok = shoot(out, QStringLiteral("statistics.png")) && ok;

@@ -196,14 +196,14 @@ void DesktopTest::placeIsRememberedAndBroughtBackOnScreen() {
                         Case{{-900, 100}, {1500, 1000}, false}}) {
     {
       DesktopRun first(settings);
-      gui::Lista& lista = first.windows.lista;
+      gui::ListWindow& lista = first.windows.lista;
       lista.show();
       lista.resize(c.leftSize);
       lista.move(c.leftAt);
       QTest::qWait(50);
     }
     DesktopRun second(settings);
-    gui::Lista& lista = second.windows.lista;
+    gui::ListWindow& lista = second.windows.lista;
     lista.show();
     QTest::qWait(50);
     const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
@@ -260,7 +260,7 @@ void DesktopTest::keyboardWayThroughTheMenus() {
   QTemporaryDir dir;
   DesktopRun run(dir.filePath(QStringLiteral("kord.ini")));
   QVERIFY(run.openSample(dir));
-  gui::MainMenu& main = run.windows.mainMenu;
+  gui::MainWindow& main = run.windows.mainMenu;
   QString letters;
   for (QAction* entry : main.menuBar()->actions()) {
     const QKeySequence keys = QKeySequence::mnemonic(entry->text());

@@ -10,7 +10,7 @@
 namespace kord::statstest {
 
 StatsHarness::StatsHarness() {
-  ui.windows = {{Window::SelGraf, &selGraf}, {Window::Grafici, &grafici}, {Window::GraphEta, &graphEta}};
+  ui.windows = {{Window::ChartChooser, &selGraf}, {Window::CenturyChartWindow, &grafici}, {Window::AgeChartWindow, &graphEta}};
   ui.session = &session;
   printer.setAlwaysPdf(true);
 }

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "grafici_window.h"
-#include "graph_eta_window.h"
+#include "century_chart_window.h"
+#include "age_chart_window.h"
 #include "qt_printer.h"
-#include "sel_graf_window.h"
+#include "chart_chooser.h"
 #include "session/session.h"
 #include "window_ui.h"
 
@@ -27,9 +27,9 @@ struct StatsHarness {
   FixedClock clock;
   gui::QtPrinter printer;
   Session session{ui, clock, printer};
-  gui::SelGraf selGraf{session};
-  gui::Grafici grafici{session, printer};
-  gui::GraphEta graphEta{session};
+  gui::ChartChooser selGraf{session};
+  gui::CenturyChartWindow grafici{session, printer};
+  gui::AgeChartWindow graphEta{session};
 
   StatsHarness();
   /// Copies the sample database into the scratch folder and opens it as the

@@ -1,7 +1,7 @@
-// The tree windows offscreen on a copy of the sample database: Albero shows
+// The tree windows offscreen on a copy of the sample database: TreeListWindow shows
 // the drawing and the names decoded and lined up, its clicks move the focus
-// and redraw, Nest builds its outline from the indent levels and cycles six
-// distinct displays, Generazioni stores what is typed.
+// and redraw, TreeOutlineWindow builds its outline from the indent levels and cycles six
+// distinct displays, GenerationLimitWindow stores what is typed.
 
 #include <QAction>
 #include <QFileInfo>
@@ -27,8 +27,8 @@ using namespace kord::treestest;
 
 namespace {
 
-QListWidget* listaOf(gui::Albero& albero) { return albero.findChild<QListWidget*>(QStringLiteral("Lista")); }
-QTreeWidget* outlineOf(gui::Nest& nest) { return nest.findChild<QTreeWidget*>(QStringLiteral("Lista")); }
+QListWidget* listaOf(gui::TreeListWindow& albero) { return albero.findChild<QListWidget*>(QStringLiteral("Lista")); }
+QTreeWidget* outlineOf(gui::TreeOutlineWindow& nest) { return nest.findChild<QTreeWidget*>(QStringLiteral("Lista")); }
 
 QStringList rows(QListWidget* list) {
   QStringList texts;

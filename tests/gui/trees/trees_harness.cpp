@@ -3,7 +3,7 @@
 namespace kord::treestest {
 
 TreesHarness::TreesHarness() {
-  ui.windows = {{Window::Albero, &albero}, {Window::Nest, &nest}, {Window::Generazioni, &generazioni}};
+  ui.windows = {{Window::TreeListWindow, &albero}, {Window::TreeOutlineWindow, &nest}, {Window::GenerationLimitWindow, &generazioni}};
   ui.session = &session;
   printer.setAlwaysPdf(true);
 }

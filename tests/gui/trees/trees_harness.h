@@ -5,9 +5,9 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "albero_window.h"
-#include "generazioni_window.h"
-#include "nest_window.h"
+#include "tree_list_window.h"
+#include "generation_limit_window.h"
+#include "tree_outline_window.h"
 #include "qt_printer.h"
 #include "session/session.h"
 #include "window_ui.h"
@@ -22,9 +22,9 @@ struct TreesHarness {
   FixedClock clock;
   gui::QtPrinter printer;
   Session session{ui, clock, printer};
-  gui::Albero albero{session, printer};
-  gui::Nest nest{session, printer};
-  gui::Generazioni generazioni{session};
+  gui::TreeListWindow albero{session, printer};
+  gui::TreeOutlineWindow nest{session, printer};
+  gui::GenerationLimitWindow generazioni{session};
 
   TreesHarness();
   /// Copies the sample database and the tree page templates into the

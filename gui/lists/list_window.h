@@ -1,0 +1,32 @@
+#pragma once
+/// The list window "Lista": the general list, the roots, the leaves and the
+/// sorted book, one line per individual; a click makes it the focus.
+
+#include <QWidget>
+
+#include "session/session.h"
+#include "window_set.h"
+
+class QListWidget;
+
+namespace kord::gui {
+
+class ListWindow : public QWidget, public ModelWindow {
+  Q_OBJECT
+
+ public:
+  explicit ListWindow(kord::Session& session, QWidget* parent = nullptr);
+
+  /// Shows Session::lista in the fixed-pitch font, each line as
+  /// ListLineText lays it out, so the sorted book's columns line up.
+  void render() override;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  kord::Session& s_;
+  QListWidget* liber_ = nullptr;
+};
+
+}  // namespace kord::gui
