@@ -100,7 +100,7 @@ std::unique_ptr<OpenedFamily> openGenerated(const fs::path& root, int people) {
   GenerateFamilyDatabase((f->folder / "bench").string(), people);
   f->ui.session = &f->s;
   f->s.dialog.folder = f->folder.string() + "/";
-  f->s.StatoWindows = kStateOpening;
+  f->s.windowState = kStateOpening;
   OpenOutcome outcome = OpenOutcome::NotLoaded;
   f->loadMs = timeMs([&] { outcome = OpenDatabase(f->s); });
   if (outcome != OpenOutcome::Loaded) {

@@ -60,26 +60,26 @@ void loadDatabase(Session& s, const fs::path& folder) {
   s.DbFolder = folder.string() + "/";
   s.TemplateFolder = folder.parent_path().string() + "/";
   s.DbLoaded = true;
-  s.StatoWindows = kStateIdle;
+  s.windowState = kStateIdle;
 }
 
 void timeTree(Session& s, const char* what, int focus, bool ancestors, int view) {
-  s.albero.Lista.clear();
-  s.nest.Lista.clear();
+  s.treeList.Lista.clear();
+  s.treeOutline.Lista.clear();
   s.NInd[0] = focus;
   s.trees.AncestorMode = ancestors;
   timeCommand(what, [&] { DrawTree(s, view); });
-  const std::size_t lines = view == kListView ? s.albero.Lista.size() : s.nest.Lista.size();
+  const std::size_t lines = view == kListView ? s.treeList.Lista.size() : s.treeOutline.Lista.size();
   std::cout << lines << " lines\n";
 }
 
 void timeKin(Session& s, const char* what, int focus, int second, bool descendants) {
-  s.albero.Lista.clear();
+  s.treeList.Lista.clear();
   s.NInd = {focus, second};
   s.CommonKind = descendants;
   s.trees.AncestorMode = !descendants;
   timeCommand(what, [&] { CommonKin(s); });
-  std::cout << s.albero.Lista.size() << " lines, " << s.trees.KinSet.size() << " individuals collected\n";
+  std::cout << s.treeList.Lista.size() << " lines, " << s.trees.KinSet.size() << " individuals collected\n";
 }
 
 void benchFamily(const fs::path& root, int people) {

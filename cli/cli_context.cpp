@@ -54,7 +54,7 @@ bool LoadDatabase(CliContext& c, const std::string& path, Access access) {
 
   c.session.holdLockWhileOpen = access == Access::Write;
   c.ui.pickFile = path;
-  c.session.StatoWindows = kStateOpening;
+  c.session.windowState = kStateOpening;
   return OpenDatabase(c.session) == OpenOutcome::Loaded;
 }
 

@@ -37,7 +37,7 @@ struct Options {
   std::optional<int> generations;  ///< trees: the generation limit
   // verify: the limits of the date checks
   std::optional<int> minMarriageAge, minParentAge, maxMotherAge, maxMonthsAfterFather, maxAge;
-  std::vector<int> marks;          ///< trees: SavInd0, then SavInd1
+  std::vector<int> marks;          ///< trees: markedFocus, then markedSecond
   std::optional<std::string> today;   ///< YYYY-MM-DD
   std::optional<std::string> fields;  ///< report fields, "1,2,13"
   std::optional<std::string> csv;     ///< file to save the report to

@@ -69,7 +69,7 @@ void readCardShown(kord::Session& s) {
 
 /// "Visualizza dati": the focus record card, shown again if it was closed.
 void showFocusCard(kord::Session& s) {
-  s.skeda.visible = true;
+  s.focusCard.visible = true;
   kord::ShowFocusPanel(s);
   s.ui.showWindow(kord::Window::Skeda, true);
 }
@@ -107,10 +107,10 @@ const std::map<std::string, Command>& recordCommands() {
   static const std::map<std::string, Command> commands = {
       {"Seleziona", [](kord::Session& s) { kord::SelectBySlot(s, 0); }},
       {"Parentela", [](kord::Session& s) { kord::SelectBySlot(s, 1); }},
-      {"Scambia", kord::Scambia},
+      {"Scambia", kord::SwapSelections},
       {"Visualizza_nomi", kord::VisualizzaNomi},
-      {"Dati_personali", kord::DatiPersonali},
-      {"EditSkeda(1)", kord::DatiPersonali},
+      {"Dati_personali", kord::StartNewIndividual},
+      {"EditSkeda(1)", kord::StartNewIndividual},
       {"EditSkeda(2)", kord::EditFocusCard},
       {"legge_scheda", readCardShown},
       {"Visualizza_dati", showFocusCard},
@@ -140,8 +140,8 @@ const std::map<std::string, Command>& recordCommands() {
       {"BtnAlberoRadici(1)", [](kord::Session& s) { kord::TreeCommand(s, kord::TreeCaller::BtnAlberoRadici, 1); }},
       {"AlberoRami(0)", [](kord::Session& s) { kord::TreeCommand(s, kord::TreeCaller::AlberoRami, 0); }},
       {"AlberoRami(1)", [](kord::Session& s) { kord::TreeCommand(s, kord::TreeCaller::AlberoRami, 1); }},
-      {"Parentele(0)", [](kord::Session& s) { kord::Parentele(s, 0); }},
-      {"Parentele(1)", [](kord::Session& s) { kord::Parentele(s, 1); }},
+      {"Parentele(0)", [](kord::Session& s) { kord::FindCommonKin(s, 0); }},
+      {"Parentele(1)", [](kord::Session& s) { kord::FindCommonKin(s, 1); }},
       {"Thumb", kord::ThumbCommand},
   };
   return commands;
@@ -497,12 +497,12 @@ void MainWindow::onOption(kord::SwitchId id, bool on) {
 }
 
 void MainWindow::onOpenDatabase() {
-  const int before = s_.StatoWindows;
-  s_.StatoWindows = kord::kStateOpening;
+  const kord::WindowState before = s_.windowState;
+  s_.windowState = kord::kStateOpening;
   const kord::OpenOutcome outcome = kord::OpenDatabase(s_);
   // Nothing was opened: the window goes on in the state it had.
   if (outcome == kord::OpenOutcome::AlreadyLoaded || outcome == kord::OpenOutcome::Failed)
-    s_.StatoWindows = before;
+    s_.windowState = before;
 }
 
 void MainWindow::onCheckDatabase() {

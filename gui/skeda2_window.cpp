@@ -35,18 +35,18 @@ Skeda2::Skeda2(kord::Session& session, QtPrinter& printer, QWidget* parent)
 }
 
 void Skeda2::render() {
-  form_->render(s_.skeda2, s_.tables.FieldCaptions);
+  form_->render(s_.secondCard, s_.tables.FieldCaptions);
   print_->setText(QString::fromStdString(s_.text("Stampa Form", "Print Form")));
   growToFit(*this);
 }
 
 void Skeda2::onPrint() {
-  const std::string& name = s_.skeda2.values[kord::Name];
+  const std::string& name = s_.secondCard.values[kord::Name];
   printForm(s_, printer_, *this, "Scheda Anagrafica secondaria" + (name.empty() ? std::string() : " - " + name));
 }
 
 void Skeda2::closeEvent(QCloseEvent* event) {
-  s_.skeda2.visible = false;
+  s_.secondCard.visible = false;
   s_.cachedSecondRecord.reset();
   QWidget::closeEvent(event);
 }

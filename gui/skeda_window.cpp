@@ -127,11 +127,11 @@ QWidget* Skeda::buildCommands() {
 
 void Skeda::render() {
   form_->setTitle(QString::fromStdString(s_.text("Scheda Principale", "Main Selection")));
-  form_->render(s_.skeda, s_.tables.FieldCaptions);
-  commonHeading_->setText(displayText(s_.skeda.PrimoParNome[2]));
-  for (int i = 0; i < 2; ++i) common_[i]->setText(displayText(s_.skeda.PrimoParNome[i]));
-  relationship_->setText(displayText(s_.skeda.relationshipLine));
-  relationship_->setVisible(!s_.skeda.relationshipLine.empty());
+  form_->render(s_.focusCard, s_.tables.FieldCaptions);
+  commonHeading_->setText(displayText(s_.focusCard.PrimoParNome[2]));
+  for (int i = 0; i < 2; ++i) common_[i]->setText(displayText(s_.focusCard.PrimoParNome[i]));
+  relationship_->setText(displayText(s_.focusCard.relationshipLine));
+  relationship_->setVisible(!s_.focusCard.relationshipLine.empty());
   parentele_->setText(QString::fromStdString(s_.text("Albero parentela", "Kinship tree")));
   saveLabels_->setText(QStringLiteral("Save edited Labels"));
   print_->setText(QString::fromStdString(s_.text("Stampa Form", "Print Form")));
@@ -167,12 +167,12 @@ void Skeda::onSaveLabels() {
 }
 
 void Skeda::onPrint() {
-  const std::string& name = s_.skeda.values[kord::Name];
+  const std::string& name = s_.focusCard.values[kord::Name];
   printForm(s_, printer_, *this, "Scheda Anagrafica" + (name.empty() ? std::string() : " - " + name));
 }
 
 void Skeda::closeEvent(QCloseEvent* event) {
-  s_.skeda.visible = false;
+  s_.focusCard.visible = false;
   s_.cachedFocusRecord.reset();
   QWidget::closeEvent(event);
 }

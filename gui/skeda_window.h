@@ -3,7 +3,7 @@
 /// with its photograph, field captions the person can rename and save
 /// (Command1 "Save edited Labels"), the first common relatives of the last
 /// kinship search PrimoParNome(0..2) with the relationship line under them,
-/// the kinship button Parentele(0), the
+/// the kinship button FindCommonKin(0), the
 /// hover help Help(0) and "Stampa Form".
 
 #include <QWidget>

@@ -74,7 +74,7 @@ void StartWindow::onCommand1(int index) {
   s_.individuals.close();
   s_.ui.message(TodayMessage(s_.clock.now()));
   if (index == 0) {
-    s_.StatoWindows = kStateOpening;
+    s_.windowState = kStateOpening;
     // The assistant comes up beside the main window once a database is open.
     if (OpenDatabase(s_) == OpenOutcome::Loaded) s_.ui.showWindow(Window::AssistantWindow, true);
   } else if (index == 2) {

@@ -76,18 +76,18 @@ int answerWindow(CliContext& c, int position, const Fields& fields) {
   const auto& args = c.options.args;
   // The node's command turns the whole-walk switches on when it opens the key window.
   if (isSortedList(position) && s.WalkAll && !SortedBookRun(s, *c.options.key)) return kFailed;
-  if (position == 29 && s.StatoWindows == kStateReportChooser) {
+  if (position == 29 && s.windowState == kStateReportChooser) {
     s.report.Check1 = *fields;
     CampiReportButton(s, 1);
   }
-  if (position == 19 && s.StatoWindows == kStateIdle) RunChosenStatistic(s, 0, args[2] == "centuries" ? 0 : 1);
+  if (position == 19 && s.windowState == kStateIdle) RunChosenStatistic(s, 0, args[2] == "centuries" ? 0 : 1);
   if (windowOf(position) == Shows::NameSearch && args.size() == 3) NameSearchType(s, Utf8ToCp1252(args[2]));
   return kOk;
 }
 
 void printCards(CliContext& c) {
-  c.printLine("Label3D2(1)=" + c.session.skeda.values[Name]);
-  c.printLine("Text2(1)=" + c.session.skeda2.values[Name]);
+  c.printLine("Label3D2(1)=" + c.session.focusCard.values[Name]);
+  c.printLine("Text2(1)=" + c.session.secondCard.values[Name]);
   c.printLine("NInd(0)=" + std::to_string(c.session.NInd[0]));
   c.printLine("NInd(1)=" + std::to_string(c.session.NInd[1]));
 }

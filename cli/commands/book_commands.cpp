@@ -44,11 +44,11 @@ void runWholeBook(CliContext& c) {
   s.WalkAll = true;
   s.OutputToFile = c.options.outToFile;
   s.DetailLines = !c.options.noDetails;
-  if (c.options.compact) s.StatoWindows = kStateCensus;
+  if (c.options.compact) s.windowState = kStateCensus;
   BuildFamilyBook(s);
   SetIdleSwitches(s);
   kept.restore();
-  s.StatoWindows = kStateIdle;
+  s.windowState = kStateIdle;
 }
 
 template <std::size_t N>

@@ -54,7 +54,7 @@ int RunAdd(CliContext& c) {
   if (c.options.args.empty()) return c.fail("add takes a database file and FIELD=VALUE pairs", kUsage);
   if (!LoadDatabase(c, c.options.args[0], Access::Write)) return c.fail("no database was loaded");
   int lastIndex = c.session.tables.LastIndex;
-  DatiPersonali(c.session);
+  StartNewIndividual(c.session);
   if (c.session.tables.LastIndex == lastIndex) return kFailed;  // refused; the message said why
   int status = saveCard(c, 1);
   if (status == kOk) c.printLine(std::to_string(c.session.editCard.index));

@@ -12,7 +12,7 @@
 namespace kord::cli {
 
 void PrintLista(CliContext& c) {
-  for (const auto& item : c.session.lista.Liber)
+  for (const auto& item : c.session.list.Liber)
     c.printLine((c.options.data ? std::to_string(item.itemData) + "\t" : std::string()) + ListLineText(item.text));
 }
 

@@ -48,7 +48,7 @@ std::optional<DateCheckSettings> checkSettings(CliContext& c) {
 /// The focus card as the card command prints a record: caption=value.
 void printFocusCard(CliContext& c) {
   for (int f = 0; f < kFieldCount; ++f)
-    c.printLine(c.session.tables.FieldCaptions[f] + "=" + Trim(c.session.skeda.values[f]));
+    c.printLine(c.session.tables.FieldCaptions[f] + "=" + Trim(c.session.focusCard.values[f]));
 }
 
 /// --focus N: the findings of N, then N made the focus as a click on one

@@ -59,7 +59,7 @@ int RunStats(CliContext& c) {
   if (!LoadDatabase(c, args[0])) return c.fail("no database was loaded");
   Session& s = c.session;
   StatisticsCommand(s);
-  if (s.StatoWindows != kStateIdle) return c.fail("the statistics did not start");
+  if (s.windowState != kStateIdle) return c.fail("the statistics did not start");
   const bool centuries = args[1] == "centuries";
   RunChosenStatistic(s, 0, centuries ? 0 : 1);
   PrintStatistic(c, centuries);

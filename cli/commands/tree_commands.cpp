@@ -12,14 +12,14 @@
 namespace kord::cli {
 
 void PrintAlbero(CliContext& c) {
-  for (const AlberoItem& item : c.session.albero.Lista) {
+  for (const AlberoItem& item : c.session.treeList.Lista) {
     if (c.options.data) c.out << item.data << '\t';
     c.out << TreeBytesToUtf8(item.drawing) << Cp1252ToUtf8(item.text) << '\n';
   }
 }
 
 void PrintNest(CliContext& c) {
-  for (const NestItem& item : c.session.nest.Lista) {
+  for (const NestItem& item : c.session.treeOutline.Lista) {
     if (c.options.data) c.out << item.data << '\t' << item.level << '\t';
     c.out << std::string(2 * static_cast<std::size_t>(item.level), ' ') << Cp1252ToUtf8(item.text) << '\n';
   }
@@ -49,8 +49,8 @@ int prepare(CliContext& c, const char* command, bool second) {
 int runTree(CliContext& c, const char* command, TreeCaller caller) {
   if (int status = prepare(c, command, false); status != kOk) return status;
   const auto& marks = c.options.marks;
-  if (!marks.empty()) c.session.SavInd0 = marks[0];
-  if (marks.size() > 1) c.session.SavInd1 = marks[1];
+  if (!marks.empty()) c.session.markedFocus = marks[0];
+  if (marks.size() > 1) c.session.markedSecond = marks[1];
   TreeCommand(c.session, caller, c.options.outline ? 1 : 0);
   if (c.options.outline)
     PrintNest(c);
@@ -69,7 +69,7 @@ int RunKin(CliContext& c) {
   if (int status = prepare(c, "kin", true); status != kOk) return status;
   // The search starts from the individual the focus card shows.
   ShowFocusPanel(c.session);
-  Parentele(c.session, c.options.descendants ? 1 : 0);
+  FindCommonKin(c.session, c.options.descendants ? 1 : 0);
   PrintKinship(c);
   return kOk;
 }

@@ -97,7 +97,7 @@ void leavesList(Session& s) { ListCommand(s, ListMode::Leaves, true); }
 /// Opens the sort-key window; its run button produces the list and puts
 /// the switches and the focus back.
 void sortedList(Session& s) {
-  s.NiSav = s.NInd[0];
+  s.savedFocus = s.NInd[0];
   setWholeWalkSwitches(s);
   s.ui.showWindow(Window::SortKeyDialog, true);
   SetDetailLabels(s, true);
@@ -105,16 +105,16 @@ void sortedList(Session& s) {
 
 void addRecord(Session& s, int kind) {
   s.RequestedRecordKind = kind;
-  if (s.StatoWindows == kStateIdle && !hasFocusOrWalk(s)) {
+  if (s.windowState == kStateIdle && !hasFocusOrWalk(s)) {
     s.ui.message("Effettuare una selezione");
     return;
   }
-  if (s.StatoWindows == kStateNewRecord) {
+  if (s.windowState == kStateNewRecord) {
     s.ui.message(kind == kAddIndividual ? "La finestra di modifica \xE8 gi\xE0 attiva"
                                         : " Chiudere le finestre di modifica prima di aggiungere nuovi record");
     return;
   }
-  s.StatoWindows = kStateNewRecord;
+  s.windowState = kStateNewRecord;
   s.NewRecordMode = true;
   // The card is raised for this call so that the person sees what to edit.
   const bool card = s.ShowCard;
@@ -135,7 +135,7 @@ void passaggi(Session& s) {
 /// chooser may hold the call until the report is built and the switches are
 /// idle again.
 void customReport(Session& s) {
-  if (s.NInd[0] > 0 && s.StatoWindows == kStateIdle) setWholeWalkSwitches(s);
+  if (s.NInd[0] > 0 && s.windowState == kStateIdle) setWholeWalkSwitches(s);
   CustomReportCommand(s);
 }
 
@@ -143,8 +143,8 @@ void branchesTree(Session& s) { TreeCommand(s, TreeCaller::Albero_rami, 0); }
 void rootsTree(Session& s) { TreeCommand(s, TreeCaller::Albero_Radici, 0); }
 void branchesOutline(Session& s) { TreeCommand(s, TreeCaller::Albero_rami, 1); }
 void rootsOutline(Session& s) { TreeCommand(s, TreeCaller::Albero_Radici, 1); }
-void commonDescendants(Session& s) { Parentele(s, 1); }
-void commonAncestors(Session& s) { Parentele(s, 0); }
+void commonDescendants(Session& s) { FindCommonKin(s, 1); }
+void commonAncestors(Session& s) { FindCommonKin(s, 0); }
 
 using Command = void (*)(Session&);
 
@@ -177,7 +177,7 @@ const std::vector<CommandRow>& commandTable() {
       {{29}, customReport, true, true},
       {{32}, commonDescendants, false, false},
       {{33}, commonAncestors, false, false},
-      {{35}, Scambia, false, false},
+      {{35}, SwapSelections, false, false},
   };
   return rows;
 }

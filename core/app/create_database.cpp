@@ -58,7 +58,7 @@ bool CreateDatabase(Session& s, const FileSet& names) {
 
 void CreaDB(Session& s) {
   if (!s.DbLoaded) {
-    s.StatoWindows = kStateCreating;
+    s.windowState = kStateCreating;
     OpenDatabase(s);
     return;
   }

@@ -39,7 +39,7 @@ const std::vector<ButtonDef>& MainButtons();
 const std::string& HelpLabelText(int k, bool english = false);
 /// The label shown over the window background.
 inline constexpr int kBackgroundHelp = 7;
-/// The label of Parentele(0), about the common ancestors. (Label 0, the one
+/// The label of FindCommonKin(0), about the common ancestors. (Label 0, the one
 /// the button used to show, repeats the help of "Seleziona".)
 inline constexpr int kCommonAncestorsHelp = 27;
 

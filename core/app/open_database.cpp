@@ -18,7 +18,7 @@ void handOver(Session& s) {
   s.NInd[0] = 2;
   s.ui.showWindow(Window::StartWindow, false);
   s.ui.showWindow(Window::MainWindow, true);
-  s.StatoWindows = kStateIdle;
+  s.windowState = kStateIdle;
   ShowFocusPanel(s);
 }
 
@@ -170,9 +170,9 @@ OpenOutcome OpenDatabase(Session& s) {
     return OpenOutcome::AlreadyLoaded;
   }
   OpenOutcome outcome = OpenOutcome::NotLoaded;
-  if (s.StatoWindows == kStateOpening)
+  if (s.windowState == kStateOpening)
     outcome = openExisting(s);
-  else if (s.StatoWindows == kStateCreating)
+  else if (s.windowState == kStateCreating)
     outcome = createAndLoad(s);
   if (outcome != OpenOutcome::Failed) handOver(s);
   return outcome;

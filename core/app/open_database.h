@@ -14,9 +14,9 @@ enum class OpenOutcome {
   Loaded,         ///< the tables hold the chosen database
 };
 
-/// Runs the whole flow for the current StatoWindows: 1 opens an existing
+/// Runs the whole flow for the current windowState: 1 opens an existing
 /// database, 2 creates one and loads it, any other state only hands over.
-/// The hand-over (focus 2, main window shown, StatoWindows 3) follows every
+/// The hand-over (focus 2, main window shown, windowState 3) follows every
 /// outcome except AlreadyLoaded and Failed, and a "csv" name.
 OpenOutcome OpenDatabase(Session& s);
 

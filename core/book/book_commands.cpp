@@ -36,15 +36,15 @@ void runAndRestore(Session& s) {
 
 /// The run in the census state, for the two census commands.
 void runInCensusState(Session& s, bool wholeBook) {
-  if (s.StatoWindows != kStateIdle) {
+  if (s.windowState != kStateIdle) {
     s.ui.message(kCloseWindowsFirst);
     return;
   }
-  s.StatoWindows = kStateCensus;
+  s.windowState = kStateCensus;
   s.SortKey = 0;
   if (wholeBook) setWholeBookSwitches(s);
   runAndRestore(s);
-  s.StatoWindows = kStateIdle;
+  s.windowState = kStateIdle;
 }
 
 void navigatorButton(Session& s, void (*fill)(Session&)) {
@@ -114,7 +114,7 @@ void CensusCommand(Session& s) {
 
 void SortedBookStart(Session& s) {
   if (!hasFocusOrWalk(s)) return;
-  s.NiSav = s.NInd[0];
+  s.savedFocus = s.NInd[0];
   setWholeBookSwitches(s);
   s.ui.showWindow(Window::SortKeyDialog, true);
 }
@@ -122,7 +122,7 @@ void SortedBookStart(Session& s) {
 void SortedBookClose(Session& s) {
   s.ui.showWindow(Window::SortKeyDialog, false);
   SetIdleSwitches(s);
-  s.NInd[0] = s.NiSav;
+  s.NInd[0] = s.savedFocus;
   s.SortKey = 0;
 }
 

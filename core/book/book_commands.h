@@ -32,10 +32,10 @@ void LibroFamiglia(Session& s);
 void CensusCommand(Session& s);
 
 /// Libro(0) "Sorted Book": with a focus (or WalkAll on), saves the focus in
-/// NiSav, sets the switches of the whole walk and shows the sort-key window.
+/// savedFocus, sets the switches of the whole walk and shows the sort-key window.
 void SortedBookStart(Session& s);
 /// The sort-key window's close button: nothing runs; the switches go back to
-/// idle and the focus to NiSav, so no later command walks every individual.
+/// idle and the focus to savedFocus, so no later command walks every individual.
 void SortedBookClose(Session& s);
 
 /// The sort-key window's run button. A key below 1 says "Selezionare un

@@ -33,7 +33,7 @@ struct BookRun {
   bool thumb() const { return kind == NavigatorKind::Thumb; }
   /// Single mode: only the focus (the picture navigator always is).
   bool singleMode() const { return thumb() || !s.WalkAll; }
-  bool census() const { return s.StatoWindows == kStateCensus; }
+  bool census() const { return s.windowState == kStateCensus; }
   /// The short report of the focus alone: it fills no navigator box (the
   /// census layout has no relatives), so the navigator keeps what it shows
   /// rather than the focus's name above another individual's relatives.

@@ -42,8 +42,8 @@ void openWindows(BookRun& run) {
     LogHistory(s, "Aggiornato Libro da file: " + Utf8ToCp1252(s.DbName) + s.NewLine);
     s.book.Liber.clear();
   } else if (s.WalkAll) {
-    showWindow(s, Window::ListWindow, s.lista.visible);
-    s.lista.Liber.clear();
+    showWindow(s, Window::ListWindow, s.list.visible);
+    s.list.Liber.clear();
   } else {
     LogHistory(s, "Focus navigazione su: " + s.tables.Names[s.NInd[0]] + s.NewLine);
     if (!run.leavesNavigator()) showWindow(s, Window::Navigate, s.navigate.visible);
@@ -135,7 +135,7 @@ void finishPersonPage(BookRun& run) {
 void processIndividual(BookRun& run) {
   Session& s = run.s;
   run.family = FocusFacts(s.tables, s.NInd[0]);
-  s.NiOld = s.NInd[0];
+  s.previousIndividual = s.NInd[0];
   run.firstLineOfIndividual = true;
   if (s.NavigatorFocus && !run.leavesNavigator()) FillFocusBox(run);
   if (s.OutputToFile && s.SortKey == 0) writeHeader(run);
@@ -157,7 +157,7 @@ void walkAll(BookRun& run) {
       s.NInd[0] = i;
       processIndividual(run);
     }
-    OrderSortedBook(s.lista.Liber, run.sortValues, s.SortKey);
+    OrderSortedBook(s.list.Liber, run.sortValues, s.SortKey);
     return;
   }
   for (int i : AlphabeticalOrder(s.tables)) {

@@ -8,7 +8,7 @@ namespace kord {
 
 /// Runs the generator with the switches the caller has set (WalkAll,
 /// OutputToFile, SortKey, DetailLines, NavigatorFocus, NavigationRun) and
-/// StatoWindows (7: the census layout). Outputs, by the switches:
+/// windowState (7: the census layout). Outputs, by the switches:
 /// - the navigator Navigate: boxes w1(0..15) and the numbers behind them;
 /// - the book window Book (the last 35 lines; 30 in the census layout);
 /// - "kord.rel" in the database folder (OutputToFile; emptied first);

@@ -18,7 +18,7 @@ void readCurrentRecord(BookRun& run) {
 void addSortedEntry(BookRun& run) {
   Session& s = run.s;
   std::string value = SortValue(s.record, s.SortKey);
-  s.lista.Liber.push_back(ListItem{SortEntry(value, s.record.trimmed(Name)), s.NInd[0]});
+  s.list.Liber.push_back(ListItem{SortEntry(value, s.record.trimmed(Name)), s.NInd[0]});
   run.sortValues.push_back(std::move(value));
 }
 

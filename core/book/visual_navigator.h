@@ -11,7 +11,7 @@ namespace kord {
 /// Fills Thumb for the focus, as the single mode of BuildFamilyBook fills
 /// Navigate (same entry check and messages, same relatives, same numbers
 /// behind the boxes), except that: boxes 1..13, 14 and 15 are emptied at the
-/// start (when StatoWindows is not 7 and SortKey is 0) but box 0 keeps its
+/// start (when windowState is not 7 and SortKey is 0) but box 0 keeps its
 /// text until the focus name is written; names in single-person boxes are
 /// trimmed; every change of boxes 0..13 refreshes that box's picture (box 1
 /// when it holds spouse 1 alone, before the line break and further spouses

@@ -7,8 +7,8 @@ namespace kord {
 
 DocumentKind CurrentDocument(const Session& s) {
   if (s.report.gridVisible && !s.report.Grid1.empty()) return DocumentKind::Report;
-  if (s.albero.visible && !s.albero.Lista.empty()) return DocumentKind::Tree;
-  if (s.lista.visible && !s.lista.Liber.empty()) return DocumentKind::List;
+  if (s.treeList.visible && !s.treeList.Lista.empty()) return DocumentKind::Tree;
+  if (s.list.visible && !s.list.Liber.empty()) return DocumentKind::List;
   return DocumentKind::None;
 }
 
@@ -17,10 +17,10 @@ std::string DocumentText(const Session& s, DocumentKind kind) {
   switch (kind) {
     case DocumentKind::Report: return ReportCsv(s.report);
     case DocumentKind::Tree:
-      for (const auto& item : s.albero.Lista) text += TreeBytesToUtf8(item.drawing) + Cp1252ToUtf8(item.text) + "\r\n";
+      for (const auto& item : s.treeList.Lista) text += TreeBytesToUtf8(item.drawing) + Cp1252ToUtf8(item.text) + "\r\n";
       break;
     case DocumentKind::List:
-      for (const auto& item : s.lista.Liber) text += Cp1252ToUtf8(item.text) + "\r\n";
+      for (const auto& item : s.list.Liber) text += Cp1252ToUtf8(item.text) + "\r\n";
       break;
     case DocumentKind::None: break;
   }

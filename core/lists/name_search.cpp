@@ -89,7 +89,7 @@ void NameSearchConfirm(Session& s) {
   s.cachedFocusRecord = 0;
   s.cachedSecondRecord = 0;
   ShowFocusPanel(s);
-  if (s.StatoWindows > kStateIdle) ShowRecordCard(s);
+  if (s.windowState > kStateIdle) ShowRecordCard(s);
 }
 
 void VisualizzaNomi(Session& s) { ShowNameSearch(s); }

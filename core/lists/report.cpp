@@ -23,13 +23,13 @@ std::vector<int> tickedBoxes(const ReportModel& r) {
 void CustomReportCommand(Session& s) {
   s.report.requested = true;
   if (s.NInd[0] <= 0) return;
-  if (s.StatoWindows != kStateIdle) {
+  if (s.windowState != kStateIdle) {
     s.ui.message("Chiudere le finestre secondarie prima di generare il rapporto");
     return;
   }
-  s.StatoWindows = kStateReportChooser;
+  s.windowState = kStateReportChooser;
   s.SortKey = 0;
-  s.NiSav = s.NInd[0];
+  s.savedFocus = s.NInd[0];
   for (int i = 0; i < 13; ++i) s.report.checkCaptions[i] = s.tables.FieldCaptions[i + 1];
   s.report.chooserVisible = true;
   s.ui.showWindow(Window::ReportFieldsDialog, true);
@@ -40,8 +40,8 @@ void CampiReportButton(Session& s, int button) {
   s.ui.showWindow(Window::ReportFieldsDialog, false);
   if (button == 0) s.report.requested = false;
   SetIdleSwitches(s);
-  s.NInd[0] = s.NiSav;
-  s.StatoWindows = kStateIdle;
+  s.NInd[0] = s.savedFocus;
+  s.windowState = kStateIdle;
   if (s.report.requested) BuildReport(s);
 }
 

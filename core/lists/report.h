@@ -9,13 +9,13 @@
 namespace kord {
 
 /// "Custom Report": with a focus and the main window idle, opens the field
-/// chooser (StatoWindows 10). Without a focus nothing happens; with another
+/// chooser (windowState 10). Without a focus nothing happens; with another
 /// window holding the state, "Chiudere le finestre secondarie prima di
 /// generare il rapporto".
 void CustomReportCommand(Session& s);
 
 /// The chooser's buttons: 0 "Esce" (no report), 1 "Report". Both restore
-/// the idle switches, the focus and StatoWindows 3; "Report" then builds it.
+/// the idle switches, the focus and windowState 3; "Report" then builds it.
 void CampiReportButton(Session& s, int button);
 
 /// Fills the grid from the ticked boxes: row 0 the captions, row r record r

@@ -50,7 +50,7 @@ bool listed(const Tables& t, const std::vector<bool>& hasChild, ListMode mode, i
 
 void ListIndividuals(Session& s, ListMode mode) {
   Tables& t = s.tables;
-  ListaModel& lista = s.lista;
+  ListModel& lista = s.list;
   lista.Liber.clear();
   lista.visible = true;
   s.ui.showWindow(Window::ListWindow, true);
@@ -75,10 +75,10 @@ void ListCommand(Session& s, ListMode mode, bool fromToolbar) {
 void ListaRefresh(Session& s) { ListCommand(s, ListMode::General, false); }
 
 void ListaClick(Session& s, std::size_t row) {
-  if (row >= s.lista.Liber.size()) return;
-  s.NInd[0] = s.lista.Liber[row].itemData;
+  if (row >= s.list.Liber.size()) return;
+  s.NInd[0] = s.list.Liber[row].itemData;
   ShowFocusPanel(s);
-  if (s.StatoWindows <= kStateIdle) return;
+  if (s.windowState <= kStateIdle) return;
   s.Toggle = 0;
   ShowRecordCard(s);
 }

@@ -18,13 +18,13 @@ bool isFile(const std::string& path) {
 }
 
 void refreshCommonRelatives(Session& s) {
-  auto& names = s.skeda.PrimoParNome;
+  auto& names = s.focusCard.PrimoParNome;
   names[2] = s.CommonKind ? "Primi discendenti comuni" : "Primi ascendenti comuni";
   names[0].clear();
   names[1].clear();
   if (Tables::inTable(s.FirstCommon) && s.FirstCommon > 0) names[0] = s.tables.Names[s.FirstCommon];
   if (Tables::inTable(s.SecondCommon) && s.SecondCommon > 0) names[1] = s.tables.Names[s.SecondCommon];
-  s.skeda.relationshipLine = FocusRelationshipLine(s);
+  s.focusCard.relationshipLine = FocusRelationshipLine(s);
 }
 
 void refreshFocusCard(Session& s) {
@@ -33,7 +33,7 @@ void refreshFocusCard(Session& s) {
   if (s.NInd[0] < 2) s.NInd[0] = 2;
   ReadFocusRecord(s);
   FillFocusCard(s);
-  s.skeda.visible = true;
+  s.focusCard.visible = true;
   s.ui.showWindow(Window::Skeda, true);
   s.individuals.close();
 }
@@ -43,7 +43,7 @@ void refreshSecondCard(Session& s) {
   OpenIndividualsFile(s);
   ReadSecondRecord(s);
   FillSecondCard(s);
-  s.skeda2.visible = true;
+  s.secondCard.visible = true;
   s.ui.showWindow(Window::Skeda2, true);
   s.individuals.close();
 }
@@ -51,25 +51,25 @@ void refreshSecondCard(Session& s) {
 }  // namespace
 
 void ShowFocusPanel(Session& s) {
-  if (s.StatoWindows == kStateStart) s.StatoWindows = kStateIdle;
-  if (s.StatoWindows != kStateIdle) return;
+  if (s.windowState == kStateStart) s.windowState = kStateIdle;
+  if (s.windowState != kStateIdle) return;
   refreshFocusCard(s);
   refreshSecondCard(s);
   refreshCommonRelatives(s);
   if (s.NInd[0] > 0) {
-    std::string picture = PicturePathFor(s.DbFolder, s.skeda.values[Name]);
-    if (!picture.empty()) s.skeda.picturePath = picture;
+    std::string picture = PicturePathFor(s.DbFolder, s.focusCard.values[Name]);
+    if (!picture.empty()) s.focusCard.picturePath = picture;
     s.ui.refresh(Window::Skeda);
   }
   if (s.NInd[1] > 0) {
-    std::string picture = PicturePathFor(s.DbFolder, s.skeda2.values[Name]);
-    if (!picture.empty()) s.skeda2.picturePath = picture;
+    std::string picture = PicturePathFor(s.DbFolder, s.secondCard.values[Name]);
+    if (!picture.empty()) s.secondCard.picturePath = picture;
     s.ui.refresh(Window::Skeda2);
   }
 }
 
-void FillFocusCard(Session& s) { fillCard(s.skeda, s.record); }
-void FillSecondCard(Session& s) { fillCard(s.skeda2, s.record); }
+void FillFocusCard(Session& s) { fillCard(s.focusCard, s.record); }
+void FillSecondCard(Session& s) { fillCard(s.secondCard, s.record); }
 
 std::string PicturePathFor(const std::string& folder, const std::string& cp1252Name) {
   std::string name = Cp1252ToUtf8(Trim(cp1252Name)) + ".jpg";
@@ -78,7 +78,7 @@ std::string PicturePathFor(const std::string& folder, const std::string& cp1252N
   return {};
 }
 
-void Scambia(Session& s) {
+void SwapSelections(Session& s) {
   int second = s.NInd[1];
   s.NInd[1] = s.NInd[0];
   if (second > 1) s.NInd[0] = second;

@@ -7,7 +7,7 @@
 
 namespace kord {
 
-/// Refreshes both cards. Only while StatoWindows is 3 (0 becomes 3 first);
+/// Refreshes both cards. Only while windowState is 3 (0 becomes 3 first);
 /// a record is read only when its card shows another one. A focus of 0 or 1
 /// is corrected to 2. The photographs are looked up on every call.
 void ShowFocusPanel(Session& s);
@@ -23,6 +23,6 @@ std::string PicturePathFor(const std::string& folder, const std::string& cp1252N
 
 /// "Scambia": the second selection becomes the focus and the focus the
 /// second selection; with no valid second selection both hold the focus.
-void Scambia(Session& s);
+void SwapSelections(Session& s);
 
 }  // namespace kord

@@ -126,7 +126,7 @@ void ShowRecordCard(Session& s) {
   s.NewRecordMode = newRecord;
 }
 
-void DatiPersonali(Session& s) {
+void StartNewIndividual(Session& s) {
   bool before = s.ShowCard;
   s.NewRecordMode = true;
   s.ShowCard = true;
@@ -149,7 +149,7 @@ void EditFocusCard(Session& s) {
 void CloseEditCard(Session& s) {
   s.editCard.visible = false;
   releaseReservedIndex(s);
-  if (s.StatoWindows == kStateNewRecord) s.StatoWindows = kStateIdle;
+  if (s.windowState == kStateNewRecord) s.windowState = kStateIdle;
   ShowFocusPanel(s);
 }
 

@@ -26,7 +26,7 @@ void AddIndividual(Session& s);
 void ShowRecordCard(Session& s);
 
 /// "Dati personali": a new individual on the editing card.
-void DatiPersonali(Session& s);
+void StartNewIndividual(Session& s);
 /// The editing card of the focus individual ("Edit data").
 void EditFocusCard(Session& s);
 /// The editing card closes: an index reserved for a new individual and not

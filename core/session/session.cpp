@@ -22,8 +22,8 @@ void InitialiseSession(Session& s) {
   s.files = {"individb.db", "childdb.db", "spousedb.db", "", ""};
   s.RelationsFile = "kord.rel";
   s.KinListFile = "kord.kor";
-  s.StatoWindows = kStateStart;
-  s.Grafici = false;
+  s.windowState = kStateStart;
+  s.statisticsRunning = false;
   if (!s.printer.setFontName("Terminal")) s.ui.message("Font not present, install 'MS LineDraw' font");
 }
 

@@ -28,7 +28,7 @@
 
 namespace kord {
 
-/// Workflow states of StatoWindows.
+/// Workflow states of windowState.
 enum WindowState : int {
   kStateStart = 0,
   kStateOpening = 1,
@@ -55,14 +55,14 @@ struct Session {
   // --- the values of the hidden form Gbl
   std::array<int, 2> NInd{0, 0};  ///< focus and second selection (table indexes)
   int Toggle = 0;                 ///< which NInd slot the name search fills
-  int StatoWindows = kStateStart;
-  int SavStatoWindows = 0;
-  int NiSav = 0;  ///< the focus a window that stays open puts back when it closes
-  int NiOld = 0;
-  int VNind = 0;
-  int SavInd0 = 0;
-  int SavInd1 = 0;
-  bool Grafici = false;
+  WindowState windowState = kStateStart;       ///< where the open/edit workflow stands
+  WindowState savedWindowState = kStateStart;  ///< kept while a tree click refreshes the card
+  int savedFocus = 0;  ///< the focus a window that stays open puts back when it closes
+  int previousIndividual = 0;  ///< the individual the tree walk came from
+  int detailIndividual = 0;    ///< the individual whose details a tree line shows
+  int markedFocus = 0;         ///< the first individual the descendant tree marks
+  int markedSecond = 0;        ///< the second individual the descendant tree marks
+  bool statisticsRunning = false;  ///< the statistics command is filling its charts
 
   // --- module values and switches
   bool English = false;
@@ -137,18 +137,18 @@ struct Session {
   bool historyFileFailed = false;  ///< a failed history write was reported
   LoadProgressModel progress;
   FileDialogModel dialog;
-  CardModel skeda;   ///< the focus card
-  CardModel skeda2;  ///< the second-selection card
+  CardModel focusCard;   ///< the focus card
+  CardModel secondCard;  ///< the second-selection card
   EditCardModel editCard;
   NameSearchModel nameSearch;
-  ListaModel lista;
+  ListModel list;
   ReportModel report;
 
   // --- the trees: walk state and their windows
   TreeState trees;
-  AlberoModel albero;
-  NestModel nest;
-  GenerazioniModel generazioni;
+  TreeListModel treeList;
+  TreeOutlineModel treeOutline;
+  GenerationLimitModel generationLimit;
 
   // --- the statistics: their windows and the chooser's last choice
   CenturyStatsModel centuries;  ///< Grafici

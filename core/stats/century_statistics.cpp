@@ -71,7 +71,7 @@ void CenturyStatistics(Session& s) {
   CenturyStatsModel& m = s.centuries;
   m = CenturyStatsModel{};
   m.Graph1.reset(2, 10);
-  if (s.Grafici && s.WalkAll) {
+  if (s.statisticsRunning && s.WalkAll) {
     m.visible = true;
     s.ui.showWindow(Window::CenturyChartWindow, true);
   }

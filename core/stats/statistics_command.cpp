@@ -14,22 +14,22 @@ void setFullWalk(Session& s, bool on) {
 }
 
 void runStatistic(Session& s) {
-  s.Grafici = true;
-  s.StatoWindows = kStateCensus;
+  s.statisticsRunning = true;
+  s.windowState = kStateCensus;
   KeptFocus kept(s);
   setFullWalk(s, true);
   if (s.chosenStatistic == kCenturyStatistic) CenturyStatistics(s);
   if (s.chosenStatistic == kDecadeStatistic) DecadeStatistics(s);
   setFullWalk(s, false);
   kept.restore();
-  s.StatoWindows = kStateIdle;
-  s.Grafici = false;
+  s.windowState = kStateIdle;
+  s.statisticsRunning = false;
 }
 
 }  // namespace
 
 void StatisticsCommand(Session& s) {
-  if (s.StatoWindows != kStateIdle) {
+  if (s.windowState != kStateIdle) {
     s.ui.message("Chiudere le finestre secondarie prima di generare il censimento");
     return;
   }

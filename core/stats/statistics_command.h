@@ -11,7 +11,7 @@ namespace kord {
 enum ChosenStatistic : int { kNoStatistic = 0, kCenturyStatistic = 1, kDecadeStatistic = 2 };
 
 /// The main window's Libro(4) and the assistant's statistics node: shows
-/// ChartChooser without blocking while the main window is idle (StatoWindows 3);
+/// ChartChooser without blocking while the main window is idle (windowState 3);
 /// in any other state only says "Chiudere le finestre secondarie prima di
 /// generare il censimento".
 void StatisticsCommand(Session& s);
@@ -20,11 +20,11 @@ void StatisticsCommand(Session& s);
 /// the index of the Option3D1 that is set (0 centuries, 1 decades), -1 when
 /// neither is: then the choice of the previous use runs again (nothing at
 /// the first use). Either button remembers the choice and hides ChartChooser.
-/// Running: Grafici on and StatoWindows 7; the focus saved in NiSav; the
+/// Running: Grafici on and windowState 7; the focus saved in savedFocus; the
 /// switches of a full walk (NavigatorFocus off, WalkAll, OutputToFile and
 /// DetailLines on); the statistic; then NavigatorFocus on and the other
 /// three off (so OutputToFile is off afterwards, whatever it was), the focus
-/// back from NiSav, StatoWindows 3 and Grafici off.
+/// back from savedFocus, windowState 3 and Grafici off.
 void RunChosenStatistic(Session& s, int button, int option);
 
 }  // namespace kord

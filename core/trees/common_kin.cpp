@@ -43,7 +43,7 @@ const std::string& nameOf(const Session& s, int x) {
 
 /// An Albero item; the file gets `fileText` alone, cut to 80.
 void emit(KinOutput& out, const std::string& drawing, const std::string& text, const std::string& fileText) {
-  out.s.albero.Lista.push_back({drawing, text, out.s.NInd[0]});
+  out.s.treeList.Lista.push_back({drawing, text, out.s.NInd[0]});
   if (out.file.is_open()) out.file << CutPiece(fileText) << "\r\n";
   ++out.lines;
 }
@@ -88,7 +88,7 @@ void handle(KinOutput& out, int x, std::string& text) {
 /// True when x is a repeat whose branch was shown already.
 bool onFound(KinOutput& out, int x) {
   Session& s = out.s;
-  if (detailsWanted(s)) emitDetails(out, s.VNind);
+  if (detailsWanted(s)) emitDetails(out, s.detailIndividual);
   std::string prefix = s.trees.DrawPrefix + s.trees.walk.Connector;
   const bool repeat = out.collapse && out.firstLine[x] != 0;
   if (out.collapse && !repeat) out.firstLine[x] = -1;
@@ -112,7 +112,7 @@ void startKinWalk(KinOutput& out, int root) {
   out.collapse = CountWalk(s, kFullTreeLineLimit, true, details) > kFullTreeLineLimit;
   out.firstLine.assign(out.collapse ? kTableSize : 0, 0);
   StartWalk(s);
-  s.VNind = root;
+  s.detailIndividual = root;
   std::string ignored;
   handle(out, root, ignored);
   emitText(out, "", nameOf(s, root) + " (" + std::to_string(root) + ")");
@@ -138,7 +138,7 @@ void kinWalk(KinOutput& out) {
       bool deepen = w.WalkDepth < std::max(s.MaxGenerations, 0);
       sameLevelRun = deepen ? 0 : sameLevelRun + 1;
       DescendWalk(s, deepen);
-      s.VNind = repeat ? 0 : x;
+      s.detailIndividual = repeat ? 0 : x;
       // Past the generation limit the walk stays on its level: only a chain
       // of first parents, nothing to cut short.
       out.skipBranch = repeat && deepen;
@@ -151,7 +151,7 @@ void kinWalk(KinOutput& out) {
   }
   if (!detailsWanted(s)) return;
   s.trees.DetailBar = "   ";
-  emitDetails(out, s.VNind);
+  emitDetails(out, s.detailIndividual);
 }
 
 void emitAnswer(KinOutput& out) {
@@ -174,7 +174,7 @@ void startKin(Session& s) {
 /// The record number the focus card shows, as an index; NInd(0) when the
 /// card shows none.
 int cardIndividual(const Session& s) {
-  std::string number = Trim(s.skeda.values[Num]);
+  std::string number = Trim(s.focusCard.values[Num]);
   return number.empty() ? s.NInd[0] : static_cast<int>(NumericValue(number)) + 1;
 }
 
@@ -187,7 +187,7 @@ void CommonKin(Session& s) {
     return;
   }
   s.trees.DetailBar = std::string(1, kBar) + "  ";
-  s.albero.visible = true;
+  s.treeList.visible = true;
   s.ui.showWindow(Window::TreeListWindow, true);
   KinOutput out(s);
   if (s.OutputToFile) out.file.open(s.DbFolder + s.KinListFile);
@@ -205,12 +205,12 @@ void CommonKin(Session& s) {
   s.NInd[0] = focus;
   // The window alone: kord.kor keeps its layout.
   std::string relationship = FocusRelationshipLine(s);
-  if (!relationship.empty()) s.albero.Lista.push_back({"", relationship, focus});
+  if (!relationship.empty()) s.treeList.Lista.push_back({"", relationship, focus});
   s.ui.refresh(Window::TreeListWindow);
   ShowFocusPanel(s);
 }
 
-void Parentele(Session& s, int index) {
+void FindCommonKin(Session& s, int index) {
   s.NInd[0] = cardIndividual(s);
   if (s.NInd[1] <= 0 || s.NInd[0] <= 1) {
     s.ui.message(kSelectTwo);
@@ -227,8 +227,8 @@ void SkedaParentele(Session& s) {
     return;
   }
   int focus = s.NInd[0];
-  s.SavInd0 = focus;
-  s.SavInd1 = s.NInd[1];
+  s.markedFocus = focus;
+  s.markedSecond = s.NInd[1];
   s.NInd[0] = s.FirstCommon;
   s.trees.AncestorMode = false;
   DrawTree(s, kOutlineView);

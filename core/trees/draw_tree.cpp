@@ -45,16 +45,16 @@ void toPrinter(TreeOutput& out, const TreeLine& line) {
 void toList(Session& s, const TreeLine& line) {
   // Items stay Windows-1252: the display decodes them, so the old list
   // font's letter substitution is not needed.
-  s.albero.Lista.push_back({CutPiece(line.prefix), WindowText(line), s.NInd[0]});
+  s.treeList.Lista.push_back({CutPiece(line.prefix), WindowText(line), s.NInd[0]});
 }
 
 void toOutline(TreeOutput& out, const TreeLine& line) {
   Session& s = out.s;
   int depth = s.trees.walk.WalkDepth;
-  s.nest.Lista.push_back({LastPiece(line), out.firstItem ? 0 : depth + 1, s.NInd[0]});
-  s.nest.Text1 = s.tables.LastIndex;
-  s.nest.Text2 = static_cast<int>(s.nest.Lista.size());
-  s.nest.Text3 = s.nest.Lista.size() == 1 ? depth : std::max(s.nest.Text3, depth);
+  s.treeOutline.Lista.push_back({LastPiece(line), out.firstItem ? 0 : depth + 1, s.NInd[0]});
+  s.treeOutline.Text1 = s.tables.LastIndex;
+  s.treeOutline.Text2 = static_cast<int>(s.treeOutline.Lista.size());
+  s.treeOutline.Text3 = s.treeOutline.Lista.size() == 1 ? depth : std::max(s.treeOutline.Text3, depth);
 }
 
 void emitLine(TreeOutput& out, const TreeLine& line) {
@@ -81,7 +81,7 @@ void emitDetails(TreeOutput& out, int v) {
 }
 
 void openWindow(Session& s, bool listView) {
-  (listView ? s.albero.visible : s.nest.visible) = true;
+  (listView ? s.treeList.visible : s.treeOutline.visible) = true;
   s.ui.showWindow(listView ? Window::TreeListWindow : Window::TreeOutlineWindow, true);
 }
 
@@ -98,7 +98,7 @@ std::string nodeText(const Session& s, int x) {
   const std::string& name = s.tables.Names[x];
   if (s.trees.AncestorMode) return name;
   std::string text = s.trees.walk.CoParentLabel + name;
-  if (x == s.SavInd0 || x == s.SavInd1) text += kKinMarker;
+  if (x == s.markedFocus || x == s.markedSecond) text += kKinMarker;
   return text;
 }
 
@@ -106,7 +106,7 @@ std::string nodeText(const Session& s, int x) {
 void onFound(TreeOutput& out, int x) {
   Session& s = out.s;
   out.anyFound = true;
-  if (s.CardWithTree) emitDetails(out, s.VNind);
+  if (s.CardWithTree) emitDetails(out, s.detailIndividual);
   std::string prefix = s.trees.DrawPrefix + s.trees.walk.Connector;
   s.trees.LineIndent = static_cast<int>(prefix.size());
   out.lastPrefix = prefix;
@@ -120,7 +120,7 @@ void onFound(TreeOutput& out, int x) {
     if (out.collapse && !repeat) out.firstLine[x] = out.lines;
   }
   DescendWalk(s);
-  s.VNind = repeat ? 0 : x;  // a repeat's details stand at its first line
+  s.detailIndividual = repeat ? 0 : x;  // a repeat's details stand at its first line
   out.skipBranch = repeat;
 }
 
@@ -135,7 +135,7 @@ void onClimb(TreeOutput& out) {
 void onEnd(TreeOutput& out) {
   Session& s = out.s;
   s.trees.DetailBar = "   ";
-  if (out.anyFound && s.CardWithTree) emitDetails(out, s.VNind);
+  if (out.anyFound && s.CardWithTree) emitDetails(out, s.detailIndividual);
   EmitTreeHtml(s, 4, "");
 }
 
@@ -205,7 +205,7 @@ void DrawTree(Session& s, int view) {
   TreeOutput out(s, view == kListView);
   openWindow(s, out.listView);
   if (s.OutputToFile) out.textFile.open(s.trees.TreeFileBase + "txt");
-  s.VNind = s.NInd[0];
+  s.detailIndividual = s.NInd[0];
   decideCollapse(out);
   drawRoot(out);
   walkTree(out);

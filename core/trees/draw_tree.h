@@ -19,7 +19,7 @@ inline const std::string kKinMarker = "    ****<>****";
 ///
 /// The root line is the name and " (" index ")"; each relative's line is
 /// its connector and name, a descendant's with the other parent in
-/// parentheses first and with the marker when it is SavInd0 or SavInd1. An
+/// parentheses first and with the marker when it is markedFocus or markedSecond. An
 /// ancestor with an empty name gets no line (the walk still goes up through
 /// it). With CardWithTree each individual's detail lines follow when the
 /// next line is found (so a leaf's details carry the prefix of the level

@@ -44,7 +44,7 @@ void NextChild(Session& s) {
   int i = findChild(s, c, w.WalkCursor[w.WalkDepth] + 1);
   if (i == kNone) return;
   setConnector(w, findChild(s, c, i + 1) != kNone);
-  s.NiOld = c;
+  s.previousIndividual = c;
   s.NInd[0] = i;
   w.WalkCursor[w.WalkDepth] = i;
   w.CoParentLabel.clear();
@@ -57,7 +57,7 @@ void MakeCoParentLabel(Session& s) {
   int k = s.NInd[0];
   if (!Tables::inTable(k)) return;
   const Tables& t = s.tables;
-  int other = linkOf(t.Parent1, k) == s.NiOld ? linkOf(t.Parent2, k) : linkOf(t.Parent1, k);
+  int other = linkOf(t.Parent1, k) == s.previousIndividual ? linkOf(t.Parent2, k) : linkOf(t.Parent1, k);
   if (other > 0) s.trees.walk.CoParentLabel = "(" + t.Names[other] + ") ";
 }
 
@@ -80,7 +80,7 @@ void NextParent(Session& s) {
     return;
   }
   setConnector(w, nextCursor == 2 && usable(second) && second != p);
-  s.NiOld = c;
+  s.previousIndividual = c;
   s.NInd[0] = p;
   w.WalkNode[w.WalkDepth] = c;
   w.WalkCursor[w.WalkDepth] = nextCursor;
@@ -119,7 +119,7 @@ void DescendWalk(Session& s, bool deepen) {
 }
 
 int CountWalk(Session& s, int limit, bool generationLimit, const std::vector<int>& detailLines) {
-  const int focus = s.NInd[0], previous = s.NiOld;
+  const int focus = s.NInd[0], previous = s.previousIndividual;
   const TreeWalk walk = s.trees.walk;
   const std::string prefix = s.trees.DrawPrefix;
   auto linesOf = [&detailLines](int x) { return 1 + (detailLines.empty() ? 0 : detailLines[x]); };
@@ -141,7 +141,7 @@ int CountWalk(Session& s, int limit, bool generationLimit, const std::vector<int
     }
   }
   s.NInd[0] = focus;
-  s.NiOld = previous;
+  s.previousIndividual = previous;
   s.trees.walk = walk;
   s.trees.DrawPrefix = prefix;
   return count;

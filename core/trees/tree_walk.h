@@ -20,7 +20,7 @@ namespace kord {
 /// in ascending index order (a child whose two links both name the parent is
 /// found once). Nothing is found at a level not below MaxGenerations (a
 /// negative limit counts as 0) nor at level 30. On success sets NInd(0),
-/// NiOld, the level's cursor and node, Connector, Continuation (by whether a
+/// previousIndividual, the level's cursor and node, Connector, Continuation (by whether a
 /// later child exists) and CoParentLabel; otherwise only StepResult (-1).
 void NextChild(Session& s);
 
@@ -30,7 +30,7 @@ void NextChild(Session& s);
 /// differs from it. Ignores MaxGenerations; nothing is found at level 30.
 void NextParent(Session& s);
 
-/// For the child in NInd(0) found from NiOld: "(" + the name of its other
+/// For the child in NInd(0) found from previousIndividual: "(" + the name of its other
 /// parent + ") ", left unchanged when that parent is unknown (0 or less).
 void MakeCoParentLabel(Session& s);
 
@@ -69,7 +69,7 @@ inline constexpr int kFullTreeLineLimit = 20000;
 /// (indexed like the tables). The count stops as soon as it passes `limit`,
 /// so it costs little whatever the tree. With `generationLimit` the walk
 /// deepens only below MaxGenerations, as the kinship search walks;
-/// otherwise always, as the trees walk. NInd(0), NiOld, the walk and
+/// otherwise always, as the trees walk. NInd(0), previousIndividual, the walk and
 /// DrawPrefix are left as they were.
 int CountWalk(Session& s, int limit, bool generationLimit, const std::vector<int>& detailLines = {});
 

@@ -38,7 +38,7 @@ void setTreeFont(Session& s, bool buttonFont) {
 /// Draws the descendant list tree of `individual` into an emptied Albero.
 void redrawBranches(Session& s, int individual) {
   s.NInd[0] = individual;
-  s.albero.Lista.clear();
+  s.treeList.Lista.clear();
   s.trees.AncestorMode = false;
   DrawTree(s, kListView);
   EndPrinterDocument(s, TreeFileName(s, individual, false));
@@ -67,62 +67,62 @@ void TreeCommand(Session& s, TreeCaller caller, int index) {
 }
 
 void AlberoListaClick(Session& s, int item) {
-  if (!validItem(s.albero.Lista.size(), item)) return;
-  s.NInd[0] = s.albero.Lista[item].data;
-  s.SavStatoWindows = s.StatoWindows;
+  if (!validItem(s.treeList.Lista.size(), item)) return;
+  s.NInd[0] = s.treeList.Lista[item].data;
+  s.savedWindowState = s.windowState;
   // The panel refreshes only in state 3; the saved state tells whether a
   // record card was open.
-  s.StatoWindows = kStateIdle;
+  s.windowState = kStateIdle;
   ShowFocusPanel(s);
-  if (s.SavStatoWindows > kStateIdle) showOnCard(s);
-  s.StatoWindows = s.SavStatoWindows;
+  if (s.savedWindowState > kStateIdle) showOnCard(s);
+  s.windowState = s.savedWindowState;
 }
 
 void AlberoListaDblClick(Session& s, int item) {
-  if (!validItem(s.albero.Lista.size(), item)) return;
-  redrawBranches(s, s.albero.Lista[item].data);
+  if (!validItem(s.treeList.Lista.size(), item)) return;
+  redrawBranches(s, s.treeList.Lista[item].data);
 }
 
 void AlberoCommand1(Session& s) {
-  if (s.albero.Lista.empty()) return;
-  int root = s.albero.Lista.front().data;
+  if (s.treeList.Lista.empty()) return;
+  int root = s.treeList.Lista.front().data;
   redrawBranches(s, Tables::inTable(root) ? s.tables.Parent1[root] : kNone);
 }
 
 void AlberoChiudi(Session& s) {
-  s.albero.Lista.clear();
-  s.albero.visible = false;
+  s.treeList.Lista.clear();
+  s.treeList.visible = false;
   s.ui.showWindow(Window::TreeListWindow, false);
 }
 
 void NestListaClick(Session& s, int item) {
-  if (!validItem(s.nest.Lista.size(), item)) return;
-  s.NInd[0] = s.nest.Lista[item].data;
+  if (!validItem(s.treeOutline.Lista.size(), item)) return;
+  s.NInd[0] = s.treeOutline.Lista[item].data;
   ShowFocusPanel(s);
-  if (s.StatoWindows > kStateIdle) showOnCard(s);
+  if (s.windowState > kStateIdle) showOnCard(s);
 }
 
 void NestChiudi(Session& s) {
-  s.nest.Lista.clear();
-  s.nest.Text2 = 0;
-  s.nest.Text3 = 0;
-  s.nest.visible = false;
+  s.treeOutline.Lista.clear();
+  s.treeOutline.Text2 = 0;
+  s.treeOutline.Text3 = 0;
+  s.treeOutline.visible = false;
   s.ui.showWindow(Window::TreeOutlineWindow, false);
 }
 
 void NestStile(Session& s) {
-  s.nest.style = (s.nest.style + 1) % 6;
+  s.treeOutline.style = (s.treeOutline.style + 1) % 6;
   s.ui.refresh(Window::TreeOutlineWindow);
 }
 
 void ProfonditaAlbero(Session& s) {
-  s.generazioni.Gen_Valore = std::to_string(s.MaxGenerations);
-  s.generazioni.visible = true;
+  s.generationLimit.Gen_Valore = std::to_string(s.MaxGenerations);
+  s.generationLimit.visible = true;
   s.ui.showWindow(Window::GenerationLimitWindow, true);
 }
 
 bool GenValoreChange(Session& s, const std::string& text) {
-  s.generazioni.Gen_Valore = text;
+  s.generationLimit.Gen_Valore = text;
   const std::string digits = Trim(text);
   // "abc" or "-3" would otherwise count as 0 and cut every tree to its root.
   if (digits.empty() || digits.size() > 2 || digits.find_first_not_of("0123456789") != std::string::npos) return false;

@@ -28,8 +28,8 @@ enum class TreeCaller {
 void TreeCommand(Session& s, TreeCaller caller, int index);
 
 /// Albero Lista click: the item's individual becomes the focus and the focus
-/// panel shows it, with StatoWindows at 3 for the moment; when a record card
-/// was open (StatoWindows above 3) it shows the new focus too.
+/// panel shows it, with windowState at 3 for the moment; when a record card
+/// was open (windowState above 3) it shows the new focus too.
 void AlberoListaClick(Session& s, int item);
 /// Albero Lista double click: the list is emptied and shows the descendant
 /// tree of the item's individual, which becomes the focus.
@@ -42,7 +42,7 @@ void AlberoCommand1(Session& s);
 void AlberoChiudi(Session& s);
 
 /// TreeOutlineWindow item click: the item's individual becomes the focus; an open record
-/// card (StatoWindows above 3) shows it.
+/// card (windowState above 3) shows it.
 void NestListaClick(Session& s, int item);
 /// TreeOutlineWindow "Chiudi": empties the outline and its counters and hides the window.
 void NestChiudi(Session& s);

@@ -15,7 +15,7 @@ struct ListItem {
 };
 
 /// The window "Lista": its self-sorting list Liber.
-struct ListaModel {
+struct ListModel {
   bool visible = false;
   std::vector<ListItem> Liber;
 };

@@ -16,7 +16,7 @@ struct AlberoItem {
   int data = 0;  ///< the individual index behind the line
 };
 
-struct AlberoModel {
+struct TreeListModel {
   bool visible = false;
   std::vector<AlberoItem> Lista;
 };
@@ -29,7 +29,7 @@ struct NestItem {
   int data = 0;   ///< the individual index behind the item
 };
 
-struct NestModel {
+struct TreeOutlineModel {
   bool visible = false;
   std::vector<NestItem> Lista;
   int style = 0;   ///< display style of the outline, 0..5
@@ -38,7 +38,7 @@ struct NestModel {
   int Text3 = 0;   ///< "Livelli": the highest walk level at which an item was added
 };
 
-struct GenerazioniModel {
+struct GenerationLimitModel {
   bool visible = false;
   std::string Gen_Valore;  ///< the generation limit as typed
 };

@@ -65,7 +65,7 @@ void NavigatorWindow::closeEvent(QCloseEvent* event) {
   shownFlag() = false;
   QWidget::closeEvent(event);
   kord::ShowFocusPanel(s_);
-  if (s_.StatoWindows > kord::kStateIdle) kord::ShowRecordCard(s_);
+  if (s_.windowState > kord::kStateIdle) kord::ShowRecordCard(s_);
 }
 
 void NavigatorWindow::keyPressEvent(QKeyEvent* event) {

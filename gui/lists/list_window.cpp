@@ -40,8 +40,8 @@ ListWindow::ListWindow(kord::Session& session, QWidget* parent) : QWidget(parent
 
 void ListWindow::render() {
   liber_->clear();
-  const std::vector<std::string> years = s_.lista.Liber.empty() ? std::vector<std::string>() : LifeYearsByIndex(s_);
-  for (const auto& item : s_.lista.Liber) {
+  const std::vector<std::string> years = s_.list.Liber.empty() ? std::vector<std::string>() : LifeYearsByIndex(s_);
+  for (const auto& item : s_.list.Liber) {
     auto* line = new QListWidgetItem(displayText(ListLineText(item.text)), liber_);
     line->setData(Qt::UserRole, item.itemData);
     line->setData(kLifeYearsRole, lifeYearsText(years, item.itemData));

@@ -50,7 +50,7 @@ GenerationLimitWindow::GenerationLimitWindow(kord::Session& session, QWidget* pa
 void GenerationLimitWindow::render() {
   label_->setText(QString::fromStdString(s_.text("Generazioni dei discendenti da mostrare (da 0 a 30):",
                                                   "Generations of descendants to show (0 to 30):")));
-  const QString value = displayText(s_.generazioni.Gen_Valore);
+  const QString value = displayText(s_.generationLimit.Gen_Valore);
   if (genValore_->text() != value) genValore_->setText(value);
 }
 
@@ -76,7 +76,7 @@ void GenerationLimitWindow::closeEvent(QCloseEvent* event) {
   // A box left empty shows the limit in force again.
   kord::GenValoreChange(s_, std::to_string(s_.MaxGenerations));
   render();
-  s_.generazioni.visible = false;
+  s_.generationLimit.visible = false;
   QWidget::closeEvent(event);
 }
 

@@ -83,7 +83,7 @@ void TreeListWindow::buildMenu() {
 
 void TreeListWindow::render() {
   lista_->clear();
-  for (const kord::AlberoItem& item : s_.albero.Lista) {
+  for (const kord::AlberoItem& item : s_.treeList.Lista) {
     auto* row = new QListWidgetItem(alberoLineText(item), lista_);
     row->setData(Qt::UserRole, item.data);
   }
@@ -135,7 +135,7 @@ void TreeListWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void TreeListWindow::closeEvent(QCloseEvent* event) {
-  if (s_.albero.visible || !s_.albero.Lista.empty()) onChiudi();
+  if (s_.treeList.visible || !s_.treeList.Lista.empty()) onChiudi();
   QWidget::closeEvent(event);
 }
 

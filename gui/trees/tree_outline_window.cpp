@@ -45,7 +45,7 @@ TreeOutlineWindow::TreeOutlineWindow(kord::Session& session, QtPrinter& printer,
   outlineStyle_->setParent(this);
   lista_->setStyle(outlineStyle_);
   connect(lista_, &QTreeWidget::itemClicked, this, &TreeOutlineWindow::onClicked);
-  auto updateIcon = [this](QTreeWidgetItem* item) { setOutlineIcon(*item, outlineLook(s_.nest.style)); };
+  auto updateIcon = [this](QTreeWidgetItem* item) { setOutlineIcon(*item, outlineLook(s_.treeOutline.style)); };
   connect(lista_, &QTreeWidget::itemExpanded, this, updateIcon);
   connect(lista_, &QTreeWidget::itemCollapsed, this, updateIcon);
 
@@ -96,7 +96,7 @@ QWidget* TreeOutlineWindow::buildButtons() {
 }
 
 void TreeOutlineWindow::render() {
-  const kord::NestModel& m = s_.nest;
+  const kord::TreeOutlineModel& m = s_.treeOutline;
   if (!sameItems(m.Lista, shown_)) rebuildOutline();
   counters_[0]->setText(QString::number(m.Text1));
   counters_[1]->setText(QString::number(m.Text2));
@@ -106,7 +106,7 @@ void TreeOutlineWindow::render() {
 
 void TreeOutlineWindow::rebuildOutline() {
   lista_->clear();
-  shown_ = s_.nest.Lista;
+  shown_ = s_.treeOutline.Lista;
   // path[k] is the latest item at level k: a new item at level L hangs
   // under path[L - 1]; a level deeper than the path allows hangs under the
   // deepest item there is.
@@ -124,7 +124,7 @@ void TreeOutlineWindow::rebuildOutline() {
 }
 
 void TreeOutlineWindow::applyStyle() {
-  const OutlineLook look = outlineLook(s_.nest.style);
+  const OutlineLook look = outlineLook(s_.treeOutline.style);
   outlineStyle_->setLook(look);
   // Without lines or boxes the top level needs no branch column.
   lista_->setRootIsDecorated(look.lines || look.boxes);
@@ -166,7 +166,7 @@ void TreeOutlineWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void TreeOutlineWindow::closeEvent(QCloseEvent* event) {
-  if (s_.nest.visible || !s_.nest.Lista.empty()) onChiudi();
+  if (s_.treeOutline.visible || !s_.treeOutline.Lista.empty()) onChiudi();
   QWidget::closeEvent(event);
 }
 

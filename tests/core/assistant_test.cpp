@@ -37,7 +37,7 @@ struct SampleAssist : test::TestSession {
       DialogClickFile(session, "famiglia.rni");
       DialogOpen(session);
     };
-    session.StatoWindows = kStateOpening;
+    session.windowState = kStateOpening;
     loaded = OpenDatabase(session) == OpenOutcome::Loaded;
     forget();
   }
@@ -115,9 +115,9 @@ TEST(AssistCommands, GroupNodesAndUnknownNumbersDoNothing) {
   EXPECT_TRUE(f.ui.messages.empty());
   EXPECT_TRUE(f.ui.shown.empty());
   EXPECT_EQ(f.session.NInd[0], 2);
-  EXPECT_EQ(f.session.StatoWindows, kStateIdle);
-  EXPECT_TRUE(f.session.lista.Liber.empty());
-  EXPECT_TRUE(f.session.albero.Lista.empty());
+  EXPECT_EQ(f.session.windowState, kStateIdle);
+  EXPECT_TRUE(f.session.list.Liber.empty());
+  EXPECT_TRUE(f.session.treeList.Lista.empty());
   EXPECT_TRUE(f.switchesIdle());
 }
 
@@ -125,11 +125,11 @@ TEST(AssistCommands, TheFourListNodesGiveTheSameGeneralList) {
   SampleAssist reference;
   ASSERT_TRUE(reference.loaded);
   ListCommand(reference.session, ListMode::General, false);
-  ASSERT_GT(reference.session.lista.Liber.size(), 60u);
+  ASSERT_GT(reference.session.list.Liber.size(), 60u);
   for (int position : {17, 25, 7, 11}) {
     SampleAssist f;
     f.dblClick(position);
-    EXPECT_EQ(f.session.lista.Liber, reference.session.lista.Liber) << AssistNodeAt(position)->caption;
+    EXPECT_EQ(f.session.list.Liber, reference.session.list.Liber) << AssistNodeAt(position)->caption;
     EXPECT_TRUE(f.wasShown(Window::ListWindow));
   }
 }
@@ -142,9 +142,9 @@ TEST(AssistCommands, WithoutAFocusTheFocusNodesDoNothingAndSayNothing) {
     SCOPED_TRACE(AssistNodeAt(position)->caption);
     EXPECT_TRUE(f.ui.messages.empty());
     EXPECT_TRUE(f.ui.shown.empty());
-    EXPECT_EQ(f.session.StatoWindows, kStateIdle);
+    EXPECT_EQ(f.session.windowState, kStateIdle);
     EXPECT_TRUE(f.switchesIdle());
-    EXPECT_TRUE(f.session.lista.Liber.empty());
+    EXPECT_TRUE(f.session.list.Liber.empty());
     EXPECT_TRUE(f.session.book.Liber.empty());
     EXPECT_TRUE(f.session.navigate.w1[0].empty());
   }
@@ -160,10 +160,10 @@ TEST(AssistCommands, CensusAndReportWithASecondaryWindowOpenOnlySaySo) {
   for (const Case& c : cases)
     for (int state : {kStateNewRecord, kStateCensus, kStateReportChooser}) {
       SampleAssist f;
-      f.session.StatoWindows = state;
+      f.session.windowState = static_cast<kord::WindowState>(state);
       f.dblClick(c.position);
       EXPECT_EQ(f.ui.messages, std::vector<std::string>{c.message});
-      EXPECT_EQ(f.session.StatoWindows, state);
+      EXPECT_EQ(f.session.windowState, state);
       EXPECT_TRUE(f.switchesIdle());
       EXPECT_TRUE(f.session.book.Liber.empty());
       EXPECT_FALSE(f.wasShown(Window::ReportFieldsDialog));
@@ -177,7 +177,7 @@ TEST(AssistCommands, ListsCensusAndReportKeepTheFocusChosenBefore) {
     f.dblClick(position);
     SCOPED_TRACE(AssistNodeAt(position)->caption);
     EXPECT_EQ(f.session.NInd[0], 40);
-    EXPECT_EQ(f.session.StatoWindows, kStateIdle);
+    EXPECT_EQ(f.session.windowState, kStateIdle);
     EXPECT_TRUE(f.switchesIdle());
     EXPECT_TRUE(f.ui.messages.empty()) << ::testing::PrintToString(f.ui.messages);
   }
@@ -187,7 +187,7 @@ TEST(AssistCommands, ReportOpensTheChooserWithTheWalkSwitchesThenKeepsTheFocus) 
   SampleAssist f;
   f.session.NInd[0] = 40;
   f.dblClick(29);
-  EXPECT_EQ(f.session.StatoWindows, kStateReportChooser);
+  EXPECT_EQ(f.session.windowState, kStateReportChooser);
   EXPECT_TRUE(f.wasShown(Window::ReportFieldsDialog));
   EXPECT_TRUE(f.session.WalkAll && f.session.OutputToFile && f.session.DetailLines);
   EXPECT_FALSE(f.session.NavigatorFocus);
@@ -195,7 +195,7 @@ TEST(AssistCommands, ReportOpensTheChooserWithTheWalkSwitchesThenKeepsTheFocus) 
   f.session.report.Check1[0] = true;
   CampiReportButton(f.session, 1);
   EXPECT_EQ(f.session.NInd[0], 40);
-  EXPECT_EQ(f.session.StatoWindows, kStateIdle);
+  EXPECT_EQ(f.session.windowState, kStateIdle);
   EXPECT_TRUE(f.switchesIdle());
   EXPECT_EQ(f.session.report.Grid1.size(), static_cast<std::size_t>(f.session.tables.LastIndex));
 }
@@ -206,13 +206,13 @@ TEST(AssistCommands, SortedListOpensTheKeyWindowAndItsRunKeepsTheFocus) {
     f.session.NInd[0] = 40;
     f.dblClick(position);
     EXPECT_TRUE(f.wasShown(Window::SortKeyDialog));
-    EXPECT_EQ(f.session.NiSav, 40);
+    EXPECT_EQ(f.session.savedFocus, 40);
     EXPECT_TRUE(f.session.WalkAll && f.session.OutputToFile && f.session.DetailLines);
     EXPECT_FALSE(f.session.NavigatorFocus);
     ASSERT_TRUE(SortedBookRun(f.session, 4));
     EXPECT_EQ(f.session.NInd[0], 40);
     EXPECT_TRUE(f.switchesIdle());
-    EXPECT_GT(f.session.lista.Liber.size(), 60u);
+    EXPECT_GT(f.session.list.Liber.size(), 60u);
   }
 }
 
@@ -235,13 +235,13 @@ TEST(AssistCommands, AddIndividualAndStructureFollowTheWindowState) {
   };
   for (const Case& c : cases) {
     SampleAssist f;
-    f.session.StatoWindows = c.state;
+    f.session.windowState = static_cast<kord::WindowState>(c.state);
     f.session.NInd[0] = c.focus;
     const int lastIndex = f.session.tables.LastIndex;
     f.dblClick(c.position);
     SCOPED_TRACE(std::to_string(c.position) + " in state " + std::to_string(c.state));
     EXPECT_EQ(f.ui.messages, c.messages);
-    EXPECT_EQ(f.session.StatoWindows, c.stateAfter);
+    EXPECT_EQ(f.session.windowState, c.stateAfter);
     EXPECT_EQ(f.session.RequestedRecordKind, c.position) << "remembered whatever the outcome";
     EXPECT_EQ(f.session.tables.LastIndex, lastIndex) << "a requested kind reserves no index";
     const bool ran = c.messages.empty();
@@ -277,10 +277,10 @@ TEST(AssistCommands, PassaggiShowsTheNameSearchWithItsSelectionEmptied) {
 TEST(AssistCommands, ExploreNodesFillTheirWindows) {
   SampleAssist f;
   f.dblClick(21);
-  ASSERT_FALSE(f.session.albero.Lista.empty());
-  EXPECT_EQ(f.session.albero.Lista.front().text, "Pavan Giovanni Battista (2)");
+  ASSERT_FALSE(f.session.treeList.Lista.empty());
+  EXPECT_EQ(f.session.treeList.Lista.front().text, "Pavan Giovanni Battista (2)");
   f.dblClick(24);
-  EXPECT_FALSE(f.session.nest.Lista.empty());
+  EXPECT_FALSE(f.session.treeOutline.Lista.empty());
   f.dblClick(9);
   EXPECT_FALSE(f.session.navigate.w1[0].empty());
   EXPECT_TRUE(f.switchesIdle());

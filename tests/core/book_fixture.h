@@ -30,7 +30,7 @@ struct BookFixture : TestSession {
     session.TemplateFolder = dir.folder();
     session.DbName = session.DbFolder + "fam.rni";
     session.files = FileSetFor(session.DbName);
-    session.StatoWindows = kStateIdle;
+    session.windowState = kStateIdle;
     session.NewRecordMode = false;
     Tables& t = session.tables;
     t.LastIndex = static_cast<int>(names.size()) + 1;

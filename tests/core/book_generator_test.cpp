@@ -97,18 +97,18 @@ TEST(FamilyBook, CensusLayoutHasEveryEventWithCommas) {
             "Data matrimonio 1875,  a Udine :Neri Carla  ,  -  Data Morte,  a Milano,  -  Data Sepoltur.,  a ,  - ");
   EXPECT_EQ(at[3], "_______ Indiv. N. 2_________") << "no children, parents, spouses or notes in the census";
   EXPECT_FALSE(f.dbFileExists("index.html"));
-  EXPECT_EQ(f.session.StatoWindows, kStateIdle);
+  EXPECT_EQ(f.session.windowState, kStateIdle);
 }
 
 TEST(FamilyBook, CensusNeedsTheMainWindowIdle) {
   test::LuigiFamily f;
-  f.session.StatoWindows = kStateNewRecord;
+  f.session.windowState = kStateNewRecord;
   CensusCommand(f.session);
   ShortReportCommand(f.session);
   EXPECT_EQ(f.ui.messages,
             std::vector<std::string>(2, "Chiudere le finestre secondarie prima di generare il censimento"));
   EXPECT_FALSE(f.dbFileExists("kord.rel"));
-  EXPECT_EQ(f.session.StatoWindows, kStateNewRecord);
+  EXPECT_EQ(f.session.windowState, kStateNewRecord);
 }
 
 TEST(FamilyBook, TheShortReportLeavesTheNavigatorAsItWas) {
@@ -126,7 +126,7 @@ TEST(FamilyBook, TheShortReportLeavesTheNavigatorAsItWas) {
     EXPECT_EQ(f.session.navigatorNumbers.box, numbers.box);
     EXPECT_EQ(f.session.navigatorNumbers.childLine, numbers.childLine);
     EXPECT_EQ(f.session.NInd[0], 6);
-    EXPECT_EQ(f.session.StatoWindows, kStateIdle);
+    EXPECT_EQ(f.session.windowState, kStateIdle);
   }
   EXPECT_EQ(std::count(f.ui.shown.begin(), f.ui.shown.end(), std::make_pair(Window::Navigate, true)), 0);
   EXPECT_EQ(f.session.book.Liber.back(), "Rossi Paolo") << "the report itself goes to the book window";
@@ -236,7 +236,7 @@ TEST(BookWindow, KeepsTheLast35LinesOr30InTheCensus) {
     // Three lines each, the events line of about 130 characters cut in two.
     test::BookFixture f(names);
     f.wholeBookSwitches();
-    f.session.StatoWindows = kStateCensus;
+    f.session.windowState = kStateCensus;
     BuildFamilyBook(f.session);
     EXPECT_EQ(f.dbLines("kord.rel").size(), 36u);
     EXPECT_EQ(f.session.book.Liber.size(), 48u - 6u) << "one item dropped for each line after the 30th";
@@ -272,7 +272,7 @@ TEST(SortedBook, ADateFieldSortsChronologicallyAndLeavesTheTextBookAlone) {
       {"15/01/1750\t\tQuattro", 5}, {"0/0/1800\t\tSette", 8}, {"15/01/1800\t\tUno", 2},
       {"1850\t\tCinque", 6},        {"1850 3 12\t\tNove", 10}, {"19??\t\tSei", 7},
       {"02/11/1900\t\tDue", 3},     {"\t\tTre", 4},            {"circa 1700\t\tOtto", 9}};
-  EXPECT_EQ(f.session.lista.Liber, expected) << "the nameless 11 is not in the book";
+  EXPECT_EQ(f.session.list.Liber, expected) << "the nameless 11 is not in the book";
   EXPECT_EQ(f.dbFile("kord.rel"), "the book of an earlier run");
   EXPECT_EQ(f.session.NInd[0], 3);
   EXPECT_EQ(f.session.SortKey, 0);
@@ -288,7 +288,7 @@ TEST(SortedBook, OtherFieldsSortByTheTextAndNamesLineUp) {
   f.writeRecords();
   EXPECT_TRUE(SortedBookRun(f.session, 5));
   std::vector<ListItem> expected = {{"Aviano\t\tDue", 3}, {"Sacile\t\tTre", 4}, {"sacile\t\tUno", 2}};
-  EXPECT_EQ(f.session.lista.Liber, expected);
+  EXPECT_EQ(f.session.list.Liber, expected);
   for (std::size_t width : {0, 9, 10, 19, 20, 39}) {
     const std::string shown = ListLineText(SortEntry(std::string(width, 'x'), "Nome"));
     EXPECT_EQ(shown.find("Nome"), 40u) << width;
@@ -304,13 +304,13 @@ TEST(SortedBook, KeysTakeTheirFieldsAndNoKeyAsksForOne) {
                                              {13, "v11"}, {14, "v"},   {15, ""}};
   for (const auto& [key, value] : keys) {
     ASSERT_TRUE(SortedBookRun(f.session, key));
-    ASSERT_EQ(f.session.lista.Liber.size(), 1u);
-    EXPECT_EQ(f.session.lista.Liber[0].text, SortEntry(value, "Uno")) << "key " << key;
+    ASSERT_EQ(f.session.list.Liber.size(), 1u);
+    EXPECT_EQ(f.session.list.Liber[0].text, SortEntry(value, "Uno")) << "key " << key;
   }
-  f.session.lista.Liber.clear();
+  f.session.list.Liber.clear();
   EXPECT_FALSE(SortedBookRun(f.session, 0));
   EXPECT_EQ(f.ui.messages, std::vector<std::string>{"Selezionare un campo"});
-  EXPECT_TRUE(f.session.lista.Liber.empty());
+  EXPECT_TRUE(f.session.list.Liber.empty());
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ struct OpenedSite : test::TestSession {
       DialogClickFile(session, dbFile);
       DialogOpen(session);
     };
-    session.StatoWindows = kStateOpening;
+    session.windowState = kStateOpening;
     loaded = OpenDatabase(session) == OpenOutcome::Loaded;
   }
   std::string siteFolder() const { return dir.file("sample"); }
@@ -234,7 +234,7 @@ TEST(SiteLinks, AFullFamilyOfAwkwardNamesHasEveryoneOnceAndEveryLinkWorks) {
   EXPECT_EQ(bookIndividuals(f.dir.read("sample/kord.rel")), walked) << "the census walks alike";
   ASSERT_TRUE(SortedBookRun(f.session, 4));
   std::vector<int> sorted;
-  for (const auto& item : f.session.lista.Liber) sorted.push_back(item.itemData);
+  for (const auto& item : f.session.list.Liber) sorted.push_back(item.itemData);
   std::sort(sorted.begin(), sorted.end());
   EXPECT_EQ(sorted, everyone) << "the sorted book lists the same people";
 }

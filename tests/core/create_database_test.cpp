@@ -82,14 +82,14 @@ TEST(CreateDatabase, UnwritableFolderGivesAMessageAndNothingElse) {
 TEST(CreateDatabase, DialogNewDropsTheExtensionCreatesAndLoads) {
   CreateFixture f;
   f.typeNewOnDialog("fam.dat");
-  f.session.StatoWindows = kStateCreating;
+  f.session.windowState = kStateCreating;
   EXPECT_EQ(OpenDatabase(f.session), OpenOutcome::Loaded);
   EXPECT_EQ(f.dir.read("fam.rnt"), "0\r\n");
   EXPECT_EQ(f.session.DbName, f.dir.file("fam.rni"));
   EXPECT_EQ(f.session.tables.LastIndex, 1);
   EXPECT_EQ(f.session.progress.FileText[0], "Caricati 0 Individui ");
   EXPECT_EQ(f.session.NInd[0], 2);
-  EXPECT_EQ(f.session.StatoWindows, kStateIdle);
+  EXPECT_EQ(f.session.windowState, kStateIdle);
   EXPECT_NE(f.dir.read("fam.His").find("Elaborazioni su: " + f.dir.file("fam.rni")), std::string::npos);
 }
 
@@ -100,7 +100,7 @@ TEST(CreateDatabase, DialogAsksAgainUntilANameIsGiven) {
     f.session.dialog.NomeFile = ++calls < 3 ? "../escape" : "fam";
     DialogNew(f.session);
   };
-  f.session.StatoWindows = kStateCreating;
+  f.session.windowState = kStateCreating;
   EXPECT_EQ(OpenDatabase(f.session), OpenOutcome::Loaded);
   EXPECT_EQ(calls, 3);
   EXPECT_EQ(f.ui.messages[0], "Nome del nuovo Database non valido: ../escape");
@@ -127,7 +127,7 @@ TEST(CreateDatabase, CreaDBWhileLoadedCreatesFilesButKeepsTheLoadedDatabase) {
     DialogClickFile(f.session, "fam.rni");
     DialogOpen(f.session);
   };
-  f.session.StatoWindows = kStateOpening;
+  f.session.windowState = kStateOpening;
   OpenDatabase(f.session);
   std::string loadedName = f.session.DbName;
 

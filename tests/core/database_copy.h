@@ -24,7 +24,7 @@ struct DatabaseCopy : TestSession {
       DialogClickFile(session, base + ".rni");
       DialogOpen(session);
     };
-    session.StatoWindows = kStateOpening;
+    session.windowState = kStateOpening;
     loaded = OpenDatabase(session) == OpenOutcome::Loaded;
   }
 };

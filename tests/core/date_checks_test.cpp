@@ -106,7 +106,7 @@ TEST(DateChecks, AFindingClickedBecomesTheFocus) {
   auto findings = VerifyDates(db.session, {}, error);
   FocusFinding(db.session, findings[2]);
   EXPECT_EQ(db.session.NInd[0], 4);
-  EXPECT_EQ(db.session.skeda.values[Name], "Problema Battesimo Prima");
+  EXPECT_EQ(db.session.focusCard.values[Name], "Problema Battesimo Prima");
 }
 
 }  // namespace

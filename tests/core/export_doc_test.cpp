@@ -14,13 +14,13 @@ TEST(ExportDoc, ChoosesTheShownWindowAndWritesItsText) {
   Session& s = t.session;
   EXPECT_EQ(ExportDocument(s, dir.file("x.txt")), "Nessuna lista, rapporto o albero da esportare");
 
-  s.lista = {true, {{"             Lista Generale", 0}, {"Gio\xE8 Luca", 2}}};
+  s.list = {true, {{"             Lista Generale", 0}, {"Gio\xE8 Luca", 2}}};
   EXPECT_EQ(CurrentDocument(s), DocumentKind::List);
   EXPECT_EQ(ExportDocument(s, dir.file("list.txt")), "Documento salvato nel file " + dir.file("list.txt"));
   EXPECT_EQ(dir.read("list.txt"), "             Lista Generale\r\nGio\xC3\xA8 Luca\r\n");
 
-  s.albero.visible = true;
-  s.albero.Lista = {{"", "Rossi Mario (2)", 2}, {"  \xC0\xC4", "Rossi \xC0nna", 3}};
+  s.treeList.visible = true;
+  s.treeList.Lista = {{"", "Rossi Mario (2)", 2}, {"  \xC0\xC4", "Rossi \xC0nna", 3}};
   EXPECT_EQ(CurrentDocument(s), DocumentKind::Tree);
   EXPECT_EQ(DocumentText(s, DocumentKind::Tree),
             "Rossi Mario (2)\r\n  \xE2\x94\x94\xE2\x94\x80Rossi \xC3\x80nna\r\n")

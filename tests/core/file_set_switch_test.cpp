@@ -42,7 +42,7 @@ struct Opener : test::TestSession {
       DialogClickFile(session, "fam.rni");
       DialogOpen(session);
     };
-    session.StatoWindows = kStateOpening;
+    session.windowState = kStateOpening;
   }
 };
 
@@ -149,7 +149,7 @@ TEST(FileSetSwitch, AReaderLoadingDuringASwitchEndsWithTheWholeNewSet) {
     DatabaseLock writer;
     EXPECT_EQ(SwitchDatabaseFiles(FileSetFor(dir.file("fam.rni")), newSet(dir), writer, false), "");
   };
-  s.StatoWindows = kStateOpening;
+  s.windowState = kStateOpening;
   ASSERT_EQ(OpenDatabase(s), OpenOutcome::Loaded);
   EXPECT_EQ(s.tables.individualCount(), 2);
   EXPECT_EQ(s.tables.Names[2], "Nuovo Uno");

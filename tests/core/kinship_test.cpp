@@ -27,7 +27,7 @@ struct Kin : test::TreeFixture {
     session.trees.AncestorMode = !descendants;
     CommonKin(session);
     // The answer; the relationship line follows it.
-    return session.albero.Lista[session.albero.Lista.size() - 2].text;
+    return session.treeList.Lista[session.treeList.Lista.size() - 2].text;
   }
 };
 
@@ -64,8 +64,8 @@ TEST(CommonKin, TheSecondTreeMarksEveryCommonRelative) {
                                "Primi Antenati comuni: Father, Mother",
                                "Parentela: fratello/sorella (tramite Father e Mother)"}));
   EXPECT_EQ(f.session.trees.KinSet, (std::vector<int>{6, 4, 2, 3, 5}));
-  EXPECT_EQ(f.session.skeda.values[Name], "Anna") << "the panel shows the restored focus";
-  f.session.albero.Lista.clear();
+  EXPECT_EQ(f.session.focusCard.values[Name], "Anna") << "the panel shows the restored focus";
+  f.session.treeList.Lista.clear();
   f.search(6, 4, true);
   EXPECT_EQ(f.albero()[3], "  ├─(Mother) Anna  >>----> Disc.C.");
 }
@@ -119,22 +119,22 @@ TEST(CommonKin, PastTheLimitAncestorsStayOnTheirLevelAndALoopStillEnds) {
   EXPECT_LE(f.session.trees.KinSet.size(), 1003u);
 }
 
-TEST(Parentele, StartsFromTheCardAndNeedsTwoIndividuals) {
+TEST(FindCommonKin, StartsFromTheCardAndNeedsTwoIndividuals) {
   Kin f;
   f.session.NInd = {2, 7};
-  f.session.skeda.values[Num] = "5";  // the card shows record 5: Anna
-  Parentele(f.session, 0);
+  f.session.focusCard.values[Num] = "5";  // the card shows record 5: Anna
+  FindCommonKin(f.session, 0);
   EXPECT_EQ(f.session.FirstCommon, 4);
   EXPECT_FALSE(f.session.CommonKind);
   EXPECT_EQ(f.session.NInd[0], 6);
-  Parentele(f.session, 1);
+  FindCommonKin(f.session, 1);
   EXPECT_TRUE(f.session.CommonKind);
   EXPECT_EQ(f.session.FirstCommon, kNone);
   EXPECT_TRUE(f.ui.messages.empty());
   for (auto [card, second] : {std::pair<std::string, int>{"0", 7}, {"5", 0}}) {
-    f.session.skeda.values[Num] = card;
+    f.session.focusCard.values[Num] = card;
     f.session.NInd[1] = second;
-    Parentele(f.session, 0);
+    FindCommonKin(f.session, 0);
     EXPECT_EQ(f.ui.messages.back(), "Selezionare due individui");
   }
 }
@@ -144,7 +144,7 @@ TEST(SkedaParentele, DrawsTheBranchesOfTheFirstCommonWithBothMarked) {
   f.search(6, 7);
   SkedaParentele(f.session);
   std::vector<std::string> items;
-  for (const auto& item : f.session.nest.Lista) items.push_back(item.text);
+  for (const auto& item : f.session.treeOutline.Lista) items.push_back(item.text);
   EXPECT_EQ(items, (Lines{"Father (4)", "(Mother) Anna    ****<>****", "(Mother) Bruno    ****<>****"}));
   EXPECT_EQ(f.session.NInd[0], 6);
   f.session.NInd[1] = 0;

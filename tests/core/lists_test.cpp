@@ -22,12 +22,12 @@ struct ListFixture : test::TestSession {
     t.Names = {"", "", "Rossi Mario", "Bianchi Anna", "Rossi Luigi", "Verdi Ugo", "  ", "Neri Ada"};
     t.Names.resize(kTableSize);
     t.Parent1[4] = 2, t.Parent2[4] = 3, t.Parent1[7] = 4;
-    session.StatoWindows = kStateIdle;
+    session.windowState = kStateIdle;
     session.NInd = {5, 0};
   }
   std::vector<std::string> lines() const {
     std::vector<std::string> texts;
-    for (const auto& item : session.lista.Liber) texts.push_back(item.text);
+    for (const auto& item : session.list.Liber) texts.push_back(item.text);
     return texts;
   }
 };
@@ -52,7 +52,7 @@ TEST(Lists, EachModeWithItsTitleMarksAndBlankNames) {
     EXPECT_EQ(f.lines(), c.lines);
     EXPECT_EQ(f.session.tables.Names[6], "a_ 6") << "the blank name is replaced for good";
     EXPECT_EQ(f.session.NInd[0], 5) << "the focus is restored";
-    EXPECT_EQ(f.session.lista.Liber.front().itemData, 0);
+    EXPECT_EQ(f.session.list.Liber.front().itemData, 0);
   }
 }
 
@@ -61,7 +61,7 @@ TEST(Lists, EnglishTitlesAndItemNumbers) {
   f.session.English = true;
   ListCommand(f.session, ListMode::Leaves, false);
   EXPECT_EQ(f.lines().front(), "             Individuals whitout Sons");
-  EXPECT_EQ(f.session.lista.Liber[2], (ListItem{"Neri Ada", 7}));
+  EXPECT_EQ(f.session.list.Liber[2], (ListItem{"Neri Ada", 7}));
   ListCommand(f.session, ListMode::Roots, false);
   EXPECT_EQ(f.lines().front(), "             Family Heads List");
   ListCommand(f.session, ListMode::General, false);
@@ -72,10 +72,10 @@ TEST(Lists, ToolbarNeedsAFocusMenuDoesNot) {
   ListFixture f;
   f.session.NInd[0] = 0;
   ListCommand(f.session, ListMode::General, true);
-  EXPECT_FALSE(f.session.lista.visible);
+  EXPECT_FALSE(f.session.list.visible);
   EXPECT_TRUE(f.ui.messages.empty());
   ListCommand(f.session, ListMode::General, false);
-  EXPECT_TRUE(f.session.lista.visible);
+  EXPECT_TRUE(f.session.list.visible);
   EXPECT_EQ(f.session.NInd[0], 0);
 }
 
@@ -83,8 +83,8 @@ TEST(Lists, EmptyDatabaseShowsOnlyTheTitle) {
   test::TestSession t;
   t.session.tables.LastIndex = 1;
   ListIndividuals(t.session, ListMode::Roots);
-  ASSERT_EQ(t.session.lista.Liber.size(), 1u);
-  EXPECT_EQ(t.session.lista.Liber[0].text, "             Lista Ceppi");
+  ASSERT_EQ(t.session.list.Liber.size(), 1u);
+  EXPECT_EQ(t.session.list.Liber[0].text, "             Lista Ceppi");
 }
 
 TEST(Lists, ClickMovesTheFocusAndRefreshShowsTheGeneralList) {
@@ -92,13 +92,13 @@ TEST(Lists, ClickMovesTheFocusAndRefreshShowsTheGeneralList) {
   ListCommand(f.session, ListMode::Leaves, false);
   ListaClick(f.session, 2);  // Neri Ada
   EXPECT_EQ(f.session.NInd[0], 7);
-  EXPECT_EQ(f.session.skeda.values[Name], "Neri Ada");
+  EXPECT_EQ(f.session.focusCard.values[Name], "Neri Ada");
   ListaClick(f.session, 0);
   EXPECT_EQ(f.session.NInd[0], 0) << "the title line selects nobody";
   ListaRefresh(f.session);
   EXPECT_EQ(f.lines().front(), "             Lista Generale");
 
-  f.session.StatoWindows = kStateNewRecord;
+  f.session.windowState = kStateNewRecord;
   ListaClick(f.session, 4);  // general list: title, a_ 6, Bianchi, Neri, Rossi Luigi
   EXPECT_TRUE(f.session.editCard.visible) << "an open record card is filled with the clicked individual";
   EXPECT_EQ(f.session.editCard.Text1[Name], "Rossi Luigi");
@@ -107,12 +107,12 @@ TEST(Lists, ClickMovesTheFocusAndRefreshShowsTheGeneralList) {
 TEST(Report, ColumnsInBoxOrderWithFieldsAsStored) {
   ListFixture f;
   CustomReportCommand(f.session);
-  EXPECT_EQ(f.session.StatoWindows, kStateReportChooser);
+  EXPECT_EQ(f.session.windowState, kStateReportChooser);
   EXPECT_EQ(f.session.report.checkCaptions[0], "Nome");
   f.session.report.Check1[11] = true;  // notes
   f.session.report.Check1[0] = true;   // name
   CampiReportButton(f.session, 1);
-  EXPECT_EQ(f.session.StatoWindows, kStateIdle);
+  EXPECT_EQ(f.session.windowState, kStateIdle);
   EXPECT_EQ(f.session.NInd[0], 5);
   const auto& grid = f.session.report.Grid1;
   ASSERT_EQ(grid.size(), 7u);
@@ -128,18 +128,18 @@ TEST(Report, EsceNoFocusAndBusyWindows) {
   CustomReportCommand(f.session);
   CampiReportButton(f.session, 0);
   EXPECT_FALSE(f.session.report.gridVisible);
-  EXPECT_EQ(f.session.StatoWindows, kStateIdle);
+  EXPECT_EQ(f.session.windowState, kStateIdle);
 
   f.session.NInd[0] = 0;
   CustomReportCommand(f.session);
-  EXPECT_EQ(f.session.StatoWindows, kStateIdle);
+  EXPECT_EQ(f.session.windowState, kStateIdle);
   EXPECT_TRUE(f.ui.messages.empty());
 
   f.session.NInd[0] = 2;
-  f.session.StatoWindows = kStateCensus;
+  f.session.windowState = kStateCensus;
   CustomReportCommand(f.session);
   EXPECT_EQ(f.ui.messages, std::vector<std::string>{"Chiudere le finestre secondarie prima di generare il rapporto"});
-  EXPECT_EQ(f.session.StatoWindows, kStateCensus);
+  EXPECT_EQ(f.session.windowState, kStateCensus);
 }
 
 TEST(Report, NoBoxTickedGivesAHint) {

@@ -27,7 +27,7 @@ struct SearchFixture : test::TestSession {
     t.Parent1[5] = 3, t.Parent2[5] = 2;
     t.Parent2[6] = 2;
     t.Spouse[2] = 3;
-    session.StatoWindows = kStateIdle;
+    session.windowState = kStateIdle;
     session.NewRecordMode = false;
   }
   const NameSearchModel& m() const { return session.nameSearch; }
@@ -109,7 +109,7 @@ TEST(NameSearch, ConfirmRefreshesTheCardsAndDoubleClickOpensTheEditingCard) {
   EXPECT_EQ(f.m().InputNome, "Bianchi Anna");
   NameSearchConfirm(f.session);
   EXPECT_FALSE(f.m().visible);
-  EXPECT_EQ(f.session.skeda.values[Name], "Bianchi Anna");
+  EXPECT_EQ(f.session.focusCard.values[Name], "Bianchi Anna");
   EXPECT_FALSE(f.session.editCard.visible) << "the main window is idle: no editing card";
 
   NameSearchClick(f.session, "Verdi Ugo");

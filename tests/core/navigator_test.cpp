@@ -95,7 +95,7 @@ TEST(Navigator, BoxClicksMoveTheFocus) {
     EXPECT_EQ(f.session.NInd[0], c.focus) << c.what;
     EXPECT_EQ(f.w1()[0], f.session.tables.Names[c.focus]) << c.what << ": the window is refilled";
     EXPECT_TRUE(f.session.NavigationRun) << c.what;
-    EXPECT_EQ(f.session.skeda.values[Name], f.session.tables.Names[c.focus]) << c.what << ": the focus card";
+    EXPECT_EQ(f.session.focusCard.values[Name], f.session.tables.Names[c.focus]) << c.what << ": the focus card";
     EXPECT_EQ(f.session.editCard.index, c.focus) << c.what << ": the record card";
   }
 }
@@ -165,7 +165,7 @@ TEST(Thumb, HeaderLinesOfThePictureNavigator) {
   };
   for (const auto& c : cases) {
     Navigator f;
-    f.session.StatoWindows = c.state;
+    f.session.windowState = static_cast<kord::WindowState>(c.state);
     f.session.tables.RecordMode = c.mode;
     f.session.OutputToFile = true;
     f.session.DetailLines = true;

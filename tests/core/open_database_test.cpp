@@ -28,7 +28,7 @@ struct OpenFixture : test::TestSession {
     };
   }
   OpenOutcome open() {
-    session.StatoWindows = kStateOpening;
+    session.windowState = kStateOpening;
     return OpenDatabase(session);
   }
   bool shown(Window w) const {
@@ -45,7 +45,7 @@ TEST(OpenDatabase, LoadsTheChosenDatabaseAndHandsOverToTheMainWindow) {
   EXPECT_EQ(f.open(), OpenOutcome::Loaded);
   Session& s = f.session;
   EXPECT_TRUE(s.DbLoaded);
-  EXPECT_EQ(s.StatoWindows, kStateIdle);
+  EXPECT_EQ(s.windowState, kStateIdle);
   EXPECT_EQ(s.NInd[0], 2);
   EXPECT_EQ(s.DbName, f.dir.file("fam.rni"));
   EXPECT_EQ(s.DbFolder, f.dir.folder());
@@ -106,7 +106,7 @@ TEST(OpenDatabase, ByPathWithoutTheDialog) {
   EXPECT_EQ(OpenDatabaseFile(f.session, f.dir.file("fam.rni")), OpenOutcome::Loaded);
   EXPECT_EQ(f.ui.dialogRuns, 0);
   EXPECT_EQ(f.session.tables.LastIndex, 3);
-  EXPECT_EQ(f.session.StatoWindows, kStateIdle);
+  EXPECT_EQ(f.session.windowState, kStateIdle);
   EXPECT_EQ(OpenDatabaseFile(f.session, f.dir.file("fam.rni")), OpenOutcome::AlreadyLoaded);
   OpenFixture missing;
   EXPECT_EQ(OpenDatabaseFile(missing.session, missing.dir.file("none.rni")), OpenOutcome::Failed);
@@ -118,7 +118,7 @@ TEST(OpenDatabase, NoChoiceSaysNonSelezionatoAndStillShowsTheMainWindow) {
   EXPECT_EQ(f.open(), OpenOutcome::NotLoaded);
   EXPECT_EQ(f.ui.messages, std::vector<std::string>{"Non Selezionato"});
   EXPECT_FALSE(f.session.DbLoaded);
-  EXPECT_EQ(f.session.StatoWindows, kStateIdle);
+  EXPECT_EQ(f.session.windowState, kStateIdle);
   EXPECT_TRUE(f.shown(Window::MainWindow));
 }
 
@@ -128,7 +128,7 @@ TEST(OpenDatabase, MissingFileSaysNomeFileErratoAndStopsBeforeTheHandOver) {
   EXPECT_EQ(f.open(), OpenOutcome::Failed);
   EXPECT_EQ(f.ui.messages, std::vector<std::string>{"Nome File errato"});
   EXPECT_FALSE(f.shown(Window::MainWindow));
-  EXPECT_NE(f.session.StatoWindows, kStateIdle);
+  EXPECT_NE(f.session.windowState, kStateIdle);
 }
 
 TEST(OpenDatabase, CsvNameLoadsNothingButLogsAndAllowsALaterOpen) {

@@ -20,7 +20,7 @@ struct CardFixture : test::TestSession {
     session.files = FileSetFor(
         test::DbBuilder({"Rossi Mario", "Bianchi Anna", "Rossi Luigi", "Neri Ada"}, children, spouses).write(dir));
     reload();
-    session.StatoWindows = kStateIdle;
+    session.windowState = kStateIdle;
     session.NInd = {2, 0};
   }
   /// Loads the files again, as the next program run would.
@@ -37,7 +37,7 @@ struct CardFixture : test::TestSession {
 TEST(RecordCard, AddReservesTheNextIndexAndWritesNothingUntilSaved) {
   CardFixture f;
   std::string before = f.dir.read("fam.rni");
-  DatiPersonali(f.session);
+  StartNewIndividual(f.session);
   EXPECT_EQ(f.session.tables.LastIndex, 6);
   EXPECT_EQ(f.session.NInd[0], 6);
   EXPECT_EQ(f.dir.read("fam.rni"), before);
@@ -47,7 +47,7 @@ TEST(RecordCard, AddReservesTheNextIndexAndWritesNothingUntilSaved) {
   EXPECT_EQ(f.session.editCard.Text1[Sex], "") << "a new individual starts without a sex";
   EXPECT_FALSE(f.session.NewRecordMode);
 
-  DatiPersonali(f.session);
+  StartNewIndividual(f.session);
   EXPECT_EQ(f.session.tables.LastIndex, 6) << "an unsaved reservation is reused";
 
   f.session.editCard.Text1[Name] = "Rossi Carla";
@@ -60,7 +60,7 @@ TEST(RecordCard, AddReservesTheNextIndexAndWritesNothingUntilSaved) {
   expected.set(Name, "Rossi Carla");
   expected.set(Sex, "F");
   EXPECT_EQ(f.dir.read("fam.rni"), before + std::string(expected.bytes().begin(), expected.bytes().end()));
-  DatiPersonali(f.session);
+  StartNewIndividual(f.session);
   EXPECT_EQ(f.session.tables.LastIndex, 7);
 }
 
@@ -83,34 +83,34 @@ TEST(RecordCard, EditingCardShowsTheRecordsOwnSex) {
 
 TEST(RecordCard, ClosingTheCardEndsTheAddState) {
   CardFixture f;
-  f.session.StatoWindows = kStateNewRecord;
-  DatiPersonali(f.session);
+  f.session.windowState = kStateNewRecord;
+  StartNewIndividual(f.session);
   CloseEditCard(f.session);
   EXPECT_FALSE(f.session.editCard.visible);
-  EXPECT_EQ(f.session.StatoWindows, kStateIdle);
-  f.session.StatoWindows = kStateCensus;
+  EXPECT_EQ(f.session.windowState, kStateIdle);
+  f.session.windowState = kStateCensus;
   CloseEditCard(f.session);
-  EXPECT_EQ(f.session.StatoWindows, kStateCensus) << "only the add state ends with the card";
+  EXPECT_EQ(f.session.windowState, kStateCensus) << "only the add state ends with the card";
 }
 
 TEST(RecordCard, ACardClosedUnsavedGivesTheNewIndexBack) {
   CardFixture f;
   f.session.NInd = {3, 0};
-  DatiPersonali(f.session);
+  StartNewIndividual(f.session);
   ASSERT_EQ(f.session.NInd[0], 6);
   CloseEditCard(f.session);
   EXPECT_EQ(f.session.tables.LastIndex, 5) << "no phantom individual is left behind";
   EXPECT_EQ(f.session.NInd[0], 3) << "the focus is back where it was";
   ListIndividuals(f.session, ListMode::General);
-  for (const ListItem& item : f.session.lista.Liber) EXPECT_NE(item.itemData, 6) << item.text;
+  for (const ListItem& item : f.session.list.Liber) EXPECT_NE(item.itemData, 6) << item.text;
 
-  DatiPersonali(f.session);  // a list click turns the card to somebody who exists
+  StartNewIndividual(f.session);  // a list click turns the card to somebody who exists
   f.session.NInd[0] = 2;
   ShowRecordCard(f.session);
   EXPECT_EQ(f.session.tables.LastIndex, 5);
   EXPECT_EQ(f.session.editCard.index, 2);
 
-  DatiPersonali(f.session);  // a saved new individual stays
+  StartNewIndividual(f.session);  // a saved new individual stays
   f.session.editCard.Text1[Name] = "Rossi Carla";
   ASSERT_EQ(SaveEditCard(f.session).error, "");
   CloseEditCard(f.session);
@@ -123,7 +123,7 @@ TEST(RecordCard, FullDatabaseRefusesANewIndividual) {
   f.session.tables.LastIndex = 999;  // 998 individuals, all saved
   std::string bytes(998 * kRecordLength, ' ');
   f.dir.write("fam.rni", bytes);
-  DatiPersonali(f.session);
+  StartNewIndividual(f.session);
   EXPECT_EQ(f.session.tables.LastIndex, 999);
   EXPECT_EQ(f.ui.messages, std::vector<std::string>{
       "Il database contiene gia' 998 individui: non se ne possono aggiungere altri."});

@@ -178,16 +178,16 @@ TEST(RelationshipLine, TheFocusCardAndTheKinshipWindowShowIt) {
   Session& s = sample.session;
   s.NInd = {55, 56};  // Pavan Andrea and his sister Chiara
   ShowFocusPanel(s);
-  EXPECT_EQ(s.skeda.relationshipLine, "Parentela: sorella (tramite Pavan Sergio e Zanin Rita)");
+  EXPECT_EQ(s.focusCard.relationshipLine, "Parentela: sorella (tramite Pavan Sergio e Zanin Rita)");
   s.English = true;
   s.NInd = {55, 45};
-  Parentele(s, 0);
-  EXPECT_EQ(s.albero.Lista.back().text,
+  FindCommonKin(s, 0);
+  EXPECT_EQ(s.treeList.Lista.back().text,
             "Relationship: half first cousin once removed (via Pavan Nicol\xF2 Giuseppe)");
-  EXPECT_EQ(s.skeda.relationshipLine, s.albero.Lista.back().text);
+  EXPECT_EQ(s.focusCard.relationshipLine, s.treeList.Lista.back().text);
   s.NInd[1] = 0;
   ShowFocusPanel(s);
-  EXPECT_EQ(s.skeda.relationshipLine, "") << "no second selection, no line";
+  EXPECT_EQ(s.focusCard.relationshipLine, "") << "no second selection, no line";
 }
 
 }  // namespace

@@ -21,12 +21,12 @@ std::string shownName(const std::string& name) { return name.rfind("AAA_ ", 0) =
 /// A tree as (depth, text) pairs in sorted order: siblings come in index
 /// order, which the copy changes; the root line's own number is dropped.
 std::vector<std::pair<std::size_t, std::string>> treeShape(Session& s, int focus, bool ancestors) {
-  s.albero.Lista.clear();
+  s.treeList.Lista.clear();
   s.NInd[0] = focus;
   s.trees.AncestorMode = ancestors;
   DrawTree(s, kListView);
   std::vector<std::pair<std::size_t, std::string>> shape;
-  for (const AlberoItem& item : s.albero.Lista) shape.emplace_back(item.drawing.size(), shownName(item.text));
+  for (const AlberoItem& item : s.treeList.Lista) shape.emplace_back(item.drawing.size(), shownName(item.text));
   if (!shape.empty()) shape.front().second = shape.front().second.substr(0, shape.front().second.rfind(" ("));
   std::sort(shape.begin(), shape.end());
   return shape;

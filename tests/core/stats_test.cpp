@@ -60,7 +60,7 @@ struct StatsFixture {
     session.files = FileSetFor(dir.file("fam.rni"));
     session.DbFolder = dir.folder();
     session.tables.LastIndex = 1 + static_cast<int>(people.size());
-    session.StatoWindows = kStateIdle;
+    session.windowState = kStateIdle;
     session.NInd = {2, 0};
   }
 
@@ -329,7 +329,7 @@ TEST(Statistics, AMissingIndividualsFileIsReportedAndCountsNothing) {
   ASSERT_EQ(f.ui.messages.size(), 1u);
   EXPECT_NE(f.ui.messages[0].find("gone.rni"), std::string::npos) << f.ui.messages[0];
   EXPECT_EQ(f.session.centuries.Totali, "0");
-  EXPECT_EQ(f.session.StatoWindows, kStateIdle);
+  EXPECT_EQ(f.session.windowState, kStateIdle);
 }
 
 // ------------------------------------------------------------ the chooser
@@ -337,7 +337,7 @@ TEST(Statistics, AMissingIndividualsFileIsReportedAndCountsNothing) {
 TEST(StatisticsCommand, ShowsTheChooserOnlyWhileTheMainWindowIsIdle) {
   for (int state : {0, 4, 7, 10}) {
     StatsFixture f({});
-    f.session.StatoWindows = state;
+    f.session.windowState = static_cast<kord::WindowState>(state);
     StatisticsCommand(f.session);
     EXPECT_EQ(f.ui.messages,
               std::vector<std::string>{"Chiudere le finestre secondarie prima di generare il censimento"})
@@ -366,7 +366,7 @@ TEST(StatisticsCommand, RunSetsTheStateAndSwitchesAndPutsEverythingBack) {
     std::vector<During> seen;
     f.ui.onShow = [&](Window) {
       seen.push_back(
-          {s.StatoWindows, s.Grafici, s.WalkAll, s.OutputToFile, s.DetailLines, s.NavigatorFocus});
+          {s.windowState, s.statisticsRunning, s.WalkAll, s.OutputToFile, s.DetailLines, s.NavigatorFocus});
     };
     RunChosenStatistic(s, 0, option);
 
@@ -378,8 +378,8 @@ TEST(StatisticsCommand, RunSetsTheStateAndSwitchesAndPutsEverythingBack) {
     EXPECT_FALSE(seen[0].navigatorFocus);
 
     EXPECT_EQ(s.NInd, (std::array<int, 2>{3, 4})) << "the focus is the one chosen before";
-    EXPECT_EQ(s.StatoWindows, kStateIdle);
-    EXPECT_FALSE(s.Grafici);
+    EXPECT_EQ(s.windowState, kStateIdle);
+    EXPECT_FALSE(s.statisticsRunning);
     EXPECT_FALSE(s.OutputToFile) << "file output is off after the run, as it was on before";
     EXPECT_FALSE(s.WalkAll);
     EXPECT_FALSE(s.DetailLines);
@@ -401,7 +401,7 @@ TEST(StatisticsCommand, WithoutAnOptionSetThePreviousChoiceRunsAgain) {
 
   RunChosenStatistic(s, 0, -1);
   EXPECT_TRUE(shownWindows().empty()) << "nothing was chosen before the first use";
-  EXPECT_EQ(s.StatoWindows, kStateIdle);
+  EXPECT_EQ(s.windowState, kStateIdle);
 
   RunChosenStatistic(s, 0, 1);
   EXPECT_EQ(shownWindows(), std::vector<Window>{Window::AgeChartWindow});

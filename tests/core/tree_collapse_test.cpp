@@ -44,12 +44,12 @@ struct Collapsed : test::TreeFixture {
   }
   /// The texts of the tree's lines, without their drawing.
   Lines tree(int focus, bool ancestors) {
-    session.albero.Lista.clear();
+    session.treeList.Lista.clear();
     session.NInd[0] = focus;
     session.trees.AncestorMode = ancestors;
     DrawTree(session, kListView);
     Lines texts;
-    for (const auto& item : session.albero.Lista) texts.push_back(item.text);
+    for (const auto& item : session.treeList.Lista) texts.push_back(item.text);
     return texts;
   }
 };
@@ -110,10 +110,10 @@ TEST(TreeCollapse, TheKinshipSearchMatchesEachIndividualOnce) {
   EXPECT_EQ(f.session.FirstCommon, Collapsed::husband(14));
   EXPECT_EQ(f.session.SecondCommon, Collapsed::wife(14));
   EXPECT_EQ(f.session.trees.KinSet.size(), 31u);
-  EXPECT_LE(f.session.albero.Lista.size(), 200u);
-  const auto& lines = f.session.albero.Lista;
+  EXPECT_LE(f.session.treeList.Lista.size(), 200u);
+  const auto& lines = f.session.treeList.Lista;
   ASSERT_FALSE(lines.empty());
-  EXPECT_EQ(lines.back().text, f.session.skeda.relationshipLine) << "the window ends with the relationship";
+  EXPECT_EQ(lines.back().text, f.session.focusCard.relationshipLine) << "the window ends with the relationship";
   for (std::size_t i = 0; i + 1 < lines.size(); ++i) EXPECT_LE(lines[i].text.size(), 120u) << "at most four markers";
   EXPECT_EQ(f.session.NInd[0], Collapsed::husband(15));
 }

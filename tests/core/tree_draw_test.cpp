@@ -40,15 +40,15 @@ TEST(DrawTree, BranchesAndRootsOfAFamily) {
   EXPECT_EQ(f.albero(), (Lines{"Mario Rossi (2)", "  ├─(Anna Bianchi) Luigi Rossi", "  │ └─(Carla Neri) Paolo Rossi",
                                "  └─(Anna Bianchi) Maria Rossi"}));
   EXPECT_EQ(f.alberoData(), (std::vector<int>{2, 4, 7, 5}));
-  f.session.albero.Lista.clear();
+  f.session.treeList.Lista.clear();
   f.draw(7, true);
   EXPECT_EQ(f.albero(), (Lines{"Paolo Rossi (7)", "  ├─Luigi Rossi", "  │ ├─Mario Rossi", "  │ └─Anna Bianchi",
                                "  └─Carla Neri"}));
   EXPECT_EQ(f.session.NInd[0], 7) << "the focus is restored";
-  f.session.NiSav = 2;  // what an open sort-key window will put back
+  f.session.savedFocus = 2;  // what an open sort-key window will put back
   f.draw(7, true);
-  EXPECT_EQ(f.session.NiSav, 2) << "a tree drawn meanwhile keeps its focus to itself";
-  EXPECT_TRUE(f.session.albero.visible);
+  EXPECT_EQ(f.session.savedFocus, 2) << "a tree drawn meanwhile keeps its focus to itself";
+  EXPECT_TRUE(f.session.treeList.visible);
 }
 
 TEST(DrawTree, ChildrenOfTwoPartnersInterleaveByIndexAndMarkedOnesShowTheMarker) {
@@ -56,8 +56,8 @@ TEST(DrawTree, ChildrenOfTwoPartnersInterleaveByIndexAndMarkedOnesShowTheMarker)
   f.parents(5, 2, 3);
   f.parents(7, 4, 2);
   f.parents(9, 2);
-  f.session.SavInd0 = 7;
-  f.session.SavInd1 = 9;
+  f.session.markedFocus = 7;
+  f.session.markedSecond = 9;
   f.session.NInd[0] = 2;
   DrawTree(f.session, kListView);
   EXPECT_EQ(f.albero(), (Lines{"P (2)", "  ├─(A) c5", "  ├─(B) c7    ****<>****", "  └─c9    ****<>****"}));
@@ -77,7 +77,7 @@ TEST(DrawTree, UndefinedFocusIsRefusedInTheChosenLanguage) {
       f.session.English = english;
       f.draw(focus, false);
       EXPECT_EQ(f.ui.messages, Lines{english ? "Individual not Defined" : "Individuo non Definito"});
-      EXPECT_TRUE(f.session.albero.Lista.empty());
+      EXPECT_TRUE(f.session.treeList.Lista.empty());
       EXPECT_EQ(f.session.NInd[0], focus);
     }
   }
@@ -113,11 +113,11 @@ TEST(DrawTree, DetailsOfALeafComeAfterTheClimbAndTheLastBlockHasNoBar) {
                                "  └─(Anna Bianchi) Maria Rossi", "      Data Nascita 1900 Sacile"}));
   EXPECT_EQ(f.alberoData(), (std::vector<int>{2, 4, 7, 7, 5, 5, 2}))
       << "a detail line carries the individual then current: the next line's, at the end the root";
-  f.session.albero.Lista.clear();
+  f.session.treeList.Lista.clear();
   f.draw(5, false);
   EXPECT_EQ(f.albero(), Lines{"Maria Rossi (5)"}) << "a tree of the root alone has no details";
   f.session.tables.RecordMode = "Scout";
-  f.session.albero.Lista.clear();
+  f.session.treeList.Lista.clear();
   f.draw(4, false);
   EXPECT_EQ(f.albero(), (Lines{"Luigi Rossi (4)", "  └─(Carla Neri) Paolo Rossi"})) << "no details in Scout mode";
 }
@@ -169,18 +169,18 @@ TEST(DrawTree, ASecondTreeIsAppendedAndTheOutlineStartsEachTreeAtLevelZero) {
   f.draw(2, false, kOutlineView);
   f.draw(7, true, kOutlineView);
   std::vector<std::pair<std::string, int>> items;
-  for (const auto& item : f.session.nest.Lista) items.emplace_back(item.text, item.level);
+  for (const auto& item : f.session.treeOutline.Lista) items.emplace_back(item.text, item.level);
   EXPECT_EQ(items, (std::vector<std::pair<std::string, int>>{
                        {"Mario Rossi (2)", 0}, {"(Anna Bianchi) Luigi Rossi", 1}, {"(Carla Neri) Paolo Rossi", 2},
                        {"(Anna Bianchi) Maria Rossi", 1}, {"Paolo Rossi (7)", 0}, {"Luigi Rossi", 1},
                        {"Mario Rossi", 2}, {"Anna Bianchi", 2}, {"Carla Neri", 1}}));
-  EXPECT_EQ(f.session.nest.Text1, 7) << "Esaminati";
-  EXPECT_EQ(f.session.nest.Text2, 9) << "Inseriti";
-  EXPECT_EQ(f.session.nest.Text3, 1) << "Livelli";
-  EXPECT_TRUE(f.session.albero.Lista.empty());
+  EXPECT_EQ(f.session.treeOutline.Text1, 7) << "Esaminati";
+  EXPECT_EQ(f.session.treeOutline.Text2, 9) << "Inseriti";
+  EXPECT_EQ(f.session.treeOutline.Text3, 1) << "Livelli";
+  EXPECT_TRUE(f.session.treeList.Lista.empty());
   f.draw(2, false);
   f.draw(2, false);
-  EXPECT_EQ(f.session.albero.Lista.size(), 8u);
+  EXPECT_EQ(f.session.treeList.Lista.size(), 8u);
 }
 
 TEST(DrawTree, OutlineDetailItemsShowOnlyTheirLastPiece) {
@@ -190,7 +190,7 @@ TEST(DrawTree, OutlineDetailItemsShowOnlyTheirLastPiece) {
   f.session.OutputToFile = true;
   f.draw(4, false, kOutlineView);
   std::vector<std::pair<std::string, int>> items;
-  for (const auto& item : f.session.nest.Lista) items.emplace_back(item.text, item.level);
+  for (const auto& item : f.session.treeOutline.Lista) items.emplace_back(item.text, item.level);
   EXPECT_EQ(items, (std::vector<std::pair<std::string, int>>{
                        {"Luigi Rossi (4)", 0}, {" Sacile", 1}, {"(Carla Neri) Paolo Rossi", 1}}));
   EXPECT_NE(f.dbFile("Luigi Rossi Branch.txt").find("  │   Data Nascita 1900 Sacile\r\n"), std::string::npos);

@@ -72,7 +72,7 @@ TEST(TreeHtml, NamesAreEscapedTemplatesCopiedVerbatim) {
   test::TreeFixture f({"Tom & \"Jerry\" <x>", "Kid"});
   f.parents(3, 2);
   f.dir.write("TrHtm01.hts", "<html>\r\n<b>&amp;\r\n");
-  f.session.SavInd0 = 3;
+  f.session.markedFocus = 3;
   EXPECT_EQ(page(f, 2), "<html>\r\n<b>&amp;\r\nTom &amp; &quot;Jerry&quot; &lt;x&gt; (2)\r\n"
                         "[02]#8080FF[02a]Kid    ****&lt;&gt;****\r\n[04][05]");
   EXPECT_EQ(HtmlEscape("a&b<c>\"d'"), "a&amp;b&lt;c&gt;&quot;d'");
@@ -84,7 +84,7 @@ TEST(TreeHtml, AMissingTemplateEndsOnlyItsOwnCall) {
   f.parents(4, 2);
   std::filesystem::remove(f.dir.file("TrHtm03.hts"));
   EXPECT_EQ(page(f, 2), "[01]R (2)\r\n[02]#8080FF[02a]A\r\n[04][05]");
-  EXPECT_EQ(f.session.albero.Lista.size(), 3u) << "the text tree goes on";
+  EXPECT_EQ(f.session.treeList.Lista.size(), 3u) << "the text tree goes on";
   EXPECT_TRUE(f.ui.messages.empty());
 }
 

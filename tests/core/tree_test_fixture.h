@@ -23,7 +23,7 @@ struct TreeFixture : TestSession {
     session.DbFolder = dir.folder() + "db/";
     session.TemplateFolder = dir.folder();
     session.files = FileSetFor(session.DbFolder + "fam.rni");
-    session.StatoWindows = kStateIdle;
+    session.windowState = kStateIdle;
     session.NewRecordMode = false;
     Tables& t = session.tables;
     t.LastIndex = static_cast<int>(names.size()) + 1;
@@ -52,12 +52,12 @@ struct TreeFixture : TestSession {
   /// Albero's items as they would be shown: drawing and text in UTF-8.
   std::vector<std::string> albero() const {
     std::vector<std::string> lines;
-    for (const auto& item : session.albero.Lista) lines.push_back(TreeBytesToUtf8(item.drawing + item.text));
+    for (const auto& item : session.treeList.Lista) lines.push_back(TreeBytesToUtf8(item.drawing + item.text));
     return lines;
   }
   std::vector<int> alberoData() const {
     std::vector<int> data;
-    for (const auto& item : session.albero.Lista) data.push_back(item.data);
+    for (const auto& item : session.treeList.Lista) data.push_back(item.data);
     return data;
   }
   /// A file of the database folder, decoded like a tree line.

@@ -57,7 +57,7 @@ TEST(TreeWalk, TwoChildrenComeInIndexOrderTeeFirstCornerLast) {
   EXPECT_EQ(s.trees.walk.Connector, kConnectorMore);
   EXPECT_EQ(s.trees.walk.Continuation, kContinuationMore);
   EXPECT_EQ(s.NInd[0], 3);
-  EXPECT_EQ(s.NiOld, 2);
+  EXPECT_EQ(s.previousIndividual, 2);
   EXPECT_EQ(s.trees.walk.WalkNode[0], 2);
   s.NInd[0] = 2;
   NextChild(s);

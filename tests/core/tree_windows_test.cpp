@@ -48,9 +48,9 @@ TEST(TreeCommand, EachCallerSetsItsFontDrawsItsTreeAndLogsItsLine) {
     EXPECT_EQ(f.printer.bold, c.fontSize == 0);
     EXPECT_EQ(f.session.historyText, c.history);
     const bool list = c.index == 0;
-    EXPECT_EQ(list ? f.session.albero.Lista.size() : f.session.nest.Lista.size(),
+    EXPECT_EQ(list ? f.session.treeList.Lista.size() : f.session.treeOutline.Lista.size(),
               c.caller == TreeCaller::Albero_Radici || c.caller == TreeCaller::BtnAlberoRadici ? 5u : 1u);
-    EXPECT_EQ(list ? f.session.nest.Lista.size() : f.session.albero.Lista.size(), 0u);
+    EXPECT_EQ(list ? f.session.treeOutline.Lista.size() : f.session.treeList.Lista.size(), 0u);
     ASSERT_EQ(f.printer.documents.size(), 1u) << "the printed lines go out as one job";
     bool roots = c.caller == TreeCaller::Albero_Radici || c.caller == TreeCaller::BtnAlberoRadici;
     EXPECT_EQ(f.ui.messages, Lines{std::string("Stampa salvata nel file /pdf/Paolo ") + (roots ? "Root" : "Branch") + ".pdf"});
@@ -71,15 +71,15 @@ TEST(AlberoWindow, ClickMovesTheFocusAndAnOpenCardFollows) {
   DrawTree(f.session, kListView);
   AlberoListaClick(f.session, 2);
   EXPECT_EQ(f.session.NInd[0], 2);
-  EXPECT_EQ(f.session.skeda.values[Name], "Mario");
+  EXPECT_EQ(f.session.focusCard.values[Name], "Mario");
   EXPECT_FALSE(f.session.editCard.visible);
-  f.session.StatoWindows = kStateNewRecord;
+  f.session.windowState = kStateNewRecord;
   AlberoListaClick(f.session, 3);
   EXPECT_EQ(f.session.NInd[0], 3);
-  EXPECT_EQ(f.session.skeda.values[Name], "Anna") << "the panel is refreshed in state 3";
+  EXPECT_EQ(f.session.focusCard.values[Name], "Anna") << "the panel is refreshed in state 3";
   EXPECT_EQ(f.session.editCard.index, 3);
   EXPECT_EQ(f.session.editCard.Text1[Name], "Anna");
-  EXPECT_EQ(f.session.StatoWindows, kStateNewRecord);
+  EXPECT_EQ(f.session.windowState, kStateNewRecord);
   EXPECT_FALSE(f.session.ShowCard);
   AlberoListaClick(f.session, 99);
   EXPECT_EQ(f.session.NInd[0], 3) << "no item, no selection";
@@ -97,7 +97,7 @@ TEST(AlberoWindow, DoubleClickAndCommand1RedrawTheBranchesInAnEmptiedList) {
   EXPECT_TRUE(f.ui.messages.empty());
   AlberoCommand1(f.session);
   EXPECT_EQ(f.ui.messages, Lines{"Individuo non Definito"}) << "Mario has no first parent";
-  EXPECT_TRUE(f.session.albero.Lista.empty());
+  EXPECT_TRUE(f.session.treeList.Lista.empty());
   EXPECT_EQ(f.session.NInd[0], -1);
   AlberoCommand1(f.session);
   EXPECT_EQ(f.ui.messages.size(), 1u) << "an empty list has no root";
@@ -107,8 +107,8 @@ TEST(AlberoWindow, ChiudiEmptiesAndHides) {
   Family f;
   DrawTree(f.session, kListView);
   AlberoChiudi(f.session);
-  EXPECT_TRUE(f.session.albero.Lista.empty());
-  EXPECT_FALSE(f.session.albero.visible);
+  EXPECT_TRUE(f.session.treeList.Lista.empty());
+  EXPECT_FALSE(f.session.treeList.visible);
   EXPECT_EQ(f.ui.shown.back(), std::make_pair(Window::TreeListWindow, false));
 }
 
@@ -118,26 +118,26 @@ TEST(NestWindow, ClickChiudiAndStile) {
   DrawTree(f.session, kOutlineView);
   NestListaClick(f.session, 4);
   EXPECT_EQ(f.session.NInd[0], 6);
-  EXPECT_EQ(f.session.skeda.values[Name], "Carla");
-  f.session.StatoWindows = kStateNewRecord;
+  EXPECT_EQ(f.session.focusCard.values[Name], "Carla");
+  f.session.windowState = kStateNewRecord;
   NestListaClick(f.session, 1);
   EXPECT_EQ(f.session.editCard.index, 4) << "an open card shows the clicked individual";
-  EXPECT_EQ(f.session.skeda.values[Name], "Carla") << "the panel waits for state 3";
+  EXPECT_EQ(f.session.focusCard.values[Name], "Carla") << "the panel waits for state 3";
   for (int press = 1; press <= 6; ++press) {
     NestStile(f.session);
-    EXPECT_EQ(f.session.nest.style, press % 6);
+    EXPECT_EQ(f.session.treeOutline.style, press % 6);
   }
   NestChiudi(f.session);
-  EXPECT_TRUE(f.session.nest.Lista.empty());
-  EXPECT_EQ(f.session.nest.Text2, 0);
-  EXPECT_FALSE(f.session.nest.visible);
+  EXPECT_TRUE(f.session.treeOutline.Lista.empty());
+  EXPECT_EQ(f.session.treeOutline.Text2, 0);
+  EXPECT_FALSE(f.session.treeOutline.visible);
 }
 
 TEST(GenerazioniWindow, AWholeNumberInItsRangeIsTheLimitAtOnce) {
   Family f;
   ProfonditaAlbero(f.session);
-  EXPECT_EQ(f.session.generazioni.Gen_Valore, "30");
-  EXPECT_TRUE(f.session.generazioni.visible);
+  EXPECT_EQ(f.session.generationLimit.Gen_Valore, "30");
+  EXPECT_TRUE(f.session.generationLimit.visible);
   // Anything else leaves the limit as it was: "abc" once meant 0, a tree of the root alone.
   const struct {
     std::string typed;
@@ -148,7 +148,7 @@ TEST(GenerazioniWindow, AWholeNumberInItsRangeIsTheLimitAtOnce) {
   for (const auto& c : cases) {
     EXPECT_EQ(GenValoreChange(f.session, c.typed), c.accepted) << c.typed;
     EXPECT_EQ(f.session.MaxGenerations, c.limit) << c.typed;
-    EXPECT_EQ(f.session.generazioni.Gen_Valore, c.typed);
+    EXPECT_EQ(f.session.generationLimit.Gen_Valore, c.typed);
   }
   GenValoreChange(f.session, "0");
   f.session.NInd[0] = 2;

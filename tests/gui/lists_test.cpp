@@ -50,7 +50,7 @@ void ListsTest::clickOnALineMovesTheFocus() {
   QCOMPARE(h.session.NInd[0], 2);
   QVERIFY(clickListItem(liber(h.lista), QStringLiteral("Pavan Mario")));
   QCOMPARE(h.session.NInd[0], 34);
-  QCOMPARE(h.session.skeda.values[Name], std::string("Pavan Mario"));
+  QCOMPARE(h.session.focusCard.values[Name], std::string("Pavan Mario"));
 }
 
 void ListsTest::refreshAfterASortedRunShowsTheGeneralList() {
@@ -73,7 +73,7 @@ void ListsTest::esceProducesNoReport() {
   answerChooser(h.campiReport, {0}, "Command3D1_0");
   click(h.mainMenu, "Libro_3");
   QVERIFY(!h.rapporto.isVisible());
-  QCOMPARE(h.session.StatoWindows, int(kStateIdle));
+  QCOMPARE(h.session.windowState, int(kStateIdle));
   QVERIFY(!h.session.report.requested);
 }
 
@@ -90,7 +90,7 @@ void ListsTest::reportShowsTheTickedFieldsInBoxOrder() {
   QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("Sesso"));
   QCOMPARE(grid->item(1, 0)->text().trimmed(), QStringLiteral("Pavan Giovanni Battista"));
   QCOMPARE(grid->columnWidth(0), 2000 / 15);
-  QCOMPARE(h.session.StatoWindows, int(kStateIdle));
+  QCOMPARE(h.session.windowState, int(kStateIdle));
   QCOMPARE(h.session.NInd[0], 2);
 }
 

@@ -274,7 +274,7 @@ void MainMenuTest::secondOpenSaysTheDatabaseIsLoaded() {
   f.action("Legge_genealogia")->trigger();
   QCOMPARE(f.ui.messages, std::vector<std::string>{
       "Archivio gia letto. Chiudere l'applicazione e riavviare per passare ad un nuovo archivio!"});
-  QCOMPARE(f.session.StatoWindows, 3);
+  QCOMPARE(f.session.windowState, 3);
   QCOMPARE(f.ui.dialogRuns, 1);
   QCOMPARE(f.session.tables.individualCount(), 3);
 }

@@ -83,7 +83,7 @@ void MenuEntriesTest::aboutNumberCardAndListEntries() {
   f.ui.inputs = {"5", "67", "x"};
   f.action("Num_individuo")->trigger();
   QCOMPARE(f.session.NInd[0], 6);
-  QCOMPARE(f.session.skeda.values[kord::Name], f.session.tables.Names[6]);
+  QCOMPARE(f.session.focusCard.values[kord::Name], f.session.tables.Names[6]);
   for (int refused = 0; refused < 2; ++refused) {
     f.action("Num_individuo")->trigger();
     QVERIFY(f.ui.messages.back().find("Nessun individuo ha il numero") == 0);
@@ -95,7 +95,7 @@ void MenuEntriesTest::aboutNumberCardAndListEntries() {
   QVERIFY(f.skeda.isVisible());
   f.action("Lettura_individui")->trigger();
   QVERIFY(f.lista.isVisible());
-  QCOMPARE(f.session.lista.Liber.size(), std::size_t(67));  // the title line and everybody
+  QCOMPARE(f.session.list.Liber.size(), std::size_t(67));  // the title line and everybody
 }
 
 void MenuEntriesTest::foldersOpenInTheFileManagerAndTheSchemeIsRemembered() {

@@ -45,7 +45,7 @@ void OpenFlowTest::openLoadsTheDatabaseAndShowsTheMainWindow() {
            (std::vector<std::string>{kToday, "Database OK. Creare o Selezionare un individuo!"}));
   QVERIFY(h.session.DbLoaded);
   QCOMPARE(h.session.DbName, h.folder() + "fam.rni");
-  QCOMPARE(h.session.StatoWindows, 3);
+  QCOMPARE(h.session.windowState, 3);
   QCOMPARE(h.session.NInd[0], 2);
   QVERIFY(h.mainMenu.isVisible());
   QVERIFY(!h.apreDB.isVisible());
@@ -102,7 +102,7 @@ void OpenFlowTest::sampleDatabaseOpens() {
   if (!h.copySample()) QSKIP("the sample database is not there");
   h.openThroughStartWindow(QStringLiteral("famiglia.rni"));
   QVERIFY(h.session.DbLoaded);
-  QCOMPARE(h.session.StatoWindows, 3);
+  QCOMPARE(h.session.windowState, 3);
   QCOMPARE(h.session.NInd[0], 2);
   QVERIFY(h.mainMenu.isVisible());
   QCOMPARE(h.ui.messages.back(), std::string("Database OK. Creare o Selezionare un individuo!"));
@@ -124,7 +124,7 @@ void OpenFlowTest::escapeInTheDialogOpensNothing() {
   QVERIFY(h.session.DbName.empty());
   // Without a choice the main window still comes up, with no database.
   QVERIFY(h.mainMenu.isVisible());
-  QCOMPARE(h.session.StatoWindows, 3);
+  QCOMPARE(h.session.windowState, 3);
   QVERIFY(!QFile::exists(h.dir.filePath(QStringLiteral("fam.His"))));
 }
 
@@ -139,7 +139,7 @@ void OpenFlowTest::newAndExitOnlyShowTheDateOrEndTheProgram() {
   QTest::mouseClick(h.apreDB.findChild<QPushButton*>(QStringLiteral("Command1_1")), Qt::LeftButton);
   QCOMPARE(h.ui.messages, std::vector<std::string>{kToday});
   QCOMPARE(h.ui.dialogRuns, 0);
-  QCOMPARE(h.session.StatoWindows, 0);
+  QCOMPARE(h.session.windowState, 0);
   QVERIFY(h.apreDB.isVisible());
   QVERIFY(!h.ui.quitCalled);
 

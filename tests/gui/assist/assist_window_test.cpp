@@ -79,7 +79,7 @@ struct AssistHarness {
     if (!withFireIcon) std::filesystem::remove(folder + "/Fire.ico");
     ui.session = &session;
     ui.pickFile = folder + "/famiglia.rni";
-    session.StatoWindows = kStateOpening;
+    session.windowState = kStateOpening;
     loaded = OpenDatabase(session) == OpenOutcome::Loaded;
     ui.messages.clear();
     ui.shown.clear();
@@ -163,16 +163,16 @@ class AssistWindowTest : public QObject {
 
     doubleClickPhrase(window, 21);  // Esplora / su TreeListWindow / Rami dell'albero
     QVERIFY(h.ui.wasShown(Window::TreeListWindow));
-    QVERIFY(!h.session.albero.Lista.empty());
-    QCOMPARE(h.session.albero.Lista.front().data, 40);
+    QVERIFY(!h.session.treeList.Lista.empty());
+    QCOMPARE(h.session.treeList.Lista.front().data, 40);
 
     doubleClickPhrase(window, 17);  // Produci / ListWindow
     QVERIFY(h.ui.wasShown(Window::ListWindow));
-    QVERIFY(h.session.lista.Liber.size() > 60);
+    QVERIFY(h.session.list.Liber.size() > 60);
     QCOMPARE(h.session.NInd[0], 40);
 
     doubleClickPhrase(window, 14);  // Modifica / Aggiunge persona
-    QCOMPARE(h.session.StatoWindows, int(kStateNewRecord));
+    QCOMPARE(h.session.windowState, int(kStateNewRecord));
     QVERIFY(h.ui.wasShown(Window::EditCard));
     QVERIFY(h.ui.messages.empty());
 

@@ -196,14 +196,14 @@ void BookWindowsTest::closingRefreshesTheCards() {
     const int focus = h.indexOf(kNicoloGiuseppe);
     h.session.NInd[0] = focus;
     Naviga(h.session);
-    h.session.skeda.values[Name].clear();
-    h.session.StatoWindows = c.state;
+    h.session.focusCard.values[Name].clear();
+    h.session.windowState = static_cast<kord::WindowState>(c.state);
     QTest::mouseClick(h.navigate.findChild<QPushButton*>(QStringLiteral("SSCommand2")), Qt::LeftButton);
     QVERIFY(!h.navigate.isVisible());
     QVERIFY(!h.session.navigate.visible);
     QCOMPARE(h.session.editCard.visible, c.recordCard);
     if (c.recordCard) QCOMPARE(h.session.editCard.index, focus);
-    else QCOMPARE(h.session.skeda.values[Name], kNicoloGiuseppe);
+    else QCOMPARE(h.session.focusCard.values[Name], kNicoloGiuseppe);
   }
 }
 
@@ -329,7 +329,7 @@ void BookWindowsTest::sortWithoutAChoiceKeepsTheWindowOpen() {
   QTest::mouseClick(h.schedaSort1.findChild<QPushButton*>(QStringLiteral("Command1_1")), Qt::LeftButton);
   QCOMPARE(h.ui.messages, std::vector<std::string>{"Selezionare un campo"});
   QVERIFY(h.schedaSort1.isVisible());
-  QVERIFY(h.session.lista.Liber.empty());
+  QVERIFY(h.session.list.Liber.empty());
   QTest::keyClick(&h.schedaSort1, Qt::Key_Escape);
   QVERIFY(!h.schedaSort1.isVisible());
 }
@@ -346,7 +346,7 @@ void BookWindowsTest::sortByBirthPlaceFillsTheList() {
   QTest::mouseClick(h.schedaSort1.findChild<QPushButton*>(QStringLiteral("Command1_1")), Qt::LeftButton);
   QVERIFY(!h.schedaSort1.isVisible());
   QVERIFY(h.ui.messages.empty());
-  const auto& liber = h.session.lista.Liber;
+  const auto& liber = h.session.list.Liber;
   QCOMPARE(static_cast<int>(liber.size()), h.session.tables.LastIndex - 1);
   const ListItem nicolo{"Sacile\t\t" + kNicoloGiuseppe, focus};
   QVERIFY(std::find(liber.begin(), liber.end(), nicolo) != liber.end());

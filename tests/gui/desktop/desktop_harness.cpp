@@ -48,7 +48,7 @@ bool DesktopRun::openSample(const QTemporaryDir& dir) {
     QFile::copy(sample.filePath(name), folder + QLatin1Char('/') + name);
   ui.pickFile = folder.toStdString() + "/famiglia.rni";
   windows.apreDB.show();
-  session.StatoWindows = kStateOpening;
+  session.windowState = kStateOpening;
   const bool loaded = OpenDatabase(session) == OpenOutcome::Loaded;
   ui.messages.clear();
   return loaded;

@@ -130,7 +130,7 @@ std::set<QString> italianOnly(const DesktopRun& run) {
   for (int k = 0; k < 100; ++k)
     if (MainWindowHelp(k, true) == MainWindowHelp(k, false)) allowed.insert(shown(MainWindowHelp(k, false)));
   addMenuCaptionsWithoutEnglish(MainMenuBar(), allowed);
-  for (const std::string& value : run.session.skeda.values) allowed.insert(shown(value));
+  for (const std::string& value : run.session.focusCard.values) allowed.insert(shown(value));
   // The field captions are the database's own, which the person may rename.
   for (const std::string& caption : run.session.tables.FieldCaptions) allowed.insert(shown(caption));
   return allowed;

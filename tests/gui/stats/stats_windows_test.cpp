@@ -85,7 +85,7 @@ class StatsWindowsTest : public QObject {
     chooseAndRun(h, 0);
     QVERIFY(!h.selGraf.isVisible());
     QVERIFY(h.grafici.isVisible());
-    QCOMPARE(h.session.StatoWindows, int(kStateIdle));
+    QCOMPARE(h.session.windowState, int(kStateIdle));
     QCOMPARE(h.session.NInd[0], 36);
 
     QCOMPARE(labelText(h.grafici, "NMaschi"), QStringLiteral("29"));
@@ -176,7 +176,7 @@ class StatsWindowsTest : public QObject {
     StatsHarness h;
     QVERIFY(h.openSample());
     h.ui.messages.clear();
-    h.session.StatoWindows = kStateNewRecord;
+    h.session.windowState = kStateNewRecord;
     StatisticsCommand(h.session);
     QVERIFY(!h.selGraf.isVisible());
     QCOMPARE(h.ui.messages,

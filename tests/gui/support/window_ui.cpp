@@ -64,7 +64,7 @@ bool OpenSampleCopy(const QTemporaryDir& dir, Session& session, WindowMapUi& ui,
         fs::copy_file(entry.path(), fs::path(dir.path().toStdString()) / entry.path().filename(), ec);
   ui.session = &session;
   ui.pickFile = SampleFolder(dir) + "famiglia.rni";
-  session.StatoWindows = kStateOpening;
+  session.windowState = kStateOpening;
   const bool loaded = OpenDatabase(session) == OpenOutcome::Loaded;
   ui.messages.clear();
   return loaded;

@@ -109,13 +109,13 @@ void TreeWindowsTest::alberoShowsDecodedLinesInALineDrawingFont() {
   QListWidget* lista = listaOf(h.albero);
   QVERIFY(lista);
   const QStringList texts = rows(lista);
-  QCOMPARE(texts.size(), static_cast<qsizetype>(h.session.albero.Lista.size()));
+  QCOMPARE(texts.size(), static_cast<qsizetype>(h.session.treeList.Lista.size()));
   QCOMPARE(texts.at(0), QStringLiteral("Pavan Giovanni Battista (2)"));
   QCOMPARE(texts.at(1), QString::fromUtf8("  ├─(Da Ros Caterina) Pavan Nicolò"));
   QVERIFY(texts.contains(QString::fromUtf8("  │ │ │ │ ├─(Dal Bò Débora) Pavan Mario")));
   QVERIFY(texts.contains(QString::fromUtf8("  │ │ │ │ │ │ │ └─(Moro Valentina) Pavan Alice")));
   for (int i = 0; i < lista->count(); ++i)
-    QCOMPARE(lista->item(i)->data(Qt::UserRole).toInt(), h.session.albero.Lista[i].data);
+    QCOMPARE(lista->item(i)->data(Qt::UserRole).toInt(), h.session.treeList.Lista[i].data);
 
   // Connectors line up only when every drawing glyph is as wide as a blank.
   const QFontInfo info(lista->font());
@@ -153,11 +153,11 @@ void TreeWindowsTest::alberoClickMovesTheFocusAndRefreshesTheCard() {
   QListWidget* lista = listaOf(h.albero);
   const int row = static_cast<int>(rows(lista).indexOf(QString::fromUtf8("  │ │ │ │ ├─(Zanin Elena) Pavan Giovanni")));
   QVERIFY(row > 0);
-  const int stateBefore = h.session.StatoWindows;
+  const int stateBefore = h.session.windowState;
   clickRow(lista, row);
   QCOMPARE(h.session.NInd[0], 31);
-  QCOMPARE(gui::displayText(h.session.skeda.values[Name]), QStringLiteral("Pavan Giovanni"));
-  QCOMPARE(h.session.StatoWindows, stateBefore);
+  QCOMPARE(gui::displayText(h.session.focusCard.values[Name]), QStringLiteral("Pavan Giovanni"));
+  QCOMPARE(h.session.windowState, stateBefore);
 
   // Below the last line there is no item: nothing is selected.
   h.session.NInd[0] = 3;
@@ -181,7 +181,7 @@ void TreeWindowsTest::alberoDoubleClickRedrawsFromThatLine() {
   QCOMPARE(texts.at(1), QStringLiteral("  ├─(Zanette Lucia) Pavan Antonio"));
   QVERIFY(texts.size() < before);
   QCOMPARE(texts.filter(QStringLiteral("(2)")).size(), 0);
-  QCOMPARE(texts.size(), static_cast<qsizetype>(h.session.albero.Lista.size()));
+  QCOMPARE(texts.size(), static_cast<qsizetype>(h.session.treeList.Lista.size()));
   QCOMPARE(h.session.NInd[0], 11);
 }
 
@@ -236,7 +236,7 @@ void TreeWindowsTest::alberoMenuClosesAndPrints() {
 
   actions.at(0)->trigger();
   QVERIFY(!h.albero.isVisible());
-  QVERIFY(h.session.albero.Lista.empty());
+  QVERIFY(h.session.treeList.Lista.empty());
   QCOMPARE(lista->count(), 0);
 }
 
@@ -252,14 +252,14 @@ void TreeWindowsTest::alberoEscapeClosesAndTheNextTreeStartsEmpty() {
 
   QTest::keyClick(listaOf(h.albero), Qt::Key_Escape);
   QVERIFY(!h.albero.isVisible());
-  QVERIFY(h.session.albero.Lista.empty());
+  QVERIFY(h.session.treeList.Lista.empty());
   TreeCommand(h.session, TreeCaller::Albero_rami, 0);
   QCOMPARE(listaOf(h.albero)->count(), one);
 
   // Closing by the frame empties the list too.
   h.albero.close();
-  QVERIFY(h.session.albero.Lista.empty());
-  QVERIFY(!h.session.albero.visible);
+  QVERIFY(h.session.treeList.Lista.empty());
+  QVERIFY(!h.session.treeList.visible);
 }
 
 void TreeWindowsTest::nestOutlineFollowsTheIndentLevels() {
@@ -272,7 +272,7 @@ void TreeWindowsTest::nestOutlineFollowsTheIndentLevels() {
     QVERIFY(h.nest.isVisible());
     QCOMPARE(h.nest.windowTitle(), QStringLiteral("Interactive Tree"));
     const std::vector<OutlineRow> shown = outlineRows(outlineOf(h.nest));
-    const std::vector<NestItem>& model = h.session.nest.Lista;
+    const std::vector<NestItem>& model = h.session.treeOutline.Lista;
     QCOMPARE(shown.size(), model.size());
     int deepest = 0;
     for (std::size_t i = 0; i < model.size(); ++i) {
@@ -301,7 +301,7 @@ void TreeWindowsTest::nestClickMovesTheFocus() {
   tree->scrollToItem(item);
   QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
   QCOMPARE(h.session.NInd[0], item->data(0, Qt::UserRole).toInt());
-  QCOMPARE(gui::displayText(h.session.skeda.values[Name]), QString::fromUtf8("Pavan Gioè"));
+  QCOMPARE(gui::displayText(h.session.focusCard.values[Name]), QString::fromUtf8("Pavan Gioè"));
 }
 
 void TreeWindowsTest::nestStileCyclesSixDistinctDisplays() {
@@ -319,7 +319,7 @@ void TreeWindowsTest::nestStileCyclesSixDistinctDisplays() {
   QList<QImage> looks{tree->viewport()->grab().toImage()};
   for (int press_ = 1; press_ <= 6; ++press_) {
     press(h.nest, "Command3D1_2");
-    QCOMPARE(h.session.nest.style, press_ % 6);
+    QCOMPARE(h.session.treeOutline.style, press_ % 6);
     QTest::qWait(20);
     looks << tree->viewport()->grab().toImage();
   }
@@ -329,7 +329,7 @@ void TreeWindowsTest::nestStileCyclesSixDistinctDisplays() {
   QCOMPARE(looks[6], looks[0]);
   // A change of style keeps what the person closed.
   QVERIFY(!antonio->isExpanded());
-  QCOMPARE(outlineRows(tree).size(), h.session.nest.Lista.size());
+  QCOMPARE(outlineRows(tree).size(), h.session.treeOutline.Lista.size());
 }
 
 void TreeWindowsTest::nestChiudiAndEscapeEmptyTheOutline() {
@@ -347,7 +347,7 @@ void TreeWindowsTest::nestChiudiAndEscapeEmptyTheOutline() {
   QVERIFY(h.nest.isVisible());
   QTest::keyClick(outlineOf(h.nest), Qt::Key_Escape);
   QVERIFY(!h.nest.isVisible());
-  QVERIFY(h.session.nest.Lista.empty());
+  QVERIFY(h.session.treeOutline.Lista.empty());
 }
 
 void TreeWindowsTest::generazioniStoresWhatIsTyped() {
