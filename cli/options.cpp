@@ -1,19 +1,10 @@
 #include "options.h"
 
-#include <charconv>
 #include <map>
 
+#include "db/text.h"
+
 namespace kord::cli {
-namespace {
-
-std::optional<int> parseInt(const std::string& text) {
-  int value = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
-}  // namespace
 
 std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
   Options o;
@@ -52,7 +43,7 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
       } else if (word == "--answer") {
         o.answers.push_back(value);
       } else {
-        auto number = parseInt(value);
+        auto number = WholeNumber(value);
         if (!number) {
           error = word + " takes a whole number, not \"" + value + "\"";
           return std::nullopt;
@@ -87,7 +78,7 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
 
 bool ParseIsoDate(const std::string& text, int& year, int& month, int& day) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
-  auto y = parseInt(text.substr(0, 4)), m = parseInt(text.substr(5, 2)), d = parseInt(text.substr(8, 2));
+  auto y = WholeNumber(text.substr(0, 4)), m = WholeNumber(text.substr(5, 2)), d = WholeNumber(text.substr(8, 2));
   if (!y || !m || !d || *m < 1 || *m > 12 || *d < 1 || *d > 31) return false;
   year = *y;
   month = *m;

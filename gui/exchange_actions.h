@@ -1,8 +1,7 @@
 #pragma once
-/// The main window's exchange entries: "Importa GEDCOM", "Export DB file",
-/// "Export doc file" and the Add button ("Aggiunge record da file CSV").
-/// Each asks for its file, runs the core's procedure with a progress dialog
-/// and shows the summary.
+/// The main window's exchange entries: "Importa GEDCOM", "Export DB file"
+/// and the Add button ("Aggiunge record da file CSV"): the core's flows
+/// (app/exchange_flow) with a progress dialog.
 
 #include "session/session.h"
 
@@ -16,7 +15,4 @@ void importGedcomAction(kord::Session& s, QWidget* parent);
 void exportGedcomAction(kord::Session& s, QWidget* parent);
 /// Adds individuals from a CSV file to the open database.
 void importCsvAction(kord::Session& s, QWidget* parent);
-/// Saves what the report, tree or list window shows.
-void exportDocumentAction(kord::Session& s, QWidget* parent);
-
 }  // namespace kord::gui

@@ -24,6 +24,7 @@
 #include "verify_window.h"
 #include "app/create_database.h"
 #include "app/open_database.h"
+#include "app/exchange_flow.h"
 #include "records/record_card.h"
 #include "exchange_actions.h"
 #include "help_window.h"
@@ -452,7 +453,7 @@ void MainWindow::onMenu(const std::string& name) {
   if (name == "Profondita_albero") kord::ProfonditaAlbero(s_);
   if (name == "Importa_GEDCOM") importGedcomAction(s_, this);
   if (name == "Export_DB") s_.DbLoaded ? exportGedcomAction(s_, this) : noDatabase();
-  if (name == "Export_doc") exportDocumentAction(s_, this);
+  if (name == "Export_doc") kord::ExportDocumentFlow(s_);
   if (name == "Controlla_archivio") s_.DbLoaded ? onCheckDatabase() : noDatabase();
   if (name == "Verifica_dati") s_.DbLoaded ? onVerifyDates() : noDatabase();
   if (name == "Aiuto_uso" && helpWindow_) helpWindow_->showIndex();
@@ -497,12 +498,7 @@ void MainWindow::onOption(kord::SwitchId id, bool on) {
 }
 
 void MainWindow::onOpenDatabase() {
-  const kord::WindowState before = s_.windowState;
-  s_.windowState = kord::kStateOpening;
-  const kord::OpenOutcome outcome = kord::OpenDatabase(s_);
-  // Nothing was opened: the window goes on in the state it had.
-  if (outcome == kord::OpenOutcome::AlreadyLoaded || outcome == kord::OpenOutcome::Failed)
-    s_.windowState = before;
+  kord::OpenDatabaseAsked(s_);
 }
 
 void MainWindow::onCheckDatabase() {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -84,6 +85,22 @@ std::string QtUi::inputBox(const std::string& prompt, const std::string& title, 
   // The prompt of the date correction starts with the person's name.
   for (QLabel* label : box.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
   return box.exec() == QDialog::Accepted ? coreText(box.textValue()) : std::string();
+}
+
+std::string QtUi::chooseFile(FileChoice& choice) {
+  QStringList filters;
+  for (const std::string& filter : choice.filters) filters << displayText(filter);
+  QString chosen = filters.value(0);
+  const bool save = choice.purpose == FileChoice::Purpose::Save;
+  const QFileDialog::Options options = save && !choice.confirmReplace ? QFileDialog::DontConfirmOverwrite
+                                                                      : QFileDialog::Options();
+  const QString path =
+      save ? QFileDialog::getSaveFileName(QApplication::activeWindow(), displayText(choice.title),
+                                          pathText(choice.start), filters.join(QStringLiteral(";;")), &chosen, options)
+           : QFileDialog::getOpenFileName(QApplication::activeWindow(), displayText(choice.title),
+                                          pathText(choice.start), filters.join(QStringLiteral(";;")), &chosen);
+  choice.chosenFilter = std::max<int>(0, static_cast<int>(filters.indexOf(chosen)));
+  return corePath(path);
 }
 
 void QtUi::runFileDialog() {

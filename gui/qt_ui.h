@@ -23,6 +23,8 @@ class QtUi : public kord::Ui {
                        const std::string& defaultText) override;
   /// Runs DatabaseFileDialog modally; without that window nothing is chosen.
   void runFileDialog() override;
+  /// The system's file dialog over the active window.
+  std::string chooseFile(FileChoice& choice) override;
   /// Showing renders the window from its model first.
   void showWindow(Window window, bool visible) override;
   /// Renders the window and lets pending paints through, so long work shows

@@ -88,8 +88,8 @@ void SpouseSearchWindow::onChoose() {
                                s_.text(" come coniuge di ", " as the spouse of ") +
                                t.Names[static_cast<std::size_t>(focus)] + "?";
   if (!s_.ui.askYesNo(question, s_.text("Ricerca Coniugi", "Spouse search"), kord::Icon::Question, true)) return;
-  const std::string error = kord::SetSpouse(s_, focus, chosen, true);
-  if (!error.empty()) s_.ui.message(error);
+  const kord::Result linked = kord::SetSpouse(s_, focus, chosen, true);
+  if (!linked) s_.ui.message(linked.reason());
   kord::ShowFocusPanel(s_);
   s_.ui.refresh(kord::Window::MainWindow);
   renderCaptions();

@@ -74,9 +74,8 @@ void StartWindow::onCommand1(int index) {
   s_.individuals.close();
   s_.ui.message(TodayMessage(s_.clock.now()));
   if (index == 0) {
-    s_.windowState = kStateOpening;
     // The assistant comes up beside the main window once a database is open.
-    if (OpenDatabase(s_) == OpenOutcome::Loaded) s_.ui.showWindow(Window::AssistantWindow, true);
+    if (OpenDatabaseAsked(s_) == OpenOutcome::Loaded) s_.ui.showWindow(Window::AssistantWindow, true);
   } else if (index == 2) {
     s_.exitRequested = true;
     s_.ui.quit();

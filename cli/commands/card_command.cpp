@@ -10,8 +10,7 @@ int RunCard(CliContext& c) {
   if (!c.options.focus) return c.fail("card needs --focus N", kUsage);
   if (!LoadDatabase(c, c.options.args[0])) return c.fail("no database was loaded");
   if (!ApplySelection(c)) return kUsage;
-  std::string error = OpenIndividualsFile(c.session);
-  if (!error.empty()) return c.fail(error);
+  if (const Result opened = OpenIndividualsFile(c.session); !opened) return c.fail(opened.reason());
   ReadFocusRecord(c.session);
   c.session.individuals.close();
   for (int f = 0; f < kFieldCount; ++f)

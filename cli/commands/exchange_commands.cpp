@@ -21,19 +21,11 @@ int finish(CliContext& c, const ExchangeSummary& summary) {
   return summary.linesNotImported > 0 ? kFailed : kOk;
 }
 
-/// The ".rni" name of a new database typed as "name", "name.rni" or "name.x".
-std::string newDatabaseName(const std::string& typed) {
-  std::string path = std::filesystem::absolute(typed).lexically_normal().string();
-  std::string base = BaseNameOf(path);
-  std::string stem = base.substr(0, base.find('.'));
-  return IsPlainFileName(stem) ? FolderOf(path) + stem + ".rni" : std::string();
-}
-
 }  // namespace
 
 int RunImportGedcom(CliContext& c) {
   if (c.options.args.size() != 2) return c.fail("import-gedcom takes a GEDCOM file and a new database name", kUsage);
-  std::string database = newDatabaseName(c.options.args[1]);
+  std::string database = NewDatabaseName(c.options.args[1]);
   if (database.empty()) return c.fail("\"" + c.options.args[1] + "\" does not name a database file", kUsage);
   if (!c.options.replace && AnyDatabaseFileExists(FileSetFor(database)))
     return c.fail("the database " + database + " already exists; add --replace to replace it");

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli_context.h"
+#include "db/text.h"
 #include "records/link_files.h"
 
 namespace kord::cli {
@@ -32,8 +33,8 @@ int RunLink(CliContext& c) {
     if (p2 >= 0) c.err << "the second parent " << p2 << " is replaced by " << parent << '\n';
     p2 = parent;
   }
-  std::string error = SetParents(c.session, child, p1, p2);
-  return error.empty() ? kOk : c.failText(error);
+  const Result linked = SetParents(c.session, child, p1, p2);
+  return linked ? kOk : c.failText(linked.reason());
 }
 
 int RunSpouse(CliContext& c) {
@@ -41,15 +42,13 @@ int RunSpouse(CliContext& c) {
   if (!LoadDatabase(c, c.options.args[0], Access::Write)) return c.fail("no database was loaded");
   int pair[2];
   for (int i = 0; i < 2; ++i) {
-    try {
-      pair[i] = std::stoi(c.options.args[i + 1]);
-    } catch (...) {
-      return c.fail("\"" + c.options.args[i + 1] + "\" is not an index", kUsage);
-    }
+    const std::optional<int> index = WholeNumber(c.options.args[i + 1]);
+    if (!index) return c.fail("\"" + c.options.args[i + 1] + "\" is not an index", kUsage);
+    pair[i] = *index;
     if (!individual(c, pair[i], "index")) return kUsage;
   }
-  std::string error = SetSpouse(c.session, pair[0], pair[1], !c.options.oneWay);
-  return error.empty() ? kOk : c.failText(error);
+  const Result linked = SetSpouse(c.session, pair[0], pair[1], !c.options.oneWay);
+  return linked ? kOk : c.failText(linked.reason());
 }
 
 }  // namespace kord::cli

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli_context.h"
+#include "db/text.h"
 #include "lists/report.h"
 #include "lists/sorted_book.h"
 #include "lists/standard_lists.h"
@@ -39,11 +40,7 @@ std::optional<std::array<bool, 13>> ReportFields(CliContext& c) {
   std::array<bool, 13> ticked{};
   std::stringstream list(c.options.fields.value_or(""));
   for (std::string field; std::getline(list, field, ',');) {
-    int number = 0;
-    try {
-      number = std::stoi(field);
-    } catch (...) {
-    }
+    const int number = WholeNumber(Trim(field)).value_or(0);
     if (number < 1 || number > 13) {
       c.fail("--fields takes field numbers from 1 to 13, not \"" + field + "\"", kUsage);
       return std::nullopt;

@@ -1,9 +1,11 @@
 #include "app/assistant.h"
 
 #include <algorithm>
-#include <charconv>
+#include <exception>
 
 #include "book/book_commands.h"
+#include "db/codepage.h"
+#include "db/text.h"
 #include "records/record_card.h"
 #include "lists/name_search.h"
 #include "lists/report.h"
@@ -220,11 +222,7 @@ std::string AssistKey(int number) { return "a " + std::to_string(number); }
 
 std::optional<int> AssistNodeNumber(const std::string& key) {
   if (key.size() < 3) return std::nullopt;
-  const std::string digits = Trim(key.substr(2));
-  int number = 0;
-  auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-  if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
-  return number;
+  return WholeNumber(Trim(key.substr(2)));
 }
 
 void RunAssistCommand(Session& s, int number) {
@@ -244,8 +242,10 @@ void AssistDblClick(Session& s, const std::string& key) {
   if (!number) return;
   try {
     RunAssistCommand(s, *number);
-  } catch (...) {
-    // A failing command must not take the assistant down with it.
+  } catch (const std::exception& failure) {
+    // A failing command must not take the assistant down with it, nor fail
+    // without a word.
+    s.ui.message(s.text("Il comando non e' riuscito: ", "The command failed: ") + Utf8ToCp1252(failure.what()));
   }
 }
 

@@ -178,6 +178,14 @@ OpenOutcome OpenDatabase(Session& s) {
   return outcome;
 }
 
+OpenOutcome OpenDatabaseAsked(Session& s) {
+  const WindowState before = s.windowState;
+  s.windowState = kStateOpening;
+  const OpenOutcome outcome = OpenDatabase(s);
+  if (outcome == OpenOutcome::AlreadyLoaded || outcome == OpenOutcome::Failed) s.windowState = before;
+  return outcome;
+}
+
 OpenOutcome OpenDatabaseFile(Session& s, const std::string& path) {
   if (s.DbLoaded) {
     s.ui.message("Archivio gia letto. Chiudere l'applicazione e riavviare per passare ad un nuovo archivio!");

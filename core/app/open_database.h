@@ -20,6 +20,11 @@ enum class OpenOutcome {
 /// outcome except AlreadyLoaded and Failed, and a "csv" name.
 OpenOutcome OpenDatabase(Session& s);
 
+/// The person asked to open a database (the start window's button, the menu
+/// entry "Legge genealogia"): the open flow from wherever the program
+/// stands. When nothing was opened the workflow state stays as it was.
+OpenOutcome OpenDatabaseAsked(Session& s);
+
 /// Opens the database `path` (an ".rni" file) without the file dialog, as
 /// if it had been chosen there: used after a GEDCOM import creates one.
 OpenOutcome OpenDatabaseFile(Session& s, const std::string& path);

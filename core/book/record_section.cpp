@@ -11,7 +11,7 @@ namespace {
 
 void readCurrentRecord(BookRun& run) {
   Session& s = run.s;
-  if (!s.individuals.isOpen()) OpenIndividualsFile(s);
+  if (!s.individuals.isOpen()) OpenIndividualsFileForViews(s);
   ReadRecord(s, s.NInd[0] - 1L);
 }
 
@@ -28,11 +28,11 @@ void repairBirthDate(BookRun& run) {
   std::string birth = s.record.trimmed(BirthDate);
   if (!RepairBirthDate(birth)) return;
   s.record.set(BirthDate, birth);
-  std::string error = SaveFocusRecord(s);
-  if (error.empty() || run.saveFailureReported) return;
+  const Result saved = SaveFocusRecord(s);
+  if (saved || run.saveFailureReported) return;
   run.saveFailureReported = true;
   s.ui.message(s.text("Data di nascita corretta non salvata: ", "Repaired birth date not saved: ") +
-               Utf8ToCp1252(error));
+               Utf8ToCp1252(saved.reason()));
 }
 
 BookEvents currentEvents(const BookRun& run) {

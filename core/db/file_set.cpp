@@ -1,6 +1,7 @@
 #include "file_set.h"
 
 #include <cctype>
+#include <filesystem>
 
 namespace kord {
 
@@ -44,6 +45,17 @@ bool IsPlainFileName(const std::string& name) {
   for (unsigned char c : name)
     if (c == '/' || c == '\\' || c < 0x20) return false;
   return true;
+}
+
+std::string NewDatabaseName(const std::string& typed) {
+  if (typed.empty()) return {};
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(typed, error);
+  if (error) return {};
+  const std::string path = absolute.lexically_normal().string();
+  const std::string base = BaseNameOf(path);
+  const std::string stem = base.substr(0, base.find('.'));
+  return IsPlainFileName(stem) ? FolderOf(path) + stem + ".rni" : std::string();
 }
 
 }  // namespace kord

@@ -38,4 +38,9 @@ bool IsDatabaseFileName(const std::string& name);
 /// not empty, no path separator, not "." or "..", no control characters.
 bool IsPlainFileName(const std::string& name);
 
+/// The ".rni" path of a new database typed as "name", "name.rni" or
+/// "name.x" (what follows the first dot is dropped), made absolute; empty
+/// when the name left is not a plain file name.
+std::string NewDatabaseName(const std::string& typed);
+
 }  // namespace kord

@@ -1,5 +1,7 @@
 #include "db/load_tables.h"
 
+#include <cassert>
+
 #include "db/codepage.h"
 #include "db/csv_fields.h"
 #include "db/individuals_file.h"
@@ -105,6 +107,7 @@ void LoadIndividuals(Tables& t, const std::string& individualsFile, const PhaseP
     if (!read || i >= cap) break;
   }
   t.LastIndex = i - 1;
+  assert(t.LastIndex < kTableSize);  // every walk indexes the tables up to it
   for (int k = t.LastIndex + 1; k < kTableSize; ++k) clearSlot(t, k, "");
 
   long size = file.size();

@@ -1,5 +1,6 @@
 #include "person_record.h"
 
+#include <cassert>
 #include <limits>
 
 #include "db/codepage.h"
@@ -9,11 +10,13 @@ namespace kord {
 PersonRecord::PersonRecord() { bytes_.fill(' '); }
 
 std::string_view PersonRecord::raw(Field f) const {
+  assert(f >= 0 && f < kFieldCount);
   const auto& l = kFieldLayout[f];
   return std::string_view(bytes_.data() + l.offset, l.width);
 }
 
 std::string PersonRecord::set(Field f, std::string_view value) {
+  assert(f >= 0 && f < kFieldCount);
   const auto& l = kFieldLayout[f];
   std::size_t n = value.size() < l.width ? value.size() : l.width;
   for (std::size_t i = 0; i < l.width; ++i) bytes_[l.offset + i] = i < n ? value[i] : ' ';

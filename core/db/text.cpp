@@ -1,5 +1,7 @@
 #include "db/text.h"
 
+#include <charconv>
+
 namespace kord {
 
 std::string Trim(std::string_view text, std::string_view blanks) {
@@ -44,6 +46,13 @@ std::string Utf8Of(char32_t cp) {
   std::string out;
   AppendUtf8(out, cp);
   return out;
+}
+
+std::optional<int> WholeNumber(std::string_view text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
 }
 
 }  // namespace kord

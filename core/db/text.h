@@ -1,8 +1,9 @@
 #pragma once
 /// The small text helpers every part of the program shares: trimming, ASCII
-/// upper case and UTF-8 encoding. Upper case in the code page is UpperCp1252
+/// upper case, whole numbers and UTF-8 encoding. Upper case in the code page is UpperCp1252
 /// (db/codepage.h).
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,10 @@ std::string TrimRight(std::string_view text, std::string_view blanks = kBlanks);
 
 /// ASCII letters in upper case, every other byte as it is (safe on UTF-8).
 std::string UpperAscii(std::string_view text);
+
+/// The whole number `text` spells (an optional minus sign and digits, nothing
+/// else); nothing for any other text or a number out of range.
+std::optional<int> WholeNumber(std::string_view text);
 
 /// Appends the UTF-8 form of one code point.
 void AppendUtf8(std::string& out, char32_t codePoint);

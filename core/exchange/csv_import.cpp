@@ -136,7 +136,7 @@ ExchangeSummary ImportCsv(Session& s, const std::string& path, const ExchangePro
   if (!ReadWholeFile(path, text))
     return sum.fail(Utf8ToCp1252(path) + sum.say(": impossibile leggere il file", ": cannot be read"));
   s.individuals.close();
-  if (std::string error = LockForWriting(s); !error.empty()) return sum.fail(error);
+  if (Result locked = LockForWriting(s); !locked) return sum.fail(locked.reason());
   ReadWholeFile(s.files.IndividualsFile, existing);
   if (existing.size() % kRecordLength != 0)
     return sum.fail(sum.say("Il file degli individui termina con un record incompleto: nessun record aggiunto",

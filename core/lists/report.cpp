@@ -65,7 +65,7 @@ void BuildReport(Session& s) {
     r.columnWidths.push_back(kFieldWidthTwips[i]);
   }
   r.Grid1.push_back(header);
-  OpenIndividualsFile(s);
+  OpenIndividualsFileForViews(s);
   for (long rec = 1; rec <= s.tables.LastIndex - 1; ++rec) {
     ReadRecord(s, rec);
     std::vector<std::string> row;

@@ -29,7 +29,7 @@ void refreshCommonRelatives(Session& s) {
 
 void refreshFocusCard(Session& s) {
   if (s.NInd[0] <= 0 || s.cachedFocusRecord == s.NInd[0] - 1) return;
-  OpenIndividualsFile(s);
+  OpenIndividualsFileForViews(s);
   if (s.NInd[0] < 2) s.NInd[0] = 2;
   ReadFocusRecord(s);
   FillFocusCard(s);
@@ -40,7 +40,7 @@ void refreshFocusCard(Session& s) {
 
 void refreshSecondCard(Session& s) {
   if (s.NInd[1] <= 0 || s.cachedSecondRecord == s.NInd[1] - 1) return;
-  OpenIndividualsFile(s);
+  OpenIndividualsFileForViews(s);
   ReadSecondRecord(s);
   FillSecondCard(s);
   s.secondCard.visible = true;
@@ -76,6 +76,12 @@ std::string PicturePathFor(const std::string& folder, const std::string& cp1252N
   if (IsPlainFileName(name) && isFile(folder + name)) return folder + name;
   if (isFile(folder + "initial.jpg")) return folder + "initial.jpg";
   return {};
+}
+
+void CloseRecordCard(Session& s, Selection selection) {
+  const bool focus = selection == Selection::Focus;
+  (focus ? s.focusCard : s.secondCard).visible = false;
+  (focus ? s.cachedFocusRecord : s.cachedSecondRecord).reset();
 }
 
 void SwapSelections(Session& s) {

@@ -12,6 +12,13 @@ namespace kord {
 /// is corrected to 2. The photographs are looked up on every call.
 void ShowFocusPanel(Session& s);
 
+/// Which of the two selections a card shows.
+enum class Selection { Focus = 0, Second = 1 };
+
+/// The card of `selection` was closed: it is hidden and its record is read
+/// again when it next shows, so an edit made meanwhile is seen.
+void CloseRecordCard(Session& s, Selection selection);
+
 /// Copies the record buffer into the focus card / the second card.
 void FillFocusCard(Session& s);
 void FillSecondCard(Session& s);

@@ -46,20 +46,20 @@ std::string cannotRead(const Session& s, const std::string& path) {
 
 /// Rewrites `path`: drops the valid lines `drop` selects, appends `added`.
 /// A file that exists but cannot be read is never replaced: its links would go.
-std::string rewrite(Session& s, const std::string& path, const std::function<bool(const RawLine&)>& drop,
+Result rewrite(Session& s, const std::string& path, const std::function<bool(const RawLine&)>& drop,
                     const std::string& added) {
-  if (std::string error = LockForWriting(s); !error.empty()) return error;
+  if (Result locked = LockForWriting(s); !locked) return locked;
   std::string text;
   std::error_code ec;
   bool missing = std::filesystem::symlink_status(path, ec).type() == std::filesystem::file_type::not_found;
-  if (!ReadWholeFile(path, text) && !missing) return cannotRead(s, path);
+  if (!ReadWholeFile(path, text) && !missing) return Result::Failure(cannotRead(s, path));
   std::string out;
   for (const auto& line : readRawLines(text)) {
     if (line.valid && drop(line)) continue;
     out += line.bytes;
     if (line.bytes.back() != '\n' && line.bytes.back() != '\r') out += kNewLine;  // a last line without end
   }
-  return ReplaceLinkFile(path, out + added, s.English);
+  return Result::FromReason(ReplaceLinkFile(path, out + added, s.English));
 }
 
 }  // namespace
@@ -129,31 +129,32 @@ std::string SelfSpouse(const Session& s, int individual) {
   return s.tables.Names[individual] + s.text(" non puo' essere coniuge di se stesso", " cannot be its own spouse");
 }
 
-std::string SetParents(Session& s, int child, int parent1, int parent2) {
+Result SetParents(Session& s, int child, int parent1, int parent2) {
   Tables& t = s.tables;
-  if (!t.isIndividual(child)) return NotAnIndividual(child, s.English);
+  if (!t.isIndividual(child)) return Result::Failure(NotAnIndividual(child, s.English));
   if (parent1 < 0) std::swap(parent1, parent2);
   for (int p : {parent1, parent2})
     if (p >= 0 && !IsStoredParent(t, child, p))
-      if (std::string problem = ParentLinkProblem(t, child, p, s.English); !problem.empty()) return problem;
+      if (std::string problem = ParentLinkProblem(t, child, p, s.English); !problem.empty())
+        return Result::Failure(problem);
   std::string added;
   if (parent1 >= 0) added += linkLine(child, parent1);
   if (parent2 >= 0) added += linkLine(child, parent2);
   int removed = 0;
-  std::string error = rewrite(s, s.files.ChildrenFile, [&](const RawLine& l) { return l.first == child && ++removed; },
-                              added);
-  if (!error.empty()) return error;
+  Result written =
+      rewrite(s, s.files.ChildrenFile, [&](const RawLine& l) { return l.first == child && ++removed; }, added);
+  if (!written) return written;
   t.Parent1[child] = parent1;
   t.Parent2[child] = parent2;
   t.ChildLinkCount += (parent1 >= 0) + (parent2 >= 0) - removed;
   return {};
 }
 
-std::string SetSpouse(Session& s, int individual, int spouse, bool bothWays) {
+Result SetSpouse(Session& s, int individual, int spouse, bool bothWays) {
   Tables& t = s.tables;
-  if (!t.isIndividual(individual)) return NotAnIndividual(individual, s.English);
-  if (spouse >= 0 && !t.isIndividual(spouse)) return NotAnIndividual(spouse, s.English);
-  if (spouse == individual) return SelfSpouse(s, individual);
+  if (!t.isIndividual(individual)) return Result::Failure(NotAnIndividual(individual, s.English));
+  if (spouse >= 0 && !t.isIndividual(spouse)) return Result::Failure(NotAnIndividual(spouse, s.English));
+  if (spouse == individual) return Result::Failure(SelfSpouse(s, individual));
   int old = t.Spouse[individual];
   std::string added;
   if (spouse >= 0) added += linkLine(individual, spouse);
@@ -165,8 +166,7 @@ std::string SetSpouse(Session& s, int individual, int spouse, bool bothWays) {
     bool oldOnes = bothWays && spouse < 0 && l.first == old && l.second == individual;
     return (mine || spouses || oldOnes) && ++removed;
   };
-  std::string error = rewrite(s, s.files.SpousesFile, drop, added);
-  if (!error.empty()) return error;
+  if (Result written = rewrite(s, s.files.SpousesFile, drop, added); !written) return written;
   t.Spouse[individual] = spouse;
   if (bothWays && spouse >= 0) t.Spouse[spouse] = individual;
   if (bothWays && spouse < 0 && Tables::inTable(old) && old >= 0 && t.Spouse[old] == individual) t.Spouse[old] = kNone;

@@ -43,13 +43,12 @@ std::string SelfSpouse(const Session& s, int individual);
 /// Makes `parent1` and `parent2` (table indexes, -1 for none) the parents of
 /// `child`: its lines in the children file are replaced. A lone second parent
 /// becomes the first, as the loader would read it. A parent that is new to
-/// the child must pass ParentLinkProblem. Returns an error text (nothing is
-/// changed then), empty on success.
-std::string SetParents(Session& s, int child, int parent1, int parent2);
+/// the child must pass ParentLinkProblem. On failure nothing is changed.
+Result SetParents(Session& s, int child, int parent1, int parent2);
 
 /// Makes `spouse` (-1: none) the spouse of `individual`; with `bothWays` the
 /// spouse's own line names `individual` too (and, when removing, a line of
-/// the old spouse naming `individual` goes). Returns an error text.
-std::string SetSpouse(Session& s, int individual, int spouse, bool bothWays);
+/// the old spouse naming `individual` goes).
+Result SetSpouse(Session& s, int individual, int spouse, bool bothWays);
 
 }  // namespace kord

@@ -74,12 +74,11 @@ void fillEditCard(Session& s) {
   s.ui.showWindow(Window::EditCard, true);
 }
 
-std::string saveLinks(Session& s, const EditCardModel& card, bool bothWays) {
+Result saveLinks(Session& s, const EditCardModel& card, bool bothWays) {
   const Tables& t = s.tables;
   if (card.parent1 != t.Parent1[card.index] || card.parent2 != t.Parent2[card.index])
-    if (std::string e = SetParents(s, card.index, card.parent1, card.parent2); !e.empty()) return e;
-  if (card.spouse != t.Spouse[card.index])
-    if (std::string e = SetSpouse(s, card.index, card.spouse, bothWays); !e.empty()) return e;
+    if (Result set = SetParents(s, card.index, card.parent1, card.parent2); !set) return set;
+  if (card.spouse != t.Spouse[card.index]) return SetSpouse(s, card.index, card.spouse, bothWays);
   return {};
 }
 
@@ -109,7 +108,7 @@ void AddIndividual(Session& s) {
   else if (s.ShowCard && s.NInd[0] != s.editCard.reservedIndex)
     releaseReservedIndex(s);  // the card turns to an individual who exists
   if (reserved && s.ShowCard) {
-    OpenIndividualsFile(s);
+    OpenIndividualsFileForViews(s);
     ReadFocusRecord(s);
     fillEditCard(s);
   }
@@ -154,7 +153,7 @@ void CloseEditCard(Session& s) {
 }
 
 void ReadCard(Session& s) {
-  OpenIndividualsFile(s);
+  OpenIndividualsFileForViews(s);
   if (s.individuals.size() == 0) {
     s.individuals.close();
     return;
@@ -199,7 +198,7 @@ SaveReport SaveEditCard(Session& s, bool spouseBothWays) {
   int focus = s.NInd[0];
   s.NInd[0] = card.index;
   s.record = record;
-  report.error = SaveFocusRecord(s);
+  report.error = SaveFocusRecord(s).reason();
   s.NInd[0] = focus;
   if (!report.error.empty()) return report;
   s.bufferRecord = card.index - 1;
@@ -208,7 +207,7 @@ SaveReport SaveEditCard(Session& s, bool spouseBothWays) {
   // The cards show the saved text at their next refresh.
   if (s.cachedFocusRecord == card.index - 1) s.cachedFocusRecord.reset();
   if (s.cachedSecondRecord == card.index - 1) s.cachedSecondRecord.reset();
-  report.error = saveLinks(s, card, spouseBothWays);
+  report.error = saveLinks(s, card, spouseBothWays).reason();
   return report;
 }
 
@@ -225,7 +224,7 @@ std::string SaveCaptions(Session& s, const std::array<std::string, 14>& captions
   }
   Captions updated = captions;
   updated[0] = "N.";
-  if (std::string error = LockForWriting(s); !error.empty()) return error;
+  if (Result locked = LockForWriting(s); !locked) return locked.reason();
   std::string error = WriteCaptions(updated, s.files.CaptionsFile, s.English);
   if (error.empty()) s.tables.FieldCaptions = updated;
   return error;

@@ -1,5 +1,7 @@
 #include "session/session.h"
 
+#include "db/codepage.h"
+
 namespace kord {
 
 void InitialiseSession(Session& s) {
@@ -27,7 +29,15 @@ void InitialiseSession(Session& s) {
   if (!s.printer.setFontName("Terminal")) s.ui.message("Font not present, install 'MS LineDraw' font");
 }
 
-std::string OpenIndividualsFile(Session& s) { return s.individuals.open(s.files.IndividualsFile); }
+Result OpenIndividualsFile(Session& s) { return Result::FromReason(s.individuals.open(s.files.IndividualsFile)); }
+
+void OpenIndividualsFileForViews(Session& s) {
+  const Result opened = OpenIndividualsFile(s);
+  // Without a database the cards have nothing to read: that is no failure.
+  if (opened || s.individualsReadFailureTold || !s.DbLoaded) return;
+  s.individualsReadFailureTold = true;
+  s.ui.message(s.text("Le schede restano vuote: ", "The cards stay blank: ") + Utf8ToCp1252(opened.reason()));
+}
 
 bool ReadRecord(Session& s, long r) {
   bool read = s.individuals.readRecord(r, s.record);
@@ -50,17 +60,17 @@ void ReadSecondRecord(Session& s) {
   s.cachedSecondRecord = r;
 }
 
-std::string SaveFocusRecord(Session& s) {
-  if (std::string error = LockForWriting(s); !error.empty()) return error;
+Result SaveFocusRecord(Session& s) {
+  if (Result locked = LockForWriting(s); !locked) return locked;
   IndividualsFile file;
   std::string error = file.open(s.files.IndividualsFile, true);
   if (error.empty()) error = file.writeRecord(s.NInd[0] - 1, s.record);
   if (file.lastError() != 0)
     error = OutputFailureText({s.files.IndividualsFile, file.lastError(), OutputStep::Write}, s.English);
-  return error;
+  return Result::FromReason(error);
 }
 
-std::string LockForWriting(Session& s) {
+Result LockForWriting(Session& s) {
   const std::string& file = s.files.IndividualsFile;
   if (s.lock.holds(file)) return {};
   switch (s.lock.acquire(file, s.lockWaitedInVain ? std::chrono::milliseconds{} : kWriterWait)) {
@@ -70,7 +80,7 @@ std::string LockForWriting(Session& s) {
     case LockOutcome::InUse: break;
   }
   s.lockWaitedInVain = true;
-  return DatabaseInUseText(file, s.English);
+  return Result::Failure(DatabaseInUseText(file, s.English));
 }
 
 void ReportOutputFailure(Session& s, const OutputFailure& failure) {

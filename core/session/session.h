@@ -14,6 +14,7 @@
 #include "db/individuals_file.h"
 #include "db/output_files.h"
 #include "db/person_record.h"
+#include "db/result.h"
 #include "db/tables.h"
 #include "session/ui.h"
 #include "session/tree_state.h"
@@ -135,6 +136,7 @@ struct Session {
                                               SwitchCaption::Design};
   std::string historyText;  ///< History.Text1
   bool historyFileFailed = false;  ///< a failed history write was reported
+  bool individualsReadFailureTold = false;  ///< see OpenIndividualsFileForViews
   LoadProgressModel progress;
   FileDialogModel dialog;
   CardModel focusCard;   ///< the focus card
@@ -195,17 +197,18 @@ void ReadFocusRecord(Session& s);
 void ReadSecondRecord(Session& s);
 
 /// Opens the individuals file of the session for reading.
-std::string OpenIndividualsFile(Session& s);
+Result OpenIndividualsFile(Session& s);
+/// Opens it for the cards and lists, where a record that cannot be read
+/// shows blank: with a database loaded, the person is told why once per run.
+void OpenIndividualsFileForViews(Session& s);
 /// Reads record r into the record buffer; false past the end.
 bool ReadRecord(Session& s, long r);
-/// Writes the record buffer as record NInd(0) - 1. Returns an error text,
-/// empty on success.
-std::string SaveFocusRecord(Session& s);
+/// Writes the record buffer as record NInd(0) - 1.
+Result SaveFocusRecord(Session& s);
 
 /// Makes sure the session holds the database's write lock before a write,
-/// waiting as a writer does. Returns an error text (the database is in use),
-/// empty when the write may go ahead.
-std::string LockForWriting(Session& s);
+/// waiting as a writer does. Fails when the database is in use.
+Result LockForWriting(Session& s);
 
 /// Tells the person which output file could not be written and why, and
 /// notes it in failedOutputs. Nothing happens for a write that succeeded.

@@ -4,6 +4,7 @@
 /// with scripted fakes. Every text is Windows-1252, as the core keeps it.
 
 #include <string>
+#include <vector>
 
 #include "db/output_files.h"
 
@@ -38,6 +39,17 @@ enum class Window {
 
 enum class Icon { None, Information, Stop, Question };
 
+/// A file the person picks to read or to write. Paths are UTF-8, as the
+/// file system takes them; the title and filters are display texts.
+struct FileChoice {
+  enum class Purpose { Open, Save } purpose = Purpose::Open;
+  std::string title;
+  std::string start;                 ///< the folder or file the choice starts from
+  std::vector<std::string> filters;  ///< "GEDCOM (*.ged *.GED)", ...; the first is preselected
+  int chosenFilter = 0;              ///< set by the choice: the filter the person used
+  bool confirmReplace = true;        ///< saving over an existing file asks first
+};
+
 class Ui {
  public:
   virtual ~Ui() = default;
@@ -53,6 +65,12 @@ class Ui {
   /// Shows the database file dialog modally. It works on the session's
   /// dialog model through the dialog procedures and returns when it closes.
   virtual void runFileDialog() = 0;
+  /// Lets the person pick a file; the empty path when cancelled (also the
+  /// answer of a front end that cannot ask).
+  virtual std::string chooseFile(FileChoice& choice) {
+    (void)choice;
+    return {};
+  }
   /// Shows or hides a window (without blocking).
   virtual void showWindow(Window window, bool visible) = 0;
   /// Repaints a window from its model now (long work shows its progress).

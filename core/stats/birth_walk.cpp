@@ -19,9 +19,8 @@ std::optional<std::string> usableBirthDate(Session& s) {
 }  // namespace
 
 void WalkBirths(Session& s, const std::function<void(const BirthFacts&)>& visit) {
-  const std::string error = OpenIndividualsFile(s);
-  if (!error.empty()) {
-    s.ui.message(error);
+  if (const Result opened = OpenIndividualsFile(s); !opened) {
+    s.ui.message(Utf8ToCp1252(opened.reason()));
     return;
   }
   for (int k = 2; k <= s.tables.LastIndex; ++k) {

@@ -90,7 +90,7 @@ void drawRoot(TreeOutput& out) {
   int root = s.NInd[0];
   s.trees.HtmlPage.clear();
   std::string title = s.tables.Names[root] + " (" + std::to_string(root) + ")";
-  EmitTreeHtml(s, 1, title);
+  EmitTreeHtml(s, TreePageStep::Start, title);
   emitLine(out, {"", {title}});
 }
 
@@ -116,7 +116,7 @@ void onFound(TreeOutput& out, int x) {
     std::string text = nodeText(s, x);
     if (repeat) text += RepeatNote(s, out.firstLine[x]);
     emitLine(out, {prefix, {text}});
-    EmitTreeHtml(s, 2, text);
+    EmitTreeHtml(s, TreePageStep::Line, text);
     if (out.collapse && !repeat) out.firstLine[x] = out.lines;
   }
   DescendWalk(s);
@@ -128,7 +128,7 @@ void onFound(TreeOutput& out, int x) {
 /// front of it closes its level on the page.
 void onClimb(TreeOutput& out) {
   const std::string& p = out.lastPrefix;
-  if (p.find(kBar) == std::string::npos && p.find(kTee) == std::string::npos) EmitTreeHtml(out.s, 3, "");
+  if (p.find(kBar) == std::string::npos && p.find(kTee) == std::string::npos) EmitTreeHtml(out.s, TreePageStep::ClimbOut, "");
   ClimbWalk(out.s);
 }
 
@@ -136,7 +136,7 @@ void onEnd(TreeOutput& out) {
   Session& s = out.s;
   s.trees.DetailBar = "   ";
   if (out.anyFound && s.CardWithTree) emitDetails(out, s.detailIndividual);
-  EmitTreeHtml(s, 4, "");
+  EmitTreeHtml(s, TreePageStep::End, "");
 }
 
 void walkTree(TreeOutput& out) {

@@ -8,22 +8,21 @@ namespace kord {
 namespace {
 
 struct TemplateChoice {
-  std::string name;  ///< empty: the code does nothing
+  std::string name;  ///< empty: the step does nothing
   int repeat = 1;
 };
 
-TemplateChoice chooseTemplate(const TreeState& t, int code) {
-  switch (code) {
-    case 1:
-    case 5: return {"TrHtm0" + std::to_string(code) + ".hts"};
-    case 2:
+TemplateChoice chooseTemplate(const TreeState& t, TreePageStep step) {
+  switch (step) {
+    case TreePageStep::Start: return {"TrHtm01.hts"};
+    case TreePageStep::Line:
       if (t.LineIndent == t.PrevLineIndent) return {"TrHtm03.hts"};
       if (t.LineIndent > t.PrevLineIndent) return {"TrHtm02.hts"};
       return {"TrHtm04.hts", (t.PrevLineIndent - t.LineIndent) / 2};
-    case 3: return {"TrHtm04.hts"};
-    case 4: return {"TrHtm05.hts"};
-    default: return {};
+    case TreePageStep::ClimbOut: return {"TrHtm04.hts"};
+    case TreePageStep::End: return {"TrHtm05.hts"};
   }
+  return {};
 }
 
 /// Appends the template's bytes to `page`; false when it cannot be read.
@@ -59,9 +58,9 @@ std::string HtmlEscape(const std::string& text) {
   return out;
 }
 
-void EmitTreeHtml(Session& s, int code, const std::string& text) {
+void EmitTreeHtml(Session& s, TreePageStep step, const std::string& text) {
   TreeState& t = s.trees;
-  TemplateChoice choice = chooseTemplate(t, code);
+  TemplateChoice choice = chooseTemplate(t, step);
   if (choice.name.empty()) return;
   t.PrevLineIndent = t.LineIndent;
   std::string& page = t.HtmlPage;

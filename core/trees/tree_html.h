@@ -16,17 +16,20 @@ const std::string& LevelColour(int depth);
 /// "&", "<", ">" and '"' as entities, so a text shows as written.
 std::string HtmlEscape(const std::string& text);
 
+/// The steps of a tree page, each copying its template.
+enum class TreePageStep {
+  Start = 1,     ///< TrHtm01.hts: the tree starts
+  Line = 2,      ///< a line: TrHtm02.hts + the level colour + TrHtm02a.hts when
+                 ///< LineIndent is above PrevLineIndent, TrHtm03.hts when equal,
+                 ///< TrHtm04.hts once per level closed when below
+  ClimbOut = 3,  ///< TrHtm04.hts: the walk climbs out of a finished branch
+  End = 4,       ///< TrHtm05.hts: the tree ends
+};
+
 /// Appends one step of the page TreeFileBase + "html" (kept in HtmlPage
-/// until the tree's producer writes the page):
-///   code 1: TrHtm01.hts (the tree starts);
-///   code 2: a line: TrHtm02.hts + the level colour + TrHtm02a.hts when
-///           LineIndent is above PrevLineIndent, TrHtm03.hts when equal,
-///           TrHtm04.hts once per level closed when below;
-///   code 3: TrHtm04.hts (the walk climbs out of a finished branch);
-///   code 4: TrHtm05.hts (the tree ends); code 5 also copies TrHtm05.hts.
-/// Then, while StepResult is 0 or more, `text` escaped and CR LF. Every code
-/// sets PrevLineIndent := LineIndent; other codes do nothing more. A
-/// template that cannot be read ends the call silently.
-void EmitTreeHtml(Session& s, int code, const std::string& text);
+/// until the tree's producer writes the page), then, while StepResult is 0
+/// or more, `text` escaped and CR LF. Every step sets PrevLineIndent :=
+/// LineIndent. A template that cannot be read ends the call silently.
+void EmitTreeHtml(Session& s, TreePageStep step, const std::string& text);
 
 }  // namespace kord

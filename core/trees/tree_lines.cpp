@@ -43,7 +43,7 @@ void addNoteLines(const Session& s, std::vector<TreeLine>& lines) {
 
 /// Reads record v - 1; false when there is nothing to read.
 bool readDetailRecord(Session& s, int v) {
-  bool ready = OpenIndividualsFile(s).empty() && s.individuals.size() > 0;
+  bool ready = OpenIndividualsFile(s).ok() && s.individuals.size() > 0;
   if (ready) ready = ReadRecord(s, v - 1L);
   s.individuals.close();
   return ready;

@@ -14,33 +14,14 @@
 #include "lists/standard_lists.h"
 #include "app/assistant.h"
 #include "records/focus_panel.h"
-#include "test_support.h"
+#include "database_copy.h"
 
 namespace kord {
 namespace {
 
-/// The sample database and its page templates copied to a scratch folder
-/// and opened as the start window opens it; the messages of the opening are forgotten.
-struct SampleAssist : test::TestSession {
-  test::TempDir dir;
-  bool loaded = false;
-
-  SampleAssist() {
-    namespace fs = std::filesystem;
-    fs::copy(KORD_SAMPLE_DIR, dir.file("sample"), fs::copy_options::recursive);
-    // The book and tree pages take their templates from the parent folder.
-    for (const auto& e : fs::directory_iterator(fs::path(KORD_SAMPLE_DIR).parent_path()))
-      if (e.path().extension() == ".htt" || e.path().extension() == ".hts")
-        fs::copy(e.path(), dir.file(e.path().filename().string()));
-    session.dialog.folder = dir.file("sample") + "/";
-    ui.onFileDialog = [this] {
-      DialogClickFile(session, "famiglia.rni");
-      DialogOpen(session);
-    };
-    session.windowState = kStateOpening;
-    loaded = OpenDatabase(session) == OpenOutcome::Loaded;
-    forget();
-  }
+/// The sample copy with the messages of its opening forgotten.
+struct SampleAssist : test::SampleCopy {
+  SampleAssist() { forget(); }
   void forget() {
     ui.messages.clear();
     ui.shown.clear();

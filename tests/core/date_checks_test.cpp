@@ -94,7 +94,7 @@ TEST(DateChecks, EachFindingIsOneLineWithTheDatesInvolved) {
 TEST(DateChecks, TheSampleHasOnlyItsTwoUndatedDeathsAndTheTestFamilyNone) {
   // Pavan Girolamo (1776) is known from one deed, Pavan Caterina (1883) was
   // lost from sight after 1920: their records rightly lack a death date.
-  test::DatabaseCopy sample(KORD_SAMPLE_DIR, "famiglia");
+  test::SampleCopy sample;
   EXPECT_EQ(found(sample), (Found{{6, DateProblem::OldWithoutDeath}, {23, DateProblem::OldWithoutDeath}}));
   test::DatabaseCopy family(KORD_RELATIONS_DIR, "parentela");
   EXPECT_EQ(found(family), Found{});

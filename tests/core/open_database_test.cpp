@@ -113,6 +113,18 @@ TEST(OpenDatabase, ByPathWithoutTheDialog) {
   EXPECT_EQ(missing.ui.messages, std::vector<std::string>{"Nome File errato"});
 }
 
+TEST(OpenDatabase, AskedByThePersonKeepsTheStateWhenNothingOpens) {
+  OpenFixture f;
+  f.pickOnOpen("none.rni");
+  f.session.windowState = kStateNewRecord;
+  EXPECT_EQ(OpenDatabaseAsked(f.session), OpenOutcome::Failed);
+  EXPECT_EQ(f.session.windowState, kStateNewRecord);
+  test::DbBuilder({"a", "b"}).write(f.dir);
+  f.pickOnOpen("fam.rni");
+  EXPECT_EQ(OpenDatabaseAsked(f.session), OpenOutcome::Loaded);
+  EXPECT_EQ(f.session.windowState, kStateIdle);
+}
+
 TEST(OpenDatabase, NoChoiceSaysNonSelezionatoAndStillShowsTheMainWindow) {
   OpenFixture f;
   EXPECT_EQ(f.open(), OpenOutcome::NotLoaded);

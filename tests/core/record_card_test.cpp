@@ -72,7 +72,7 @@ TEST(RecordCard, EditingCardShowsTheRecordsOwnSex) {
   r.set(Name, "Bianchi Anna");
   r.set(Sex, "F");
   f.session.record = r;
-  ASSERT_EQ(SaveFocusRecord(f.session), "");
+  ASSERT_TRUE(SaveFocusRecord(f.session).ok());
   f.session.RequestedRecordKind = 0;
   EditFocusCard(f.session);
   EXPECT_EQ(f.session.editCard.Text1[Sex], "F");
@@ -180,11 +180,11 @@ TEST(RecordCard, LinksAreWrittenInTheLoadersFormatAndSurviveAReload) {
 
 TEST(RecordCard, ChangingLinksKeepsEveryOtherLineByteForByte) {
   CardFixture f("3,1\n 2 , 1 \r\n3,2\r\nbad line\r\n2,0", "1,2\r\n");
-  ASSERT_EQ(SetParents(f.session, 4, 5, kNone), "");
+  ASSERT_TRUE(SetParents(f.session, 4, 5, kNone).ok());
   EXPECT_EQ(f.dir.read("fam.rnc"), " 2 , 1 \r\nbad line\r\n2,0\r\n3,4\r\n");
-  ASSERT_EQ(SetSpouse(f.session, 3, 5, true), "");
+  ASSERT_TRUE(SetSpouse(f.session, 3, 5, true).ok());
   EXPECT_EQ(f.dir.read("fam.rns"), "1,2\r\n2,4\r\n4,2\r\n");
-  ASSERT_EQ(SetSpouse(f.session, 3, kNone, true), "");
+  ASSERT_TRUE(SetSpouse(f.session, 3, kNone, true).ok());
   EXPECT_EQ(f.dir.read("fam.rns"), "1,2\r\n");
   EXPECT_EQ(f.session.tables.Spouse[5], kNone);
   EXPECT_EQ(f.session.tables.Spouse[2], 3) << "the one-way link of 2 stays";
@@ -192,22 +192,22 @@ TEST(RecordCard, ChangingLinksKeepsEveryOtherLineByteForByte) {
 
 TEST(RecordCard, ALoneSecondParentBecomesTheFirst) {
   CardFixture f;
-  ASSERT_EQ(SetParents(f.session, 5, kNone, 3), "");
+  ASSERT_TRUE(SetParents(f.session, 5, kNone, 3).ok());
   EXPECT_EQ(f.session.tables.Parent1[5], 3);
   EXPECT_EQ(f.session.tables.Parent2[5], kNone);
 }
 
 TEST(RecordCard, NobodyBecomesTheirOwnAncestor) {
   CardFixture f;  // 4 is a child of 2 and 3
-  ASSERT_EQ(SetParents(f.session, 5, 4, kNone), "");  // 5 is a grandchild of 2
+  ASSERT_TRUE(SetParents(f.session, 5, 4, kNone).ok());  // 5 is a grandchild of 2
   std::string children = f.dir.read("fam.rnc");
-  EXPECT_EQ(SetParents(f.session, 2, 5, kNone), "Neri Ada discende da Rossi Mario e non puo' esserne genitore");
-  EXPECT_EQ(SetParents(f.session, 2, 2, kNone), "Rossi Mario non puo' essere genitore di se stesso");
-  EXPECT_EQ(SetParents(f.session, 2, 40, kNone), "40 non e' un individuo di questo database");
+  EXPECT_EQ(SetParents(f.session, 2, 5, kNone).reason(), "Neri Ada discende da Rossi Mario e non puo' esserne genitore");
+  EXPECT_EQ(SetParents(f.session, 2, 2, kNone).reason(), "Rossi Mario non puo' essere genitore di se stesso");
+  EXPECT_EQ(SetParents(f.session, 2, 40, kNone).reason(), "40 non e' un individuo di questo database");
   f.session.English = true;
-  EXPECT_EQ(SetParents(f.session, 2, 5, kNone), "Neri Ada descends from Rossi Mario and cannot be a parent of it");
-  EXPECT_EQ(SetParents(f.session, 2, 2, kNone), "Rossi Mario cannot be a parent of itself");
-  EXPECT_EQ(SetParents(f.session, 2, 40, kNone), "40 is not an individual of this database");
+  EXPECT_EQ(SetParents(f.session, 2, 5, kNone).reason(), "Neri Ada descends from Rossi Mario and cannot be a parent of it");
+  EXPECT_EQ(SetParents(f.session, 2, 2, kNone).reason(), "Rossi Mario cannot be a parent of itself");
+  EXPECT_EQ(SetParents(f.session, 2, 40, kNone).reason(), "40 is not an individual of this database");
   f.session.English = false;
   EXPECT_EQ(f.dir.read("fam.rnc"), children);
   EXPECT_EQ(f.session.tables.Parent1[2], kNone);

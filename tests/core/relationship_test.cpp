@@ -174,7 +174,7 @@ TEST(RelationshipFinder, ACollapsedPedigreeKeepsTheFiveNearest) {
 }
 
 TEST(RelationshipLine, TheFocusCardAndTheKinshipWindowShowIt) {
-  test::DatabaseCopy sample(KORD_SAMPLE_DIR, "famiglia");
+  test::SampleCopy sample;
   Session& s = sample.session;
   s.NInd = {55, 56};  // Pavan Andrea and his sister Chiara
   ShowFocusPanel(s);

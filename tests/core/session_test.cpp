@@ -21,7 +21,7 @@ TEST(Session, FocusRecordIsReadOnceUntilTheFocusChanges) {
   RecordFixture f;
   Session& s = f.session;
   s.NInd = {3, 4};
-  ASSERT_EQ(OpenIndividualsFile(s), "");
+  ASSERT_TRUE(OpenIndividualsFile(s).ok());
   ReadFocusRecord(s);
   EXPECT_EQ(s.record.trimmed(Name), "Bianchi Anna");
   s.record.set(Name, "changed in memory");
@@ -45,7 +45,7 @@ TEST(Session, SaveFocusRecordRewritesOnlyThatRecord) {
   s.record = PersonRecord();
   s.record.set(Num, "2");
   s.record.set(Name, "Bianchi Anna Maria");
-  EXPECT_EQ(SaveFocusRecord(s), "");
+  EXPECT_TRUE(SaveFocusRecord(s).ok());
   std::string after = f.dir.read("fam.rni");
   ASSERT_EQ(after.size(), before.size());
   EXPECT_EQ(after.substr(0, kRecordLength), before.substr(0, kRecordLength));
@@ -53,10 +53,23 @@ TEST(Session, SaveFocusRecordRewritesOnlyThatRecord) {
   EXPECT_EQ(after.substr(2 * kRecordLength), before.substr(2 * kRecordLength));
 
   s.NInd[0] = 5;  // a new individual: the next record is appended
-  EXPECT_EQ(SaveFocusRecord(s), "");
+  EXPECT_TRUE(SaveFocusRecord(s).ok());
   EXPECT_EQ(f.dir.read("fam.rni").size(), 4 * kRecordLength);
   s.NInd[0] = 0;
-  EXPECT_NE(SaveFocusRecord(s), "") << "no record 0 or below";
+  EXPECT_FALSE(SaveFocusRecord(s).ok()) << "no record 0 or below";
+}
+
+TEST(Session, AnIndividualsFileTheCardsCannotReadIsToldOnce) {
+  RecordFixture f;
+  Session& s = f.session;
+  s.DbLoaded = true;
+  std::filesystem::remove(f.dir.file("fam.rni"));
+  for (int k = 0; k < 2; ++k) {
+    OpenIndividualsFileForViews(s);
+    EXPECT_FALSE(s.individuals.isOpen());
+  }
+  ASSERT_EQ(f.ui.messages.size(), 1u);
+  EXPECT_NE(f.ui.messages[0].find("fam.rni"), std::string::npos) << f.ui.messages[0];
 }
 
 }  // namespace

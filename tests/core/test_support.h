@@ -29,6 +29,9 @@ class FakeUi : public Ui {
   bool quitCalled = false;
   /// Called when the file dialog is shown; plays the person's clicks.
   std::function<void()> onFileDialog;
+  std::deque<std::string> chosenFiles;  ///< empty queue: the file choice is cancelled
+  int chosenFilter = 0;
+  std::vector<FileChoice> fileChoices;
 
   void message(const std::string& text, const std::string& = {}) override { messages.push_back(text); }
   bool askYesNo(const std::string& text, const std::string&, Icon, bool defaultYes) override {
@@ -48,6 +51,14 @@ class FakeUi : public Ui {
   void runFileDialog() override {
     ++dialogRuns;
     if (onFileDialog) onFileDialog();
+  }
+  std::string chooseFile(FileChoice& choice) override {
+    choice.chosenFilter = chosenFilter;
+    fileChoices.push_back(choice);
+    if (chosenFiles.empty()) return {};
+    std::string answer = chosenFiles.front();
+    chosenFiles.pop_front();
+    return answer;
   }
   void showWindow(Window w, bool visible) override { shown.emplace_back(w, visible); }
   void refresh(Window) override { ++refreshes; }

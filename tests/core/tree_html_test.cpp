@@ -106,15 +106,15 @@ TEST(TreeHtml, ATreeNamedLikeAPersonsPageGetsItsNumberAndSaysSo) {
   EXPECT_TRUE(f.ui.messages.empty());
 }
 
-TEST(TreeHtml, OtherCodesDoNothing) {
+TEST(TreeHtml, UnknownStepsDoNothingAndALineClosesLevels) {
   test::TreeFixture f({"R"});
   f.session.trees.TreeFileBase = f.dir.folder() + "db/page.";
   f.session.trees.walk.StepResult = 2;
-  for (int code : {0, 6, -1}) EmitTreeHtml(f.session, code, "text");
+  for (int code : {0, 5, 6, -1}) EmitTreeHtml(f.session, static_cast<TreePageStep>(code), "text");
   EXPECT_TRUE(f.session.trees.HtmlPage.empty());
   f.session.trees.LineIndent = 6;
   f.session.trees.PrevLineIndent = 10;
-  EmitTreeHtml(f.session, 2, "x");
+  EmitTreeHtml(f.session, TreePageStep::Line, "x");
   EXPECT_EQ(f.session.trees.HtmlPage, "[04][04]x\r\n");
   EXPECT_EQ(f.session.trees.PrevLineIndent, 6);
 }
