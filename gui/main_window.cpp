@@ -22,24 +22,13 @@
 #include "menu_actions.h"
 #include "spouse_search_window.h"
 #include "verify_window.h"
-#include "app/create_database.h"
-#include "app/open_database.h"
-#include "app/exchange_flow.h"
-#include "records/record_card.h"
+#include "app/commands.h"
 #include "exchange_actions.h"
 #include "help_window.h"
 #include "keyboard.h"
 #include "kord_logo.h"
-#include "book/book_commands.h"
-#include "trees/common_kin.h"
-#include "trees/tree_windows.h"
-#include "lists/name_search.h"
-#include "lists/report.h"
-#include "lists/standard_lists.h"
-#include "stats/statistics_command.h"
 #include "qt_language.h"
 #include "qt_text.h"
-#include "records/focus_panel.h"
 #include "app/main_window_help.h"
 
 namespace kord::gui {
@@ -59,94 +48,6 @@ constexpr GroupTitle kGroupTitles[] = {
     {kord::ButtonGroup::Explore, "Esplorazione", "Explore"},
     {kord::ButtonGroup::Produce, "Produzione", "Produce"},
 };
-
-/// "legge scheda": the card is read with ShowCard raised for this call only.
-void readCardShown(kord::Session& s) {
-  const bool before = s.ShowCard;
-  s.ShowCard = true;
-  kord::ReadCard(s);
-  s.ShowCard = before;
-}
-
-/// "Visualizza dati": the focus record card, shown again if it was closed.
-void showFocusCard(kord::Session& s) {
-  s.focusCard.visible = true;
-  kord::ShowFocusPanel(s);
-  s.ui.showWindow(kord::Window::Skeda, true);
-}
-
-/// Menu entries of this window that the shared menu table does not hold,
-/// each placed after an entry of the table.
-struct WindowEntry {
-  const char* name;
-  const char* after;
-  const char* italian;
-  const char* english;
-};
-
-constexpr WindowEntry kWindowEntries[] = {
-    {"Verifica_dati", "Controlla_archivio", "Verifica dati", "Check dates"},
-};
-
-/// Controls that have no action in this program, and why.
-struct Inactive {
-  const char* name;
-  const char* italian;
-  const char* english;
-};
-
-constexpr Inactive kInactive[] = {
-    {"EditSkeda(0)", "Le schede delle strutture Scout non hanno ancora un formato: nulla da aggiungere",
-     "Scout structure records have no layout yet: nothing to add"},
-};
-
-using Command = void (*)(kord::Session&);
-
-/// The commands of the selection, the cards and the name search, by the
-/// name of their button or menu entry. Each needs a loaded database.
-const std::map<std::string, Command>& recordCommands() {
-  static const std::map<std::string, Command> commands = {
-      {"Seleziona", [](kord::Session& s) { kord::SelectBySlot(s, 0); }},
-      {"Parentela", [](kord::Session& s) { kord::SelectBySlot(s, 1); }},
-      {"Scambia", kord::SwapSelections},
-      {"Visualizza_nomi", kord::VisualizzaNomi},
-      {"Dati_personali", kord::StartNewIndividual},
-      {"EditSkeda(1)", kord::StartNewIndividual},
-      {"EditSkeda(2)", kord::EditFocusCard},
-      {"legge_scheda", readCardShown},
-      {"Visualizza_dati", showFocusCard},
-      {"Num_individuo", goToNumber},
-      {"Lettura_individui", [](kord::Session& s) { kord::ListCommand(s, kord::ListMode::General, false); }},
-      {"INFO_Kord", showAbout},
-      {"Update", writeSortedCopyOfOpenDatabase},
-      {"ListaTutti", [](kord::Session& s) { kord::ListCommand(s, kord::ListMode::General, true); }},
-      {"Capostipiti", [](kord::Session& s) { kord::ListCommand(s, kord::ListMode::Roots, true); }},
-      {"Discendenti", [](kord::Session& s) { kord::ListCommand(s, kord::ListMode::Leaves, true); }},
-      {"Lista_Alfabetica", [](kord::Session& s) { kord::ListCommand(s, kord::ListMode::General, false); }},
-      {"Lista_Capifamiglia", [](kord::Session& s) { kord::ListCommand(s, kord::ListMode::Roots, false); }},
-      {"Lista_Ultimi_Discendenti", [](kord::Session& s) { kord::ListCommand(s, kord::ListMode::Leaves, false); }},
-      {"Libro(0)", kord::SortedBookStart},
-      {"Libro(1)", kord::FamilyBookCommand},
-      {"Libro(2)", kord::ShortReportCommand},
-      {"Libro(3)", kord::CustomReportCommand},
-      {"Libro(4)", kord::StatisticsCommand},
-      {"Libro_Famiglia", kord::LibroFamiglia},
-      {"Naviga", kord::Naviga},
-      {"Navigatore", kord::Navigatore},
-      {"Albero_Radici(0)", [](kord::Session& s) { kord::TreeCommand(s, kord::TreeCaller::Albero_Radici, 0); }},
-      {"Albero_Radici(1)", [](kord::Session& s) { kord::TreeCommand(s, kord::TreeCaller::Albero_Radici, 1); }},
-      {"Albero_rami(0)", [](kord::Session& s) { kord::TreeCommand(s, kord::TreeCaller::Albero_rami, 0); }},
-      {"Albero_rami(1)", [](kord::Session& s) { kord::TreeCommand(s, kord::TreeCaller::Albero_rami, 1); }},
-      {"BtnAlberoRadici(0)", [](kord::Session& s) { kord::TreeCommand(s, kord::TreeCaller::BtnAlberoRadici, 0); }},
-      {"BtnAlberoRadici(1)", [](kord::Session& s) { kord::TreeCommand(s, kord::TreeCaller::BtnAlberoRadici, 1); }},
-      {"AlberoRami(0)", [](kord::Session& s) { kord::TreeCommand(s, kord::TreeCaller::AlberoRami, 0); }},
-      {"AlberoRami(1)", [](kord::Session& s) { kord::TreeCommand(s, kord::TreeCaller::AlberoRami, 1); }},
-      {"Parentele(0)", [](kord::Session& s) { kord::FindCommonKin(s, 0); }},
-      {"Parentele(1)", [](kord::Session& s) { kord::FindCommonKin(s, 1); }},
-      {"Thumb", kord::ThumbCommand},
-  };
-  return commands;
-}
 
 /// Shows a secondary window and brings it to the front.
 void showInFront(QWidget* window) {
@@ -195,6 +96,7 @@ MainWindow::MainWindow(kord::Session& session, QWidget* parent) : QMainWindow(pa
   layout->addLayout(columns, 1);
   setCentralWidget(central);
   buildPanels();
+  registerWindowCommands();
   pressOnKeys(this, QKeySequence::Find, buttons_["Seleziona"]);
   pressOnKeys(this, QKeySequence(Qt::CTRL | Qt::Key_E), buttons_["EditSkeda(2)"]);
   pressOnKeys(this, QKeySequence::New, buttons_["EditSkeda(1)"]);
@@ -208,25 +110,9 @@ void MainWindow::buildMenus() {
     menus_[def.name] = menu;
     addEntries(menu, def.entries);
   }
-  addWindowEntries();
   QAction* monochrome = actions_["Schema_Monocromatico"];
   monochrome->setCheckable(true);
   monochrome->setChecked(isMonochrome());
-}
-
-void MainWindow::addWindowEntries() {
-  for (const WindowEntry& entry : kWindowEntries) {
-    QAction* after = actions_[entry.after];
-    QMenu* menu = qobject_cast<QMenu*>(after->parent());
-    const QList<QAction*> all = menu->actions();
-    const int position = static_cast<int>(all.indexOf(after));
-    QAction* action = new QAction(menu);
-    menu->insertAction(position + 1 < all.size() ? all.at(position + 1) : nullptr, action);
-    action->setObjectName(controlObjectName(entry.name));
-    actions_[entry.name] = action;
-    const std::string name = entry.name;
-    connect(action, &QAction::triggered, this, [this, name] { onMenu(name); });
-  }
 }
 
 void MainWindow::addEntries(QMenu* menu, const std::vector<kord::MenuDef>& entries) {
@@ -242,7 +128,7 @@ void MainWindow::addEntries(QMenu* menu, const std::vector<kord::MenuDef>& entri
     action->setObjectName(controlObjectName(def.name));
     actions_[def.name] = action;
     const std::string name = def.name;
-    connect(action, &QAction::triggered, this, [this, name] { onMenu(name); });
+    connect(action, &QAction::triggered, this, [this, name] { onControl(name); });
   }
 }
 
@@ -289,7 +175,7 @@ QGroupBox* MainWindow::buildButtonGroup(kord::ButtonGroup group, QWidget* parent
     watchHover(button, def.helpLabel);
     buttons_[def.name] = button;
     const std::string name = def.name;
-    connect(button, &QPushButton::clicked, this, [this, name] { onButton(name); });
+    connect(button, &QPushButton::clicked, this, [this, name] { onControl(name); });
     column->addWidget(button);
   }
   column->addStretch();
@@ -369,19 +255,23 @@ void MainWindow::render() {
 }
 
 void MainWindow::renderInactive() {
-  for (const Inactive& inactive : kInactive) {
-    const auto found = buttons_.find(inactive.name);
-    if (found == buttons_.end()) continue;
-    found->second->setEnabled(false);
-    found->second->setToolTip(QString::fromStdString(s_.text(inactive.italian, inactive.english)));
+  for (const kord::Command& command : kord::Commands()) {
+    if (!command.inactive()) continue;
+    const QString why = QString::fromStdString(s_.text(command.inactiveReason.italian, command.inactiveReason.english));
+    for (const std::string& control : command.controls) {
+      if (const auto button = buttons_.find(control); button != buttons_.end()) {
+        button->second->setEnabled(false);
+        button->second->setToolTip(why);
+      }
+      if (const auto action = actions_.find(control); action != actions_.end()) {
+        action->second->setEnabled(false);
+        action->second->setToolTip(why);
+      }
+    }
   }
 }
 
-QString MainWindow::menuCaption(const std::string& name) const {
-  for (const WindowEntry& entry : kWindowEntries)
-    if (name == entry.name) return QString::fromStdString(s_.text(entry.italian, entry.english));
-  return displayText(kord::MenuCaption(s_, name));
-}
+QString MainWindow::menuCaption(const std::string& name) const { return displayText(kord::MenuCaption(s_, name)); }
 
 void MainWindow::renderMenuCaptions() {
   std::map<const QAction*, std::string> names;
@@ -440,65 +330,48 @@ void MainWindow::hideHelp() {
   help_->hide();
 }
 
-void MainWindow::onMenu(const std::string& name) {
-  for (const kord::SwitchDef& sw : kord::Switches())
-    if (sw.menuName == name) kord::ToggleSwitchByMenu(s_, sw.id);
-  if (name == "Inglese" || name == "Italiano") {
-    kord::SetLanguage(s_, name == "Inglese");
-    useQtLanguage(s_.English);
-  }
-  if (name == "Legge_genealogia") onOpenDatabase();
-  if (name == "CreaDB") kord::CreaDB(s_);
-  // The generation limit can be set before any database is open.
-  if (name == "Profondita_albero") kord::ProfonditaAlbero(s_);
-  if (name == "Importa_GEDCOM") importGedcomAction(s_, this);
-  if (name == "Export_DB") s_.DbLoaded ? exportGedcomAction(s_, this) : noDatabase();
-  if (name == "Export_doc") kord::ExportDocumentFlow(s_);
-  if (name == "Controlla_archivio") s_.DbLoaded ? onCheckDatabase() : noDatabase();
-  if (name == "Verifica_dati") s_.DbLoaded ? onVerifyDates() : noDatabase();
-  if (name == "Aiuto_uso" && helpWindow_) helpWindow_->showIndex();
-  if (name == "Genera_Random_DB") generateDemoDatabase(s_, this);
-  if (name == "Directory_attuali") s_.DbLoaded ? onShowFolders() : noDatabase();
-  if (name == "Schema_Monocromatico") setMonochrome(actions_[name]->isChecked());
-  if (name == "On_Ricerca_Coniugi" || name == "Off_Ricerca_Coniugi")
-    s_.DbLoaded ? onSpouseSearch(name == "On_Ricerca_Coniugi") : noDatabase();
-  runRecordCommand(name);
-  if (name == "Exit") {
-    kord::ExitProgram(s_);
-    return;
-  }
-  render();
+void MainWindow::registerWindowCommands() {
+  windowCommands_ = {
+      {"importGedcom", [this] { importGedcomAction(s_, this); }},
+      {"goToNumber", [this] { goToNumber(s_); }},
+      {"checkDatabase", [this] { onCheckDatabase(); }},
+      {"checkDates", [this] { onVerifyDates(); }},
+      {"exportGedcom", [this] { exportGedcomAction(s_, this); }},
+      {"generateDemoDatabase", [this] { generateDemoDatabase(s_, this); }},
+      {"spouseSearchOn", [this] { onSpouseSearch(true); }},
+      {"spouseSearchOff", [this] { onSpouseSearch(false); }},
+      {"showFolders", [this] { onShowFolders(); }},
+      {"monochromeColours", [this] { setMonochrome(actions_["Schema_Monocromatico"]->isChecked()); }},
+      {"useEnglish", [this] { useLanguage(true); }},
+      {"useItalian", [this] { useLanguage(false); }},
+      {"showManual", [this] { if (helpWindow_) helpWindow_->showIndex(); }},
+      {"about", [this] { showAbout(s_); }},
+      {"importCsv", [this] { importCsvAction(s_, this); }},
+      {"sortedCopy", [this] { writeSortedCopyOfOpenDatabase(s_); }},
+  };
 }
 
-void MainWindow::onButton(const std::string& name) {
-  if (name == "Add") s_.DbLoaded ? importCsvAction(s_, this) : noDatabase();
-  if (name == "Command1") s_.ui.showWindow(kord::Window::AssistantWindow, true);
-  runRecordCommand(name);
-  render();
+void MainWindow::onControl(const std::string& name) {
+  if (const kord::Command* command = kord::CommandForControl(name)) {
+    const auto registered = windowCommands_.find(command->id);
+    // Only a command on an open database can write the family site.
+    const bool onDatabase = command->precondition == kord::Precondition::DatabaseLoaded;
+    const QDateTime siteBefore = onDatabase ? siteWrittenAt(s_) : QDateTime();
+    const bool ran = kord::RunCommand(
+        s_, *command, registered == windowCommands_.end() ? std::function<void()>() : registered->second);
+    if (ran && onDatabase) offerSiteIfWritten(s_, siteBefore);
+  }
+  if (!s_.exitRequested) render();
 }
 
-void MainWindow::noDatabase() { s_.ui.message(s_.text("Nessun database aperto", "No database open")); }
-
-void MainWindow::runRecordCommand(const std::string& name) {
-  const auto found = recordCommands().find(name);
-  if (found == recordCommands().end()) return;
-  // Without a database these would read and write files of no database.
-  if (!s_.DbLoaded) {
-    s_.ui.message(s_.text("Nessun database aperto", "No database open"));
-    return;
-  }
-  const QDateTime siteBefore = siteWrittenAt(s_);
-  found->second(s_);
-  offerSiteIfWritten(s_, siteBefore);
+void MainWindow::useLanguage(bool english) {
+  kord::SetLanguage(s_, english);
+  useQtLanguage(english);
 }
 
 void MainWindow::onOption(kord::SwitchId id, bool on) {
   kord::SetSwitchByOption(s_, id, on);
   render();
-}
-
-void MainWindow::onOpenDatabase() {
-  kord::OpenDatabaseAsked(s_);
 }
 
 void MainWindow::onCheckDatabase() {

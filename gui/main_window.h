@@ -1,11 +1,14 @@
 #pragma once
 /// The main window "Kord Win": the menus in two languages, the toolbar
 /// buttons grouped by purpose, the three output switches, the hover help
-/// and the mode panel Panel3D9. Every entry and button runs its command;
-/// a control that has none is disabled and its hover help says why.
+/// and the mode panel Panel3D9. Every entry and button runs its row of the
+/// command table (app/commands.h); the rows only a window can carry out are
+/// registered here by id; an inactive row's control is disabled and its
+/// hover help says why.
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -43,6 +46,8 @@ class MainWindow : public QMainWindow, public ModelWindow {
   int shownHelp() const { return shownHelp_; }
   /// The manual that "Aiuto per l'uso" opens.
   void setHelpWindow(HelpWindow* help) { helpWindow_ = help; }
+  /// Whether this window carries out the command `commandId` itself.
+  bool carriesOut(const std::string& commandId) const { return windowCommands_.count(commandId) > 0; }
 
  protected:
   /// The first show is the window's load.
@@ -65,14 +70,13 @@ class MainWindow : public QMainWindow, public ModelWindow {
   void watchHover(QWidget* widget, int helpLabel);
   void watchBackground(QWidget* widget);
 
-  void onMenu(const std::string& name);
-  void onButton(const std::string& name);
-  /// Runs the selection, card or name-search command `name`, if it is one.
-  void runRecordCommand(const std::string& name);
-  /// Says that the command needs an open database.
-  void noDatabase();
+  /// The commands of the table that only this window can carry out.
+  void registerWindowCommands();
+  /// A menu entry or button: runs its command, then shows the outcome.
+  void onControl(const std::string& name);
   void onOption(kord::SwitchId id, bool on);
-  void onOpenDatabase();
+  /// "Inglese" / "Italiano": the session's language and Qt's own texts.
+  void useLanguage(bool english);
   /// "Controlla archivio": the check window, made on first use.
   void onCheckDatabase();
   /// "Verifica dati": the date check window, made on first use.
@@ -81,9 +85,7 @@ class MainWindow : public QMainWindow, public ModelWindow {
   void onShowFolders();
   /// "Ricerca Coniugi": On opens the spouse search for the focus, Off closes it.
   void onSpouseSearch(bool on);
-  /// The entries of the windows' own that the core's menu table lacks.
-  void addWindowEntries();
-  /// Entries and buttons that have no action: disabled, saying why.
+  /// The controls of inactive commands: disabled, saying why.
   void renderInactive();
   void onLoad();
   void onActivate();
@@ -97,6 +99,7 @@ class MainWindow : public QMainWindow, public ModelWindow {
   void setButtonVisible(const std::string& name, bool visible);
 
   kord::Session& s_;
+  std::map<std::string, std::function<void()>> windowCommands_;
   std::map<std::string, QAction*> actions_;
   std::map<std::string, QMenu*> menus_;
   std::map<std::string, QPushButton*> buttons_;

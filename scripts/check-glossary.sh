@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks that docs/glossary.md names every window title, menu entry and
-# main-window button the user sees (as written in gui/ and in the menu and
-# button tables of core/app/main_menu.cpp), each in double quotes.
+# main-window button the user sees (as written in gui/, in the menu and
+# button tables of core/app/main_menu.cpp and in the menu captions of the
+# command table core/app/commands.cpp), each in double quotes.
 #   scripts/check-glossary.sh [SOURCE_DIR]
 set -euo pipefail
 root="${1:-$(dirname "$0")/..}"
@@ -10,8 +11,7 @@ glossary="$root/docs/glossary.md"
   grep -rhoE 'setWindowTitle\((QStringLiteral|QString::fromUtf8)\("[^"]+"' "$root/gui" | sed -E 's/.*\("//; s/"$//'
   grep -rhoE 'setCaption\(this, "[^"]+"' "$root/gui" | sed -E 's/.*this, "//; s/"$//'
   grep -rhoE 'setWindowTitle\(QString::fromStdString\(s_?\.text\("[^"]+"' "$root/gui" | sed -E 's/.*text\("//; s/"$//'
-  grep -hoE '^\s+\{"[A-Za-z_]+", "[A-Za-z_]+", "[^"]+", "[^"]+"\},' "$root/gui/main_window.cpp" |
-    sed -E 's/^\s+\{"[^"]+", "[^"]+", "//; s/", ".*//'
+  grep -hoE '\.caption = \{"[^"]+"' "$root/core/app/commands.cpp" | sed -E 's/.*\{"//; s/"$//'
   grep -hoE '(entry|\{)\("[A-Za-z_0-9()]+", "[^"]+"' "$root/core/app/main_menu.cpp" | sed -E 's/.*", "//; s/"$//'
   grep -hoE '^\s+\{"[A-Za-z_0-9()]+", "[^"]+", ' "$root/core/app/main_menu.cpp" | sed -E 's/.*", "//; s/", $//'
   grep -hoE '\{"(File|Alberi|Liste|Stampa|Varie|Ricerca_Coniugi|Colori|Lingua_Menu)", "[^"]+"' "$root/core/app/main_menu.cpp" |

@@ -3,24 +3,12 @@
 #include <algorithm>
 #include <exception>
 
-#include "book/book_commands.h"
+#include "app/commands.h"
 #include "db/codepage.h"
 #include "db/text.h"
-#include "records/record_card.h"
-#include "lists/name_search.h"
-#include "lists/report.h"
-#include "lists/standard_lists.h"
-#include "records/focus_panel.h"
-#include "stats/statistics_command.h"
-#include "trees/common_kin.h"
-#include "trees/tree_walk.h"
-#include "trees/tree_windows.h"
 
 namespace kord {
 namespace {
-
-constexpr int kAddIndividual = 14;
-constexpr int kAddStructure = 15;
 
 struct NodeRow {
   int parent;
@@ -81,115 +69,6 @@ std::vector<AssistNode> buildNodes() {
   return nodes;
 }
 
-bool hasFocusOrWalk(const Session& s) { return s.NInd[0] > 0 || s.WalkAll; }
-
-void setWholeWalkSwitches(Session& s) {
-  s.NavigatorFocus = false;
-  s.WalkAll = true;
-  s.OutputToFile = true;
-  s.DetailLines = true;
-}
-
-void selectFocus(Session& s) { SelectBySlot(s, 0); }
-void selectSecond(Session& s) { SelectBySlot(s, 1); }
-void generalList(Session& s) { ListCommand(s, ListMode::General, true); }
-void rootsList(Session& s) { ListCommand(s, ListMode::Roots, true); }
-void leavesList(Session& s) { ListCommand(s, ListMode::Leaves, true); }
-
-/// Opens the sort-key window; its run button produces the list and puts
-/// the switches and the focus back.
-void sortedList(Session& s) {
-  s.savedFocus = s.NInd[0];
-  setWholeWalkSwitches(s);
-  s.ui.showWindow(Window::SortKeyDialog, true);
-  SetDetailLabels(s, true);
-}
-
-void addRecord(Session& s, int kind) {
-  s.RequestedRecordKind = kind;
-  if (s.windowState == kStateIdle && !hasFocusOrWalk(s)) {
-    s.ui.message("Effettuare una selezione");
-    return;
-  }
-  if (s.windowState == kStateNewRecord) {
-    s.ui.message(kind == kAddIndividual ? "La finestra di modifica \xE8 gi\xE0 attiva"
-                                        : " Chiudere le finestre di modifica prima di aggiungere nuovi record");
-    return;
-  }
-  s.windowState = kStateNewRecord;
-  s.NewRecordMode = true;
-  // The card is raised for this call so that the person sees what to edit.
-  const bool card = s.ShowCard;
-  s.ShowCard = true;
-  AddIndividual(s);
-  s.ShowCard = card;
-}
-
-void addIndividual(Session& s) { addRecord(s, kAddIndividual); }
-void addStructure(Session& s) { addRecord(s, kAddStructure); }
-
-void passaggi(Session& s) {
-  s.nameSearch.Individuo.clear();
-  ShowNameSearch(s);
-}
-
-/// The whole-walk switches must be on before the field chooser shows: the
-/// chooser may hold the call until the report is built and the switches are
-/// idle again.
-void customReport(Session& s) {
-  if (s.NInd[0] > 0 && s.windowState == kStateIdle) setWholeWalkSwitches(s);
-  CustomReportCommand(s);
-}
-
-void branchesTree(Session& s) { TreeCommand(s, TreeCaller::Albero_rami, 0); }
-void rootsTree(Session& s) { TreeCommand(s, TreeCaller::Albero_Radici, 0); }
-void branchesOutline(Session& s) { TreeCommand(s, TreeCaller::Albero_rami, 1); }
-void rootsOutline(Session& s) { TreeCommand(s, TreeCaller::Albero_Radici, 1); }
-void commonDescendants(Session& s) { FindCommonKin(s, 1); }
-void commonAncestors(Session& s) { FindCommonKin(s, 0); }
-
-using Command = void (*)(Session&);
-
-struct CommandRow {
-  std::vector<int> nodes;
-  Command run;
-  bool needsFocus;     ///< runs only with a focus or WalkAll on
-  bool restoresFocus;  ///< the focus is kept and put back
-};
-
-const std::vector<CommandRow>& commandTable() {
-  static const std::vector<CommandRow> rows = {
-      {{5}, selectFocus, false, false},
-      {{34}, selectSecond, false, false},
-      {{6, 9}, Naviga, true, false},
-      {{7, 11, 17, 25}, generalList, true, true},
-      {{36}, rootsList, true, true},
-      {{37}, leavesList, true, true},
-      {{8, 26}, sortedList, true, false},
-      {{14}, addIndividual, false, false},
-      {{15}, addStructure, false, false},
-      {{16}, passaggi, false, false},
-      {{18}, CensusCommand, true, true},
-      {{30}, LibroFamiglia, true, true},
-      {{19}, StatisticsCommand, false, false},
-      {{21}, branchesTree, false, false},
-      {{22}, rootsTree, false, false},
-      {{23}, branchesOutline, false, false},
-      {{24}, rootsOutline, false, false},
-      {{29}, customReport, true, true},
-      {{32}, commonDescendants, false, false},
-      {{33}, commonAncestors, false, false},
-      {{35}, SwapSelections, false, false},
-  };
-  return rows;
-}
-
-const CommandRow* commandOf(int number) {
-  for (const CommandRow& row : commandTable())
-    if (std::find(row.nodes.begin(), row.nodes.end(), number) != row.nodes.end()) return &row;
-  return nullptr;
-}
-
 /// The positions of the nodes that share `parent`, in insertion order.
 std::vector<int> childrenOf(int parent) {
   std::vector<int> children;
@@ -226,15 +105,7 @@ std::optional<int> AssistNodeNumber(const std::string& key) {
 }
 
 void RunAssistCommand(Session& s, int number) {
-  const CommandRow* row = commandOf(number);
-  if (!row) return;
-  if (row->needsFocus && !hasFocusOrWalk(s)) return;
-  if (!row->restoresFocus) {
-    row->run(s);
-    return;
-  }
-  KeptFocus kept(s);
-  row->run(s);
+  if (const Command* command = CommandForAssistNode(number)) RunCommand(s, *command);
 }
 
 void AssistDblClick(Session& s, const std::string& key) {

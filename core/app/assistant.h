@@ -37,8 +37,9 @@ std::string AssistKey(int number);
 std::optional<int> AssistNodeNumber(const std::string& key);
 
 /// Runs the command of node number `number` as the dispatcher reads it from
-/// a key (the first node, "Seleziona", is number 0). Group nodes and
-/// numbers outside the table do nothing. The list, census, report, sorted
+/// a key (the first node, "Seleziona", is number 0): the row of the command
+/// table (app/commands.h) that lists the number. Group nodes and numbers
+/// outside the table do nothing. The list, census, report, sorted
 /// book, navigator and members' book nodes run only with a focus (NInd(0)
 /// above 0) or WalkAll on, and otherwise say nothing.
 void RunAssistCommand(Session& s, int number);

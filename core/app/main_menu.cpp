@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "app/commands.h"
 #include "session/history.h"
 
 namespace kord {
@@ -38,6 +39,39 @@ bool& switchRef(Session& s, SwitchId id) {
   return s.PrintImmediately;
 }
 
+/// Puts `placed` right after the entry named `after`; false when no menu has it.
+bool insertAfter(std::vector<MenuDef>& menus, const std::string& after, const MenuDef& placed) {
+  for (auto it = menus.begin(); it != menus.end(); ++it) {
+    if (it->name == after) {
+      menus.insert(it + 1, placed);
+      return true;
+    }
+    if (insertAfter(it->entries, after, placed)) return true;
+  }
+  return false;
+}
+
+/// The menu bar below with the entries the command table places.
+std::vector<MenuDef> withPlacedEntries(std::vector<MenuDef> bar) {
+  for (const Command& command : Commands())
+    if (command.menuAfter)
+      insertAfter(bar, command.menuAfter,
+                  entry(command.controls.front().c_str(), command.caption.italian, command.caption.english));
+  return bar;
+}
+
+/// Where a button sits; its hover help is its command's.
+struct ButtonPlace {
+  const char* name;
+  const char* caption;
+  ButtonGroup group;
+};
+
+int helpLabelOf(const std::string& button) {
+  const Command* command = CommandForControl(button);
+  return command ? command->helpLabel : kNoHelpLabel;
+}
+
 const MenuDef* findEntry(const std::vector<MenuDef>& menus, const std::string& name) {
   for (const auto& m : menus) {
     if (m.name == name) return &m;
@@ -49,7 +83,7 @@ const MenuDef* findEntry(const std::vector<MenuDef>& menus, const std::string& n
 }  // namespace
 
 const std::vector<MenuDef>& MainMenuBar() {
-  static const std::vector<MenuDef> bar = {
+  static const std::vector<MenuDef> bar = withPlacedEntries({
       {"File", "File", "", {
           entry("Legge_genealogia", "Legge Genealogia"),
           entry("CreaDB", "Crea nuovo Database", "Create new DB"),
@@ -99,39 +133,45 @@ const std::vector<MenuDef>& MainMenuBar() {
           entry("Aiuto_uso", "Aiuto per l'uso", "Help: how to.."),
           entry("INFO_Kord", "INFO riguardo a Kord ", "About Vesk"),
       }},
-  };
+  });
   return bar;
 }
 
 const std::vector<ButtonDef>& MainButtons() {
   using G = ButtonGroup;
-  static const std::vector<ButtonDef> buttons = {
-      {"Seleziona", "Seleziona", 6, G::Select},
-      {"Parentela", "Parentela", 19, G::Select},
-      {"Scambia", "Scambia", 9, G::Select},
-      {"Naviga", "Naviga", 1, G::Select},
-      {"Thumb", "Thumb", 1, G::Select},
-      {"Command1", "Ass.", 7, G::Select},
-      {"BtnAlberoRadici(0)", "Ancestors Tree", 3, G::Explore},
-      {"BtnAlberoRadici(1)", "Ancestors expandable tree", 5, G::Explore},
-      {"AlberoRami(0)", "Family Tree", 2, G::Explore},
-      {"AlberoRami(1)", "Expandable tree", 4, G::Explore},
-      {"Parentele(0)", "Common ancestors", kCommonAncestorsHelp, G::Explore},
-      {"Parentele(1)", "Common descendents", 7, G::Explore},
-      {"ListaTutti", "Full list", 8, G::Explore},
-      {"Capostipiti", "Roots", 20, G::Explore},
-      {"Discendenti", "Leafs", 11, G::Explore},
-      {"EditSkeda(0)", "Edit", 21, G::Produce},
-      {"EditSkeda(1)", "Add Data", 18, G::Produce},
-      {"EditSkeda(2)", "Edit data", 17, G::Produce},
-      {"Libro(0)", "Sorted Book", 13, G::Produce},
-      {"Libro(1)", "Family book", 12, G::Produce},
-      {"Libro(2)", "Short Report", 14, G::Produce},
-      {"Libro(3)", "Custom Report", 15, G::Produce},
-      {"Libro(4)", "Statistics", 25, G::Produce},
-      {"Add", "Add", 16, G::Produce},
-      {"Update", "Update DB", 26, G::Produce},
+  static const ButtonPlace places[] = {
+      {"Seleziona", "Seleziona", G::Select},
+      {"Parentela", "Parentela", G::Select},
+      {"Scambia", "Scambia", G::Select},
+      {"Naviga", "Naviga", G::Select},
+      {"Thumb", "Thumb", G::Select},
+      {"Command1", "Ass.", G::Select},
+      {"BtnAlberoRadici(0)", "Ancestors Tree", G::Explore},
+      {"BtnAlberoRadici(1)", "Ancestors expandable tree", G::Explore},
+      {"AlberoRami(0)", "Family Tree", G::Explore},
+      {"AlberoRami(1)", "Expandable tree", G::Explore},
+      {"Parentele(0)", "Common ancestors", G::Explore},
+      {"Parentele(1)", "Common descendents", G::Explore},
+      {"ListaTutti", "Full list", G::Explore},
+      {"Capostipiti", "Roots", G::Explore},
+      {"Discendenti", "Leafs", G::Explore},
+      {"EditSkeda(0)", "Edit", G::Produce},
+      {"EditSkeda(1)", "Add Data", G::Produce},
+      {"EditSkeda(2)", "Edit data", G::Produce},
+      {"Libro(0)", "Sorted Book", G::Produce},
+      {"Libro(1)", "Family book", G::Produce},
+      {"Libro(2)", "Short Report", G::Produce},
+      {"Libro(3)", "Custom Report", G::Produce},
+      {"Libro(4)", "Statistics", G::Produce},
+      {"Add", "Add", G::Produce},
+      {"Update", "Update DB", G::Produce},
   };
+  static const std::vector<ButtonDef> buttons = [] {
+    std::vector<ButtonDef> all;
+    for (const ButtonPlace& place : places)
+      all.push_back({place.name, place.caption, helpLabelOf(place.name), place.group});
+    return all;
+  }();
   return buttons;
 }
 

@@ -2,7 +2,8 @@
 /// The main window "Kord Win" as data: its menus with their captions in both
 /// languages, its buttons, its hover-help labels and its three switches. The
 /// GUI builds the window from these tables; the captions are computed here so
-/// that every front end shows the same texts.
+/// that every front end shows the same texts. What each entry and button
+/// runs is the command table (app/commands.h).
 
 #include <string>
 #include <vector>
@@ -18,7 +19,8 @@ struct MenuDef {
   std::vector<MenuDef> entries;
 };
 
-/// The menu bar in display order; top-level entries hold their menus.
+/// The menu bar in display order; top-level entries hold their menus. The
+/// entries the command table places (after the entry it names) are in it.
 const std::vector<MenuDef>& MainMenuBar();
 
 /// The toolbar groups of buttons.
@@ -27,7 +29,7 @@ enum class ButtonGroup { Select, Explore, Produce };
 struct ButtonDef {
   std::string name;     ///< the control name, e.g. "Libro(3)"
   std::string caption;  ///< the button text
-  int helpLabel;        ///< the hover-help label it shows
+  int helpLabel;        ///< the hover-help label it shows (its command's)
   ButtonGroup group;
 };
 

@@ -90,4 +90,11 @@ void SetIdleSwitches(Session& s) {
   s.DetailLines = false;
 }
 
+void SetWholeWalkSwitches(Session& s) {
+  s.NavigatorFocus = false;
+  s.WalkAll = true;
+  s.OutputToFile = true;
+  s.DetailLines = true;
+}
+
 }  // namespace kord

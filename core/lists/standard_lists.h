@@ -24,5 +24,8 @@ void ListaClick(Session& s, std::size_t row);
 
 /// Sets the generator switches to their idle values.
 void SetIdleSwitches(Session& s);
+/// The switches of a walk over every individual with file output and
+/// detail lines: NavigatorFocus off, WalkAll, OutputToFile, DetailLines on.
+void SetWholeWalkSwitches(Session& s);
 
 }  // namespace kord

@@ -1,8 +1,9 @@
 // The main window's entries that once did nothing, each clicked on the
 // sample: the About box, going to a number, the card and the list, the
 // folders, the monochrome scheme, the demonstration database, the
-// alphabetical copy, the spouse search, the date check; the one control
-// left without an action is disabled and says why.
+// alphabetical copy, the spouse search, the date check; every entry and
+// button runs a command of the table, and the one control left without an
+// action is disabled and says why.
 
 #include <QAction>
 #include <QFile>
@@ -16,9 +17,11 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include "app/commands.h"
 #include "app_style.h"
 #include "desktop_open.h"
 #include "gui_harness.h"
+#include "qt_text.h"
 
 namespace kord::guitest {
 
@@ -34,6 +37,7 @@ class MenuEntriesTest : public QObject {
   void spouseSearchLinksTheChosenNamesake();
   void dateCheckListsFindingsByTheRememberedLimits();
   void onlyTheControlWithoutAnActionIsDisabledAndSaysWhy();
+  void everyEntryAndButtonRunsACoreOrAWindowCommand();
   void finishedSiteAndPdfOfferToOpenThem();
 };
 
@@ -204,6 +208,22 @@ void MenuEntriesTest::onlyTheControlWithoutAnActionIsDisabledAndSaysWhy() {
     if (!action->menu() && !action->objectName().isEmpty()) QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
   for (QPushButton* button : f.mainMenu.findChildren<QPushButton*>())
     if (button != structure) QVERIFY2(button->isEnabled(), qPrintable(button->objectName()));
+}
+
+void MenuEntriesTest::everyEntryAndButtonRunsACoreOrAWindowCommand() {
+  Harness h;
+  QStringList controls;
+  for (QAction* action : h.mainMenu.findChildren<QAction*>())
+    if (!action->menu() && !action->objectName().isEmpty()) controls << action->objectName();
+  for (QPushButton* button : h.mainMenu.findChildren<QPushButton*>()) controls << button->objectName();
+  QVERIFY(controls.size() > 60);
+  for (const kord::Command& command : kord::Commands()) {
+    for (const std::string& control : command.controls)
+      controls.removeOne(gui::controlObjectName(control));
+    if (command.controls.empty() || command.handler || command.inactive()) continue;
+    QVERIFY2(h.mainMenu.carriesOut(command.id), command.id);
+  }
+  QVERIFY2(controls.isEmpty(), qPrintable(controls.join(QStringLiteral(", "))));
 }
 
 void MenuEntriesTest::finishedSiteAndPdfOfferToOpenThem() {

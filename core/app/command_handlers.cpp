@@ -1,0 +1,104 @@
+#include "app/command_handlers.h"
+
+#include "app/main_menu.h"
+#include "lists/name_search.h"
+#include "lists/report.h"
+#include "lists/standard_lists.h"
+#include "records/focus_panel.h"
+#include "records/record_card.h"
+#include "trees/common_kin.h"
+#include "trees/tree_walk.h"
+#include "trees/tree_windows.h"
+
+namespace kord {
+namespace {
+
+constexpr int kAddIndividual = 14;
+constexpr int kAddStructure = 15;
+
+bool hasFocusOrWalk(const Session& s) { return s.NInd[0] > 0 || s.WalkAll; }
+
+void addRecord(Session& s, int kind) {
+  s.RequestedRecordKind = kind;
+  if (s.windowState == kStateIdle && !hasFocusOrWalk(s)) {
+    s.ui.message("Effettuare una selezione");
+    return;
+  }
+  if (s.windowState == kStateNewRecord) {
+    s.ui.message(kind == kAddIndividual ? "La finestra di modifica \xE8 gi\xE0 attiva"
+                                        : " Chiudere le finestre di modifica prima di aggiungere nuovi record");
+    return;
+  }
+  s.windowState = kStateNewRecord;
+  s.NewRecordMode = true;
+  // The card is raised for this call so that the person sees what to edit.
+  const bool card = s.ShowCard;
+  s.ShowCard = true;
+  AddIndividual(s);
+  s.ShowCard = card;
+}
+
+}  // namespace
+
+void SelectFocusByName(Session& s) { SelectBySlot(s, 0); }
+void SelectSecondByName(Session& s) { SelectBySlot(s, 1); }
+
+void ListEveryone(Session& s) { ListCommand(s, ListMode::General, true); }
+void ListRoots(Session& s) { ListCommand(s, ListMode::Roots, true); }
+void ListLeaves(Session& s) { ListCommand(s, ListMode::Leaves, true); }
+void ListEveryoneFromMenu(Session& s) { ListCommand(s, ListMode::General, false); }
+void ListRootsFromMenu(Session& s) { ListCommand(s, ListMode::Roots, false); }
+void ListLeavesFromMenu(Session& s) { ListCommand(s, ListMode::Leaves, false); }
+
+void RootsTreeFromMenu(Session& s) { TreeCommand(s, TreeCaller::Albero_Radici, 0); }
+void RootsOutlineFromMenu(Session& s) { TreeCommand(s, TreeCaller::Albero_Radici, 1); }
+void BranchesTreeFromMenu(Session& s) { TreeCommand(s, TreeCaller::Albero_rami, 0); }
+void BranchesOutlineFromMenu(Session& s) { TreeCommand(s, TreeCaller::Albero_rami, 1); }
+void RootsTreeFromButton(Session& s) { TreeCommand(s, TreeCaller::BtnAlberoRadici, 0); }
+void RootsOutlineFromButton(Session& s) { TreeCommand(s, TreeCaller::BtnAlberoRadici, 1); }
+void BranchesTreeFromButton(Session& s) { TreeCommand(s, TreeCaller::AlberoRami, 0); }
+void BranchesOutlineFromButton(Session& s) { TreeCommand(s, TreeCaller::AlberoRami, 1); }
+
+void CommonAncestors(Session& s) { FindCommonKin(s, 0); }
+void CommonDescendants(Session& s) { FindCommonKin(s, 1); }
+
+void ToggleOutputToFile(Session& s) { ToggleSwitchByMenu(s, SwitchId::OutputToFile); }
+void ToggleCardWithTree(Session& s) { ToggleSwitchByMenu(s, SwitchId::CardWithTree); }
+void TogglePrintImmediately(Session& s) { ToggleSwitchByMenu(s, SwitchId::PrintImmediately); }
+
+void ReadCardShown(Session& s) {
+  const bool before = s.ShowCard;
+  s.ShowCard = true;
+  ReadCard(s);
+  s.ShowCard = before;
+}
+
+void ShowFocusCardAgain(Session& s) {
+  s.focusCard.visible = true;
+  ShowFocusPanel(s);
+  s.ui.showWindow(Window::Skeda, true);
+}
+
+void ShowAssistant(Session& s) { s.ui.showWindow(Window::AssistantWindow, true); }
+
+void OpenSortKeyWindow(Session& s) {
+  s.savedFocus = s.NInd[0];
+  SetWholeWalkSwitches(s);
+  s.ui.showWindow(Window::SortKeyDialog, true);
+  SetDetailLabels(s, true);
+}
+
+void AddIndividualFromAssistant(Session& s) { addRecord(s, kAddIndividual); }
+void AddStructureFromAssistant(Session& s) { addRecord(s, kAddStructure); }
+
+void ShowNameSearchEmptied(Session& s) {
+  s.nameSearch.Individuo.clear();
+  ShowNameSearch(s);
+}
+
+void CustomReportWithWholeWalk(Session& s) {
+  if (s.NInd[0] > 0 && s.windowState == kStateIdle) SetWholeWalkSwitches(s);
+  CustomReportCommand(s);
+}
+
+}  // namespace kord
