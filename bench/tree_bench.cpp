@@ -63,13 +63,13 @@ void loadDatabase(Session& s, const fs::path& folder) {
   s.windowState = kStateIdle;
 }
 
-void timeTree(Session& s, const char* what, int focus, bool ancestors, int view) {
+void timeTree(Session& s, const char* what, int focus, bool ancestors, TreeView view) {
   s.treeList.Lista.clear();
   s.treeOutline.Lista.clear();
   s.NInd[0] = focus;
   s.trees.AncestorMode = ancestors;
   timeCommand(what, [&] { DrawTree(s, view); });
-  const std::size_t lines = view == kListView ? s.treeList.Lista.size() : s.treeOutline.Lista.size();
+  const std::size_t lines = view == TreeView::List ? s.treeList.Lista.size() : s.treeOutline.Lista.size();
   std::cout << lines << " lines\n";
 }
 
@@ -95,12 +95,12 @@ void benchFamily(const fs::path& root, int people) {
   Session s(ui, clock, printer);
   loadDatabase(s, folder);
   s.OutputToFile = true;
-  timeTree(s, "  roots of the youngest husband (list)", bench::HusbandOf(last), true, kListView);
-  timeTree(s, "  roots of the youngest husband (outline)", bench::HusbandOf(last), true, kOutlineView);
-  timeTree(s, "  branches of the eldest husband (list)", bench::HusbandOf(0), false, kListView);
-  timeTree(s, "  branches of the eldest husband (outline)", bench::HusbandOf(0), false, kOutlineView);
+  timeTree(s, "  roots of the youngest husband (list)", bench::HusbandOf(last), true, TreeView::List);
+  timeTree(s, "  roots of the youngest husband (outline)", bench::HusbandOf(last), true, TreeView::Outline);
+  timeTree(s, "  branches of the eldest husband (list)", bench::HusbandOf(0), false, TreeView::List);
+  timeTree(s, "  branches of the eldest husband (outline)", bench::HusbandOf(0), false, TreeView::Outline);
   s.CardWithTree = true;
-  timeTree(s, "  roots with the personal data", bench::HusbandOf(last), true, kListView);
+  timeTree(s, "  roots with the personal data", bench::HusbandOf(last), true, TreeView::List);
   s.CardWithTree = false;
   timeKin(s, "  common ancestors of the youngest couple", bench::HusbandOf(last), bench::WifeOf(last), false);
   timeKin(s, "  common descendants of the eldest couple", bench::HusbandOf(0), bench::WifeOf(0), true);

@@ -75,9 +75,9 @@ int answerWindow(CliContext& c, const AssistNode& node, const Fields& fields) {
   if (isSortedList(node) && s.WalkAll && !SortedBookRun(s, *c.options.key)) return kFailed;
   if (windowOf(node) == Shows::Report && s.windowState == kStateReportChooser) {
     s.report.Check1 = *fields;
-    CampiReportButton(s, 1);
+    CampiReportButton(s, ReportFieldsButton::Report);
   }
-  if (windowOf(node) == Shows::Statistic && s.windowState == kStateIdle) RunChosenStatistic(s, 0, args[2] == "centuries" ? 0 : 1);
+  if (windowOf(node) == Shows::Statistic && s.windowState == kStateIdle) RunChosenStatistic(s, ChartChooserButton::Run, args[2] == "centuries" ? kCenturyStatistic : kDecadeStatistic);
   if (windowOf(node) == Shows::NameSearch && args.size() == 3) NameSearchType(s, Utf8ToCp1252(args[2]));
   return kOk;
 }

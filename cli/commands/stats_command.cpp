@@ -61,7 +61,7 @@ int RunStats(CliContext& c) {
   StatisticsCommand(s);
   if (s.windowState != kStateIdle) return c.fail("the statistics did not start");
   const bool centuries = args[1] == "centuries";
-  RunChosenStatistic(s, 0, centuries ? 0 : 1);
+  RunChosenStatistic(s, ChartChooserButton::Run, centuries ? kCenturyStatistic : kDecadeStatistic);
   PrintStatistic(c, centuries);
   return kOk;
 }

@@ -51,7 +51,7 @@ int runTree(CliContext& c, const char* command, TreeCaller caller) {
   const auto& marks = c.options.marks;
   if (!marks.empty()) c.session.markedFocus = marks[0];
   if (marks.size() > 1) c.session.markedSecond = marks[1];
-  TreeCommand(c.session, caller, c.options.outline ? 1 : 0);
+  TreeCommand(c.session, caller, c.options.outline ? TreeView::Outline : TreeView::List);
   if (c.options.outline)
     PrintNest(c);
   else
@@ -69,7 +69,7 @@ int RunKin(CliContext& c) {
   if (int status = prepare(c, "kin", true); status != kOk) return status;
   // The search starts from the individual the focus card shows.
   ShowFocusPanel(c.session);
-  FindCommonKin(c.session, c.options.descendants ? 1 : 0);
+  FindCommonKin(c.session, c.options.descendants ? KinDirection::Descendants : KinDirection::Ancestors);
   PrintKinship(c);
   return kOk;
 }

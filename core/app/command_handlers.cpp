@@ -50,17 +50,17 @@ void ListEveryoneFromMenu(Session& s) { ListCommand(s, ListMode::General, false)
 void ListRootsFromMenu(Session& s) { ListCommand(s, ListMode::Roots, false); }
 void ListLeavesFromMenu(Session& s) { ListCommand(s, ListMode::Leaves, false); }
 
-void RootsTreeFromMenu(Session& s) { TreeCommand(s, TreeCaller::Albero_Radici, 0); }
-void RootsOutlineFromMenu(Session& s) { TreeCommand(s, TreeCaller::Albero_Radici, 1); }
-void BranchesTreeFromMenu(Session& s) { TreeCommand(s, TreeCaller::Albero_rami, 0); }
-void BranchesOutlineFromMenu(Session& s) { TreeCommand(s, TreeCaller::Albero_rami, 1); }
-void RootsTreeFromButton(Session& s) { TreeCommand(s, TreeCaller::BtnAlberoRadici, 0); }
-void RootsOutlineFromButton(Session& s) { TreeCommand(s, TreeCaller::BtnAlberoRadici, 1); }
-void BranchesTreeFromButton(Session& s) { TreeCommand(s, TreeCaller::AlberoRami, 0); }
-void BranchesOutlineFromButton(Session& s) { TreeCommand(s, TreeCaller::AlberoRami, 1); }
+void RootsTreeFromMenu(Session& s) { TreeCommand(s, TreeCaller::Albero_Radici, TreeView::List); }
+void RootsOutlineFromMenu(Session& s) { TreeCommand(s, TreeCaller::Albero_Radici, TreeView::Outline); }
+void BranchesTreeFromMenu(Session& s) { TreeCommand(s, TreeCaller::Albero_rami, TreeView::List); }
+void BranchesOutlineFromMenu(Session& s) { TreeCommand(s, TreeCaller::Albero_rami, TreeView::Outline); }
+void RootsTreeFromButton(Session& s) { TreeCommand(s, TreeCaller::BtnAlberoRadici, TreeView::List); }
+void RootsOutlineFromButton(Session& s) { TreeCommand(s, TreeCaller::BtnAlberoRadici, TreeView::Outline); }
+void BranchesTreeFromButton(Session& s) { TreeCommand(s, TreeCaller::AlberoRami, TreeView::List); }
+void BranchesOutlineFromButton(Session& s) { TreeCommand(s, TreeCaller::AlberoRami, TreeView::Outline); }
 
-void CommonAncestors(Session& s) { FindCommonKin(s, 0); }
-void CommonDescendants(Session& s) { FindCommonKin(s, 1); }
+void CommonAncestors(Session& s) { FindCommonKin(s, KinDirection::Ancestors); }
+void CommonDescendants(Session& s) { FindCommonKin(s, KinDirection::Descendants); }
 
 void ToggleOutputToFile(Session& s) { ToggleSwitchByMenu(s, SwitchId::OutputToFile); }
 void ToggleCardWithTree(Session& s) { ToggleSwitchByMenu(s, SwitchId::CardWithTree); }

@@ -35,10 +35,10 @@ void CustomReportCommand(Session& s) {
   s.ui.showWindow(Window::ReportFieldsDialog, true);
 }
 
-void CampiReportButton(Session& s, int button) {
+void CampiReportButton(Session& s, ReportFieldsButton button) {
   s.report.chooserVisible = false;
   s.ui.showWindow(Window::ReportFieldsDialog, false);
-  if (button == 0) s.report.requested = false;
+  if (button == ReportFieldsButton::Close) s.report.requested = false;
   SetIdleSwitches(s);
   s.NInd[0] = s.savedFocus;
   s.windowState = kStateIdle;

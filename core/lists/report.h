@@ -14,9 +14,12 @@ namespace kord {
 /// generare il rapporto".
 void CustomReportCommand(Session& s);
 
-/// The chooser's buttons: 0 "Esce" (no report), 1 "Report". Both restore
-/// the idle switches, the focus and windowState 3; "Report" then builds it.
-void CampiReportButton(Session& s, int button);
+/// The buttons of the field chooser: "Esce" (no report) and "Report".
+enum class ReportFieldsButton { Close, Report };
+
+/// A click on a chooser button. Both restore the idle switches, the focus
+/// and windowState 3; "Report" then builds it.
+void CampiReportButton(Session& s, ReportFieldsButton button);
 
 /// Fills the grid from the ticked boxes: row 0 the captions, row r record r
 /// with the fields exactly as stored (trailing blanks included), columns in

@@ -36,11 +36,10 @@ void StatisticsCommand(Session& s) {
   s.ui.showWindow(Window::ChartChooser, true);
 }
 
-void RunChosenStatistic(Session& s, int button, int option) {
-  if (option == 0) s.chosenStatistic = kCenturyStatistic;
-  if (option == 1) s.chosenStatistic = kDecadeStatistic;
+void RunChosenStatistic(Session& s, ChartChooserButton button, ChosenStatistic choice) {
+  if (choice != kNoStatistic) s.chosenStatistic = choice;
   s.ui.showWindow(Window::ChartChooser, false);
-  if (button == 0) runStatistic(s);
+  if (button == ChartChooserButton::Run) runStatistic(s);
 }
 
 }  // namespace kord

@@ -16,15 +16,17 @@ enum ChosenStatistic : int { kNoStatistic = 0, kCenturyStatistic = 1, kDecadeSta
 /// generare il censimento".
 void StatisticsCommand(Session& s);
 
-/// A click on ChartChooser's Command3D1(button): 0 runs, 1 closes. `option` is
-/// the index of the Option3D1 that is set (0 centuries, 1 decades), -1 when
-/// neither is: then the choice of the previous use runs again (nothing at
-/// the first use). Either button remembers the choice and hides ChartChooser.
+/// The buttons of ChartChooser.
+enum class ChartChooserButton { Run, Close };
+
+/// A click on a ChartChooser button. `choice` is the option that is set;
+/// with none (kNoStatistic) the choice of the previous use runs again
+/// (nothing at the first use). Either button remembers the choice and hides ChartChooser.
 /// Running: Grafici on and windowState 7; the focus saved in savedFocus; the
 /// switches of a full walk (NavigatorFocus off, WalkAll, OutputToFile and
 /// DetailLines on); the statistic; then NavigatorFocus on and the other
 /// three off (so OutputToFile is off afterwards, whatever it was), the focus
 /// back from savedFocus, windowState 3 and Grafici off.
-void RunChosenStatistic(Session& s, int button, int option);
+void RunChosenStatistic(Session& s, ChartChooserButton button, ChosenStatistic choice);
 
 }  // namespace kord

@@ -210,13 +210,13 @@ void CommonKin(Session& s) {
   ShowFocusPanel(s);
 }
 
-void FindCommonKin(Session& s, int index) {
+void FindCommonKin(Session& s, KinDirection direction) {
   s.NInd[0] = cardIndividual(s);
   if (s.NInd[1] <= 0 || s.NInd[0] <= 1) {
     s.ui.message(kSelectTwo);
     return;
   }
-  s.CommonKind = index == 1;
+  s.CommonKind = direction == KinDirection::Descendants;
   s.trees.AncestorMode = !s.CommonKind;
   CommonKin(s);
 }
@@ -231,7 +231,7 @@ void SkedaParentele(Session& s) {
   s.markedSecond = s.NInd[1];
   s.NInd[0] = s.FirstCommon;
   s.trees.AncestorMode = false;
-  DrawTree(s, kOutlineView);
+  DrawTree(s, TreeView::Outline);
   s.NInd[0] = focus;
   EndPrinterDocument(s, TreeFileName(s, s.FirstCommon, false));
 }

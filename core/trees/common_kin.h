@@ -35,11 +35,14 @@ inline const std::string kSelectTwo = "Selezionare due individui";
 /// "Individuo non Definito" / "Individual not Defined".
 void CommonKin(Session& s);
 
-/// The main window's FindCommonKin(index): 0 common ancestors, 1 common
-/// descendants, between the individual the focus card shows (its record
+/// Which common relatives a kinship search looks for.
+enum class KinDirection { Ancestors, Descendants };
+
+/// The main window's "Parentele" buttons: the common relatives in
+/// `direction`, between the individual the focus card shows (its record
 /// number + 1; NInd(0) when the card shows none) and the second selection.
 /// "Selezionare due individui" when either is missing.
-void FindCommonKin(Session& s, int index);
+void FindCommonKin(Session& s, KinDirection direction);
 
 /// The focus card's kinship button: the descendant outline of FirstCommon
 /// with the focus and the second selection marked (markedFocus, markedSecond). The

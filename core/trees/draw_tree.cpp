@@ -195,14 +195,14 @@ void writeFiles(TreeOutput& out) {
 
 }  // namespace
 
-void DrawTree(Session& s, int view) {
+void DrawTree(Session& s, TreeView view) {
   KeptFocus kept(s);
   if (s.NInd[0] <= 0 || !Tables::inTable(s.NInd[0])) {
     s.ui.message(s.text("Individuo non Definito", "Individual not Defined"));
     return;
   }
   startTree(s);
-  TreeOutput out(s, view == kListView);
+  TreeOutput out(s, view == TreeView::List);
   openWindow(s, out.listView);
   if (s.OutputToFile) out.textFile.open(s.trees.TreeFileBase + "txt");
   s.detailIndividual = s.NInd[0];

@@ -7,10 +7,9 @@
 
 namespace kord {
 
-/// The view that draws into the list window Albero; any other value draws
-/// into the outline window TreeOutlineWindow.
-inline constexpr int kListView = 33;
-inline constexpr int kOutlineView = 1;
+/// The window a tree is drawn into: the list (TreeListWindow) or the
+/// expandable outline (TreeOutlineWindow).
+enum class TreeView { List, Outline };
 
 /// The node marker of the two individuals a kinship tree points out.
 inline const std::string kKinMarker = "    ****<>****";
@@ -42,6 +41,6 @@ inline const std::string kKinMarker = "    ****<>****";
 /// A focus that is not an individual index (0 or less, or outside the
 /// tables) gets "Individuo non Definito" / "Individual not Defined" and no
 /// tree. The focus is restored at the end.
-void DrawTree(Session& s, int view);
+void DrawTree(Session& s, TreeView view);
 
 }  // namespace kord

@@ -40,7 +40,7 @@ void redrawBranches(Session& s, int individual) {
   s.NInd[0] = individual;
   s.treeList.Lista.clear();
   s.trees.AncestorMode = false;
-  DrawTree(s, kListView);
+  DrawTree(s, TreeView::List);
   EndPrinterDocument(s, TreeFileName(s, individual, false));
 }
 
@@ -55,11 +55,11 @@ bool validItem(std::size_t count, int item) { return item >= 0 && static_cast<st
 
 }  // namespace
 
-void TreeCommand(Session& s, TreeCaller caller, int index) {
+void TreeCommand(Session& s, TreeCaller caller, TreeView view) {
   const CallerRow& row = rowOf(caller);
   setTreeFont(s, row.buttonFont);
   s.trees.AncestorMode = row.ancestors;
-  DrawTree(s, index == 0 ? kListView : kOutlineView);
+  DrawTree(s, view);
   EndPrinterDocument(s, TreeFileName(s, s.NInd[0], row.ancestors));
   if (!row.history) return;
   std::string name = Tables::inTable(s.NInd[0]) ? s.tables.Names[s.NInd[0]] : std::string();

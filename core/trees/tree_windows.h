@@ -7,6 +7,7 @@
 #include <string>
 
 #include "session/session.h"
+#include "trees/draw_tree.h"
 
 namespace kord {
 
@@ -18,14 +19,14 @@ enum class TreeCaller {
   AlberoRami,       ///< button: "Family Tree" / "Expandable tree"
 };
 
-/// A tree command: index 0 draws in Albero, 1 in TreeOutlineWindow. Sets the printer
+/// A tree command, drawn in the window of `view`. Sets the printer
 /// font "Terminal" (the buttons also size 8, not bold; a refused font says
 /// "Font not present, install 'MS LineDraw' font" and the tree is still
 /// drawn), draws the ancestors (Radici) or descendants (rami) of the focus,
 /// ends the printer document named after the tree, and logs
 /// "Prodotto pagina appartenenze di: " / "Prodotto pagina albero da: " +
 /// the focus name + CR LF (the AlberoRami button logs nothing).
-void TreeCommand(Session& s, TreeCaller caller, int index);
+void TreeCommand(Session& s, TreeCaller caller, TreeView view);
 
 /// Albero Lista click: the item's individual becomes the focus and the focus
 /// panel shows it, with windowState at 3 for the moment; when a record card

@@ -28,8 +28,8 @@ ReportFieldsDialog::ReportFieldsDialog(kord::Session& session, QWidget* parent) 
   auto* report = new QPushButton(QStringLiteral("Report"), this);
   report->setObjectName(QStringLiteral("Command3D1_1"));
   report->setDefault(true);
-  connect(esce, &QPushButton::clicked, this, [this] { press(0); });
-  connect(report, &QPushButton::clicked, this, [this] { press(1); });
+  connect(esce, &QPushButton::clicked, this, [this] { press(kord::ReportFieldsButton::Close); });
+  connect(report, &QPushButton::clicked, this, [this] { press(kord::ReportFieldsButton::Report); });
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(esce);
@@ -46,14 +46,14 @@ void ReportFieldsDialog::render() {
   }
 }
 
-void ReportFieldsDialog::press(int button) {
+void ReportFieldsDialog::press(kord::ReportFieldsButton button) {
   QDialog::accept();
   CampiReportButton(s_, button);
 }
 
 void ReportFieldsDialog::reject() {
   QDialog::reject();
-  CampiReportButton(s_, 0);
+  CampiReportButton(s_, kord::ReportFieldsButton::Close);
 }
 
 }  // namespace kord::gui

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <array>
 
+#include "lists/report.h"
 #include "session/session.h"
 #include "window_set.h"
 
@@ -26,7 +27,7 @@ class ReportFieldsDialog : public QDialog, public ModelWindow {
   void reject() override;
 
  private:
-  void press(int button);
+  void press(kord::ReportFieldsButton button);
 
   kord::Session& s_;
   std::array<QCheckBox*, 13> check1_{};

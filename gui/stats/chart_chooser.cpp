@@ -56,14 +56,17 @@ void ChartChooser::render() {
   commands_[0]->setFocus();
 }
 
-int ChartChooser::chosenOption() const {
-  for (int i = 0; i < 2; ++i)
-    if (options_[i]->isChecked()) return i;
-  return -1;
+kord::ChosenStatistic ChartChooser::chosenOption() const {
+  if (options_[0]->isChecked()) return kord::kCenturyStatistic;
+  if (options_[1]->isChecked()) return kord::kDecadeStatistic;
+  return kord::kNoStatistic;
 }
 
 void ChartChooser::reject() { onCommand(1); }
 
-void ChartChooser::onCommand(int button) { kord::RunChosenStatistic(s_, button, chosenOption()); }
+void ChartChooser::onCommand(int button) {
+  kord::RunChosenStatistic(s_, button == 0 ? kord::ChartChooserButton::Run : kord::ChartChooserButton::Close,
+                           chosenOption());
+}
 
 }  // namespace kord::gui

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "session/session.h"
+#include "stats/statistics_command.h"
 #include "window_set.h"
 
 class QPushButton;
@@ -25,7 +26,7 @@ class ChartChooser : public QDialog, public ModelWindow {
   void render() override;
 
   /// The index of the option set, -1 when neither is.
-  int chosenOption() const;
+  kord::ChosenStatistic chosenOption() const;
 
  protected:
   /// Escape and the window's close box act as Command3D1(1).

@@ -123,18 +123,18 @@ TEST(FindCommonKin, StartsFromTheCardAndNeedsTwoIndividuals) {
   Kin f;
   f.session.NInd = {2, 7};
   f.session.focusCard.values[Num] = "5";  // the card shows record 5: Anna
-  FindCommonKin(f.session, 0);
+  FindCommonKin(f.session, KinDirection::Ancestors);
   EXPECT_EQ(f.session.FirstCommon, 4);
   EXPECT_FALSE(f.session.CommonKind);
   EXPECT_EQ(f.session.NInd[0], 6);
-  FindCommonKin(f.session, 1);
+  FindCommonKin(f.session, KinDirection::Descendants);
   EXPECT_TRUE(f.session.CommonKind);
   EXPECT_EQ(f.session.FirstCommon, kNone);
   EXPECT_TRUE(f.ui.messages.empty());
   for (auto [card, second] : {std::pair<std::string, int>{"0", 7}, {"5", 0}}) {
     f.session.focusCard.values[Num] = card;
     f.session.NInd[1] = second;
-    FindCommonKin(f.session, 0);
+    FindCommonKin(f.session, KinDirection::Ancestors);
     EXPECT_EQ(f.ui.messages.back(), "Selezionare due individui");
   }
 }

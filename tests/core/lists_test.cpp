@@ -111,7 +111,7 @@ TEST(Report, ColumnsInBoxOrderWithFieldsAsStored) {
   EXPECT_EQ(f.session.report.checkCaptions[0], "Nome");
   f.session.report.Check1[11] = true;  // notes
   f.session.report.Check1[0] = true;   // name
-  CampiReportButton(f.session, 1);
+  CampiReportButton(f.session, ReportFieldsButton::Report);
   EXPECT_EQ(f.session.windowState, kStateIdle);
   EXPECT_EQ(f.session.NInd[0], 5);
   const auto& grid = f.session.report.Grid1;
@@ -126,7 +126,7 @@ TEST(Report, ColumnsInBoxOrderWithFieldsAsStored) {
 TEST(Report, EsceNoFocusAndBusyWindows) {
   ListFixture f;
   CustomReportCommand(f.session);
-  CampiReportButton(f.session, 0);
+  CampiReportButton(f.session, ReportFieldsButton::Close);
   EXPECT_FALSE(f.session.report.gridVisible);
   EXPECT_EQ(f.session.windowState, kStateIdle);
 
@@ -145,7 +145,7 @@ TEST(Report, EsceNoFocusAndBusyWindows) {
 TEST(Report, NoBoxTickedGivesAHint) {
   ListFixture f;
   CustomReportCommand(f.session);
-  CampiReportButton(f.session, 1);
+  CampiReportButton(f.session, ReportFieldsButton::Report);
   ASSERT_EQ(f.session.report.Grid1.size(), 1u);
   EXPECT_EQ(f.session.report.Grid1[0][0].rfind("Nessun campo scelto", 0), 0u);
 }

@@ -181,7 +181,7 @@ TEST(RelationshipLine, TheFocusCardAndTheKinshipWindowShowIt) {
   EXPECT_EQ(s.focusCard.relationshipLine, "Parentela: sorella (tramite Pavan Sergio e Zanin Rita)");
   s.English = true;
   s.NInd = {55, 45};
-  FindCommonKin(s, 0);
+  FindCommonKin(s, KinDirection::Ancestors);
   EXPECT_EQ(s.treeList.Lista.back().text,
             "Relationship: half first cousin once removed (via Pavan Nicol\xF2 Giuseppe)");
   EXPECT_EQ(s.focusCard.relationshipLine, s.treeList.Lista.back().text);

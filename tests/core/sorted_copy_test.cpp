@@ -24,7 +24,7 @@ std::vector<std::pair<std::size_t, std::string>> treeShape(Session& s, int focus
   s.treeList.Lista.clear();
   s.NInd[0] = focus;
   s.trees.AncestorMode = ancestors;
-  DrawTree(s, kListView);
+  DrawTree(s, TreeView::List);
   std::vector<std::pair<std::size_t, std::string>> shape;
   for (const AlberoItem& item : s.treeList.Lista) shape.emplace_back(item.drawing.size(), shownName(item.text));
   if (!shape.empty()) shape.front().second = shape.front().second.substr(0, shape.front().second.rfind(" ("));

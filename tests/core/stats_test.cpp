@@ -64,8 +64,8 @@ struct StatsFixture {
     session.NInd = {2, 0};
   }
 
-  void runCenturies() { RunChosenStatistic(session, 0, 0); }
-  void runDecades() { RunChosenStatistic(session, 0, 1); }
+  void runCenturies() { RunChosenStatistic(session, ChartChooserButton::Run, kCenturyStatistic); }
+  void runDecades() { RunChosenStatistic(session, ChartChooserButton::Run, kDecadeStatistic); }
 };
 
 std::optional<int> value(const ChartTable& chart, int row, int column) { return chart.values.at(row).at(column); }
@@ -351,7 +351,7 @@ TEST(StatisticsCommand, ShowsTheChooserOnlyWhileTheMainWindowIsIdle) {
 }
 
 TEST(StatisticsCommand, RunSetsTheStateAndSwitchesAndPutsEverythingBack) {
-  for (int option : {0, 1}) {
+  for (ChosenStatistic option : {kCenturyStatistic, kDecadeStatistic}) {
     StatsFixture f({{"M", "1/1/1950"}, {"F", "1/1/1960"}, {"M", "1/1/1970"}});
     Session& s = f.session;
     s.NInd = {3, 4};
@@ -368,9 +368,9 @@ TEST(StatisticsCommand, RunSetsTheStateAndSwitchesAndPutsEverythingBack) {
       seen.push_back(
           {s.windowState, s.statisticsRunning, s.WalkAll, s.OutputToFile, s.DetailLines, s.NavigatorFocus});
     };
-    RunChosenStatistic(s, 0, option);
+    RunChosenStatistic(s, ChartChooserButton::Run, option);
 
-    const Window shown = option == 0 ? Window::CenturyChartWindow : Window::AgeChartWindow;
+    const Window shown = option == kCenturyStatistic ? Window::CenturyChartWindow : Window::AgeChartWindow;
     EXPECT_EQ(f.ui.shown, (std::vector<std::pair<Window, bool>>{{Window::ChartChooser, false}, {shown, true}}));
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].state, kStateCensus);
@@ -399,19 +399,19 @@ TEST(StatisticsCommand, WithoutAnOptionSetThePreviousChoiceRunsAgain) {
     return windows;
   };
 
-  RunChosenStatistic(s, 0, -1);
+  RunChosenStatistic(s, ChartChooserButton::Run, kNoStatistic);
   EXPECT_TRUE(shownWindows().empty()) << "nothing was chosen before the first use";
   EXPECT_EQ(s.windowState, kStateIdle);
 
-  RunChosenStatistic(s, 0, 1);
+  RunChosenStatistic(s, ChartChooserButton::Run, kDecadeStatistic);
   EXPECT_EQ(shownWindows(), std::vector<Window>{Window::AgeChartWindow});
-  RunChosenStatistic(s, 0, -1);
+  RunChosenStatistic(s, ChartChooserButton::Run, kNoStatistic);
   EXPECT_EQ(shownWindows(), std::vector<Window>{Window::AgeChartWindow});
 
-  RunChosenStatistic(s, 1, 0);  // closing remembers the choice but runs nothing
+  RunChosenStatistic(s, ChartChooserButton::Close, kCenturyStatistic);  // closing remembers the choice but runs nothing
   EXPECT_TRUE(shownWindows().empty());
   EXPECT_EQ(s.chosenStatistic, kCenturyStatistic);
-  RunChosenStatistic(s, 0, -1);
+  RunChosenStatistic(s, ChartChooserButton::Run, kNoStatistic);
   EXPECT_EQ(shownWindows(), std::vector<Window>{Window::CenturyChartWindow});
 }
 

@@ -47,7 +47,7 @@ struct Collapsed : test::TreeFixture {
     session.treeList.Lista.clear();
     session.NInd[0] = focus;
     session.trees.AncestorMode = ancestors;
-    DrawTree(session, kListView);
+    DrawTree(session, TreeView::List);
     Lines texts;
     for (const auto& item : session.treeList.Lista) texts.push_back(item.text);
     return texts;

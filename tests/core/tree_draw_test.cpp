@@ -21,7 +21,7 @@ struct Family : test::TreeFixture {
     parents(5, 2, 3);
     parents(7, 4, 6);
   }
-  void draw(int focus, bool ancestors, int view = kListView) {
+  void draw(int focus, bool ancestors, TreeView view = TreeView::List) {
     session.NInd[0] = focus;
     session.trees.AncestorMode = ancestors;
     DrawTree(session, view);
@@ -59,7 +59,7 @@ TEST(DrawTree, ChildrenOfTwoPartnersInterleaveByIndexAndMarkedOnesShowTheMarker)
   f.session.markedFocus = 7;
   f.session.markedSecond = 9;
   f.session.NInd[0] = 2;
-  DrawTree(f.session, kListView);
+  DrawTree(f.session, TreeView::List);
   EXPECT_EQ(f.albero(), (Lines{"P (2)", "  ├─(A) c5", "  ├─(B) c7    ****<>****", "  └─c9    ****<>****"}));
 }
 
@@ -143,7 +143,7 @@ TEST(DrawTree, PrinterPagesHold65LinesThen66) {
   for (int i = 3; i <= 141; ++i) f.parents(i, 2);
   f.session.PrintImmediately = true;
   f.session.NInd[0] = 2;
-  DrawTree(f.session, kListView);
+  DrawTree(f.session, TreeView::List);
   std::vector<std::size_t> pageBreaks;
   for (std::size_t i = 0; i < f.printer.lines.size(); ++i)
     if (f.printer.lines[i] == "\f") pageBreaks.push_back(i);
@@ -156,7 +156,7 @@ TEST(DrawTree, FileNamesNeverLeaveTheDatabaseFolder) {
   f.session.OutputToFile = true;
   f.session.NInd[0] = 2;
   f.session.trees.AncestorMode = true;
-  DrawTree(f.session, kListView);
+  DrawTree(f.session, TreeView::List);
   EXPECT_EQ(f.dbFile("Who_ Me_You_.._x Root.txt"), "Who? Me/You\\..\\x (2)\r\n");
   EXPECT_TRUE(std::filesystem::exists(f.dir.file("db/Who_ Me_You_.._x Root.html")));
   std::size_t entries = 0;
@@ -166,8 +166,8 @@ TEST(DrawTree, FileNamesNeverLeaveTheDatabaseFolder) {
 
 TEST(DrawTree, ASecondTreeIsAppendedAndTheOutlineStartsEachTreeAtLevelZero) {
   Family f;
-  f.draw(2, false, kOutlineView);
-  f.draw(7, true, kOutlineView);
+  f.draw(2, false, TreeView::Outline);
+  f.draw(7, true, TreeView::Outline);
   std::vector<std::pair<std::string, int>> items;
   for (const auto& item : f.session.treeOutline.Lista) items.emplace_back(item.text, item.level);
   EXPECT_EQ(items, (std::vector<std::pair<std::string, int>>{
@@ -188,7 +188,7 @@ TEST(DrawTree, OutlineDetailItemsShowOnlyTheirLastPiece) {
   f.born(4);
   f.session.CardWithTree = true;
   f.session.OutputToFile = true;
-  f.draw(4, false, kOutlineView);
+  f.draw(4, false, TreeView::Outline);
   std::vector<std::pair<std::string, int>> items;
   for (const auto& item : f.session.treeOutline.Lista) items.emplace_back(item.text, item.level);
   EXPECT_EQ(items, (std::vector<std::pair<std::string, int>>{

@@ -16,7 +16,7 @@ namespace {
 std::string page(test::TreeFixture& f, int root, bool ancestors = false) {
   f.session.NInd[0] = root;
   f.session.trees.AncestorMode = ancestors;
-  DrawTree(f.session, kListView);
+  DrawTree(f.session, TreeView::List);
   return f.dir.read("db/" + f.session.tables.Names[root] + (ancestors ? " Root.html" : " Branch.html"));
 }
 
@@ -96,7 +96,7 @@ TEST(TreeHtml, ATreeNamedLikeAPersonsPageGetsItsNumberAndSaysSo) {
   f.dir.write("db/elihu root.html", "the person page");
   f.session.NInd[0] = 2;
   f.session.trees.AncestorMode = true;
-  DrawTree(f.session, kListView);
+  DrawTree(f.session, TreeView::List);
   EXPECT_EQ(f.dir.read("db/elihu root.html"), "the person page");
   EXPECT_EQ(f.dir.read("db/Elihu Root (2).html"), "[01]Elihu (2)\r\n[02]#8080FF[02a]Padre\r\n[04][05]");
   EXPECT_EQ(f.ui.messages, std::vector<std::string>{"\"Elihu Root.html\" \xE8 la pagina di una persona: "

@@ -42,7 +42,7 @@ TEST(TreeCommand, EachCallerSetsItsFontDrawsItsTreeAndLogsItsLine) {
     f.printer.bold = true;
     f.session.PrintImmediately = true;
     f.printer.pdfFolder = "/pdf/";
-    TreeCommand(f.session, c.caller, c.index);
+    TreeCommand(f.session, c.caller, c.index == 0 ? TreeView::List : TreeView::Outline);
     EXPECT_EQ(f.printer.fontName, "Terminal");
     EXPECT_EQ(f.printer.fontSize, c.fontSize);
     EXPECT_EQ(f.printer.bold, c.fontSize == 0);
@@ -60,7 +60,7 @@ TEST(TreeCommand, EachCallerSetsItsFontDrawsItsTreeAndLogsItsLine) {
 TEST(TreeCommand, ARefusedFontIsReportedAndTheTreeStillDrawn) {
   Family f;
   f.printer.hasFont = false;
-  TreeCommand(f.session, TreeCaller::Albero_rami, 0);
+  TreeCommand(f.session, TreeCaller::Albero_rami, TreeView::List);
   EXPECT_EQ(f.ui.messages, Lines{"Font not present, install 'MS LineDraw' font"});
   EXPECT_EQ(f.albero(), Lines{"Paolo (7)"});
 }
@@ -68,7 +68,7 @@ TEST(TreeCommand, ARefusedFontIsReportedAndTheTreeStillDrawn) {
 TEST(AlberoWindow, ClickMovesTheFocusAndAnOpenCardFollows) {
   Family f;
   f.session.trees.AncestorMode = true;
-  DrawTree(f.session, kListView);
+  DrawTree(f.session, TreeView::List);
   AlberoListaClick(f.session, 2);
   EXPECT_EQ(f.session.NInd[0], 2);
   EXPECT_EQ(f.session.focusCard.values[Name], "Mario");
@@ -88,7 +88,7 @@ TEST(AlberoWindow, ClickMovesTheFocusAndAnOpenCardFollows) {
 TEST(AlberoWindow, DoubleClickAndCommand1RedrawTheBranchesInAnEmptiedList) {
   Family f;
   f.session.NInd[0] = 2;
-  DrawTree(f.session, kListView);
+  DrawTree(f.session, TreeView::List);
   AlberoListaDblClick(f.session, 1);
   EXPECT_EQ(f.albero(), (Lines{"Luigi (4)", "  └─(Carla) Paolo"}));
   EXPECT_EQ(f.session.NInd[0], 4);
@@ -105,7 +105,7 @@ TEST(AlberoWindow, DoubleClickAndCommand1RedrawTheBranchesInAnEmptiedList) {
 
 TEST(AlberoWindow, ChiudiEmptiesAndHides) {
   Family f;
-  DrawTree(f.session, kListView);
+  DrawTree(f.session, TreeView::List);
   AlberoChiudi(f.session);
   EXPECT_TRUE(f.session.treeList.Lista.empty());
   EXPECT_FALSE(f.session.treeList.visible);
@@ -115,7 +115,7 @@ TEST(AlberoWindow, ChiudiEmptiesAndHides) {
 TEST(NestWindow, ClickChiudiAndStile) {
   Family f;
   f.session.trees.AncestorMode = true;
-  DrawTree(f.session, kOutlineView);
+  DrawTree(f.session, TreeView::Outline);
   NestListaClick(f.session, 4);
   EXPECT_EQ(f.session.NInd[0], 6);
   EXPECT_EQ(f.session.focusCard.values[Name], "Carla");
@@ -152,7 +152,7 @@ TEST(GenerazioniWindow, AWholeNumberInItsRangeIsTheLimitAtOnce) {
   }
   GenValoreChange(f.session, "0");
   f.session.NInd[0] = 2;
-  DrawTree(f.session, kListView);
+  DrawTree(f.session, TreeView::List);
   EXPECT_EQ(f.albero(), Lines{"Mario (2)"}) << "a limit of 0 stops every descendant tree at once";
 }
 

@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
   run.ui.showWindow(kord::Window::Skeda, true);
   run.ui.showWindow(kord::Window::AssistantWindow, true);
   bool ok = shoot(out, QStringLiteral("main_and_card.png"));
-  kord::RunChosenStatistic(run.session, 0, 0);
+  kord::RunChosenStatistic(run.session, kord::ChartChooserButton::Run, kord::kCenturyStatistic);
   ok = shoot(out, QStringLiteral("statistics.png")) && ok;
   run.windows.grafici.hide();
   press(run.windows.mainMenu, "BtnAlberoRadici_0");

@@ -42,7 +42,7 @@ bool shootTree(kord::treestest::TreesHarness& h, const Shot& shot, const QString
   bool ok = true;
   for (int index : {0, 1}) {
     h.session.NInd[0] = shot.focus;
-    kord::TreeCommand(h.session, shot.caller, index);
+    kord::TreeCommand(h.session, shot.caller, index == 0 ? kord::TreeView::List : kord::TreeView::Outline);
     QWidget& window = index == 0 ? static_cast<QWidget&>(h.albero) : h.nest;
     const QString file = QString::fromLatin1(shot.name) + (index == 0 ? "_albero.png" : "_nest.png");
     ok = save(window, out, file) && ok;
@@ -55,7 +55,7 @@ bool shootTree(kord::treestest::TreesHarness& h, const Shot& shot, const QString
 bool shootStyles(kord::treestest::TreesHarness& h, const QString& out) {
   h.session.CardWithTree = false;
   h.session.NInd[0] = 11;
-  kord::TreeCommand(h.session, kord::TreeCaller::Albero_rami, 1);
+  kord::TreeCommand(h.session, kord::TreeCaller::Albero_rami, kord::TreeView::Outline);
   bool ok = true;
   for (int style = 0; style < 6; ++style) {
     ok = save(h.nest, out, QStringLiteral("nest_style_%1.png").arg(style)) && ok;

@@ -103,7 +103,7 @@ void TreeWindowsTest::alberoShowsDecodedLinesInALineDrawingFont() {
   TreesHarness h;
   QVERIFY(h.openSample());
   h.session.NInd[0] = 2;
-  TreeCommand(h.session, TreeCaller::Albero_rami, 0);
+  TreeCommand(h.session, TreeCaller::Albero_rami, TreeView::List);
   QVERIFY(h.albero.isVisible());
   QCOMPARE(h.albero.windowTitle(), QStringLiteral("Albero"));
   QListWidget* lista = listaOf(h.albero);
@@ -136,7 +136,7 @@ void TreeWindowsTest::alberoDetailLinesKeepTheBarOfTheirLevel() {
   QVERIFY(h.openSample());
   h.session.CardWithTree = true;
   h.session.NInd[0] = 67;
-  TreeCommand(h.session, TreeCaller::Albero_Radici, 0);
+  TreeCommand(h.session, TreeCaller::Albero_Radici, TreeView::List);
   const QStringList texts = rows(listaOf(h.albero));
   QCOMPARE(texts.at(0), QStringLiteral("Pavan Leonardo (67)"));
   QCOMPARE(texts.at(1), QString::fromUtf8("  │   Data Nascita 2008 Milano"));
@@ -149,7 +149,7 @@ void TreeWindowsTest::alberoClickMovesTheFocusAndRefreshesTheCard() {
   TreesHarness h;
   QVERIFY(h.openSample());
   h.session.NInd[0] = 2;
-  TreeCommand(h.session, TreeCaller::Albero_rami, 0);
+  TreeCommand(h.session, TreeCaller::Albero_rami, TreeView::List);
   QListWidget* lista = listaOf(h.albero);
   const int row = static_cast<int>(rows(lista).indexOf(QString::fromUtf8("  │ │ │ │ ├─(Zanin Elena) Pavan Giovanni")));
   QVERIFY(row > 0);
@@ -172,7 +172,7 @@ void TreeWindowsTest::alberoDoubleClickRedrawsFromThatLine() {
   TreesHarness h;
   QVERIFY(h.openSample());
   h.session.NInd[0] = 2;
-  TreeCommand(h.session, TreeCaller::Albero_rami, 0);
+  TreeCommand(h.session, TreeCaller::Albero_rami, TreeView::List);
   QListWidget* lista = listaOf(h.albero);
   const qsizetype before = lista->count();
   doubleClickRow(lista, 2);
@@ -189,7 +189,7 @@ void TreeWindowsTest::alberoCommand1ClimbsOneGeneration() {
   TreesHarness h;
   QVERIFY(h.openSample());
   h.session.NInd[0] = 11;
-  TreeCommand(h.session, TreeCaller::Albero_rami, 0);
+  TreeCommand(h.session, TreeCaller::Albero_rami, TreeView::List);
   auto* command1 = h.albero.findChild<QToolButton*>(QStringLiteral("Command1"));
   QVERIFY(command1);
   QVERIFY(!command1->icon().isNull());
@@ -215,7 +215,7 @@ void TreeWindowsTest::alberoMenuClosesAndPrints() {
   TreesHarness h;
   QVERIFY(h.openSample());
   h.session.NInd[0] = 2;
-  TreeCommand(h.session, TreeCaller::Albero_rami, 0);
+  TreeCommand(h.session, TreeCaller::Albero_rami, TreeView::List);
   QListWidget* lista = listaOf(h.albero);
   auto* menu = h.albero.findChild<QMenu*>(QStringLiteral("Menuutente"));
   QVERIFY(menu);
@@ -244,16 +244,16 @@ void TreeWindowsTest::alberoEscapeClosesAndTheNextTreeStartsEmpty() {
   TreesHarness h;
   QVERIFY(h.openSample());
   h.session.NInd[0] = 11;
-  TreeCommand(h.session, TreeCaller::Albero_rami, 0);
+  TreeCommand(h.session, TreeCaller::Albero_rami, TreeView::List);
   const qsizetype one = listaOf(h.albero)->count();
   // A second tree while the window is open goes below the first.
-  TreeCommand(h.session, TreeCaller::Albero_rami, 0);
+  TreeCommand(h.session, TreeCaller::Albero_rami, TreeView::List);
   QCOMPARE(listaOf(h.albero)->count(), 2 * one);
 
   QTest::keyClick(listaOf(h.albero), Qt::Key_Escape);
   QVERIFY(!h.albero.isVisible());
   QVERIFY(h.session.treeList.Lista.empty());
-  TreeCommand(h.session, TreeCaller::Albero_rami, 0);
+  TreeCommand(h.session, TreeCaller::Albero_rami, TreeView::List);
   QCOMPARE(listaOf(h.albero)->count(), one);
 
   // Closing by the frame empties the list too.
@@ -268,7 +268,7 @@ void TreeWindowsTest::nestOutlineFollowsTheIndentLevels() {
     QVERIFY(h.openSample());
     h.session.CardWithTree = card;
     h.session.NInd[0] = 2;
-    TreeCommand(h.session, TreeCaller::Albero_rami, 1);
+    TreeCommand(h.session, TreeCaller::Albero_rami, TreeView::Outline);
     QVERIFY(h.nest.isVisible());
     QCOMPARE(h.nest.windowTitle(), QStringLiteral("Interactive Tree"));
     const std::vector<OutlineRow> shown = outlineRows(outlineOf(h.nest));
@@ -294,7 +294,7 @@ void TreeWindowsTest::nestClickMovesTheFocus() {
   TreesHarness h;
   QVERIFY(h.openSample());
   h.session.NInd[0] = 2;
-  TreeCommand(h.session, TreeCaller::Albero_rami, 1);
+  TreeCommand(h.session, TreeCaller::Albero_rami, TreeView::Outline);
   QTreeWidget* tree = outlineOf(h.nest);
   QTreeWidgetItem* item = findOutlineItem(tree, QString::fromUtf8("(Furlan Gina) Pavan Gioè"));
   QVERIFY(item);
@@ -308,7 +308,7 @@ void TreeWindowsTest::nestStileCyclesSixDistinctDisplays() {
   TreesHarness h;
   QVERIFY(h.openSample());
   h.session.NInd[0] = 11;
-  TreeCommand(h.session, TreeCaller::Albero_rami, 1);
+  TreeCommand(h.session, TreeCaller::Albero_rami, TreeView::Outline);
   QTreeWidget* tree = outlineOf(h.nest);
   QTreeWidgetItem* antonio = findOutlineItem(tree, QStringLiteral("(Zanette Lucia) Pavan Antonio"));
   QVERIFY(antonio);
@@ -336,14 +336,14 @@ void TreeWindowsTest::nestChiudiAndEscapeEmptyTheOutline() {
   TreesHarness h;
   QVERIFY(h.openSample());
   h.session.NInd[0] = 11;
-  TreeCommand(h.session, TreeCaller::Albero_rami, 1);
+  TreeCommand(h.session, TreeCaller::Albero_rami, TreeView::Outline);
   QCOMPARE(h.nest.findChild<QPushButton*>(QStringLiteral("Command3D1_0"))->text(), QStringLiteral("Print Form"));
   press(h.nest, "Command3D1_1");
   QVERIFY(!h.nest.isVisible());
   QCOMPARE(outlineOf(h.nest)->topLevelItemCount(), 0);
   QCOMPARE(h.nest.findChild<QLineEdit*>(QStringLiteral("Text2"))->text(), QStringLiteral("0"));
 
-  TreeCommand(h.session, TreeCaller::Albero_rami, 1);
+  TreeCommand(h.session, TreeCaller::Albero_rami, TreeView::Outline);
   QVERIFY(h.nest.isVisible());
   QTest::keyClick(outlineOf(h.nest), Qt::Key_Escape);
   QVERIFY(!h.nest.isVisible());
@@ -376,7 +376,7 @@ void TreeWindowsTest::generazioniStoresWhatIsTyped() {
   box->clear();
   QTest::keyClicks(box, QStringLiteral("2"));
   h.session.NInd[0] = 2;
-  TreeCommand(h.session, TreeCaller::Albero_rami, 1);
+  TreeCommand(h.session, TreeCaller::Albero_rami, TreeView::Outline);
   int deepest = 0;
   for (const OutlineRow& row : outlineRows(outlineOf(h.nest))) deepest = std::max(deepest, row.depth);
   QCOMPARE(deepest, 2);
