@@ -159,7 +159,7 @@ class StatsWindowsTest : public QObject {
     QVERIFY(h.graphEta.isVisible());
     h.graphEta.hide();
     StatisticsCommand(h.session);
-    QCOMPARE(h.selGraf.chosenOption(), -1);  // a fresh chooser
+    QCOMPARE(h.selGraf.chosenOption(), kord::kNoStatistic);  // a fresh chooser
     click(h.selGraf, "Command3D1_0");
     QVERIFY(h.graphEta.isVisible());
 
