@@ -71,7 +71,7 @@ void readCardShown(kord::Session& s) {
 void showFocusCard(kord::Session& s) {
   s.focusCard.visible = true;
   kord::ShowFocusPanel(s);
-  s.ui.showWindow(kord::Window::Skeda, true);
+  s.ui.showWindow(kord::Window::FocusCard, true);
 }
 
 /// Menu entries of this window that the shared menu table does not hold,
