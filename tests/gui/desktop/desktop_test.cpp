@@ -155,6 +155,7 @@ class DesktopTest : public QObject {
  private slots:
   void everyWindowOpensInsideTheScreen();
   void placeIsRememberedAndBroughtBackOnScreen();
+  void eachRecordCardComesBackToItsOwnPlace();
   void escapeClosesSecondaryWindowsOnly();
   void oneLanguageAtATime();
   void keyboardWayThroughTheMenus();
@@ -214,6 +215,24 @@ void DesktopTest::placeIsRememberedAndBroughtBackOnScreen() {
       QCOMPARE(lista.size(), c.leftSize);
     }
   }
+}
+
+void DesktopTest::eachRecordCardComesBackToItsOwnPlace() {
+  QTemporaryDir dir;
+  const QString settings = dir.filePath(QStringLiteral("kord.ini"));
+  const std::pair<Window, QPoint> left[] = {{Window::FocusCard, {30, 20}}, {Window::SecondCard, {160, 240}}};
+  {
+    DesktopRun first(settings);
+    for (const auto& [card, at] : left) {
+      first.window(card).show();
+      first.window(card).move(at);
+    }
+    QTest::qWait(50);
+  }
+  DesktopRun second(settings);
+  for (const auto& [card, at] : left) second.window(card).show();
+  QTest::qWait(50);
+  for (const auto& [card, at] : left) QCOMPARE(second.window(card).pos(), at);
 }
 
 void DesktopTest::escapeClosesSecondaryWindowsOnly() {
