@@ -1,7 +1,7 @@
 #pragma once
 /// The windows of one program run, as the Qt Ui reaches them: one row per
-/// kord::Window. main() builds the windows and fills the set; windows not
-/// built yet stay null and the Ui ignores them.
+/// kord::Window. ProgramWindows (or a test) builds the windows and fills the
+/// set; windows not built stay null and the Ui ignores them.
 
 #include <QWidget>
 #include <array>
