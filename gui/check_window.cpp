@@ -1,7 +1,6 @@
 #include "check_window.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -26,7 +25,7 @@ std::string count(std::size_t n, const std::string& one, const std::string& many
 
 }  // namespace
 
-CheckWindow::CheckWindow(kord::Session& session, QWidget* parent) : QWidget(parent, Qt::Window), s_(session) {
+CheckWindow::CheckWindow(kord::Session& session, QWidget* parent) : SecondaryWindow(parent, Qt::Window), s_(session) {
   setObjectName(QStringLiteral("CheckWindow"));
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("Riepilogo"));
@@ -55,7 +54,7 @@ CheckWindow::CheckWindow(kord::Session& session, QWidget* parent) : QWidget(pare
   resize(720, 380);
 }
 
-void CheckWindow::renderCaptions() {
+void CheckWindow::render() {
   setWindowTitle(QString::fromStdString(s_.text("Controlla archivio", "Check database")));
   repair_->setText(QString::fromStdString(s_.text("Ripara", "Repair")));
   recheck_->setText(QString::fromStdString(s_.text("Controlla di nuovo", "Check again")));
@@ -65,7 +64,7 @@ void CheckWindow::renderCaptions() {
 void CheckWindow::runCheck() { showResult({}, kord::CheckDatabase(s_.files, s_.English)); }
 
 void CheckWindow::showResult(const std::vector<std::string>& repaired, const kord::DatabaseCheck& check) {
-  renderCaptions();
+  render();
   problems_->clear();
   if (!check.error.empty()) {
     summary_->setText(displayText(check.error));
@@ -112,12 +111,5 @@ void CheckWindow::onRepair() {
   activateWindow();
 }
 
-void CheckWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
 
 }  // namespace kord::gui

@@ -5,11 +5,11 @@
 /// them, reloads the links and shows what was done and what is left for the
 /// person to decide.
 
-#include <QWidget>
 #include <string>
 #include <vector>
 
 #include "checks/database_check.h"
+#include "secondary_window.h"
 #include "session/session.h"
 
 class QLabel;
@@ -18,25 +18,21 @@ class QPushButton;
 
 namespace kord::gui {
 
-class CheckWindow : public QWidget {
+class CheckWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
   explicit CheckWindow(kord::Session& session, QWidget* parent = nullptr);
+  /// The captions in the language of the session.
+  void render() override;
 
   /// Checks the files of the open database afresh and shows the result.
   void runCheck();
-
- protected:
-  /// Escape closes the window.
-  void keyPressEvent(QKeyEvent* event) override;
-  /// The first show places the window below the main window, on the screen.
 
  private:
   void onRepair();
   /// The repaired problems first, then what the check finds.
   void showResult(const std::vector<std::string>& repaired, const kord::DatabaseCheck& check);
-  void renderCaptions();
   std::string summaryText(std::size_t problems, std::size_t repairable) const;
 
   kord::Session& s_;

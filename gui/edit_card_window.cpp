@@ -6,7 +6,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -81,13 +80,13 @@ QLabel* captionLabel(QWidget* parent) {
 
 }  // namespace
 
-EditCard::EditCard(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
+EditCardWindow::EditCardWindow(kord::Session& session, QWidget* parent) : SecondaryWindow(parent), s_(session) {
   setStyleSheet(QString::fromLatin1(kFormStyle));
   save_ = new QPushButton(this);
   save_->setObjectName(QStringLiteral("Salva"));
   cancel_ = new QPushButton(this);
   cancel_->setObjectName(QStringLiteral("Annulla"));
-  connect(save_, &QPushButton::clicked, this, &EditCard::onSave);
+  connect(save_, &QPushButton::clicked, this, &EditCardWindow::onSave);
   connect(cancel_, &QPushButton::clicked, this, &QWidget::close);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -102,7 +101,7 @@ EditCard::EditCard(kord::Session& session, QWidget* parent) : QWidget(parent), s
   render();
 }
 
-QGroupBox* EditCard::buildFields() {
+QGroupBox* EditCardWindow::buildFields() {
   fieldsBox_ = new QGroupBox(this);
   for (int field = 0; field < kord::kFieldCount; ++field) {
     captions_[field] = captionLabel(fieldsBox_);
@@ -157,7 +156,7 @@ static bool isDateField(int field) {
 /// break of the notes.
 static int storedLength(const QString& typed) { return static_cast<int>(typed.size() + typed.count(QLatin1Char('\n'))); }
 
-void EditCard::limitTyping() {
+void EditCardWindow::limitTyping() {
   for (int field = kord::Name; field < kord::kFieldCount; ++field) {
     if (!lines_[field]) continue;
     lines_[field]->setMaxLength(static_cast<int>(kord::kFieldLayout[field].width));
@@ -168,10 +167,10 @@ void EditCard::limitTyping() {
     dateMarks_[field]->setVisible(false);
     connect(lines_[field], &QLineEdit::textChanged, this, [this, field] { markDate(field); });
   }
-  connect(notes_, &QPlainTextEdit::textChanged, this, &EditCard::limitNotes);
+  connect(notes_, &QPlainTextEdit::textChanged, this, &EditCardWindow::limitNotes);
 }
 
-void EditCard::markDate(int field) {
+void EditCardWindow::markDate(int field) {
   const std::string typed = coreText(lines_[field]->text().trimmed());
   // A bare year or "19??" is a date the program reads, as the date checks do.
   const bool refused = !typed.empty() && !kord::ReadStoredDate(kord::PrepareDateIn(typed));
@@ -181,7 +180,7 @@ void EditCard::markDate(int field) {
               "Date not recognised: write for example 12/03/1950, 1950 or 19??")));
 }
 
-void EditCard::limitNotes() {
+void EditCardWindow::limitNotes() {
   const int most = static_cast<int>(kord::kFieldLayout[kord::Notes].width);
   QString typed = notes_->toPlainText();
   if (storedLength(typed) <= most) return;
@@ -191,7 +190,7 @@ void EditCard::limitNotes() {
   notes_->moveCursor(QTextCursor::End);
 }
 
-QComboBox* EditCard::addLinkChooser(const char* objectName) {
+QComboBox* EditCardWindow::addLinkChooser(const char* objectName) {
   auto* chooser = new QComboBox(linksBox_);
   chooser->setObjectName(QString::fromLatin1(objectName));
   chooser->setEditable(true);
@@ -207,7 +206,7 @@ QComboBox* EditCard::addLinkChooser(const char* objectName) {
   return chooser;
 }
 
-QGroupBox* EditCard::buildLinks() {
+QGroupBox* EditCardWindow::buildLinks() {
   linksBox_ = new QGroupBox(this);
   auto* grid = new QGridLayout(linksBox_);
   grid->setHorizontalSpacing(8);
@@ -226,7 +225,7 @@ QGroupBox* EditCard::buildLinks() {
   return linksBox_;
 }
 
-void EditCard::render() {
+void EditCardWindow::render() {
   const kord::EditCardModel& card = s_.editCard;
   renderCaptions();
   for (int field = 0; field < kord::kFieldCount; ++field)
@@ -244,7 +243,7 @@ void EditCard::render() {
   for (int i = 0; i < 3; ++i) fillChooser(links_[i], list, current[i], none);
 }
 
-void EditCard::renderCaptions() {
+void EditCardWindow::renderCaptions() {
   setWindowTitle(QString::fromStdString(s_.text("Modifica scheda", "Edit record")));
   fieldsBox_->setTitle(QString::fromStdString(s_.text("Dati personali", "Personal data")));
   linksBox_->setTitle(QString::fromStdString(s_.text("Legami", "Links")));
@@ -264,14 +263,14 @@ void EditCard::renderCaptions() {
   cancel_->setText(QString::fromStdString(s_.text("Annulla", "Cancel")));
 }
 
-QString EditCard::typedText(int field) const {
+QString EditCardWindow::typedText(int field) const {
   if (lines_[field]) return lines_[field]->text();
   if (field == kord::Sex) return sex_->currentText();
   // Lines of the notes end as every multi-line text of the database does.
   return notes_->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
-bool EditCard::readFields(std::array<std::string, 14>& texts) {
+bool EditCardWindow::readFields(std::array<std::string, 14>& texts) {
   for (int field = kord::Name; field < kord::kFieldCount; ++field) {
     std::string problem;
     texts[field] = kord::RecordTextFromUtf8(typedText(field).toStdString(), problem, s_.English);
@@ -283,7 +282,7 @@ bool EditCard::readFields(std::array<std::string, 14>& texts) {
   return true;
 }
 
-bool EditCard::readLink(const QComboBox* chooser, const QLabel* caption, int& link) {
+bool EditCardWindow::readLink(const QComboBox* chooser, const QLabel* caption, int& link) {
   const QString typed = chooser->currentText().trimmed();
   const int row = typed.isEmpty() ? 0 : chooser->findText(typed, Qt::MatchFixedString);
   if (row >= 0) {
@@ -295,7 +294,7 @@ bool EditCard::readLink(const QComboBox* chooser, const QLabel* caption, int& li
   return false;
 }
 
-void EditCard::onSave() {
+void EditCardWindow::onSave() {
   kord::EditCardModel card = s_.editCard;
   if (!readFields(card.Text1)) return;
   if (!readLink(links_[0], linkCaptions_[0], card.parent1) || !readLink(links_[1], linkCaptions_[1], card.parent2) ||
@@ -315,24 +314,16 @@ void EditCard::onSave() {
   close();
 }
 
-void EditCard::showEvent(QShowEvent* event) {
+void EditCardWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   lines_[kord::Name]->setFocus(Qt::OtherFocusReason);
 }
 
-void EditCard::closeEvent(QCloseEvent* event) {
+void EditCardWindow::onClose() {
   kord::CloseEditCard(s_);
   // An unsaved new individual is given back: the counts and the focus change.
   s_.ui.refresh(kord::Window::MainWindow);
-  QWidget::closeEvent(event);
 }
 
-void EditCard::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
 
 }  // namespace kord::gui

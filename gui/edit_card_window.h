@@ -11,7 +11,7 @@
 #include <string>
 
 #include "session/session.h"
-#include "window_set.h"
+#include "secondary_window.h"
 
 class QAction;
 class QCheckBox;
@@ -24,11 +24,11 @@ class QPushButton;
 
 namespace kord::gui {
 
-class EditCard : public QWidget, public ModelWindow {
+class EditCardWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
-  explicit EditCard(kord::Session& session, QWidget* parent = nullptr);
+  explicit EditCardWindow(kord::Session& session, QWidget* parent = nullptr);
 
   /// Fills every editor and chooser from Session::editCard; what was typed
   /// before is replaced.
@@ -36,9 +36,8 @@ class EditCard : public QWidget, public ModelWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-  /// Escape is "Annulla".
-  void keyPressEvent(QKeyEvent* event) override;
+  /// Escape is "Annulla": an unsaved new individual is given back.
+  void onClose() override;
 
  private:
   QGroupBox* buildFields();

@@ -1,7 +1,6 @@
 #include "folders_window.h"
 
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -10,7 +9,7 @@
 
 namespace kord::gui {
 
-FoldersWindow::FoldersWindow(kord::Session& session, QWidget* parent) : QWidget(parent, Qt::Window), s_(session) {
+FoldersWindow::FoldersWindow(kord::Session& session, QWidget* parent) : SecondaryWindow(parent, Qt::Window), s_(session) {
   setObjectName(QStringLiteral("Directory_attuali"));
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(14, 12, 14, 12);
@@ -47,12 +46,5 @@ void FoldersWindow::render() {
   close_->setText(QString::fromStdString(s_.text("Chiudi", "Close")));
 }
 
-void FoldersWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
 
 }  // namespace kord::gui

@@ -2,9 +2,9 @@
 /// "Directory files attuali" ("Folders"): the database folder and the
 /// template folder, each with a button that opens it in the file manager.
 
-#include <QWidget>
 #include <array>
 
+#include "secondary_window.h"
 #include "session/session.h"
 
 class QLabel;
@@ -12,17 +12,14 @@ class QPushButton;
 
 namespace kord::gui {
 
-class FoldersWindow : public QWidget {
+class FoldersWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
   explicit FoldersWindow(kord::Session& session, QWidget* parent = nullptr);
 
   /// The two folders of the open database, in the language of the session.
-  void render();
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
+  void render() override;
 
  private:
   kord::Session& s_;

@@ -1,6 +1,5 @@
 #include "history_window.h"
 
-#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -10,7 +9,7 @@
 
 namespace kord::gui {
 
-HistoryWindow::HistoryWindow(const kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
+HistoryWindow::HistoryWindow(const kord::Session& session, QWidget* parent) : SecondaryWindow(parent), s_(session) {
   setCaption(this, "Storia", "History");
   // Logging shows this window; it must not take the keyboard from the
   // window the person works in.
@@ -31,12 +30,5 @@ void HistoryWindow::render() {
   text1_->verticalScrollBar()->setValue(text1_->verticalScrollBar()->maximum());
 }
 
-void HistoryWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
 
 }  // namespace kord::gui

@@ -4,13 +4,13 @@
 #include <QWidget>
 
 #include "session/session.h"
-#include "window_set.h"
+#include "secondary_window.h"
 
 class QPlainTextEdit;
 
 namespace kord::gui {
 
-class HistoryWindow : public QWidget, public ModelWindow {
+class HistoryWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
@@ -18,10 +18,6 @@ class HistoryWindow : public QWidget, public ModelWindow {
 
   /// Shows Session::historyText, scrolled to its newest line.
   void render() override;
-
- protected:
-  /// Escape closes the window; the history itself is kept.
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   const kord::Session& s_;

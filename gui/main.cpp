@@ -11,6 +11,7 @@
 #include "first_run.h"
 #include "help_window.h"
 #include "kord_logo.h"
+#include "main_window.h"
 #include "program_windows.h"
 #include "qt_language.h"
 #include "qt_printer.h"
@@ -51,11 +52,12 @@ int main(int argc, char** argv) {
   const std::string dataFolder = kord::InstalledDataFolder(kord::gui::corePath(QApplication::applicationDirPath()));
   session.installedDataFolder = dataFolder;
   kord::gui::HelpWindow help(session, kord::gui::pathText(dataFolder) + QStringLiteral("manual"));
-  all.mainMenu.setHelpWindow(&help);
+  auto& mainWindow = all.get<kord::gui::MainWindow>(kord::Window::MainWindow);
+  mainWindow.setHelpWindow(&help);
   kord::gui::installHelpKey(app, help);
-  if (selfCheck) return kord::gui::runSelfCheck(session, all.mainMenu, help, dataFolder, settings);
+  if (selfCheck) return kord::gui::runSelfCheck(session, mainWindow, help, dataFolder, settings);
 
-  all.apreDB.show();
+  all.set().widget(kord::Window::StartWindow)->show();
   const QStringList arguments = QApplication::arguments();
   if (arguments.size() > 1) {
     kord::gui::StartFolder start = kord::gui::startFolderFor(arguments.at(1));

@@ -1,6 +1,5 @@
 #include "name_search_window.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -58,7 +57,7 @@ std::vector<int> entryIndexes(const kord::Tables& t, const std::vector<std::stri
 }  // namespace
 
 NameSearchWindow::NameSearchWindow(kord::Session& session, QtPrinter& printer, QWidget* parent)
-    : QWidget(parent), s_(session), printer_(printer) {
+    : SecondaryWindow(parent), s_(session), printer_(printer) {
   auto* instruction = new QLabel(this);
   setCaption(instruction, "Selezionare un individuo con le iniziali ed il Mouse",
              "Select an individual by its first letters and the mouse");
@@ -195,12 +194,11 @@ void NameSearchWindow::showEvent(QShowEvent* event) {
   inputNome_->setCursorPosition(static_cast<int>(inputNome_->text().size()));
 }
 
-void NameSearchWindow::closeEvent(QCloseEvent* event) {
+void NameSearchWindow::onClose() {
   const std::string caption = s_.nameSearch.caption;
   s_.nameSearch = kord::NameSearchModel();
   s_.nameSearch.caption = caption;
   render();
-  QWidget::closeEvent(event);
 }
 
 void NameSearchWindow::keyPressEvent(QKeyEvent* event) {
@@ -209,11 +207,8 @@ void NameSearchWindow::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Enter:
       onConfirm();
       return;
-    case Qt::Key_Escape:
-      close();
-      return;
     default:
-      QWidget::keyPressEvent(event);
+      SecondaryWindow::keyPressEvent(event);
   }
 }
 

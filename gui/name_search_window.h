@@ -9,7 +9,7 @@
 
 #include "qt_printer.h"
 #include "session/session.h"
-#include "window_set.h"
+#include "secondary_window.h"
 
 class QLineEdit;
 class QListWidget;
@@ -19,7 +19,7 @@ class QPushButton;
 
 namespace kord::gui {
 
-class NameSearchWindow : public QWidget, public ModelWindow {
+class NameSearchWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
@@ -35,8 +35,8 @@ class NameSearchWindow : public QWidget, public ModelWindow {
   void showEvent(QShowEvent* event) override;
   /// Closing by the frame or Escape discards the search: the next use starts
   /// with empty controls.
-  void closeEvent(QCloseEvent* event) override;
-  /// Enter confirms, Escape closes.
+  void onClose() override;
+  /// Enter confirms.
   void keyPressEvent(QKeyEvent* event) override;
   /// A double click anywhere on the list: the click before it has already
   /// replaced the entries, so it cannot be tied to one of them.

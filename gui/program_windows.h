@@ -1,74 +1,50 @@
 #pragma once
-/// Every window of one program run, built on one session, with the places
-/// where they first appear.
+/// Every window of one program run, built on one session from one table
+/// (program_windows.cpp: a row per window, with the place where it first
+/// appears), and reached by its kord::Window.
 
-#include "start_window.h"
-#include "edit_card_window.h"
-#include "database_file_dialog.h"
-#include "history_window.h"
-#include "load_progress_window.h"
-#include "name_search_window.h"
-#include "main_window.h"
+#include <cassert>
+#include <memory>
+#include <vector>
+
 #include "qt_printer.h"
-#include "skeda2_window.h"
-#include "skeda_window.h"
+#include "session/session.h"
 #include "window_set.h"
-#include "assist/assistant_window.h"
-#include "book/book_window.h"
-#include "book/navigate_window.h"
-#include "book/sort_key_dialog.h"
-#include "book/thumb_window.h"
-#include "lists/report_fields_dialog.h"
-#include "lists/list_window.h"
-#include "lists/report_grid_window.h"
-#include "stats/century_chart_window.h"
-#include "stats/age_chart_window.h"
-#include "stats/chart_chooser.h"
-#include "trees/tree_list_window.h"
-#include "trees/generation_limit_window.h"
-#include "trees/tree_outline_window.h"
 
 namespace kord::gui {
 
 class WindowKeeper;
 
-struct ProgramWindows {
+class ProgramWindows {
+ public:
   ProgramWindows(kord::Session& session, QtPrinter& printer);
+  /// The windows go in the reverse order of their building.
+  ~ProgramWindows();
+  ProgramWindows(const ProgramWindows&) = delete;
+  ProgramWindows& operator=(const ProgramWindows&) = delete;
 
   /// The set the Ui reaches the windows through.
-  WindowSet set();
+  const WindowSet& set() const { return set_; }
+  /// Window `window` as its own class `W`; the class must be the row's.
+  template <class W>
+  W& get(kord::Window window) const {
+    W* built = set_.as<W>(window);
+    assert(built && "the row of this window builds another class");
+    return *built;
+  }
+  /// Every window, in the order of building.
+  std::vector<QWidget*> all() const;
   /// The main window at the top left, the record card on its right, the
   /// second card, the assistant and the history under the card; the rest
   /// cascade beside the main window.
-  void arrange(WindowKeeper& keeper);
-
-  StartWindow apreDB;
-  DatabaseFileDialog frmApreFile;
-  LoadProgressWindow leggeGenealog;
-  MainWindow mainMenu;
-  HistoryWindow history;
-  Skeda skeda;
-  Skeda2 skeda2;
-  NameSearchWindow listaNomi;
-  EditCard editCard;
-  ListWindow lista;
-  ReportFieldsDialog campiReport;
-  ReportGridWindow rapporto;
-  ChartChooser selGraf;
-  CenturyChartWindow grafici;
-  AgeChartWindow graphEta;
-  Navigate navigate;
-  Thumb thumb;
-  BookWindow book;
-  SortKeyDialog schedaSort1;
-  TreeListWindow albero;
-  TreeOutlineWindow nest;
-  GenerationLimitWindow generazioni;
-  AssistantWindow assist;
+  void arrange(WindowKeeper& keeper) const;
 
  private:
   /// Tab follows the editing card's rows; Enter in a field saves.
   void arrangeEditCardKeys();
+
+  std::vector<std::unique_ptr<QWidget>> owned_;
+  WindowSet set_;
 };
 
 }  // namespace kord::gui

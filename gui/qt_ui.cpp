@@ -7,31 +7,9 @@
 #include <QLabel>
 #include <QMessageBox>
 
-#include "start_window.h"
-#include "edit_card_window.h"
 #include "database_file_dialog.h"
-#include "history_window.h"
-#include "load_progress_window.h"
-#include "name_search_window.h"
-#include "main_window.h"
 #include "desktop_open.h"
 #include "qt_text.h"
-#include "skeda2_window.h"
-#include "skeda_window.h"
-#include "assist/assistant_window.h"
-#include "book/book_window.h"
-#include "book/navigate_window.h"
-#include "book/sort_key_dialog.h"
-#include "book/thumb_window.h"
-#include "lists/report_fields_dialog.h"
-#include "lists/list_window.h"
-#include "lists/report_grid_window.h"
-#include "stats/century_chart_window.h"
-#include "stats/age_chart_window.h"
-#include "stats/chart_chooser.h"
-#include "trees/tree_list_window.h"
-#include "trees/generation_limit_window.h"
-#include "trees/tree_outline_window.h"
 
 namespace kord::gui {
 namespace {
@@ -104,38 +82,10 @@ std::string QtUi::chooseFile(FileChoice& choice) {
 }
 
 void QtUi::runFileDialog() {
-  if (windows_.frmApreFile) windows_.frmApreFile->run();
+  if (auto* dialog = windows_.as<DatabaseFileDialog>(Window::DatabaseFileDialog)) dialog->run();
 }
 
-QWidget* QtUi::widgetOf(Window window) const {
-  switch (window) {
-    case Window::StartWindow: return windows_.apreDB;
-    case Window::DatabaseFileDialog: return windows_.frmApreFile;
-    case Window::LoadProgressWindow: return windows_.leggeGenealog;
-    case Window::MainWindow: return windows_.mainMenu;
-    case Window::HistoryWindow: return windows_.history;
-    case Window::Skeda: return windows_.skeda;
-    case Window::Skeda2: return windows_.skeda2;
-    case Window::NameSearchWindow: return windows_.listaNomi;
-    case Window::EditCard: return windows_.editCard;
-    case Window::ListWindow: return windows_.lista;
-    case Window::ReportFieldsDialog: return windows_.campiReport;
-    case Window::ReportGridWindow: return windows_.rapporto;
-    case Window::ChartChooser: return windows_.selGraf;
-    case Window::CenturyChartWindow: return windows_.grafici;
-    case Window::AgeChartWindow: return windows_.graphEta;
-    case Window::Navigate: return windows_.navigate;
-    case Window::Thumb: return windows_.thumb;
-    case Window::BookWindow: return windows_.book;
-    case Window::SortKeyDialog: return windows_.schedaSort1;
-    case Window::TreeListWindow: return windows_.albero;
-    case Window::TreeOutlineWindow: return windows_.nest;
-    case Window::GenerationLimitWindow: return windows_.generazioni;
-    case Window::AssistantWindow: return windows_.assist;
-    default: break;  // windows not built yet
-  }
-  return nullptr;
-}
+QWidget* QtUi::widgetOf(Window window) const { return windows_.widget(window); }
 
 void QtUi::showWindow(Window window, bool visible) {
   QWidget* widget = widgetOf(window);

@@ -15,7 +15,7 @@ namespace kord::gui {
 class HelpWindow;
 class MainWindow;
 class QtUi;
-struct WindowSet;
+class WindowSet;
 
 /// A Ui that prints each message and question to standard output instead of
 /// showing a box, and answers with the default button.

@@ -16,7 +16,7 @@
 namespace kord::gui {
 
 SpouseSearchWindow::SpouseSearchWindow(kord::Session& session, QWidget* parent)
-    : QWidget(parent, Qt::Window), s_(session) {
+    : SecondaryWindow(parent, Qt::Window), s_(session) {
   setObjectName(QStringLiteral("Ricerca_Coniugi"));
   focus_ = new QLabel(this);
   focus_->setTextFormat(Qt::PlainText);
@@ -49,12 +49,12 @@ SpouseSearchWindow::SpouseSearchWindow(kord::Session& session, QWidget* parent)
 void SpouseSearchWindow::start() {
   years_ = kord::LifeYearsByIndex(s_);
   name_->clear();
-  renderCaptions();
+  render();
   fillList(QString());
   name_->setFocus(Qt::OtherFocusReason);
 }
 
-void SpouseSearchWindow::renderCaptions() {
+void SpouseSearchWindow::render() {
   const kord::Tables& t = s_.tables;
   const int focus = s_.NInd[0];
   setWindowTitle(QString::fromStdString(s_.text("Ricerca Coniugi", "Spouse search")));
@@ -92,19 +92,15 @@ void SpouseSearchWindow::onChoose() {
   if (!linked) s_.ui.message(linked.reason());
   kord::ShowFocusPanel(s_);
   s_.ui.refresh(kord::Window::MainWindow);
-  renderCaptions();
+  render();
 }
 
 void SpouseSearchWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     onChoose();
     return;
   }
-  QWidget::keyPressEvent(event);
+  SecondaryWindow::keyPressEvent(event);
 }
 
 }  // namespace kord::gui

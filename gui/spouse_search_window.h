@@ -3,10 +3,10 @@
 /// focus. The person types the first letters, picks from the list (each
 /// name with its years) and confirms; the link is written both ways.
 
-#include <QWidget>
 #include <string>
 #include <vector>
 
+#include "secondary_window.h"
 #include "session/session.h"
 
 class QLabel;
@@ -16,11 +16,13 @@ class QPushButton;
 
 namespace kord::gui {
 
-class SpouseSearchWindow : public QWidget {
+class SpouseSearchWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
   explicit SpouseSearchWindow(kord::Session& session, QWidget* parent = nullptr);
+  /// The captions and the focus line, in the language of the session.
+  void render() override;
 
   /// Starts afresh for the current focus: empty search, everybody listed.
   void start();
@@ -30,7 +32,6 @@ class SpouseSearchWindow : public QWidget {
 
  private:
   void fillList(const QString& typed);
-  void renderCaptions();
   /// Asks, then makes the chosen row's individual the focus's spouse.
   void onChoose();
 

@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -41,7 +40,7 @@ QString settingsKey(const Limit& limit) { return QStringLiteral("verify/") + QSt
 
 }  // namespace
 
-VerifyWindow::VerifyWindow(kord::Session& session, QWidget* parent) : QWidget(parent, Qt::Window), s_(session) {
+VerifyWindow::VerifyWindow(kord::Session& session, QWidget* parent) : SecondaryWindow(parent, Qt::Window), s_(session) {
   setObjectName(QStringLiteral("Verifica_dati"));
   limitsBox_ = new QGroupBox(this);
   auto* grid = new QGridLayout(limitsBox_);
@@ -92,7 +91,7 @@ kord::DateCheckSettings VerifyWindow::settings() const {
   return chosen;
 }
 
-void VerifyWindow::renderCaptions() {
+void VerifyWindow::render() {
   setWindowTitle(QString::fromStdString(s_.text("Verifica dati", "Check dates")));
   limitsBox_->setTitle(QString::fromStdString(s_.text("Limiti dei controlli", "Limits of the checks")));
   for (int i = 0; i < 5; ++i) limitCaptions_[i]->setText(QString::fromStdString(s_.text(kLimits[i].italian, kLimits[i].english)));
@@ -101,7 +100,7 @@ void VerifyWindow::renderCaptions() {
 }
 
 void VerifyWindow::runCheck() {
-  renderCaptions();
+  render();
   const kord::DateCheckSettings chosen = settings();
   std::string error;
   shown_ = kord::VerifyDates(s_, chosen, error);
@@ -131,12 +130,5 @@ void VerifyWindow::onFindingClicked(int row) {
   s_.ui.refresh(kord::Window::MainWindow);
 }
 
-void VerifyWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
 
 }  // namespace kord::gui

@@ -4,11 +4,11 @@
 /// the checks are settings of the window, remembered between runs; a click
 /// on a finding makes its individual the focus.
 
-#include <QWidget>
 #include <array>
 #include <vector>
 
 #include "checks/verify_dates.h"
+#include "secondary_window.h"
 #include "session/session.h"
 
 class QGroupBox;
@@ -19,22 +19,20 @@ class QSpinBox;
 
 namespace kord::gui {
 
-class VerifyWindow : public QWidget {
+class VerifyWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
   explicit VerifyWindow(kord::Session& session, QWidget* parent = nullptr);
+  /// The captions in the language of the session.
+  void render() override;
 
   /// Checks the dates afresh with the limits shown and lists the findings.
   void runCheck();
   /// The limits the window shows now.
   kord::DateCheckSettings settings() const;
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
-  void renderCaptions();
   void onLimitChanged();
   void onFindingClicked(int row);
 

@@ -1,7 +1,6 @@
 #include "window_keeper.h"
 
-#include <QDialog>
-#include <QKeyEvent>
+#include <QEvent>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
@@ -30,15 +29,19 @@ WindowKeeper::WindowKeeper(QSettings& settings, QObject* parent) : QObject(paren
 
 void WindowKeeper::setMainWindow(QWidget* main) { main_ = main; }
 
-void WindowKeeper::keepOnEscape(QWidget* window) { keepOnEscape_.push_back(window); }
 
 void WindowKeeper::placeBeside(QWidget* window, const QWidget* anchor, Beside side) {
   anchors_[window] = {anchor, side};
 }
 
-QString WindowKeeper::placeKey(const QWidget& window) {
+void WindowKeeper::namePlace(const QWidget* window, const QString& name) { placeNames_[window] = name; }
+
+QString WindowKeeper::placeKey(const QWidget& window) const {
   const QScreen* screen = window.screen();
-  const QString name = QString::fromLatin1(window.metaObject()->className()).section(QStringLiteral("::"), -1);
+  const auto named = placeNames_.find(&window);
+  const QString name = named != placeNames_.end()
+                           ? named->second
+                           : QString::fromLatin1(window.metaObject()->className()).section(QStringLiteral("::"), -1);
   const QString screenName =
       screen ? QStringLiteral("%1-%2x%3").arg(screen->name()).arg(screen->size().width()).arg(screen->size().height())
              : QStringLiteral("none");
@@ -63,12 +66,6 @@ bool WindowKeeper::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Move:
     case QEvent::Resize:
       if (known && window->isVisible()) remember(*window);
-      break;
-    case QEvent::KeyPress:
-      if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && closesOnEscape(*window)) {
-        window->close();
-        return true;
-      }
       break;
     default: break;
   }
@@ -130,11 +127,5 @@ void WindowKeeper::correctAfterShow(QWidget& window) {
 }
 
 void WindowKeeper::remember(const QWidget& window) { settings_.setValue(placeKey(window), window.saveGeometry()); }
-
-bool WindowKeeper::closesOnEscape(const QWidget& window) const {
-  // Dialogs answer Escape themselves (their cancel button).
-  if (!isKept(window) || &window == main_ || qobject_cast<const QDialog*>(&window)) return false;
-  return std::find(keepOnEscape_.begin(), keepOnEscape_.end(), &window) == keepOnEscape_.end();
-}
 
 }  // namespace kord::gui

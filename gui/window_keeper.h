@@ -2,7 +2,7 @@
 /// Keeps the program's windows on the desktop: each appears whole inside
 /// the screen's free area (frame included), at the place it had last time
 /// on this screen or else beside the window it belongs to, cascading so it
-/// does not cover the main window; Escape closes a secondary window.
+/// does not cover the main window.
 
 #include <QMargins>
 #include <QObject>
@@ -23,16 +23,15 @@ class WindowKeeper : public QObject {
   /// Install with QApplication::installEventFilter.
   explicit WindowKeeper(QSettings& settings, QObject* parent = nullptr);
 
-  /// The window the others gather around: top left of the screen, never
-  /// closed by Escape.
+  /// The window the others gather around: top left of the screen.
   void setMainWindow(QWidget* main);
-  /// Windows that Escape does not close (the start window, progress).
-  void keepOnEscape(QWidget* window);
   /// `window` first appears beside `anchor` rather than cascading.
   void placeBeside(QWidget* window, const QWidget* anchor, Beside side);
+  /// `window`'s place is remembered under `name` rather than its class name.
+  void namePlace(const QWidget* window, const QString& name);
 
   /// The settings key of `window`'s place on its current screen.
-  static QString placeKey(const QWidget& window);
+  QString placeKey(const QWidget& window) const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,12 +49,11 @@ class WindowKeeper : public QObject {
   QPoint cascade(QPoint at, const QWidget& window) const;
   void correctAfterShow(QWidget& window);
   void remember(const QWidget& window);
-  bool closesOnEscape(const QWidget& window) const;
 
   QSettings& settings_;
   QPointer<QWidget> main_;
-  std::vector<const QWidget*> keepOnEscape_;
   std::map<const QWidget*, Anchor> anchors_;
+  std::map<const QWidget*, QString> placeNames_;
   std::vector<QPointer<QWidget>> shown_;
   /// The last frame seen on screen: windows not yet shown have none.
   QMargins frameGuess_{2, 30, 2, 2};

@@ -1,7 +1,12 @@
 #pragma once
-/// The windows of one program run, as the Qt Ui reaches them. main() builds
-/// the windows and fills the set; windows not built yet stay null and the Ui
-/// ignores them.
+/// The windows of one program run, as the Qt Ui reaches them: one row per
+/// kord::Window. ProgramWindows (or a test) builds the windows and fills the
+/// set; windows not built stay null and the Ui ignores them.
+
+#include <QWidget>
+#include <array>
+
+#include "session/ui.h"
 
 namespace kord::gui {
 
@@ -12,54 +17,22 @@ class ModelWindow {
   virtual void render() = 0;
 };
 
-class StartWindow;
-class DatabaseFileDialog;
-class LoadProgressWindow;
-class MainWindow;
-class HistoryWindow;
-class Skeda;
-class Skeda2;
-class NameSearchWindow;
-class EditCard;
-class ListWindow;
-class ReportFieldsDialog;
-class ReportGridWindow;
-class ChartChooser;
-class CenturyChartWindow;
-class AgeChartWindow;
-class Navigate;
-class Thumb;
-class BookWindow;
-class SortKeyDialog;
-class TreeListWindow;
-class TreeOutlineWindow;
-class GenerationLimitWindow;
-class AssistantWindow;
+class WindowSet {
+ public:
+  void put(kord::Window window, QWidget* widget) { widgets_[row(window)] = widget; }
+  /// The window object of `window`; null for a window not built.
+  QWidget* widget(kord::Window window) const { return widgets_[row(window)]; }
+  /// The same as its own class, for the few callers that need its members;
+  /// null when not built or of another class.
+  template <class W>
+  W* as(kord::Window window) const {
+    return dynamic_cast<W*>(widget(window));
+  }
 
-struct WindowSet {
-  StartWindow* apreDB = nullptr;
-  DatabaseFileDialog* frmApreFile = nullptr;
-  LoadProgressWindow* leggeGenealog = nullptr;
-  MainWindow* mainMenu = nullptr;
-  HistoryWindow* history = nullptr;
-  Skeda* skeda = nullptr;
-  Skeda2* skeda2 = nullptr;
-  NameSearchWindow* listaNomi = nullptr;
-  EditCard* editCard = nullptr;
-  ListWindow* lista = nullptr;
-  ReportFieldsDialog* campiReport = nullptr;
-  ReportGridWindow* rapporto = nullptr;
-  ChartChooser* selGraf = nullptr;
-  CenturyChartWindow* grafici = nullptr;
-  AgeChartWindow* graphEta = nullptr;
-  Navigate* navigate = nullptr;
-  Thumb* thumb = nullptr;
-  BookWindow* book = nullptr;
-  SortKeyDialog* schedaSort1 = nullptr;
-  TreeListWindow* albero = nullptr;
-  TreeOutlineWindow* nest = nullptr;
-  GenerationLimitWindow* generazioni = nullptr;
-  AssistantWindow* assist = nullptr;
+ private:
+  static std::size_t row(kord::Window window) { return static_cast<std::size_t>(window); }
+
+  std::array<QWidget*, kord::kWindowCount> widgets_{};
 };
 
 }  // namespace kord::gui

@@ -26,5 +26,14 @@ while IFS= read -r text; do
 done <"${TMPDIR:-/tmp}/kord-glossary-words.$$"
 count=$(wc -l <"${TMPDIR:-/tmp}/kord-glossary-words.$$")
 rm -f "${TMPDIR:-/tmp}/kord-glossary-words.$$"
-[ "$missing" -eq 0 ] && echo "check-glossary: all $count captions are in the glossary"
+# The window classes the glossary names exist under those names (a rename
+# that forgot the glossary is caught here).
+classes=$(grep -oE '`[A-Z][A-Za-z]+(Window|Dialog|Chooser)`' "$glossary" | tr -d '`' | sort -u)
+for class in $classes; do
+  if ! grep -rqE "^class $class\b" "$root/gui"; then
+    echo "docs/glossary.md names the class $class, which gui/ does not have" >&2
+    missing=1
+  fi
+done
+[ "$missing" -eq 0 ] && echo "check-glossary: all $count captions are in the glossary, every window class it names exists"
 exit "$missing"

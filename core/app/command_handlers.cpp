@@ -76,7 +76,7 @@ void ReadCardShown(Session& s) {
 void ShowFocusCardAgain(Session& s) {
   s.focusCard.visible = true;
   ShowFocusPanel(s);
-  s.ui.showWindow(Window::Skeda, true);
+  s.ui.showWindow(Window::FocusCard, true);
 }
 
 void ShowAssistant(Session& s) { s.ui.showWindow(Window::AssistantWindow, true); }

@@ -36,7 +36,7 @@ void showWindow(Session& s, Window w, bool& visible) {
 void openWindows(BookRun& run) {
   Session& s = run.s;
   if (run.thumb()) {
-    showWindow(s, Window::Thumb, s.thumb.visible);
+    showWindow(s, Window::PictureNavigatorWindow, s.thumb.visible);
   } else if (s.WalkAll && s.SortKey == 0) {
     showWindow(s, Window::BookWindow, s.book.visible);
     LogHistory(s, "Aggiornato Libro da file: " + Utf8ToCp1252(s.DbName) + s.NewLine);
@@ -46,7 +46,7 @@ void openWindows(BookRun& run) {
     s.list.Liber.clear();
   } else {
     LogHistory(s, "Focus navigazione su: " + s.tables.Names[s.NInd[0]] + s.NewLine);
-    if (!run.leavesNavigator()) showWindow(s, Window::Navigate, s.navigate.visible);
+    if (!run.leavesNavigator()) showWindow(s, Window::FamilyNavigatorWindow, s.navigate.visible);
   }
   if (s.SortKey == 0 && !run.census()) ClearNavigatorBoxes(run);
 }
@@ -173,11 +173,11 @@ void closeRun(BookRun& run) {
   ReportOutputFailure(s, run.rel.close());
   s.individuals.close();
   if (run.thumb())
-    s.ui.refresh(Window::Thumb);
+    s.ui.refresh(Window::PictureNavigatorWindow);
   else if (run.leavesNavigator())
     s.ui.refresh(Window::BookWindow);
   else if (!s.WalkAll)
-    s.ui.refresh(Window::Navigate);
+    s.ui.refresh(Window::FamilyNavigatorWindow);
   else
     s.ui.refresh(s.SortKey > 0 ? Window::ListWindow : Window::BookWindow);
 }

@@ -34,7 +34,7 @@ void refreshFocusCard(Session& s) {
   ReadFocusRecord(s);
   FillFocusCard(s);
   s.focusCard.visible = true;
-  s.ui.showWindow(Window::Skeda, true);
+  s.ui.showWindow(Window::FocusCard, true);
   s.individuals.close();
 }
 
@@ -44,7 +44,7 @@ void refreshSecondCard(Session& s) {
   ReadSecondRecord(s);
   FillSecondCard(s);
   s.secondCard.visible = true;
-  s.ui.showWindow(Window::Skeda2, true);
+  s.ui.showWindow(Window::SecondCard, true);
   s.individuals.close();
 }
 
@@ -59,12 +59,12 @@ void ShowFocusPanel(Session& s) {
   if (s.NInd[0] > 0) {
     std::string picture = PicturePathFor(s.DbFolder, s.focusCard.values[Name]);
     if (!picture.empty()) s.focusCard.picturePath = picture;
-    s.ui.refresh(Window::Skeda);
+    s.ui.refresh(Window::FocusCard);
   }
   if (s.NInd[1] > 0) {
     std::string picture = PicturePathFor(s.DbFolder, s.secondCard.values[Name]);
     if (!picture.empty()) s.secondCard.picturePath = picture;
-    s.ui.refresh(Window::Skeda2);
+    s.ui.refresh(Window::SecondCard);
   }
 }
 

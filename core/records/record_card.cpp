@@ -71,7 +71,7 @@ void fillEditCard(Session& s) {
   card.parent2 = known ? t.Parent2[card.index] : kNone;
   card.spouse = known ? t.Spouse[card.index] : kNone;
   card.visible = true;
-  s.ui.showWindow(Window::EditCard, true);
+  s.ui.showWindow(Window::EditCardWindow, true);
 }
 
 Result saveLinks(Session& s, const EditCardModel& card, bool bothWays) {

@@ -3,6 +3,7 @@
 /// Qt dialogs and windows, the command line with standard streams, the tests
 /// with scripted fakes. Every text is Windows-1252, as the core keeps it.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -18,10 +19,10 @@ enum class Window {
   MainWindow,
   HistoryWindow,
   AssistantWindow,
-  Skeda,
-  Skeda2,
+  FocusCard,   ///< the record card of the focus
+  SecondCard,  ///< the record card of the second selection
   NameSearchWindow,
-  EditCard,
+  EditCardWindow,
   TreeListWindow,
   TreeOutlineWindow,
   GenerationLimitWindow,
@@ -31,11 +32,14 @@ enum class Window {
   ChartChooser,
   CenturyChartWindow,
   AgeChartWindow,
-  Navigate,
-  Thumb,
+  FamilyNavigatorWindow,
+  PictureNavigatorWindow,
   BookWindow,
   SortKeyDialog,
 };
+
+/// How many windows there are: the last value above plus one.
+inline constexpr std::size_t kWindowCount = static_cast<std::size_t>(Window::SortKeyDialog) + 1;
 
 enum class Icon { None, Information, Stop, Question };
 

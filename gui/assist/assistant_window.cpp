@@ -1,6 +1,5 @@
 #include "assistant_window.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -13,7 +12,7 @@
 
 namespace kord::gui {
 
-AssistantWindow::AssistantWindow(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
+AssistantWindow::AssistantWindow(kord::Session& session, QWidget* parent) : SecondaryWindow(parent), s_(session) {
   setObjectName(QStringLiteral("Assist"));
   setCaption(this, "Assistente", "Assistant");
   auto* hint = new QLabel(this);
@@ -58,20 +57,16 @@ void AssistantWindow::mousePressEvent(QMouseEvent* event) {
   if (!text.empty()) s_.ui.message(text);
 }
 
-void AssistantWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(event);
+
+void AssistantWindow::render() {
+  if (s_.DbFolder == iconFolder_) return;
+  iconFolder_ = s_.DbFolder;
+  tree_->setNodeIcon(assistNodeIcon(iconFolder_));
 }
 
 void AssistantWindow::showEvent(QShowEvent* event) {
-  if (s_.DbFolder != iconFolder_) {
-    iconFolder_ = s_.DbFolder;
-    tree_->setNodeIcon(assistNodeIcon(iconFolder_));
-  }
-  QWidget::showEvent(event);
+  render();
+  SecondaryWindow::showEvent(event);
 }
 
 }  // namespace kord::gui

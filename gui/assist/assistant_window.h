@@ -4,8 +4,8 @@
 /// dropped on another prints the two on the window's surface; a click on
 /// the window itself describes the selected phrase in a message box.
 
-#include <QWidget>
 
+#include "secondary_window.h"
 #include "session/session.h"
 
 class QLabel;
@@ -15,22 +15,23 @@ namespace kord::gui {
 
 class AssistTree;
 
-class AssistantWindow : public QWidget {
+class AssistantWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
   explicit AssistantWindow(kord::Session& session, QWidget* parent = nullptr);
 
   AssistTree* tree() const { return tree_; }
+  /// The node picture of the database folder of now.
+  void render() override;
   /// What the window surface shows (the last drop).
   QString surfaceText() const;
 
  protected:
-  /// Each show takes the node picture from the database folder of now.
+  /// Each show renders: the folder may have changed since the last.
   void showEvent(QShowEvent* event) override;
   /// A click on the window outside the tree: Form_Click.
   void mousePressEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void onDoubleClick(QTreeWidgetItem* item);

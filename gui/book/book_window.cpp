@@ -1,8 +1,6 @@
 #include "book_window.h"
 
-#include <QCloseEvent>
 #include <QFontDatabase>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
@@ -25,7 +23,7 @@ QFont bookFont() {
 
 }  // namespace
 
-BookWindow::BookWindow(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
+BookWindow::BookWindow(kord::Session& session, QWidget* parent) : SecondaryWindow(parent), s_(session) {
   setObjectName(QStringLiteral("Book"));
   setCaption(this, "Libro", "Book");
   // The book refreshes this window while it is written; the person keeps
@@ -58,17 +56,7 @@ void BookWindow::render() {
   liber_->scrollToBottom();
 }
 
-void BookWindow::closeEvent(QCloseEvent* event) {
-  s_.book.visible = false;
-  QWidget::closeEvent(event);
-}
+void BookWindow::onClose() { s_.book.visible = false; }
 
-void BookWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
 
 }  // namespace kord::gui

@@ -5,14 +5,14 @@
 #include <QWidget>
 
 #include "session/session.h"
-#include "window_set.h"
+#include "secondary_window.h"
 
 class QLabel;
 class QListWidget;
 
 namespace kord::gui {
 
-class BookWindow : public QWidget, public ModelWindow {
+class BookWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
@@ -22,8 +22,7 @@ class BookWindow : public QWidget, public ModelWindow {
   void render() override;
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
+  void onClose() override;
 
  private:
   kord::Session& s_;

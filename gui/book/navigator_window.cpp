@@ -1,8 +1,6 @@
 #include "navigator_window.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -21,7 +19,7 @@ std::string firstLine(const std::string& text) { return text.substr(0, text.find
 }  // namespace
 
 NavigatorWindow::NavigatorWindow(kord::Session& session, QtPrinter& printer, bool withPictures, QWidget* parent)
-    : QWidget(parent), s_(session), printer_(printer) {
+    : SecondaryWindow(parent), s_(session), printer_(printer) {
   setWindowTitle(QStringLiteral("Navigate"));
   chart_ = new NavigatorChart(withPictures, this);
   connect(chart_, &NavigatorChart::boxClicked, this, &NavigatorWindow::onBoxClicked);
@@ -61,19 +59,11 @@ void NavigatorWindow::onPrint() {
   printForm(s_, printer_, *this, "Navigate" + (focus.empty() ? std::string() : " - " + focus));
 }
 
-void NavigatorWindow::closeEvent(QCloseEvent* event) {
+void NavigatorWindow::onClose() {
   shownFlag() = false;
-  QWidget::closeEvent(event);
   kord::ShowFocusPanel(s_);
   if (s_.windowState > kord::kStateIdle) kord::ShowRecordCard(s_);
 }
 
-void NavigatorWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
 
 }  // namespace kord::gui

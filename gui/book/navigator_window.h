@@ -10,7 +10,7 @@
 
 #include "qt_printer.h"
 #include "session/session.h"
-#include "window_set.h"
+#include "secondary_window.h"
 
 class QPushButton;
 
@@ -18,7 +18,7 @@ namespace kord::gui {
 
 class NavigatorChart;
 
-class NavigatorWindow : public QWidget, public ModelWindow {
+class NavigatorWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
@@ -40,8 +40,7 @@ class NavigatorWindow : public QWidget, public ModelWindow {
   virtual bool& shownFlag() = 0;
 
   /// SSCommand2, Escape and the close box: hide, then refresh the cards.
-  void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
+  void onClose() override;
 
   kord::Session& s_;
 

@@ -1,7 +1,6 @@
 #include "list_window.h"
 
 #include <QFontDatabase>
-#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -16,7 +15,7 @@
 
 namespace kord::gui {
 
-ListWindow::ListWindow(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
+ListWindow::ListWindow(kord::Session& session, QWidget* parent) : SecondaryWindow(parent), s_(session) {
   setCaption(this, "Lista", "List");
   liber_ = new QListWidget(this);
   liber_->setObjectName(QStringLiteral("Liber"));
@@ -48,12 +47,5 @@ void ListWindow::render() {
   }
 }
 
-void ListWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
 
 }  // namespace kord::gui

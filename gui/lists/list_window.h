@@ -5,13 +5,13 @@
 #include <QWidget>
 
 #include "session/session.h"
-#include "window_set.h"
+#include "secondary_window.h"
 
 class QListWidget;
 
 namespace kord::gui {
 
-class ListWindow : public QWidget, public ModelWindow {
+class ListWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
@@ -20,9 +20,6 @@ class ListWindow : public QWidget, public ModelWindow {
   /// Shows Session::lista in the fixed-pitch font, each line as
   /// ListLineText lays it out, so the sorted book's columns line up.
   void render() override;
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   kord::Session& s_;

@@ -16,7 +16,7 @@
 
 namespace kord::gui {
 
-ReportGridWindow::ReportGridWindow(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
+ReportGridWindow::ReportGridWindow(kord::Session& session, QWidget* parent) : SecondaryWindow(parent), s_(session) {
   setCaption(this, "Rapporto", "Report");
   grid1_ = new QTableWidget(this);
   grid1_->setObjectName(QStringLiteral("Grid1"));

@@ -5,13 +5,13 @@
 #include <QWidget>
 
 #include "session/session.h"
-#include "window_set.h"
+#include "secondary_window.h"
 
 class QTableWidget;
 
 namespace kord::gui {
 
-class ReportGridWindow : public QWidget, public ModelWindow {
+class ReportGridWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:

@@ -3,7 +3,6 @@
 #include <QChartView>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -16,7 +15,7 @@
 
 namespace kord::gui {
 
-AgeChartWindow::AgeChartWindow(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
+AgeChartWindow::AgeChartWindow(kord::Session& session, QWidget* parent) : SecondaryWindow(parent), s_(session) {
   setCaption(this, "Distribuzione per Età", "Age distribution");
   graph1_ = newChartView(QStringLiteral("Graph1"), this);
 
@@ -86,12 +85,5 @@ void AgeChartWindow::render() {
   for (int i = 0; i < 4; ++i) totals_[i]->setText(displayText(*values[i]));
 }
 
-void AgeChartWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
 
 }  // namespace kord::gui

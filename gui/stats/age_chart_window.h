@@ -10,7 +10,7 @@
 #include <array>
 
 #include "session/session.h"
-#include "window_set.h"
+#include "secondary_window.h"
 
 class QChartView;
 class QLabel;
@@ -18,7 +18,7 @@ class QTableWidget;
 
 namespace kord::gui {
 
-class AgeChartWindow : public QWidget, public ModelWindow {
+class AgeChartWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
@@ -30,9 +30,6 @@ class AgeChartWindow : public QWidget, public ModelWindow {
 
   /// The file name the chart is saved under, in the database folder.
   static constexpr const char* kGraph1File = "Statistiche decenni.png";
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QWidget* buildTotals();

@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -32,7 +31,7 @@ int stepped(int style, int step, int count) { return (style + step + count) % co
 }  // namespace
 
 CenturyChartWindow::CenturyChartWindow(kord::Session& session, QtPrinter& printer, QWidget* parent)
-    : QWidget(parent), s_(session), printer_(printer) {
+    : SecondaryWindow(parent), s_(session), printer_(printer) {
   setCaption(this, "Statistiche", "Statistics");
   auto* charts = new QHBoxLayout;
   charts->addWidget(buildChartColumn(graph1_, graph1Kind_, 0), 3);
@@ -184,12 +183,5 @@ void CenturyChartWindow::onStyle(int button) {
   }
 }
 
-void CenturyChartWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
 
 }  // namespace kord::gui

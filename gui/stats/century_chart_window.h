@@ -11,7 +11,7 @@
 
 #include "session/session.h"
 #include "stats_chart.h"
-#include "window_set.h"
+#include "secondary_window.h"
 
 class QChartView;
 class QLabel;
@@ -22,7 +22,7 @@ namespace kord::gui {
 
 class QtPrinter;
 
-class CenturyChartWindow : public QWidget, public ModelWindow {
+class CenturyChartWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
@@ -39,9 +39,6 @@ class CenturyChartWindow : public QWidget, public ModelWindow {
   /// The file names the charts are saved under, in the database folder.
   static constexpr const char* kGraph1File = "Statistiche secoli.png";
   static constexpr const char* kGraph2File = "Statistiche sessi.png";
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QWidget* buildChartColumn(QChartView*& view, QLabel*& kindLabel, int firstButton);

@@ -1,6 +1,5 @@
 #include "generation_limit_window.h"
 
-#include <QCloseEvent>
 #include <QIntValidator>
 #include <QKeyEvent>
 #include <QLabel>
@@ -27,7 +26,7 @@ class GenerationValidator : public QIntValidator {
 
 }  // namespace
 
-GenerationLimitWindow::GenerationLimitWindow(kord::Session& session, QWidget* parent) : QWidget(parent), s_(session) {
+GenerationLimitWindow::GenerationLimitWindow(kord::Session& session, QWidget* parent) : SecondaryWindow(parent), s_(session) {
   setCaption(this, "Generazioni", "Generations");
   label_ = new QLabel(this);
   genValore_ = new QLineEdit(this);
@@ -62,22 +61,20 @@ void GenerationLimitWindow::showEvent(QShowEvent* event) {
 
 void GenerationLimitWindow::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
-    case Qt::Key_Escape:
     case Qt::Key_Return:
     case Qt::Key_Enter:
       close();
       return;
     default:
-      QWidget::keyPressEvent(event);
+      SecondaryWindow::keyPressEvent(event);
   }
 }
 
-void GenerationLimitWindow::closeEvent(QCloseEvent* event) {
+void GenerationLimitWindow::onClose() {
   // A box left empty shows the limit in force again.
   kord::GenValoreChange(s_, std::to_string(s_.MaxGenerations));
   render();
   s_.generationLimit.visible = false;
-  QWidget::closeEvent(event);
 }
 
 }  // namespace kord::gui

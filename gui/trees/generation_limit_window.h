@@ -7,14 +7,14 @@
 #include <QWidget>
 
 #include "session/session.h"
-#include "window_set.h"
+#include "secondary_window.h"
 
 class QLabel;
 class QLineEdit;
 
 namespace kord::gui {
 
-class GenerationLimitWindow : public QWidget, public ModelWindow {
+class GenerationLimitWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
@@ -27,7 +27,7 @@ class GenerationLimitWindow : public QWidget, public ModelWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
+  void onClose() override;
 
  private:
   kord::Session& s_;

@@ -1,6 +1,5 @@
 #include "tree_list_window.h"
 
-#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -40,7 +39,7 @@ QString alberoLineText(const kord::AlberoItem& item) {
 }
 
 TreeListWindow::TreeListWindow(kord::Session& session, QtPrinter& printer, QWidget* parent)
-    : QWidget(parent), s_(session), printer_(printer) {
+    : SecondaryWindow(parent), s_(session), printer_(printer) {
   setCaption(this, "Albero", "Tree");
   command1_ = new QToolButton(this);
   command1_->setObjectName(QStringLiteral("Command1"));
@@ -121,22 +120,18 @@ void TreeListWindow::focusMoved() { s_.ui.refresh(kord::Window::MainWindow); }
 
 void TreeListWindow::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
-    case Qt::Key_Escape:
-      close();
-      return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
       // Enter on a line picks it as a click does.
       if (QListWidgetItem* item = lista_->currentItem()) onClicked(item);
       return;
     default:
-      QWidget::keyPressEvent(event);
+      SecondaryWindow::keyPressEvent(event);
   }
 }
 
-void TreeListWindow::closeEvent(QCloseEvent* event) {
+void TreeListWindow::onClose() {
   if (s_.treeList.visible || !s_.treeList.Lista.empty()) onChiudi();
-  QWidget::closeEvent(event);
 }
 
 bool TreeListWindow::eventFilter(QObject* watched, QEvent* event) {

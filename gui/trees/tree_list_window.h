@@ -12,7 +12,7 @@
 #include "qt_printer.h"
 #include "session/session.h"
 #include "views/tree_models.h"
-#include "window_set.h"
+#include "secondary_window.h"
 
 class QListWidget;
 class QListWidgetItem;
@@ -25,7 +25,7 @@ namespace kord::gui {
 /// characters followed by the Windows-1252 text decoded.
 QString alberoLineText(const kord::AlberoItem& item);
 
-class TreeListWindow : public QWidget, public ModelWindow {
+class TreeListWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
@@ -39,7 +39,7 @@ class TreeListWindow : public QWidget, public ModelWindow {
   void keyPressEvent(QKeyEvent* event) override;
   /// Closing by the frame empties the list as "Chiudi" does, so that the
   /// next tree starts on an empty list.
-  void closeEvent(QCloseEvent* event) override;
+  void onClose() override;
   /// The right mouse button on ListWindow opens Menuutente.
   bool eventFilter(QObject* watched, QEvent* event) override;
 

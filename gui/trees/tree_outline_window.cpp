@@ -1,6 +1,5 @@
 #include "tree_outline_window.h"
 
-#include <QCloseEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -31,7 +30,7 @@ constexpr const char* kCommandCaptions[3] = {"Print Form", "Chiudi", "Stile"};
 }  // namespace
 
 TreeOutlineWindow::TreeOutlineWindow(kord::Session& session, QtPrinter& printer, QWidget* parent)
-    : QWidget(parent), s_(session), printer_(printer) {
+    : SecondaryWindow(parent), s_(session), printer_(printer) {
   setWindowTitle(QStringLiteral("Interactive Tree"));
   lista_ = new QTreeWidget(this);
   lista_->setObjectName(QStringLiteral("Lista"));
@@ -153,21 +152,17 @@ void TreeOutlineWindow::onStile() { kord::NestStile(s_); }
 
 void TreeOutlineWindow::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
-    case Qt::Key_Escape:
-      close();
-      return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
       onClicked(lista_->currentItem());
       return;
     default:
-      QWidget::keyPressEvent(event);
+      SecondaryWindow::keyPressEvent(event);
   }
 }
 
-void TreeOutlineWindow::closeEvent(QCloseEvent* event) {
+void TreeOutlineWindow::onClose() {
   if (s_.treeOutline.visible || !s_.treeOutline.Lista.empty()) onChiudi();
-  QWidget::closeEvent(event);
 }
 
 }  // namespace kord::gui

@@ -12,7 +12,7 @@
 #include "qt_printer.h"
 #include "session/session.h"
 #include "views/tree_models.h"
-#include "window_set.h"
+#include "secondary_window.h"
 
 class QLineEdit;
 class QPushButton;
@@ -27,7 +27,7 @@ class OutlineStyle;
 /// Session::nest.Lista (the individual index is under Qt::UserRole).
 inline constexpr int kNestItemRole = Qt::UserRole + 1;
 
-class TreeOutlineWindow : public QWidget, public ModelWindow {
+class TreeOutlineWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
@@ -40,7 +40,7 @@ class TreeOutlineWindow : public QWidget, public ModelWindow {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
+  void onClose() override;
 
  private:
   QWidget* buildCounters();

@@ -226,7 +226,7 @@ TEST(AssistCommands, AddIndividualAndStructureFollowTheWindowState) {
     EXPECT_EQ(f.session.RequestedRecordKind, c.position) << "remembered whatever the outcome";
     EXPECT_EQ(f.session.tables.LastIndex, lastIndex) << "a requested kind reserves no index";
     const bool ran = c.messages.empty();
-    EXPECT_EQ(f.wasShown(Window::EditCard), ran);
+    EXPECT_EQ(f.wasShown(Window::EditCardWindow), ran);
     if (ran) {
       EXPECT_EQ(f.session.editCard.index, 40);
     }

@@ -128,7 +128,7 @@ TEST(FamilyBook, TheShortReportLeavesTheNavigatorAsItWas) {
     EXPECT_EQ(f.session.NInd[0], 6);
     EXPECT_EQ(f.session.windowState, kStateIdle);
   }
-  EXPECT_EQ(std::count(f.ui.shown.begin(), f.ui.shown.end(), std::make_pair(Window::Navigate, true)), 0);
+  EXPECT_EQ(std::count(f.ui.shown.begin(), f.ui.shown.end(), std::make_pair(Window::FamilyNavigatorWindow, true)), 0);
   EXPECT_EQ(f.session.book.Liber.back(), "Rossi Paolo") << "the report itself goes to the book window";
 }
 

@@ -1,7 +1,8 @@
 // The record cards on a copy of the sample database: what they show after
-// the opening, the photographs, the second selection and the swap, the
-// captions saved from the main card, the common-relative boxes, the kinship
-// button with its help, and printing a card or the name search to a PDF.
+// the opening, the photographs, the second selection and the swap, Escape
+// and the next refresh, the captions saved from the main card, the
+// common-relative boxes, the kinship button with its help, and printing a
+// card or the name search to a PDF.
 
 #include <QDir>
 #include <QFile>
@@ -25,6 +26,7 @@ class CardsTest : public QObject {
   void openingShowsTheFirstIndividualOnTheMainCard();
   void photographFollowsTheIndividualAndFallsBack();
   void parentelaFillsTheSecondCardAndScambiaSwaps();
+  void escapeClosesEitherCardAndTheNextRefreshBringsItBack();
   void savedLabelsGoToTheCaptionsFile();
   void labelsTheFileCannotHoldAreRefused();
   void commonRelativeBoxesMoveTheFocusOnlyWhenSet();
@@ -130,6 +132,29 @@ void CardsTest::parentelaFillsTheSecondCardAndScambiaSwaps() {
   QCOMPARE(text(h.skeda, QStringLiteral("Label3D2_1")), QStringLiteral("Pavan Mario"));
   QCOMPARE(text(h.skeda2, QStringLiteral("Text2_1")), QStringLiteral("Pavan Giovanni Battista"));
   QCOMPARE(text(h.mainMenu, QStringLiteral("Panel3D9_1")), QStringLiteral("Focus: Pavan Mario"));
+}
+
+void CardsTest::escapeClosesEitherCardAndTheNextRefreshBringsItBack() {
+  Harness h;
+  if (!h.openSample()) QSKIP("the sample database is not there");
+  h.session.NInd[1] = 34;
+  ShowFocusPanel(h.session);
+  struct Case {
+    gui::RecordCardWindow* card;
+    const CardModel* model;
+    gui::RecordCardWindow* other;
+  };
+  for (const Case& c : {Case{&h.skeda, &h.session.focusCard, &h.skeda2},
+                        Case{&h.skeda2, &h.session.secondCard, &h.skeda}}) {
+    QVERIFY(c.card->isVisible() && c.other->isVisible());
+    QTest::keyClick(c.card, Qt::Key_Escape);
+    QVERIFY(!c.card->isVisible());
+    QVERIFY(!c.model->visible);
+    QVERIFY2(c.other->isVisible(), qPrintable(c.other->windowTitle()));
+    ShowFocusPanel(h.session);
+    QVERIFY2(c.card->isVisible(), qPrintable(c.card->windowTitle()));
+    QVERIFY(c.model->visible);
+  }
 }
 
 void CardsTest::savedLabelsGoToTheCaptionsFile() {

@@ -45,7 +45,7 @@ std::string ScriptedUi::inputBox(const std::string&, const std::string&, const s
 }
 
 void ScriptedUi::runFileDialog() {
-  gui::DatabaseFileDialog* dialog = windows_.frmApreFile;
+  auto* dialog = windows_.as<gui::DatabaseFileDialog>(Window::DatabaseFileDialog);
   const int run = ++dialogRuns;
   if (onDialog) QTimer::singleShot(0, dialog, [this, dialog] { onDialog(*dialog); });
   // A script that misses its button must fail the test, not hang it.
@@ -59,16 +59,23 @@ void ScriptedUi::runFileDialog() {
 
 void ScriptedUi::refresh(Window window) {
   QtUi::refresh(window);
-  if (window != Window::LoadProgressWindow || !windows_.leggeGenealog) return;
-  auto* fileI = windows_.leggeGenealog->findChild<QLineEdit*>(QStringLiteral("FileI"));
-  progressSeen.emplace_back(fileI ? fileI->text() : QString(), windows_.leggeGenealog->isVisible());
+  QWidget* progress = windows_.widget(Window::LoadProgressWindow);
+  if (window != Window::LoadProgressWindow || !progress) return;
+  auto* fileI = progress->findChild<QLineEdit*>(QStringLiteral("FileI"));
+  progressSeen.emplace_back(fileI ? fileI->text() : QString(), progress->isVisible());
 }
 
 Harness::Harness() {
   // A new session starts in Italian, and so do Qt's texts, as at the start of kordwin.
   gui::useQtLanguage(false);
-  windows = {&apreDB,  &frmApreFile, &leggeGenealog, &mainMenu, &history,     &skeda,
-             &skeda2,  &listaNomi,   &editCard,      &lista,    &campiReport, &rapporto};
+  const std::pair<Window, QWidget*> built[] = {
+      {Window::StartWindow, &apreDB},       {Window::DatabaseFileDialog, &frmApreFile},
+      {Window::LoadProgressWindow, &leggeGenealog}, {Window::MainWindow, &mainMenu},
+      {Window::HistoryWindow, &history},    {Window::FocusCard, &skeda},
+      {Window::SecondCard, &skeda2},        {Window::NameSearchWindow, &listaNomi},
+      {Window::EditCardWindow, &editCard},  {Window::ListWindow, &lista},
+      {Window::ReportFieldsDialog, &campiReport}, {Window::ReportGridWindow, &rapporto}};
+  for (const auto& [window, widget] : built) windows.put(window, widget);
   session.dialog.folder = folder();
 }
 

@@ -22,9 +22,8 @@
 #include "main_window.h"
 #include "qt_printer.h"
 #include "qt_ui.h"
+#include "record_card_window.h"
 #include "session/session.h"
-#include "skeda2_window.h"
-#include "skeda_window.h"
 
 namespace kord::guitest {
 
@@ -74,10 +73,10 @@ struct Harness {
   gui::LoadProgressWindow leggeGenealog{session};
   gui::MainWindow mainMenu{session};
   gui::HistoryWindow history{session};
-  gui::Skeda skeda{session, printer};
-  gui::Skeda2 skeda2{session, printer};
+  gui::RecordCardWindow skeda{session, printer, gui::CardSelection::Focus};
+  gui::RecordCardWindow skeda2{session, printer, gui::CardSelection::Second};
   gui::NameSearchWindow listaNomi{session, printer};
-  gui::EditCard editCard{session};
+  gui::EditCardWindow editCard{session};
   gui::ListWindow lista{session};
   gui::ReportFieldsDialog campiReport{session};
   gui::ReportGridWindow rapporto{session};

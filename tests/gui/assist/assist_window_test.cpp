@@ -173,7 +173,7 @@ class AssistWindowTest : public QObject {
 
     doubleClickPhrase(window, 14);  // Modifica / Aggiunge persona
     QCOMPARE(h.session.windowState, int(kStateNewRecord));
-    QVERIFY(h.ui.wasShown(Window::EditCard));
+    QVERIFY(h.ui.wasShown(Window::EditCardWindow));
     QVERIFY(h.ui.messages.empty());
 
     const std::size_t shownBefore = h.ui.shown.size();

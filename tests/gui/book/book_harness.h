@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "book_window.h"
-#include "navigate_window.h"
+#include "family_navigator_window.h"
+#include "picture_navigator_window.h"
 #include "qt_printer.h"
 #include "sort_key_dialog.h"
 #include "session/session.h"
-#include "thumb_window.h"
 #include "window_ui.h"
 
 class QPlainTextEdit;
@@ -35,8 +35,8 @@ struct BookHarness {
   FixedClock clock;
   gui::QtPrinter printer;
   Session session{ui, clock, printer};
-  gui::Navigate navigate{session, printer};
-  gui::Thumb thumb{session, printer};
+  gui::FamilyNavigatorWindow navigate{session, printer};
+  gui::PictureNavigatorWindow thumb{session, printer};
   gui::BookWindow book{session};
   gui::SortKeyDialog schedaSort1{session};
 

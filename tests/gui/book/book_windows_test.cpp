@@ -56,7 +56,7 @@ bool captionsApart(const QString& text) {
 
 QString pictureFile(const Session& s, int k) { return gui::pathText(s.thumb.ImgThumbnail2[k].file); }
 
-bool hasPicture(gui::Thumb& thumb, int k) {
+bool hasPicture(gui::PictureNavigatorWindow& thumb, int k) {
   auto* label = thumb.findChild<QLabel*>(QStringLiteral("ImgThumbnail2_%1").arg(k));
   return label && !label->pixmap().isNull();
 }

@@ -47,19 +47,11 @@ bool DesktopRun::openSample(const QTemporaryDir& dir) {
   for (const QString& name : sample.entryList(QDir::Files))
     QFile::copy(sample.filePath(name), folder + QLatin1Char('/') + name);
   ui.pickFile = folder.toStdString() + "/famiglia.rni";
-  windows.apreDB.show();
+  window(Window::StartWindow).show();
   session.windowState = kStateOpening;
   const bool loaded = OpenDatabase(session) == OpenOutcome::Loaded;
   ui.messages.clear();
   return loaded;
-}
-
-std::vector<QWidget*> DesktopRun::all() {
-  gui::ProgramWindows& w = windows;
-  return {&w.apreDB,   &w.frmApreFile, &w.leggeGenealog, &w.mainMenu, &w.history,     &w.skeda,
-          &w.skeda2,   &w.listaNomi,   &w.editCard,      &w.lista,    &w.campiReport, &w.rapporto,
-          &w.selGraf,  &w.grafici,     &w.graphEta,      &w.navigate, &w.thumb,       &w.book,
-          &w.schedaSort1, &w.albero,   &w.nest,          &w.generazioni, &w.assist};
 }
 
 void useLaptopScreen(const QString& configFile) {

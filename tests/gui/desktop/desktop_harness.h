@@ -50,8 +50,14 @@ struct DesktopRun {
   /// Copies the sample into `dir` and opens it through the start window's
   /// flow; false when that failed.
   bool openSample(const QTemporaryDir& dir);
-  /// Every top-level window of the program, in the order of the WindowSet.
-  std::vector<QWidget*> all();
+  /// Every top-level window of the program, in the order of building.
+  std::vector<QWidget*> all() const { return windows.all(); }
+  QWidget& window(Window window) const { return *set.widget(window); }
+  /// The window as its own class.
+  template <class W>
+  W& window(Window window) const {
+    return windows.get<W>(window);
+  }
 };
 
 /// Makes the offscreen platform one 1366x768 screen; call before the

@@ -42,14 +42,14 @@ int main(int argc, char** argv) {
   QTemporaryDir dir;
   kord::desktoptest::DesktopRun run(dir.filePath(QStringLiteral("kord.ini")));
   if (!run.openSample(dir)) return 1;
-  run.windows.apreDB.hide();
-  run.ui.showWindow(kord::Window::Skeda, true);
+  run.window(kord::Window::StartWindow).hide();
+  run.ui.showWindow(kord::Window::FocusCard, true);
   run.ui.showWindow(kord::Window::AssistantWindow, true);
   bool ok = shoot(out, QStringLiteral("main_and_card.png"));
   kord::RunChosenStatistic(run.session, kord::ChartChooserButton::Run, kord::kCenturyStatistic);
   ok = shoot(out, QStringLiteral("statistics.png")) && ok;
-  run.windows.grafici.hide();
-  press(run.windows.mainMenu, "BtnAlberoRadici_0");
+  run.window(kord::Window::CenturyChartWindow).hide();
+  press(run.window(kord::Window::MainWindow), "BtnAlberoRadici_0");
   ok = shoot(out, QStringLiteral("tree.png")) && ok;
   return ok ? 0 : 1;
 }

@@ -20,6 +20,7 @@
 
 #include "desktop_harness.h"
 #include "help_window.h"
+#include "main_window.h"
 #include "qt_language.h"
 #include "qt_text.h"
 #include "app/main_menu.h"
@@ -141,7 +142,7 @@ const std::set<QString> kEnglishOnly = {"Print ON", "Print OFF", "Save edited La
                                         "Print Form"};
 
 void chooseLanguage(DesktopRun& run, const char* entry) {
-  auto* action = run.windows.mainMenu.findChild<QAction*>(QString::fromLatin1(entry));
+  auto* action = run.window(Window::MainWindow).findChild<QAction*>(QString::fromLatin1(entry));
   QVERIFY(action);
   action->trigger();
 }
@@ -154,6 +155,7 @@ class DesktopTest : public QObject {
  private slots:
   void everyWindowOpensInsideTheScreen();
   void placeIsRememberedAndBroughtBackOnScreen();
+  void eachRecordCardComesBackToItsOwnPlace();
   void escapeClosesSecondaryWindowsOnly();
   void oneLanguageAtATime();
   void keyboardWayThroughTheMenus();
@@ -164,7 +166,7 @@ void DesktopTest::everyWindowOpensInsideTheScreen() {
   QTemporaryDir dir;
   DesktopRun run(dir.filePath(QStringLiteral("kord.ini")));
   QVERIFY(run.openSample(dir));
-  run.ui.showWindow(Window::Skeda, true);
+  run.ui.showWindow(Window::FocusCard, true);
   std::vector<QWidget*> windows = run.all();
   gui::HelpWindow help(run.session, QStringLiteral(KORD_MANUAL_DIR));
   windows.push_back(&help);
@@ -178,9 +180,9 @@ void DesktopTest::everyWindowOpensInsideTheScreen() {
     QVERIFY2(window->isVisible(), qPrintable(describe(*window)));
     QVERIFY2(room.contains(window->frameGeometry()), qPrintable(describe(*window)));
   }
-  const QRect main = run.windows.mainMenu.frameGeometry();
-  QVERIFY2(!main.intersects(run.windows.skeda.frameGeometry()),
-           qPrintable(describe(run.windows.mainMenu) + " / " + describe(run.windows.skeda)));
+  const QRect main = run.window(Window::MainWindow).frameGeometry();
+  const QWidget& card = run.window(Window::FocusCard);
+  QVERIFY2(!main.intersects(card.frameGeometry()), qPrintable(describe(run.window(Window::MainWindow)) + " / " + describe(card)));
   QCOMPARE(main.topLeft(), room.topLeft());
 }
 
@@ -196,14 +198,14 @@ void DesktopTest::placeIsRememberedAndBroughtBackOnScreen() {
                         Case{{-900, 100}, {1500, 1000}, false}}) {
     {
       DesktopRun first(settings);
-      gui::ListWindow& lista = first.windows.lista;
+      QWidget& lista = first.window(Window::ListWindow);
       lista.show();
       lista.resize(c.leftSize);
       lista.move(c.leftAt);
       QTest::qWait(50);
     }
     DesktopRun second(settings);
-    gui::ListWindow& lista = second.windows.lista;
+    QWidget& lista = second.window(Window::ListWindow);
     lista.show();
     QTest::qWait(50);
     const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
@@ -215,19 +217,39 @@ void DesktopTest::placeIsRememberedAndBroughtBackOnScreen() {
   }
 }
 
+void DesktopTest::eachRecordCardComesBackToItsOwnPlace() {
+  QTemporaryDir dir;
+  const QString settings = dir.filePath(QStringLiteral("kord.ini"));
+  const std::pair<Window, QPoint> left[] = {{Window::FocusCard, {30, 20}}, {Window::SecondCard, {160, 240}}};
+  {
+    DesktopRun first(settings);
+    for (const auto& [card, at] : left) {
+      first.window(card).show();
+      first.window(card).move(at);
+    }
+    QTest::qWait(50);
+  }
+  DesktopRun second(settings);
+  for (const auto& [card, at] : left) second.window(card).show();
+  QTest::qWait(50);
+  for (const auto& [card, at] : left) QCOMPARE(second.window(card).pos(), at);
+}
+
 void DesktopTest::escapeClosesSecondaryWindowsOnly() {
   QTemporaryDir dir;
   DesktopRun run(dir.filePath(QStringLiteral("kord.ini")));
-  gui::ProgramWindows& w = run.windows;
   struct Case {
-    QWidget* window;
+    Window window;
     bool closes;
   };
-  for (const Case& c : {Case{&w.rapporto, true}, Case{&w.lista, true}, Case{&w.graphEta, true},
-                        Case{&w.history, true}, Case{&w.mainMenu, false}, Case{&w.apreDB, false}}) {
-    showRendered(*c.window);
-    QTest::keyClick(c.window, Qt::Key_Escape);
-    QVERIFY2(c.window->isVisible() != c.closes, qPrintable(describe(*c.window)));
+  for (const Case& c : {Case{Window::ReportGridWindow, true}, Case{Window::ListWindow, true},
+                        Case{Window::AgeChartWindow, true}, Case{Window::HistoryWindow, true},
+                        Case{Window::SecondCard, true}, Case{Window::MainWindow, false},
+                        Case{Window::StartWindow, false}}) {
+    QWidget& window = run.window(c.window);
+    showRendered(window);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QVERIFY2(window.isVisible() != c.closes, qPrintable(describe(window)));
   }
 }
 
@@ -260,7 +282,7 @@ void DesktopTest::keyboardWayThroughTheMenus() {
   QTemporaryDir dir;
   DesktopRun run(dir.filePath(QStringLiteral("kord.ini")));
   QVERIFY(run.openSample(dir));
-  gui::MainWindow& main = run.windows.mainMenu;
+  auto& main = run.window<gui::MainWindow>(Window::MainWindow);
   QString letters;
   for (QAction* entry : main.menuBar()->actions()) {
     const QKeySequence keys = QKeySequence::mnemonic(entry->text());
@@ -275,8 +297,8 @@ void DesktopTest::keyboardWayThroughTheMenus() {
     QKeySequence keys;
     QWidget* opens;
   };
-  for (const Case& c : {Case{QKeySequence::Find, &run.windows.listaNomi},
-                        Case{QKeySequence(Qt::CTRL | Qt::Key_E), &run.windows.editCard}}) {
+  for (const Case& c : {Case{QKeySequence::Find, &run.window(Window::NameSearchWindow)},
+                        Case{QKeySequence(Qt::CTRL | Qt::Key_E), &run.window(Window::EditCardWindow)}}) {
     c.opens->hide();
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
@@ -289,7 +311,7 @@ void DesktopTest::editingCardByKeyboard() {
   QTemporaryDir dir;
   DesktopRun run(dir.filePath(QStringLiteral("kord.ini")));
   QVERIFY(run.openSample(dir));
-  gui::EditCard& card = run.windows.editCard;
+  QWidget& card = run.window(Window::EditCardWindow);
   showRendered(card);
   card.activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(&card));

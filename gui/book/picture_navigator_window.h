@@ -6,11 +6,11 @@
 
 namespace kord::gui {
 
-class Thumb : public NavigatorWindow {
+class PictureNavigatorWindow : public NavigatorWindow {
   Q_OBJECT
 
  public:
-  Thumb(kord::Session& session, QtPrinter& printer, QWidget* parent = nullptr);
+  PictureNavigatorWindow(kord::Session& session, QtPrinter& printer, QWidget* parent = nullptr);
 
  protected:
   const kord::NavigatorBoxes& boxes() const override { return s_.thumb.w1; }

@@ -6,11 +6,11 @@
 
 namespace kord::gui {
 
-class Navigate : public NavigatorWindow {
+class FamilyNavigatorWindow : public NavigatorWindow {
   Q_OBJECT
 
  public:
-  Navigate(kord::Session& session, QtPrinter& printer, QWidget* parent = nullptr);
+  FamilyNavigatorWindow(kord::Session& session, QtPrinter& printer, QWidget* parent = nullptr);
 
  protected:
   const kord::NavigatorBoxes& boxes() const override { return s_.navigate.w1; }

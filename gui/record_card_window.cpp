@@ -1,8 +1,7 @@
-#include "skeda_window.h"
+#include "record_card_window.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,23 +48,37 @@ bool typedCaptions(kord::Session& s, const CardForm& form, std::array<std::strin
 
 }  // namespace
 
-Skeda::Skeda(kord::Session& session, QtPrinter& printer, QWidget* parent)
-    : QWidget(parent), s_(session), printer_(printer) {
-  setCaption(this, "Scheda Anagrafica", "Record card");
+RecordCardWindow::RecordCardWindow(kord::Session& session, QtPrinter& printer, CardSelection selection,
+                                   QWidget* parent)
+    : SecondaryWindow(parent), s_(session), printer_(printer), selection_(selection) {
+  // Each title written out: the glossary check reads them from here.
+  if (isFocus())
+    setCaption(this, "Scheda Anagrafica", "Record card");
+  else
+    setCaption(this, "Scheda Anagrafica secondaria", "Secondary record card");
   // Refreshing the card must not take the keyboard from the main window.
   setAttribute(Qt::WA_ShowWithoutActivating);
-  form_ = new CardForm({.editableCaptions = true, .notes = true}, this);
-  form_->picture()->installEventFilter(this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(12, 10, 12, 10);
   layout->setSpacing(10);
-  layout->addWidget(form_);
-  layout->addWidget(buildCommonRelatives());
-  layout->addWidget(buildCommands());
+  if (isFocus()) {
+    form_ = new CardForm({.editableCaptions = true, .notes = true}, this);
+    form_->picture()->installEventFilter(this);
+    layout->addWidget(form_);
+    layout->addWidget(buildCommonRelatives());
+    layout->addWidget(buildCommands());
+  } else {
+    form_ = new CardForm({.editableCaptions = false, .notes = false, .nameBox = QStringLiteral("Text2_1")}, this);
+    form_->setTitle(QStringLiteral("Scelta secondaria"));
+    layout->addWidget(form_);
+    layout->addLayout(buildPrintRow());
+  }
+  pressOnKeys(this, QKeySequence::Print, print_);
+  connect(print_, &QPushButton::clicked, this, &RecordCardWindow::onPrint);
   render();
 }
 
-QWidget* Skeda::buildCommonRelatives() {
+QWidget* RecordCardWindow::buildCommonRelatives() {
   auto* box = new QWidget(this);
   commonHeading_ = new QLabel(box);
   commonHeading_->setObjectName(QStringLiteral("PrimoParNome_2"));
@@ -90,23 +103,21 @@ QWidget* Skeda::buildCommonRelatives() {
   return box;
 }
 
-QPushButton* Skeda::addButton(const QString& objectName, QWidget* parent) {
+QPushButton* RecordCardWindow::addButton(const QString& objectName, QWidget* parent) {
   auto* button = new QPushButton(parent);
   button->setObjectName(objectName);
   button->installEventFilter(this);
   return button;
 }
 
-QWidget* Skeda::buildCommands() {
+QWidget* RecordCardWindow::buildCommands() {
   auto* box = new QWidget(this);
   parentele_ = addButton(QStringLiteral("Parentele_0"), box);
   parentele_->setToolTip(QString::fromLatin1(kHelp[0]));
   saveLabels_ = addButton(QStringLiteral("Command1"), box);
   print_ = addButton(QStringLiteral("StampaForm"), box);
-  pressOnKeys(this, QKeySequence::Print, print_);
-  connect(parentele_, &QPushButton::clicked, this, &Skeda::onParentele);
-  connect(saveLabels_, &QPushButton::clicked, this, &Skeda::onSaveLabels);
-  connect(print_, &QPushButton::clicked, this, &Skeda::onPrint);
+  connect(parentele_, &QPushButton::clicked, this, &RecordCardWindow::onParentele);
+  connect(saveLabels_, &QPushButton::clicked, this, &RecordCardWindow::onSaveLabels);
   help_ = new QLabel(box);
   help_->setObjectName(QStringLiteral("Help_0"));
   help_->setStyleSheet(QStringLiteral("color: #33413a;"));
@@ -125,35 +136,48 @@ QWidget* Skeda::buildCommands() {
   return box;
 }
 
-void Skeda::render() {
-  form_->setTitle(QString::fromStdString(s_.text("Scheda Principale", "Main Selection")));
-  form_->render(s_.focusCard, s_.tables.FieldCaptions);
+QLayout* RecordCardWindow::buildPrintRow() {
+  print_ = new QPushButton(this);
+  print_->setObjectName(QStringLiteral("StampaForm"));
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  row->addWidget(print_);
+  return row;
+}
+
+void RecordCardWindow::render() {
+  if (isFocus()) form_->setTitle(QString::fromStdString(s_.text("Scheda Principale", "Main Selection")));
+  form_->render(card(), s_.tables.FieldCaptions);
+  if (isFocus()) renderFocusExtras();
+  print_->setText(QString::fromStdString(s_.text("Stampa Form", "Print Form")));
+  growToFit(*this);
+}
+
+void RecordCardWindow::renderFocusExtras() {
   commonHeading_->setText(displayText(s_.focusCard.PrimoParNome[2]));
   for (int i = 0; i < 2; ++i) common_[i]->setText(displayText(s_.focusCard.PrimoParNome[i]));
   relationship_->setText(displayText(s_.focusCard.relationshipLine));
   relationship_->setVisible(!s_.focusCard.relationshipLine.empty());
   parentele_->setText(QString::fromStdString(s_.text("Albero parentela", "Kinship tree")));
   saveLabels_->setText(QStringLiteral("Save edited Labels"));
-  print_->setText(QString::fromStdString(s_.text("Stampa Form", "Print Form")));
-  growToFit(*this);
 }
 
-void Skeda::ShowHelp(int k) {
+void RecordCardWindow::ShowHelp(int k) {
   if (k == shownHelp_) return;
   shownHelp_ = k;
   help_->setText(k >= 0 ? QString::fromLatin1(kHelp[k]) : QString());
 }
 
-void Skeda::onCommonDoubleClick(int box) {
+void RecordCardWindow::onCommonDoubleClick(int box) {
   const int common = box == 0 ? s_.FirstCommon : s_.SecondCommon;
   if (common > 0) s_.NInd[0] = common;
   kord::ShowFocusPanel(s_);
   s_.ui.refresh(kord::Window::MainWindow);
 }
 
-void Skeda::onParentele() { kord::SkedaParentele(s_); }
+void RecordCardWindow::onParentele() { kord::SkedaParentele(s_); }
 
-void Skeda::onSaveLabels() {
+void RecordCardWindow::onSaveLabels() {
   std::array<std::string, 14> captions;
   if (!typedCaptions(s_, *form_, captions)) return;
   const std::string error = kord::SaveCaptions(s_, captions);
@@ -163,29 +187,21 @@ void Skeda::onSaveLabels() {
   }
   form_->markCaptionsSaved();
   render();
-  s_.ui.refresh(kord::Window::Skeda2);
+  s_.ui.refresh(kord::Window::SecondCard);
 }
 
-void Skeda::onPrint() {
-  const std::string& name = s_.focusCard.values[kord::Name];
-  printForm(s_, printer_, *this, "Scheda Anagrafica" + (name.empty() ? std::string() : " - " + name));
+void RecordCardWindow::onPrint() {
+  const std::string& name = card().values[kord::Name];
+  const std::string title = isFocus() ? "Scheda Anagrafica" : "Scheda Anagrafica secondaria";
+  printForm(s_, printer_, *this, title + (name.empty() ? std::string() : " - " + name));
 }
 
-void Skeda::closeEvent(QCloseEvent* event) {
-  s_.focusCard.visible = false;
-  s_.cachedFocusRecord.reset();
-  QWidget::closeEvent(event);
+void RecordCardWindow::onClose() {
+  card().visible = false;
+  cachedRecord().reset();
 }
 
-void Skeda::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
-
-bool Skeda::eventFilter(QObject* watched, QEvent* event) {
+bool RecordCardWindow::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (type == QEvent::MouseButtonDblClick)
     for (int i = 0; i < 2; ++i)
@@ -197,7 +213,7 @@ bool Skeda::eventFilter(QObject* watched, QEvent* event) {
     if (watched == parentele_) ShowHelp(0);
     if (watched == form_->picture()) ShowHelp(-1);
   }
-  return QWidget::eventFilter(watched, event);
+  return SecondaryWindow::eventFilter(watched, event);
 }
 
 }  // namespace kord::gui

@@ -1,19 +1,21 @@
 #pragma once
-/// The main record card "Scheda Anagrafica": the focus individual NInd(0)
-/// with its photograph, field captions the person can rename and save
-/// (Command1 "Save edited Labels"), the first common relatives of the last
-/// kinship search PrimoParNome(0..2) with the relationship line under them,
-/// the kinship button FindCommonKin(0), the
-/// hover help Help(0) and "Stampa Form".
+/// The record cards. For the focus NInd(0): "Scheda Anagrafica", with its
+/// photograph, field captions the person can rename and save (Command1
+/// "Save edited Labels"), the first common relatives of the last kinship
+/// search PrimoParNome(0..2) with the relationship line under them, the
+/// kinship button FindCommonKin(0), the hover help Help(0) and "Stampa
+/// Form". For the second selection NInd(1): "Scheda Anagrafica
+/// secondaria", with its photograph, without notes, and "Stampa Form".
 
-#include <QWidget>
 #include <array>
+#include <optional>
 
 #include "qt_printer.h"
+#include "secondary_window.h"
 #include "session/session.h"
-#include "window_set.h"
 
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -21,11 +23,15 @@ namespace kord::gui {
 
 class CardForm;
 
-class Skeda : public QWidget, public ModelWindow {
+/// Which selection a record card shows.
+enum class CardSelection { Focus, Second };
+
+class RecordCardWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
-  Skeda(kord::Session& session, QtPrinter& printer, QWidget* parent = nullptr);
+  RecordCardWindow(kord::Session& session, QtPrinter& printer, CardSelection selection,
+                   QWidget* parent = nullptr);
 
   /// The card, the captions, the common relatives and the texts of the
   /// current language, from the session.
@@ -38,15 +44,20 @@ class Skeda : public QWidget, public ModelWindow {
  protected:
   /// A closed card forgets the record it showed, so that the next refresh
   /// of the focus panel brings it back.
-  void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
+  void onClose() override;
   /// Double clicks on PrimoParNome(0..1) and the hover help.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  bool isFocus() const { return selection_ == CardSelection::Focus; }
+  kord::CardModel& card() const { return isFocus() ? s_.focusCard : s_.secondCard; }
+  std::optional<long>& cachedRecord() const { return isFocus() ? s_.cachedFocusRecord : s_.cachedSecondRecord; }
+
   QWidget* buildCommonRelatives();
   QWidget* buildCommands();
+  QLayout* buildPrintRow();
   QPushButton* addButton(const QString& objectName, QWidget* parent);
+  void renderFocusExtras();
 
   /// A double click on PrimoParNome(box): the common relative becomes the
   /// focus when there is one; the panel is refreshed in any case.
@@ -57,6 +68,7 @@ class Skeda : public QWidget, public ModelWindow {
 
   kord::Session& s_;
   QtPrinter& printer_;
+  CardSelection selection_;
   CardForm* form_ = nullptr;
   std::array<QLineEdit*, 2> common_{};
   QLabel* commonHeading_ = nullptr;
