@@ -55,10 +55,10 @@ CheckWindow::CheckWindow(kord::Session& session, QWidget* parent) : SecondaryWin
 }
 
 void CheckWindow::render() {
-  setWindowTitle(QString::fromStdString(s_.text("Controlla archivio", "Check database")));
-  repair_->setText(QString::fromStdString(s_.text("Ripara", "Repair")));
-  recheck_->setText(QString::fromStdString(s_.text("Controlla di nuovo", "Check again")));
-  close_->setText(QString::fromStdString(s_.text("Chiudi", "Close")));
+  setWindowTitle(displayText(s_.text("Controlla archivio", "Check database")));
+  repair_->setText(displayText(s_.text("Ripara", "Repair")));
+  recheck_->setText(displayText(s_.text("Controlla di nuovo", "Check again")));
+  close_->setText(displayText(s_.text("Chiudi", "Close")));
 }
 
 void CheckWindow::runCheck() { showResult({}, kord::CheckDatabase(s_.files, s_.English)); }

@@ -162,7 +162,7 @@ void DatabaseFileDialog::fillDrives() {
   drvList_->clear();
   for (const QString& root : driveRoots()) {
     QString label = QStorageInfo(root).displayName();
-    drvList_->addItem(label.isEmpty() || label == root ? root : root + QStringLiteral("   (") + label + ')', root);
+    drvList_->addItem(label.isEmpty() || label == root ? root : root + QStringLiteral("   (") + label + QLatin1Char(')'), root);
   }
 }
 

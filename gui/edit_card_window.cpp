@@ -175,7 +175,7 @@ void EditCardWindow::markDate(int field) {
   // A bare year or "19??" is a date the program reads, as the date checks do.
   const bool refused = !typed.empty() && !kord::ReadStoredDate(kord::PrepareDateIn(typed));
   dateMarks_[field]->setVisible(refused);
-  dateMarks_[field]->setToolTip(QString::fromStdString(
+  dateMarks_[field]->setToolTip(displayText(
       s_.text("Data non riconosciuta: scrivere ad esempio 12/03/1950, 1950 o 19??",
               "Date not recognised: write for example 12/03/1950, 1950 or 19??")));
 }
@@ -238,29 +238,29 @@ void EditCardWindow::render() {
   if (sex_->findText(sex) < 0) sex_->addItem(sex);
   sex_->setCurrentIndex(sex_->findText(sex));
   const std::vector<Person> list = people(s_);
-  const QString none = QString::fromStdString(s_.text("(nessuno)", "(none)"));
+  const QString none = displayText(s_.text("(nessuno)", "(none)"));
   const int current[] = {card.parent1, card.parent2, card.spouse};
   for (int i = 0; i < 3; ++i) fillChooser(links_[i], list, current[i], none);
 }
 
 void EditCardWindow::renderCaptions() {
-  setWindowTitle(QString::fromStdString(s_.text("Modifica scheda", "Edit record")));
-  fieldsBox_->setTitle(QString::fromStdString(s_.text("Dati personali", "Personal data")));
-  linksBox_->setTitle(QString::fromStdString(s_.text("Legami", "Links")));
+  setWindowTitle(displayText(s_.text("Modifica scheda", "Edit record")));
+  fieldsBox_->setTitle(displayText(s_.text("Dati personali", "Personal data")));
+  linksBox_->setTitle(displayText(s_.text("Legami", "Links")));
   for (int field = 0; field < kord::kFieldCount; ++field) {
     captions_[field]->setText(displayText(s_.tables.FieldCaptions[field]));
-    const QString most = QString::fromStdString(s_.text("Al massimo %1 caratteri", "At most %1 characters"));
+    const QString most = displayText(s_.text("Al massimo %1 caratteri", "At most %1 characters"));
     QWidget* editor = lines_[field] ? static_cast<QWidget*>(lines_[field])
                                     : field == kord::Notes ? static_cast<QWidget*>(notes_) : sex_;
     editor->setToolTip(most.arg(kord::kFieldLayout[field].width));
   }
   const char* italian[] = {"Primo genitore", "Secondo genitore", "Coniuge"};
   const char* english[] = {"First parent", "Second parent", "Spouse"};
-  for (int i = 0; i < 3; ++i) linkCaptions_[i]->setText(QString::fromStdString(s_.text(italian[i], english[i])));
-  bothWays_->setText(QString::fromStdString(
+  for (int i = 0; i < 3; ++i) linkCaptions_[i]->setText(displayText(s_.text(italian[i], english[i])));
+  bothWays_->setText(displayText(
       s_.text("Anche il coniuge riceve il legame", "The spouse gets the link too")));
-  save_->setText(QString::fromStdString(s_.text("Salva", "Save")));
-  cancel_->setText(QString::fromStdString(s_.text("Annulla", "Cancel")));
+  save_->setText(displayText(s_.text("Salva", "Save")));
+  cancel_->setText(displayText(s_.text("Annulla", "Cancel")));
 }
 
 QString EditCardWindow::typedText(int field) const {
@@ -273,7 +273,7 @@ QString EditCardWindow::typedText(int field) const {
 bool EditCardWindow::readFields(std::array<std::string, 14>& texts) {
   for (int field = kord::Name; field < kord::kFieldCount; ++field) {
     std::string problem;
-    texts[field] = kord::RecordTextFromUtf8(typedText(field).toStdString(), problem, s_.English);
+    texts[field] = kord::RecordTextFromUtf8(utf8Of(typedText(field)), problem, s_.English);
     if (!problem.empty()) {
       s_.ui.message(s_.tables.FieldCaptions[field] + ": " + problem);
       return false;

@@ -34,16 +34,16 @@ FoldersWindow::FoldersWindow(kord::Session& session, QWidget* parent) : Secondar
 }
 
 void FoldersWindow::render() {
-  setWindowTitle(QString::fromStdString(s_.text("Directory files attuali", "Folders")));
-  captions_[0]->setText(QString::fromStdString(s_.text("Cartella del database:", "Database folder:")));
-  captions_[1]->setText(QString::fromStdString(s_.text("Cartella dei modelli HTML:", "HTML template folder:")));
+  setWindowTitle(displayText(s_.text("Directory files attuali", "Folders")));
+  captions_[0]->setText(displayText(s_.text("Cartella del database:", "Database folder:")));
+  captions_[1]->setText(displayText(s_.text("Cartella dei modelli HTML:", "HTML template folder:")));
   paths_[0]->setText(pathText(s_.DbFolder));
   paths_[1]->setText(pathText(s_.TemplateFolder));
   for (int row = 0; row < 2; ++row) {
-    open_[row]->setText(QString::fromStdString(s_.text("Apri", "Open")));
+    open_[row]->setText(displayText(s_.text("Apri", "Open")));
     open_[row]->setEnabled(!paths_[row]->text().isEmpty());
   }
-  close_->setText(QString::fromStdString(s_.text("Chiudi", "Close")));
+  close_->setText(displayText(s_.text("Chiudi", "Close")));
 }
 
 

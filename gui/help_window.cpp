@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <map>
 
+#include "qt_text.h"
+
 namespace kord::gui {
 namespace {
 
@@ -180,15 +182,15 @@ QString HelpWindow::pagePath(const QString& name) const {
 }
 
 void HelpWindow::renderTitles() {
-  setWindowTitle(QString::fromStdString(s_.text("Manuale di Kord", "Kord manual")));
-  index_->setText(QString::fromStdString(s_.text("Indice", "Contents")));
-  back_->setText(QString::fromStdString(s_.text("Indietro", "Back")));
-  forward_->setText(QString::fromStdString(s_.text("Avanti", "Forward")));
+  setWindowTitle(displayText(s_.text("Manuale di Kord", "Kord manual")));
+  index_->setText(displayText(s_.text("Indice", "Contents")));
+  back_->setText(displayText(s_.text("Indietro", "Back")));
+  forward_->setText(displayText(s_.text("Avanti", "Forward")));
 }
 
 void HelpWindow::showMissingManual(const QString& path) {
   browser_->clearHistory();
-  browser_->setPlainText(QString::fromStdString(s_.text("Il manuale non si trova: ", "The manual is missing: ")) +
+  browser_->setPlainText(displayText(s_.text("Il manuale non si trova: ", "The manual is missing: ")) +
                          QDir::toNativeSeparators(path));
 }
 

@@ -196,7 +196,7 @@ QGroupBox* MainWindow::buildSwitches(QWidget* parent) {
     for (bool on : {true, false}) {
       auto* option = new QRadioButton(displayText(on ? sw.onCaption : sw.offCaption), switchBox_);
       const std::string& name = on ? sw.onOption : sw.offOption;
-      option->setObjectName(QString::fromStdString(name));
+      option->setObjectName(utf8Text(name));
       watchHover(option, sw.helpLabel);
       pair->addButton(option);
       options_[name] = option;
@@ -257,7 +257,7 @@ void MainWindow::render() {
 void MainWindow::renderInactive() {
   for (const kord::Command& command : kord::Commands()) {
     if (!command.inactive()) continue;
-    const QString why = QString::fromStdString(s_.text(command.inactiveReason.italian, command.inactiveReason.english));
+    const QString why = displayText(s_.text(command.inactiveReason.italian, command.inactiveReason.english));
     for (const std::string& control : command.controls) {
       if (const auto button = buttons_.find(control); button != buttons_.end()) {
         button->second->setEnabled(false);
@@ -299,16 +299,16 @@ void MainWindow::renderSwitches() {
 }
 
 void MainWindow::renderTitles() {
-  for (int g = 0; g < 3; ++g) groups_[g]->setTitle(s_.text(kGroupTitles[g].italian, kGroupTitles[g].english).c_str());
-  switchBox_->setTitle(QString::fromStdString(s_.text("Opzioni di uscita", "Output options")));
-  helpBox_->setTitle(QString::fromStdString(s_.text("Aiuto", "Help")));
+  for (int g = 0; g < 3; ++g) groups_[g]->setTitle(displayText(s_.text(kGroupTitles[g].italian, kGroupTitles[g].english)));
+  switchBox_->setTitle(displayText(s_.text("Opzioni di uscita", "Output options")));
+  helpBox_->setTitle(displayText(s_.text("Aiuto", "Help")));
 }
 
 void MainWindow::renderPanels() {
   const bool loaded = s_.DbLoaded;
   databaseName_->setText(loaded ? pathText(s_.DbName)
-                                : QString::fromStdString(s_.text("Nessun database aperto", "No database open")));
-  panels_[0]->setText(loaded ? QString::fromStdString(s_.text("Individui: ", "Individuals: ")) +
+                                : displayText(s_.text("Nessun database aperto", "No database open")));
+  panels_[0]->setText(loaded ? displayText(s_.text("Individui: ", "Individuals: ")) +
                                    QString::number(s_.tables.individualCount())
                              : QString());
   const int focus = s_.NInd[0];

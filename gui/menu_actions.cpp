@@ -91,7 +91,7 @@ void generateDemoDatabase(kord::Session& s, QWidget* parent) {
     s.ui.message(s.text("Scrivere un numero da 10 a 998", "Type a number from 10 to 998"));
     return;
   }
-  const QString folder = chooseFolder(parent, QString::fromStdString(s.text("Cartella del nuovo database",
+  const QString folder = chooseFolder(parent, displayText(s.text("Cartella del nuovo database",
                                                                            "Folder of the new database")),
                                       pathText(s.DbFolder));
   if (folder.isEmpty()) return;
@@ -121,7 +121,7 @@ void offerSiteIfWritten(const kord::Session& s, const QDateTime& before) {
   const std::string text = s.text("Libro di famiglia e sito HTML scritti nella cartella ",
                                   "Family book and HTML site written in the folder ") +
                            shownPath(s.DbFolder) + s.text("\r\nPagina iniziale: index.html", "\r\nStart page: index.html");
-  offerToOpen(displayText(text), QString::fromStdString(s.text("Apri nel browser", "Open in browser")),
+  offerToOpen(displayText(text), displayText(s.text("Apri nel browser", "Open in browser")),
               pathText(s.DbFolder + "index.html"));
 }
 

@@ -163,7 +163,7 @@ void NameSearchWindow::render() {
   genitori_->setPlainText(displayText(m.Genitori));
   coniugi_->setPlainText(displayText(m.Coniugi));
   figli_->setPlainText(displayText(m.Figli));
-  print_->setText(QString::fromStdString(s_.text("Stampa Form", "Print Form")));
+  print_->setText(displayText(s_.text("Stampa Form", "Print Form")));
 }
 
 void NameSearchWindow::onTyped(const QString& text) { kord::NameSearchType(s_, coreText(text)); }

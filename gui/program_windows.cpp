@@ -43,7 +43,7 @@ Built build(kord::Session& session, QtPrinter& printer) {
     return std::make_unique<W>(session);
 }
 
-template <CardSelection selection>
+template <kord::Selection selection>
 Built buildCard(kord::Session& session, QtPrinter& printer) {
   return std::make_unique<RecordCardWindow>(session, printer, selection);
 }
@@ -71,8 +71,8 @@ const Row kRows[] = {
     {Window::MainWindow, build<MainWindow>},
     // Under the card: on a laptop screen the main window leaves no room below.
     {Window::HistoryWindow, build<HistoryWindow>, Place{Window::FocusCard, Beside::Below}},
-    {Window::FocusCard, buildCard<CardSelection::Focus>, Place{Window::MainWindow, Beside::Right}, "Skeda"},
-    {Window::SecondCard, buildCard<CardSelection::Second>, Place{Window::FocusCard, Beside::Below}, "Skeda2"},
+    {Window::FocusCard, buildCard<kord::Selection::Focus>, Place{Window::MainWindow, Beside::Right}, "Skeda"},
+    {Window::SecondCard, buildCard<kord::Selection::Second>, Place{Window::FocusCard, Beside::Below}, "Skeda2"},
     {Window::NameSearchWindow, build<NameSearchWindow>},
     {Window::EditCardWindow, build<EditCardWindow>, Place{Window::MainWindow, Beside::Right}, "EditCard"},
     {Window::ListWindow, build<ListWindow>},

@@ -58,7 +58,7 @@ QString lineDrawingFamily() {
 }
 
 bool QtPrinter::setFontName(const std::string& name) {
-  QString family = QString::fromStdString(name);
+  QString family = utf8Text(name);
   if (name == "Terminal") {
     family = lineDrawingFamily();
     if (family.isEmpty()) return false;
@@ -76,7 +76,7 @@ void QtPrinter::setFontSize(int points) {
 void QtPrinter::setBold(bool bold) { font_.setBold(bold); }
 
 void QtPrinter::printLine(const std::string& drawing, const std::string& text) {
-  lines_.push_back({QString::fromStdString(TreeBytesToUtf8(drawing) + Cp1252ToUtf8(text)), font_, false});
+  lines_.push_back({utf8Text(TreeBytesToUtf8(drawing) + Cp1252ToUtf8(text)), font_, false});
 }
 
 void QtPrinter::newPage() { lines_.push_back({QString(), font_, true}); }

@@ -12,11 +12,15 @@ QString displayText(const std::string& cp1252) {
   return text;
 }
 
-std::string coreText(const QString& typed) { return Utf8ToCp1252(typed.toStdString()); }
+std::string coreText(const QString& typed) { return Utf8ToCp1252(utf8Of(typed)); }
+
+QString utf8Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+std::string utf8Of(const QString& text) { return text.toStdString(); }
 
 QString pathText(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-std::string corePath(const QString& path) { return path.toStdString(); }
+std::string corePath(const QString& path) { return utf8Of(path); }
 
 QString plainToolTip(const QString& text) {
   return text.isEmpty() ? text : Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal);

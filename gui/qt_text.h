@@ -1,6 +1,8 @@
 #pragma once
-/// The display edge between the core's texts and Qt's. Record texts and
-/// messages are Windows-1252 bytes; paths and file names are UTF-8.
+/// The display edge between the core's texts and Qt's: every conversion
+/// between a std::string and a QString goes through here (the Qt build
+/// forbids the implicit ones). Record texts and messages are Windows-1252
+/// bytes; paths and file names are UTF-8.
 
 #include <QString>
 #include <string>
@@ -13,6 +15,12 @@ QString displayText(const std::string& cp1252);
 /// What a person typed, as the Windows-1252 bytes the core keeps; a
 /// character the code page cannot hold becomes "?".
 std::string coreText(const QString& typed);
+/// A UTF-8 text of the program's own that is neither a record text nor a
+/// path: control names, numbers, the line-drawing of a tree.
+QString utf8Text(const std::string& utf8);
+/// The UTF-8 form of a text on screen, for the standard streams and the
+/// core's UTF-8 inputs.
+std::string utf8Of(const QString& text);
 /// A path or file name of the core (UTF-8) for display.
 QString pathText(const std::string& utf8);
 /// A path typed or chosen on screen as the core keeps it (UTF-8).

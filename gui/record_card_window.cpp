@@ -37,7 +37,7 @@ bool typedCaptions(kord::Session& s, const CardForm& form, std::array<std::strin
       return false;
     }
     std::string problem;
-    captions[field] = kord::RecordTextFromUtf8(typed.toStdString(), problem, s.English);
+    captions[field] = kord::RecordTextFromUtf8(utf8Of(typed), problem, s.English);
     if (!problem.empty()) {
       s.ui.message(where + problem);
       return false;
@@ -48,7 +48,7 @@ bool typedCaptions(kord::Session& s, const CardForm& form, std::array<std::strin
 
 }  // namespace
 
-RecordCardWindow::RecordCardWindow(kord::Session& session, QtPrinter& printer, CardSelection selection,
+RecordCardWindow::RecordCardWindow(kord::Session& session, QtPrinter& printer, kord::Selection selection,
                                    QWidget* parent)
     : SecondaryWindow(parent), s_(session), printer_(printer), selection_(selection) {
   // Each title written out: the glossary check reads them from here.
@@ -146,10 +146,10 @@ QLayout* RecordCardWindow::buildPrintRow() {
 }
 
 void RecordCardWindow::render() {
-  if (isFocus()) form_->setTitle(QString::fromStdString(s_.text("Scheda Principale", "Main Selection")));
+  if (isFocus()) form_->setTitle(displayText(s_.text("Scheda Principale", "Main Selection")));
   form_->render(card(), s_.tables.FieldCaptions);
   if (isFocus()) renderFocusExtras();
-  print_->setText(QString::fromStdString(s_.text("Stampa Form", "Print Form")));
+  print_->setText(displayText(s_.text("Stampa Form", "Print Form")));
   growToFit(*this);
 }
 
@@ -158,7 +158,7 @@ void RecordCardWindow::renderFocusExtras() {
   for (int i = 0; i < 2; ++i) common_[i]->setText(displayText(s_.focusCard.PrimoParNome[i]));
   relationship_->setText(displayText(s_.focusCard.relationshipLine));
   relationship_->setVisible(!s_.focusCard.relationshipLine.empty());
-  parentele_->setText(QString::fromStdString(s_.text("Albero parentela", "Kinship tree")));
+  parentele_->setText(displayText(s_.text("Albero parentela", "Kinship tree")));
   saveLabels_->setText(QStringLiteral("Save edited Labels"));
 }
 
@@ -197,8 +197,7 @@ void RecordCardWindow::onPrint() {
 }
 
 void RecordCardWindow::onClose() {
-  card().visible = false;
-  cachedRecord().reset();
+  kord::CloseRecordCard(s_, selection_);
 }
 
 bool RecordCardWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "qt_printer.h"
+#include "records/focus_panel.h"
 #include "secondary_window.h"
 #include "session/session.h"
 
@@ -23,14 +24,11 @@ namespace kord::gui {
 
 class CardForm;
 
-/// Which selection a record card shows.
-enum class CardSelection { Focus, Second };
-
 class RecordCardWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
-  RecordCardWindow(kord::Session& session, QtPrinter& printer, CardSelection selection,
+  RecordCardWindow(kord::Session& session, QtPrinter& printer, kord::Selection selection,
                    QWidget* parent = nullptr);
 
   /// The card, the captions, the common relatives and the texts of the
@@ -49,9 +47,8 @@ class RecordCardWindow : public SecondaryWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  bool isFocus() const { return selection_ == CardSelection::Focus; }
+  bool isFocus() const { return selection_ == kord::Selection::Focus; }
   kord::CardModel& card() const { return isFocus() ? s_.focusCard : s_.secondCard; }
-  std::optional<long>& cachedRecord() const { return isFocus() ? s_.cachedFocusRecord : s_.cachedSecondRecord; }
 
   QWidget* buildCommonRelatives();
   QWidget* buildCommands();
@@ -68,7 +65,7 @@ class RecordCardWindow : public SecondaryWindow {
 
   kord::Session& s_;
   QtPrinter& printer_;
-  CardSelection selection_;
+  kord::Selection selection_;
   CardForm* form_ = nullptr;
   std::array<QLineEdit*, 2> common_{};
   QLabel* commonHeading_ = nullptr;

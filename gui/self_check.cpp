@@ -31,7 +31,7 @@ class PrintingUi : public QtUi {
 
  private:
   static void say(const char* what, const std::string& cp1252) {
-    std::cout << "  (" << what << ": " << displayText(cp1252).replace(QLatin1Char('\n'), QLatin1Char(' ')).toStdString()
+    std::cout << "  (" << what << ": " << utf8Of(displayText(cp1252).replace(QLatin1Char('\n'), QLatin1Char(' ')))
               << ")\n";
   }
 };
@@ -40,7 +40,7 @@ class PrintingUi : public QtUi {
 class Report {
  public:
   void line(bool ok, const std::string& what, const QString& detail) {
-    std::cout << (ok ? "ok      " : "MISSING ") << what << ": " << detail.toStdString() << '\n';
+    std::cout << (ok ? "ok      " : "MISSING ") << what << ": " << utf8Of(detail) << '\n';
     problems_ += ok ? 0 : 1;
   }
   int finish() const {
@@ -87,11 +87,11 @@ void checkManual(kord::Session& s, HelpWindow& help, const QString& manualFolder
     const QString title = help.shownText().section(QLatin1Char('\n'), 0, 0);
     const int pages = static_cast<int>(QDir(manualFolder + language).entryList({QStringLiteral("*.md")}).size());
     report.line(missing.isEmpty() && help.currentPage() == QStringLiteral("index") && !title.isEmpty(),
-                "manual (" + language.toStdString() + ")",
+                "manual (" + utf8Of(language) + ")",
                 QStringLiteral("index shows \"%1\", %2 pages%3")
                     .arg(title)
                     .arg(pages)
-                    .arg(missing.isEmpty() ? QString() : QStringLiteral(", no page for: ") + missing.join(", ")));
+                    .arg(missing.isEmpty() ? QString() : QStringLiteral(", no page for: ") + missing.join(QStringLiteral(", "))));
   }
   s.English = false;
 }

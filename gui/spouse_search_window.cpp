@@ -57,14 +57,14 @@ void SpouseSearchWindow::start() {
 void SpouseSearchWindow::render() {
   const kord::Tables& t = s_.tables;
   const int focus = s_.NInd[0];
-  setWindowTitle(QString::fromStdString(s_.text("Ricerca Coniugi", "Spouse search")));
+  setWindowTitle(displayText(s_.text("Ricerca Coniugi", "Spouse search")));
   std::string text = s_.text("Coniuge di ", "Spouse of ") + t.Names[static_cast<std::size_t>(focus)];
   const int spouse = t.Spouse[static_cast<std::size_t>(focus)];
   text += t.isIndividual(spouse) ? s_.text(" (ora: ", " (now: ") + t.Names[static_cast<std::size_t>(spouse)] + ")"
                                  : s_.text(" (ora nessuno)", " (none now)");
   focus_->setText(displayText(text + s_.text(". Battere l'inizio del nome:", ". Type the first letters:")));
-  choose_->setText(QString::fromStdString(s_.text("Scegli come coniuge", "Choose as spouse")));
-  close_->setText(QString::fromStdString(s_.text("Chiudi", "Close")));
+  choose_->setText(displayText(s_.text("Scegli come coniuge", "Choose as spouse")));
+  close_->setText(displayText(s_.text("Chiudi", "Close")));
 }
 
 void SpouseSearchWindow::fillList(const QString& typed) {

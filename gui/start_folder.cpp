@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "qt_text.h"
+
 namespace kord::gui {
 
 StartFolder startFolderFor(const QString& argument) {
@@ -12,7 +14,7 @@ StartFolder startFolderFor(const QString& argument) {
   QString folder = info.isDir() ? info.absoluteFilePath() : info.absolutePath();
   folder = QDir::cleanPath(folder);
   if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
-  return {folder.toStdString(), {}};
+  return {corePath(folder), {}};
 }
 
 }  // namespace kord::gui

@@ -8,6 +8,7 @@
 #include "app/open_database.h"
 #include "kord_logo.h"
 #include "qt_language.h"
+#include "qt_text.h"
 
 namespace kord::gui {
 namespace {
@@ -57,7 +58,7 @@ StartWindow::StartWindow(kord::Session& session, QWidget* parent) : QWidget(pare
 }
 
 void StartWindow::render() {
-  tagline_->setText(QString::fromStdString(s_.text("Database genealogico: individui, famiglie, alberi e parentele",
+  tagline_->setText(displayText(s_.text("Database genealogico: individui, famiglie, alberi e parentele",
                                                    "Genealogy database: individuals, families, trees and kinship")));
 }
 

@@ -92,11 +92,11 @@ kord::DateCheckSettings VerifyWindow::settings() const {
 }
 
 void VerifyWindow::render() {
-  setWindowTitle(QString::fromStdString(s_.text("Verifica dati", "Check dates")));
-  limitsBox_->setTitle(QString::fromStdString(s_.text("Limiti dei controlli", "Limits of the checks")));
-  for (int i = 0; i < 5; ++i) limitCaptions_[i]->setText(QString::fromStdString(s_.text(kLimits[i].italian, kLimits[i].english)));
-  recheck_->setText(QString::fromStdString(s_.text("Verifica di nuovo", "Check again")));
-  close_->setText(QString::fromStdString(s_.text("Chiudi", "Close")));
+  setWindowTitle(displayText(s_.text("Verifica dati", "Check dates")));
+  limitsBox_->setTitle(displayText(s_.text("Limiti dei controlli", "Limits of the checks")));
+  for (int i = 0; i < 5; ++i) limitCaptions_[i]->setText(displayText(s_.text(kLimits[i].italian, kLimits[i].english)));
+  recheck_->setText(displayText(s_.text("Verifica di nuovo", "Check again")));
+  close_->setText(displayText(s_.text("Chiudi", "Close")));
 }
 
 void VerifyWindow::runCheck() {
@@ -112,8 +112,8 @@ void VerifyWindow::runCheck() {
     return;
   }
   summary_->setText(shown_.empty()
-                        ? QString::fromStdString(s_.text("Nessuna data impossibile.", "No impossible date."))
-                        : QString::fromStdString(std::to_string(shown_.size()) +
+                        ? displayText(s_.text("Nessuna data impossibile.", "No impossible date."))
+                        : utf8Text(std::to_string(shown_.size()) +
                                                  s_.text(" segnalazioni; un clic porta l'individuo nel Focus.",
                                                          " findings; a click makes the individual the Focus.")));
 }

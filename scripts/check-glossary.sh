@@ -10,7 +10,7 @@ glossary="$root/docs/glossary.md"
 {
   grep -rhoE 'setWindowTitle\((QStringLiteral|QString::fromUtf8)\("[^"]+"' "$root/gui" | sed -E 's/.*\("//; s/"$//'
   grep -rhoE 'setCaption\(this, "[^"]+"' "$root/gui" | sed -E 's/.*this, "//; s/"$//'
-  grep -rhoE 'setWindowTitle\(QString::fromStdString\(s_?\.text\("[^"]+"' "$root/gui" | sed -E 's/.*text\("//; s/"$//'
+  grep -rhoE 'setWindowTitle\(displayText\(s_?\.text\("[^"]+"' "$root/gui" | sed -E 's/.*text\("//; s/"$//'
   grep -hoE '\.caption = \{"[^"]+"' "$root/core/app/commands.cpp" | sed -E 's/.*\{"//; s/"$//'
   grep -hoE '(entry|\{)\("[A-Za-z_0-9()]+", "[^"]+"' "$root/core/app/main_menu.cpp" | sed -E 's/.*", "//; s/"$//'
   grep -hoE '^\s+\{"[A-Za-z_0-9()]+", "[^"]+", ' "$root/core/app/main_menu.cpp" | sed -E 's/.*", "//; s/", $//'

@@ -40,7 +40,7 @@ QString AssistantWindow::surfaceText() const { return surface_->text(); }
 
 void AssistantWindow::onDoubleClick(QTreeWidgetItem* item) {
   if (!item) return;
-  kord::AssistDblClick(s_, item->data(0, AssistTree::kKeyRole).toString().toStdString());
+  kord::AssistDblClick(s_, utf8Of(item->data(0, AssistTree::kKeyRole).toString()));
   // A command may have changed the switches the main window shows.
   s_.ui.refresh(kord::Window::MainWindow);
 }

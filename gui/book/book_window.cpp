@@ -49,7 +49,7 @@ BookWindow::BookWindow(kord::Session& session, QWidget* parent) : SecondaryWindo
 }
 
 void BookWindow::render() {
-  heading_->setText(QString::fromStdString(
+  heading_->setText(displayText(
       s_.text("Le ultime righe del libro di famiglia", "The last lines of the family book")));
   liber_->clear();
   for (const std::string& line : s_.book.Liber) liber_->addItem(displayText(line));

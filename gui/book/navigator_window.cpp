@@ -8,6 +8,7 @@
 #include "records/record_card.h"
 #include "navigator_chart.h"
 #include "print_form.h"
+#include "qt_text.h"
 #include "records/focus_panel.h"
 
 namespace kord::gui {
@@ -43,8 +44,8 @@ NavigatorWindow::NavigatorWindow(kord::Session& session, QtPrinter& printer, boo
 
 void NavigatorWindow::render() {
   chart_->render(boxes(), pictures(), s_.English);
-  print_->setText(QString::fromStdString(s_.text("Stampa Form", "Print Form")));
-  close_->setText(QString::fromStdString(s_.text("Chiudi", "Close")));
+  print_->setText(displayText(s_.text("Stampa Form", "Print Form")));
+  close_->setText(displayText(s_.text("Chiudi", "Close")));
 }
 
 void NavigatorWindow::onBoxClicked(int box, int caretPos) {

@@ -59,9 +59,9 @@ SortKeyDialog::SortKeyDialog(kord::Session& session, QWidget* parent) : QDialog(
 void SortKeyDialog::render() {
   for (int i = kFirstOption; i <= kLastOption; ++i)
     options_[i]->setText(displayText(s_.tables.FieldCaptions[captionOf(i)]));
-  frame_->setTitle(QString::fromStdString(s_.text("Ordina il libro per", "Sort the book by")));
-  commands_[0]->setText(QString::fromStdString(s_.text("Chiudi", "Close")));
-  commands_[1]->setText(QString::fromStdString(s_.text("Ordina", "Sort")));
+  frame_->setTitle(displayText(s_.text("Ordina il libro per", "Sort the book by")));
+  commands_[0]->setText(displayText(s_.text("Chiudi", "Close")));
+  commands_[1]->setText(displayText(s_.text("Ordina", "Sort")));
   // An exclusive group keeps one option set; it lets go only while open.
   auto* group = options_[kFirstOption]->group();
   group->setExclusive(false);

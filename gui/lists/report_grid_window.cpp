@@ -66,7 +66,7 @@ std::string ReportGridWindow::saveCsv(const std::string& path) const {
 }
 
 void ReportGridWindow::askAndSave() {
-  QString path = QFileDialog::getSaveFileName(this, QString::fromStdString(s_.text("Salva rapporto", "Save report")),
+  QString path = QFileDialog::getSaveFileName(this, displayText(s_.text("Salva rapporto", "Save report")),
                                               pathText(s_.DbFolder + "Rapporto.csv"), QStringLiteral("CSV (*.csv)"));
   if (path.isEmpty()) return;
   std::string error = saveCsv(corePath(path));

@@ -72,9 +72,9 @@ QWidget* AgeChartWindow::buildTotals() {
 void AgeChartWindow::render() {
   const kord::DecadeStatsModel& m = s_.decades;
   ChartData data = seriesByColumn(m.Graph1, true);
-  data.title = QString::fromStdString(s_.text("Individui per età e sesso", "Individuals by age and sex"));
-  data.categoryTitle = QString::fromStdString(s_.text("Età in anni", "Age in years"));
-  data.valueTitle = QString::fromStdString(s_.text("Individui", "Individuals"));
+  data.title = displayText(s_.text("Individui per età e sesso", "Individuals by age and sex"));
+  data.categoryTitle = displayText(s_.text("Età in anni", "Age in years"));
+  data.valueTitle = displayText(s_.text("Individui", "Individuals"));
   showChart(*graph1_, data, ChartKind::GroupedBars);
 
   showGrid(*grid1_, m.Grid1);

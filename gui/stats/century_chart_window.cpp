@@ -137,8 +137,8 @@ void CenturyChartWindow::render() {
   renderGraph2();
   showGrid(*grid1_, m.Grid1);
   // The grid's own heading row names only the first column.
-  grid1_->setHorizontalHeaderLabels({QString(), QString::fromStdString(s_.text("Maschi", "Males")),
-                                     QString::fromStdString(s_.text("Femmine", "Females"))});
+  grid1_->setHorizontalHeaderLabels({QString(), displayText(s_.text("Maschi", "Males")),
+                                     displayText(s_.text("Femmine", "Females"))});
   grid1_->resizeColumnsToContents();
   grid1_->setColumnWidth(0, std::max(grid1_->columnWidth(0), 70));
   for (int c = 1; c < grid1_->columnCount(); ++c) grid1_->setColumnWidth(c, std::max(grid1_->columnWidth(c), 80));
@@ -152,9 +152,9 @@ void CenturyChartWindow::render() {
 
 void CenturyChartWindow::renderGraph1() {
   ChartData data = seriesByRow(s_.centuries.Graph1);
-  data.title = QString::fromStdString(s_.text("Nati per secolo e sesso", "Births by century and sex"));
-  data.categoryTitle = QString::fromStdString(s_.text("Secolo", "Century"));
-  data.valueTitle = QString::fromStdString(s_.text("Nati", "Births"));
+  data.title = displayText(s_.text("Nati per secolo e sesso", "Births by century and sex"));
+  data.categoryTitle = displayText(s_.text("Secolo", "Century"));
+  data.valueTitle = displayText(s_.text("Nati", "Births"));
   showChart(*graph1_, data, graph1Kind());
   graph1Kind_->setText(chartKindName(graph1Kind(), s_.English));
 }
@@ -162,9 +162,9 @@ void CenturyChartWindow::renderGraph1() {
 void CenturyChartWindow::renderGraph2() {
   // One category holding both sexes, so the legend names the bars.
   ChartData data = seriesByRow(s_.centuries.Graph2);
-  data.categories = QStringList{QString::fromStdString(s_.text("Totale individui", "All individuals"))};
-  data.title = QString::fromStdString(s_.text("Maschi e femmine", "Males and females"));
-  data.valueTitle = QString::fromStdString(s_.text("Individui", "Individuals"));
+  data.categories = QStringList{displayText(s_.text("Totale individui", "All individuals"))};
+  data.title = displayText(s_.text("Maschi e femmine", "Males and females"));
+  data.valueTitle = displayText(s_.text("Individui", "Individuals"));
   showChart(*graph2_, data, graph2Kind());
   graph2Kind_->setText(chartKindName(graph2Kind(), s_.English));
 }

@@ -47,7 +47,7 @@ GenerationLimitWindow::GenerationLimitWindow(kord::Session& session, QWidget* pa
 }
 
 void GenerationLimitWindow::render() {
-  label_->setText(QString::fromStdString(s_.text("Generazioni dei discendenti da mostrare (da 0 a 30):",
+  label_->setText(displayText(s_.text("Generazioni dei discendenti da mostrare (da 0 a 30):",
                                                   "Generations of descendants to show (0 to 30):")));
   const QString value = displayText(s_.generationLimit.Gen_Valore);
   if (genValore_->text() != value) genValore_->setText(value);

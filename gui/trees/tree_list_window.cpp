@@ -35,7 +35,7 @@ QFont treeFont(const QFont& base) {
 QString alberoLineText(const kord::AlberoItem& item) {
   // The two parts have different code pages: B3 is a bar in the drawing
   // and a superscript three in a name.
-  return QString::fromStdString(kord::TreeBytesToUtf8(item.drawing)) + displayText(item.text);
+  return utf8Text(kord::TreeBytesToUtf8(item.drawing)) + displayText(item.text);
 }
 
 TreeListWindow::TreeListWindow(kord::Session& session, QtPrinter& printer, QWidget* parent)
@@ -86,7 +86,7 @@ void TreeListWindow::render() {
     auto* row = new QListWidgetItem(alberoLineText(item), lista_);
     row->setData(Qt::UserRole, item.data);
   }
-  command1_->setToolTip(QString::fromStdString(
+  command1_->setToolTip(displayText(
       s_.text("Sali di una generazione: l'albero del primo genitore", "One generation up: the first parent's tree")));
 }
 

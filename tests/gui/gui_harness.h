@@ -73,8 +73,8 @@ struct Harness {
   gui::LoadProgressWindow leggeGenealog{session};
   gui::MainWindow mainMenu{session};
   gui::HistoryWindow history{session};
-  gui::RecordCardWindow skeda{session, printer, gui::CardSelection::Focus};
-  gui::RecordCardWindow skeda2{session, printer, gui::CardSelection::Second};
+  gui::RecordCardWindow skeda{session, printer, kord::Selection::Focus};
+  gui::RecordCardWindow skeda2{session, printer, kord::Selection::Second};
   gui::NameSearchWindow listaNomi{session, printer};
   gui::EditCardWindow editCard{session};
   gui::ListWindow lista{session};
