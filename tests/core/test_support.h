@@ -13,6 +13,7 @@
 
 #include "session/session.h"
 #include "session/ui.h"
+#include "shared/fixed_clock.h"
 
 namespace kord::test {
 
@@ -63,12 +64,6 @@ class FakeUi : public Ui {
   void showWindow(Window w, bool visible) override { shown.emplace_back(w, visible); }
   void refresh(Window) override { ++refreshes; }
   void quit() override { quitCalled = true; }
-};
-
-class FixedClock : public Clock {
- public:
-  LocalTime time{2026, 12, 8, 14, 3, 22};
-  LocalTime now() const override { return time; }
 };
 
 /// Keeps every printed line; "\f" stands for a new page. Ended documents

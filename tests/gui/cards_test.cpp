@@ -71,7 +71,7 @@ QByteArray fileBytes(const QString& path) {
 
 void CardsTest::openingShowsTheFirstIndividualOnTheMainCard() {
   Harness h;
-  if (!h.openSample()) QSKIP("the sample database is not there");
+  QVERIFY2(h.openSample(), "the sample database did not open");
   QVERIFY(h.skeda.isVisible());
   QCOMPARE(h.skeda.windowTitle(), QStringLiteral("Scheda Anagrafica"));
   const std::pair<const char*, const char*> shown[] = {
@@ -91,7 +91,7 @@ void CardsTest::openingShowsTheFirstIndividualOnTheMainCard() {
 
 void CardsTest::photographFollowsTheIndividualAndFallsBack() {
   Harness h;
-  if (!h.openSample()) QSKIP("the sample database is not there");
+  QVERIFY2(h.openSample(), "the sample database did not open");
   focusOn(h, 34);  // Pavan Mario has a photograph of his own
   const QImage mario = picture(h.skeda);
   focusOn(h, 2);  // Pavan Giovanni Battista has none: "initial.jpg"
@@ -113,7 +113,7 @@ void CardsTest::photographFollowsTheIndividualAndFallsBack() {
 
 void CardsTest::parentelaFillsTheSecondCardAndScambiaSwaps() {
   Harness h;
-  if (!h.openSample()) QSKIP("the sample database is not there");
+  QVERIFY2(h.openSample(), "the sample database did not open");
   click(h.mainMenu, "Parentela");
   QVERIFY(h.listaNomi.isVisible());
   QCOMPARE(h.listaNomi.windowTitle(), QStringLiteral("Seleziona parente da localizzare"));
@@ -136,7 +136,7 @@ void CardsTest::parentelaFillsTheSecondCardAndScambiaSwaps() {
 
 void CardsTest::escapeClosesEitherCardAndTheNextRefreshBringsItBack() {
   Harness h;
-  if (!h.openSample()) QSKIP("the sample database is not there");
+  QVERIFY2(h.openSample(), "the sample database did not open");
   h.session.NInd[1] = 34;
   ShowFocusPanel(h.session);
   struct Case {
@@ -159,7 +159,7 @@ void CardsTest::escapeClosesEitherCardAndTheNextRefreshBringsItBack() {
 
 void CardsTest::savedLabelsGoToTheCaptionsFile() {
   Harness h;
-  if (!h.openSample()) QSKIP("the sample database is not there");
+  QVERIFY2(h.openSample(), "the sample database did not open");
   h.session.NInd[1] = 3;
   ShowFocusPanel(h.session);
   retype(h.skeda.findChild<QLineEdit*>(QStringLiteral("Label3D3_1")), QStringLiteral("Cognome e Nome"));
@@ -182,7 +182,7 @@ void CardsTest::savedLabelsGoToTheCaptionsFile() {
 
 void CardsTest::labelsTheFileCannotHoldAreRefused() {
   Harness h;
-  if (!h.openSample()) QSKIP("the sample database is not there");
+  QVERIFY2(h.openSample(), "the sample database did not open");
   const QString path = h.dir.filePath(QStringLiteral("famiglia.rnk"));
   const QByteArray before = fileBytes(path);
   auto* caption = h.skeda.findChild<QLineEdit*>(QStringLiteral("Label3D3_2"));
@@ -207,7 +207,7 @@ void CardsTest::labelsTheFileCannotHoldAreRefused() {
 
 void CardsTest::commonRelativeBoxesMoveTheFocusOnlyWhenSet() {
   Harness h;
-  if (!h.openSample()) QSKIP("the sample database is not there");
+  QVERIFY2(h.openSample(), "the sample database did not open");
   auto* first = h.skeda.findChild<QLineEdit*>(QStringLiteral("PrimoParNome_0"));
   auto* second = h.skeda.findChild<QLineEdit*>(QStringLiteral("PrimoParNome_1"));
   QTest::mouseDClick(first, Qt::LeftButton);
@@ -233,7 +233,7 @@ void CardsTest::commonRelativeBoxesMoveTheFocusOnlyWhenSet() {
 
 void CardsTest::kinshipButtonNeedsTwoIndividualsAndHasHelp() {
   Harness h;
-  if (!h.openSample()) QSKIP("the sample database is not there");
+  QVERIFY2(h.openSample(), "the sample database did not open");
   click(h.skeda, "Parentele_0");
   QCOMPARE(h.ui.messages, std::vector<std::string>{"Selezionare due individui"});
   h.session.NInd[1] = 34;
@@ -252,7 +252,7 @@ void CardsTest::kinshipButtonNeedsTwoIndividualsAndHasHelp() {
 
 void CardsTest::relationshipLineShowsWithASecondSelection() {
   Harness h;
-  if (!h.openSample()) QSKIP("the sample database is not there");
+  QVERIFY2(h.openSample(), "the sample database did not open");
   auto* line = h.skeda.findChild<QLabel*>(QStringLiteral("RelationshipLine"));
   QVERIFY(line->isHidden());
   h.session.NInd[1] = 45;
@@ -267,7 +267,7 @@ void CardsTest::relationshipLineShowsWithASecondSelection() {
 
 void CardsTest::printFormWritesAReadablePdfInTheDatabaseFolder() {
   Harness h;
-  if (!h.openSample()) QSKIP("the sample database is not there");
+  QVERIFY2(h.openSample(), "the sample database did not open");
   h.printer.setAlwaysPdf(true);
   click(h.skeda, "StampaForm");
   const std::string pdf = h.folder() + "Scheda Anagrafica - Pavan Giovanni Battista.pdf";
@@ -296,7 +296,7 @@ void CardsTest::printFormWritesAReadablePdfInTheDatabaseFolder() {
 
 void CardsTest::aPrintoutThatCannotBeWrittenIsReportedNotSaved() {
   Harness h;
-  if (!h.openSample()) QSKIP("the sample database is not there");
+  QVERIFY2(h.openSample(), "the sample database did not open");
   h.printer.setAlwaysPdf(true);
   const std::string pdf = h.folder() + "Scheda Anagrafica - Pavan Giovanni Battista.pdf";
   QVERIFY(QDir().mkdir(QString::fromStdString(pdf)));  // a folder where the printout would go

@@ -75,7 +75,7 @@ QByteArray padded(const QByteArray& text, int field) {
 
 void EditCardTest::showsTheFocusRecordAndItsLinks() {
   EditFixture f;
-  if (!f.open(34)) QSKIP("the sample database is not there");
+  QVERIFY2(f.open(34), "the sample database did not open");
   QCOMPARE(f.editCard.windowTitle(), QStringLiteral("Modifica scheda"));
   QCOMPARE(f.line(Num)->text(), QStringLiteral("33"));
   QVERIFY(f.line(Num)->isReadOnly());
@@ -98,7 +98,7 @@ void EditCardTest::showsTheFocusRecordAndItsLinks() {
 
 void EditCardTest::savingWritesTheFieldsAndTheLinks() {
   EditFixture f;
-  if (!f.open(34)) QSKIP("the sample database is not there");
+  QVERIFY2(f.open(34), "the sample database did not open");
   const QByteArray record = f.stored(33);
   f.retype(f.line(BirthPlace), QStringLiteral("Sacile (Pordenone)"));
   f.notes()->setPlainText(QStringLiteral("Operaio alla Breda.\nCapo reparto dal 1960."));
@@ -125,7 +125,7 @@ void EditCardTest::savingWritesTheFieldsAndTheLinks() {
 
 void EditCardTest::refusedInputChangesNothing() {
   EditFixture f;
-  if (!f.open(34)) QSKIP("the sample database is not there");
+  QVERIFY2(f.open(34), "the sample database did not open");
   const QByteArray rni = f.file("rni"), rnc = f.file("rnc"), rns = f.file("rns");
   const std::vector<std::string> names = f.session.tables.Names;
 
@@ -155,7 +155,7 @@ void EditCardTest::refusedInputChangesNothing() {
 
 void EditCardTest::typingStopsAtTheFieldWidthAndMarksUnreadableDates() {
   EditFixture f;
-  if (!f.open(34)) QSKIP("the sample database is not there");
+  QVERIFY2(f.open(34), "the sample database did not open");
   const QString place = QStringLiteral("Sacile, in provincia di Pordenone, Friuli");  // 41 characters, 30 fit
   f.retype(f.line(BirthPlace), place);
   QCOMPARE(f.line(BirthPlace)->text(), place.left(30));
@@ -184,7 +184,7 @@ void EditCardTest::typingStopsAtTheFieldWidthAndMarksUnreadableDates() {
 
 void EditCardTest::datiPersonaliAddsANewIndividual() {
   EditFixture f;
-  if (!f.openSample()) QSKIP("the sample database is not there");
+  QVERIFY2(f.openSample(), "the sample database did not open");
   const QByteArray before = f.file("rni");
   const int focus = f.session.NInd[0];
   QTest::mouseClick(EditFixture::button(f.mainMenu, "EditSkeda_1"), Qt::LeftButton);
@@ -227,7 +227,7 @@ void EditCardTest::recordCommandsNeedADatabase() {
   QVERIFY(!h.editCard.isVisible());
 
   EditFixture f;
-  if (!f.openSample()) QSKIP("the sample database is not there");
+  QVERIFY2(f.openSample(), "the sample database did not open");
   f.mainMenu.findChild<QAction*>(QStringLiteral("legge_scheda"))->trigger();
   QCOMPARE(f.ui.messages, std::vector<std::string>{"continuare"});
   QVERIFY(!f.session.ShowCard);

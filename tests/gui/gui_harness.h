@@ -24,14 +24,11 @@
 #include "qt_ui.h"
 #include "record_card_window.h"
 #include "session/session.h"
+#include "shared/fixed_clock.h"
 
 namespace kord::guitest {
 
-/// Always 8 December 2026, 14:03:22.
-class FixedClock : public Clock {
- public:
-  LocalTime now() const override { return {2026, 12, 8, 14, 3, 22}; }
-};
+using FixedClock = test::FixedClock;
 
 class ScriptedUi : public gui::QtUi {
  public:

@@ -43,7 +43,7 @@ void answerChooser(gui::ReportFieldsDialog& chooser, std::vector<int> boxes, con
 
 void ListsTest::clickOnALineMovesTheFocus() {
   Harness h;
-  if (!h.openSample()) QSKIP("the sample database is not there");
+  QVERIFY2(h.openSample(), "the sample database did not open");
   click(h.mainMenu, "ListaTutti");
   QVERIFY(h.lista.isVisible());
   QCOMPARE(liber(h.lista).item(0)->text(), QStringLiteral("             Lista Generale"));
@@ -55,7 +55,7 @@ void ListsTest::clickOnALineMovesTheFocus() {
 
 void ListsTest::refreshAfterASortedRunShowsTheGeneralList() {
   Harness h;
-  if (!h.openSample()) QSKIP("the sample database is not there");
+  QVERIFY2(h.openSample(), "the sample database did not open");
   QVERIFY(SortedBookRun(h.session, 5));  // by birth place
   h.lista.render();
   QCOMPARE(liber(h.lista).count(), 66);  // one entry per slot, no title
@@ -69,7 +69,7 @@ void ListsTest::refreshAfterASortedRunShowsTheGeneralList() {
 
 void ListsTest::esceProducesNoReport() {
   Harness h;
-  if (!h.openSample()) QSKIP("the sample database is not there");
+  QVERIFY2(h.openSample(), "the sample database did not open");
   answerChooser(h.campiReport, {0}, "Command3D1_0");
   click(h.mainMenu, "Libro_3");
   QVERIFY(!h.rapporto.isVisible());
@@ -79,7 +79,7 @@ void ListsTest::esceProducesNoReport() {
 
 void ListsTest::reportShowsTheTickedFieldsInBoxOrder() {
   Harness h;
-  if (!h.openSample()) QSKIP("the sample database is not there");
+  QVERIFY2(h.openSample(), "the sample database did not open");
   answerChooser(h.campiReport, {12, 0}, "Command3D1_1");
   click(h.mainMenu, "Libro_3");
   QVERIFY(h.rapporto.isVisible());

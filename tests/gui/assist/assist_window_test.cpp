@@ -15,20 +15,13 @@
 #include "assist_icon.h"
 #include "assist_tree.h"
 #include "assistant_window.h"
-#include "app/file_dialog.h"
-#include "db/file_set.h"
-#include "app/open_database.h"
 #include "session/session.h"
+#include "window_ui.h"
 
 using namespace kord;
 using gui::AssistTree;
 
 namespace {
-
-class FixedClock : public Clock {
- public:
-  LocalTime now() const override { return {2026, 12, 8, 14, 3, 22}; }
-};
 
 class NoPrinter : public Printer {
  public:
@@ -40,48 +33,18 @@ class NoPrinter : public Printer {
   std::string endDoc(const std::string&, const std::string&) override { return {}; }
 };
 
-/// Records what the commands show and say; the file dialog picks pickFile.
-class RecordingUi : public Ui {
- public:
-  Session* session = nullptr;
-  std::string pickFile;
-  std::vector<std::string> messages;
-  std::vector<Window> shown;
-
-  void message(const std::string& text, const std::string& = {}) override { messages.push_back(text); }
-  bool askYesNo(const std::string&, const std::string&, Icon, bool defaultYes) override { return defaultYes; }
-  std::string inputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
-  void runFileDialog() override {
-    session->dialog.folder = FolderOf(pickFile);
-    DialogClickFile(*session, BaseNameOf(pickFile));
-    DialogOpen(*session);
-  }
-  void showWindow(Window window, bool visible) override {
-    if (visible) shown.push_back(window);
-  }
-  void refresh(Window) override {}
-  void quit() override {}
-  bool wasShown(Window window) const { return std::find(shown.begin(), shown.end(), window) != shown.end(); }
-};
-
 /// The sample opened in a scratch folder, with the assistant beside it.
 struct AssistHarness {
   QTemporaryDir dir;
-  RecordingUi ui;
-  FixedClock clock;
+  testsupport::WindowMapUi ui;
+  testsupport::FixedClock clock;
   NoPrinter printer;
   Session session{ui, clock, printer};
   bool loaded = false;
 
   explicit AssistHarness(bool withFireIcon = true) {
-    const std::string folder = dir.filePath(QStringLiteral("sample")).toStdString();
-    std::filesystem::copy(KORD_SAMPLE_DIR, folder, std::filesystem::copy_options::recursive);
-    if (!withFireIcon) std::filesystem::remove(folder + "/Fire.ico");
-    ui.session = &session;
-    ui.pickFile = folder + "/famiglia.rni";
-    session.windowState = kStateOpening;
-    loaded = OpenDatabase(session) == OpenOutcome::Loaded;
-    ui.messages.clear();
+    loaded = testsupport::OpenSampleCopy(dir, session, ui);
+    if (!withFireIcon) std::filesystem::remove(testsupport::SampleFolder(dir) + "Fire.ico");
     ui.shown.clear();
   }
 };

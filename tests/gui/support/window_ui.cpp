@@ -1,6 +1,7 @@
 #include "window_ui.h"
 
 #include <QWidget>
+#include <algorithm>
 #include <filesystem>
 
 #include "app/file_dialog.h"
@@ -32,7 +33,12 @@ QWidget* WindowMapUi::widgetOf(Window window) const {
   return found == windows.end() ? nullptr : found->second;
 }
 
+bool WindowMapUi::wasShown(Window window) const {
+  return std::find(shown.begin(), shown.end(), window) != shown.end();
+}
+
 void WindowMapUi::showWindow(Window window, bool visible) {
+  if (visible) shown.push_back(window);
   QWidget* widget = widgetOf(window);
   if (!widget) return;
   if (!visible) {

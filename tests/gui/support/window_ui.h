@@ -12,16 +12,13 @@
 
 #include "session/session.h"
 #include "session/ui.h"
+#include "shared/fixed_clock.h"
 
 class QWidget;
 
 namespace kord::testsupport {
 
-/// Always 8 December 2026, 14:03:22.
-class FixedClock : public Clock {
- public:
-  LocalTime now() const override { return {2026, 12, 8, 14, 3, 22}; }
-};
+using FixedClock = test::FixedClock;
 
 class WindowMapUi : public Ui {
  public:
@@ -31,6 +28,7 @@ class WindowMapUi : public Ui {
   std::vector<std::string> messages;
   std::vector<std::string> prompts;
   std::deque<std::string> answers;  ///< empty: the input box is cancelled
+  std::vector<Window> shown;        ///< every window shown, in order
 
   void message(const std::string& text, const std::string& title = {}) override;
   bool askYesNo(const std::string&, const std::string&, Icon, bool defaultYes) override { return defaultYes; }
@@ -39,6 +37,7 @@ class WindowMapUi : public Ui {
   void showWindow(Window window, bool visible) override;
   void refresh(Window window) override;
   void quit() override {}
+  bool wasShown(Window window) const;
 
  protected:
   QWidget* widgetOf(Window window) const;
