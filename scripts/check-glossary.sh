@@ -7,14 +7,19 @@
 set -euo pipefail
 root="${1:-$(dirname "$0")/..}"
 glossary="$root/docs/glossary.md"
+# Each source is read as one line with its blanks squeezed, so that a table
+# row or a call the formatter wraps is still found.
+flat() { cat "$@" | tr '\n' ' ' | sed -E 's/[[:space:]]+/ /g'; }
+gui_sources=$(find "$root/gui" -name '*.cpp' | sort)
 {
-  grep -rhoE 'setWindowTitle\((QStringLiteral|QString::fromUtf8)\("[^"]+"' "$root/gui" | sed -E 's/.*\("//; s/"$//'
-  grep -rhoE 'setCaption\(this, "[^"]+"' "$root/gui" | sed -E 's/.*this, "//; s/"$//'
-  grep -rhoE 'setWindowTitle\(displayText\(s_?\.text\("[^"]+"' "$root/gui" | sed -E 's/.*text\("//; s/"$//'
-  grep -hoE '\.caption = \{"[^"]+"' "$root/core/app/commands.cpp" | sed -E 's/.*\{"//; s/"$//'
-  grep -hoE '(entry|\{)\("[A-Za-z_0-9()]+", "[^"]+"' "$root/core/app/main_menu.cpp" | sed -E 's/.*", "//; s/"$//'
-  grep -hoE '^\s+\{"[A-Za-z_0-9()]+", "[^"]+", ' "$root/core/app/main_menu.cpp" | sed -E 's/.*", "//; s/", $//'
-  grep -hoE '\{"(File|Alberi|Liste|Stampa|Varie|Ricerca_Coniugi|Colori|Lingua_Menu)", "[^"]+"' "$root/core/app/main_menu.cpp" |
+  flat $gui_sources | grep -oE 'setWindowTitle\((QStringLiteral|QString::fromUtf8)\("[^"]+"' | sed -E 's/.*\("//; s/"$//'
+  flat $gui_sources | grep -oE 'setCaption\(this, "[^"]+"' | sed -E 's/.*this, "//; s/"$//'
+  flat $gui_sources | grep -oE 'setWindowTitle\(displayText\(s_?\.text\("[^"]+"' | sed -E 's/.*text\("//; s/"$//'
+  flat "$root/core/app/commands.cpp" | grep -oE '\.caption = \{"[^"]+"' | sed -E 's/.*\{"//; s/"$//'
+  menus=$(flat "$root/core/app/main_menu.cpp")
+  grep -oE '(entry|\{)\("[A-Za-z_0-9()]+", "[^"]+"' <<<"$menus" | sed -E 's/.*", "//; s/"$//'
+  grep -oE '\{"[A-Za-z_0-9()]+", "[^"]+", G::[A-Za-z]+\}' <<<"$menus" | sed -E 's/^\{"[^"]+", "//; s/", G::[A-Za-z]+\}$//'
+  grep -oE '\{"(File|Alberi|Liste|Stampa|Varie|Ricerca_Coniugi|Colori|Lingua_Menu)", "[^"]+"' <<<"$menus" |
     sed -E 's/.*", "//; s/"$//'
 } | sort -u >"${TMPDIR:-/tmp}/kord-glossary-words.$$"
 missing=0
