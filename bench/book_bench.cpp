@@ -19,10 +19,10 @@
 #include <iostream>
 #include <memory>
 
-#include "book/book_commands.h"
 #include "app/file_dialog.h"
 #include "app/open_database.h"
 #include "bench_support.h"
+#include "book/book_commands.h"
 #include "db/demo_family.h"
 #include "lists/standard_lists.h"
 #include "session/session.h"
@@ -123,9 +123,8 @@ void printGrowthRow(OpenedFamily& f) {
   const double book = bestOf(3, [&] { LibroFamiglia(s); });
   const double list = bestOf(5, [&] { ListCommand(s, ListMode::General, false); });
   const double sorted = bestOf(5, [&] { SortedBookRun(s, 4); });
-  std::cout << std::setw(7) << s.tables.individualCount() << std::fixed << std::setprecision(1) << std::setw(16)
-            << book << std::setw(15) << list << std::setw(15) << sorted << std::setw(8) << countPages(f.folder)
-            << "\n";
+  std::cout << std::setw(7) << s.tables.individualCount() << std::fixed << std::setprecision(1) << std::setw(16) << book
+            << std::setw(15) << list << std::setw(15) << sorted << std::setw(8) << countPages(f.folder) << "\n";
 }
 
 void warnOfMessages(const OpenedFamily& f) {

@@ -13,12 +13,12 @@
 #include <functional>
 #include <iostream>
 
+#include "bench_support.h"
 #include "db/csv_fields.h"
+#include "db/demo_family.h"
 #include "db/load_tables.h"
 #include "exchange/gedcom_export.h"
 #include "exchange/gedcom_import.h"
-#include "bench_support.h"
-#include "db/demo_family.h"
 #include "session/session.h"
 
 namespace fs = std::filesystem;
@@ -76,9 +76,8 @@ int main(int argc, char** argv) {
 
   ExchangeSummary exported, imported;
   report("GEDCOM export", timeMs([&] { exported = ExportGedcom(s, (root / "bench.ged").string()); }));
-  report("GEDCOM import", timeMs([&] {
-           imported = ImportGedcom((root / "bench.ged").string(), (root / "copy.rni").string(), {});
-         }));
+  report("GEDCOM import",
+         timeMs([&] { imported = ImportGedcom((root / "bench.ged").string(), (root / "copy.rni").string(), {}); }));
   if (!exported.ok || !imported.ok) {
     std::cerr << "kord-bench-exchange: " << (exported.ok ? imported.error : exported.error) << "\n";
     return 1;

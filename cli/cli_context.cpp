@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <ostream>
 
-#include "db/codepage.h"
 #include "app/open_database.h"
+#include "db/codepage.h"
 #include "session/installed_data.h"
 
 namespace kord::cli {

@@ -3,15 +3,13 @@
 #include <filesystem>
 #include <ostream>
 
-#include "db/codepage.h"
 #include "app/file_dialog.h"
+#include "db/codepage.h"
 #include "db/file_set.h"
 
 namespace kord::cli {
 
-void ConsoleUi::message(const std::string& text, const std::string&) {
-  err_ << Cp1252ToUtf8(text) << '\n';
-}
+void ConsoleUi::message(const std::string& text, const std::string&) { err_ << Cp1252ToUtf8(text) << '\n'; }
 
 bool ConsoleUi::askYesNo(const std::string&, const std::string&, Icon, bool defaultYes) {
   if (yesNo.empty()) return defaultYes;

@@ -27,8 +27,7 @@ class ConsoleUi : public Ui {
 
   void message(const std::string& text, const std::string& title = {}) override;
   bool askYesNo(const std::string& text, const std::string& title, Icon icon, bool defaultYes) override;
-  std::string inputBox(const std::string& prompt, const std::string& title,
-                       const std::string& defaultText) override;
+  std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) override;
   void runFileDialog() override;
   void showWindow(Window, bool) override {}
   void refresh(Window) override {}

@@ -13,16 +13,34 @@ int main(int argc, char** argv) {
     std::cerr << "kord: " << error << '\n' << UsageText();
     return kUsage;
   }
-  const std::map<std::string, int (*)(CliContext&)> commands = {
-      {"info", RunInfo},     {"create", RunCreate}, {"card", RunCard}, {"date", RunDate},
-      {"search", RunSearch}, {"edit", RunEdit},     {"add", RunAdd},   {"link", RunLink},
-      {"spouse", RunSpouse}, {"captions", RunCaptions}, {"roots", RunRoots},
-      {"branches", RunBranches}, {"kin", RunKin}, {"list", RunList}, {"report", RunReport},
-      {"stats", RunStats}, {"book", RunBook}, {"census", RunCensus}, {"navigate", RunNavigate},
-      {"sorted", RunSorted}, {"assist", RunAssist},
-      {"import-gedcom", RunImportGedcom}, {"export-gedcom", RunExportGedcom}, {"import-csv", RunImportCsv},
-      {"check", RunCheck}, {"relation", RunRelation}, {"verify", RunVerify},
-      {"sort-copy", RunSortCopy}};
+  const std::map<std::string, int (*)(CliContext&)> commands = {{"info", RunInfo},
+                                                                {"create", RunCreate},
+                                                                {"card", RunCard},
+                                                                {"date", RunDate},
+                                                                {"search", RunSearch},
+                                                                {"edit", RunEdit},
+                                                                {"add", RunAdd},
+                                                                {"link", RunLink},
+                                                                {"spouse", RunSpouse},
+                                                                {"captions", RunCaptions},
+                                                                {"roots", RunRoots},
+                                                                {"branches", RunBranches},
+                                                                {"kin", RunKin},
+                                                                {"list", RunList},
+                                                                {"report", RunReport},
+                                                                {"stats", RunStats},
+                                                                {"book", RunBook},
+                                                                {"census", RunCensus},
+                                                                {"navigate", RunNavigate},
+                                                                {"sorted", RunSorted},
+                                                                {"assist", RunAssist},
+                                                                {"import-gedcom", RunImportGedcom},
+                                                                {"export-gedcom", RunExportGedcom},
+                                                                {"import-csv", RunImportCsv},
+                                                                {"check", RunCheck},
+                                                                {"relation", RunRelation},
+                                                                {"verify", RunVerify},
+                                                                {"sort-copy", RunSortCopy}};
   auto command = commands.find(options->command);
   if (command == commands.end()) {
     std::cerr << "kord: unknown command " << options->command << '\n' << UsageText();

@@ -8,21 +8,35 @@ namespace kord::cli {
 
 std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
   Options o;
-  const std::map<std::string, bool Options::*> flags = {
-      {"--out-to-file", &Options::outToFile}, {"--card", &Options::card},   {"--print", &Options::print},
-      {"--english", &Options::english},       {"--data", &Options::data},   {"--scout", &Options::scout},
-      {"--replace", &Options::replace},       {"--one-way", &Options::oneWay},
-      {"--outline", &Options::outline},       {"--descendants", &Options::descendants},
-      {"--no-details", &Options::noDetails},  {"--compact", &Options::compact},
-      {"--pictures", &Options::pictures},     {"--surname-first", &Options::surnameFirst},
-      {"--given-first", &Options::givenFirst}, {"--ansi", &Options::ansi},
-      {"--repair", &Options::repair}};
+  const std::map<std::string, bool Options::*> flags = {{"--out-to-file", &Options::outToFile},
+                                                        {"--card", &Options::card},
+                                                        {"--print", &Options::print},
+                                                        {"--english", &Options::english},
+                                                        {"--data", &Options::data},
+                                                        {"--scout", &Options::scout},
+                                                        {"--replace", &Options::replace},
+                                                        {"--one-way", &Options::oneWay},
+                                                        {"--outline", &Options::outline},
+                                                        {"--descendants", &Options::descendants},
+                                                        {"--no-details", &Options::noDetails},
+                                                        {"--compact", &Options::compact},
+                                                        {"--pictures", &Options::pictures},
+                                                        {"--surname-first", &Options::surnameFirst},
+                                                        {"--given-first", &Options::givenFirst},
+                                                        {"--ansi", &Options::ansi},
+                                                        {"--repair", &Options::repair}};
   const std::map<std::string, std::optional<int> Options::*> numbers = {
-      {"--focus", &Options::focus}, {"--second", &Options::second}, {"--toggle", &Options::toggle},
-      {"--child", &Options::child}, {"--parent", &Options::parent}, {"--generations", &Options::generations},
+      {"--focus", &Options::focus},
+      {"--second", &Options::second},
+      {"--toggle", &Options::toggle},
+      {"--child", &Options::child},
+      {"--parent", &Options::parent},
+      {"--generations", &Options::generations},
       {"--key", &Options::key},
-      {"--min-marriage-age", &Options::minMarriageAge}, {"--min-parent-age", &Options::minParentAge},
-      {"--max-mother-age", &Options::maxMotherAge}, {"--max-months-after-father", &Options::maxMonthsAfterFather},
+      {"--min-marriage-age", &Options::minMarriageAge},
+      {"--min-parent-age", &Options::minParentAge},
+      {"--max-mother-age", &Options::maxMotherAge},
+      {"--max-months-after-father", &Options::maxMonthsAfterFather},
       {"--max-age", &Options::maxAge}};
   for (int i = 1; i < argc; ++i) {
     std::string word = argv[i];
@@ -30,8 +44,10 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
       o.*(flag->second) = true;
       continue;
     }
-    const std::map<std::string, std::optional<std::string> Options::*> texts = {
-        {"--today", &Options::today}, {"--fields", &Options::fields}, {"--csv", &Options::csv}, {"--around", &Options::around}};
+    const std::map<std::string, std::optional<std::string> Options::*> texts = {{"--today", &Options::today},
+                                                                                {"--fields", &Options::fields},
+                                                                                {"--csv", &Options::csv},
+                                                                                {"--around", &Options::around}};
     if (numbers.count(word) || texts.count(word) || word == "--answer" || word == "--mark") {
       if (i + 1 >= argc) {
         error = word + " needs a value";

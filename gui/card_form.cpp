@@ -140,8 +140,8 @@ void CardForm::renderPicture(const std::string& path) {
   QImage image;
   // A picture that does not load leaves the one shown before.
   if (!image.load(pathText(path))) return;
-  picture_->setPixmap(QPixmap::fromImage(
-      image.scaled(kPictureSize - QSize(4, 4), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+  picture_->setPixmap(
+      QPixmap::fromImage(image.scaled(kPictureSize - QSize(4, 4), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 QString CardForm::captionText(int field) const {

@@ -77,7 +77,8 @@ void CheckWindow::showResult(const std::vector<std::string>& repaired, const kor
     item->setForeground(QColor(0x2e, 0x6b, 0x4f));
   }
   const std::string mark = s_.text("  [si ripara]", "  [repairable]");
-  for (const kord::LinkProblem& p : check.problems) problems_->addItem(displayText(p.text + (p.repairable ? mark : "")));
+  for (const kord::LinkProblem& p : check.problems)
+    problems_->addItem(displayText(p.text + (p.repairable ? mark : "")));
   const auto repairable = static_cast<std::size_t>(std::count_if(
       check.problems.begin(), check.problems.end(), [](const kord::LinkProblem& p) { return p.repairable; }));
   summary_->setText(displayText(summaryText(check.problems.size(), repairable)));
@@ -85,9 +86,10 @@ void CheckWindow::showResult(const std::vector<std::string>& repaired, const kor
 }
 
 std::string CheckWindow::summaryText(std::size_t problems, std::size_t repairable) const {
-  if (problems == 0) return s_.text("Nessun problema nei legami dell'archivio.", "No problem in the links of the database.");
+  if (problems == 0)
+    return s_.text("Nessun problema nei legami dell'archivio.", "No problem in the links of the database.");
   const std::string found = count(problems, s_.text("problema", "problem"), s_.text("problemi", "problems")) +
-                           s_.text(" nei legami", " in the links");
+                            s_.text(" nei legami", " in the links");
   if (repairable == 0)
     return found + s_.text(", nessuno con un solo rimedio: li decide chi conosce la famiglia.",
                            ", none with one obvious fix: they are for someone who knows the family to decide.");
@@ -97,9 +99,9 @@ std::string CheckWindow::summaryText(std::size_t problems, std::size_t repairabl
 }
 
 void CheckWindow::onRepair() {
-  const std::string question = s_.text(
-      "Riparare i legami che hanno un solo rimedio? I file dei figli e dei coniugi vengono riscritti.",
-      "Repair the links that have one obvious fix? The children and spouses files are rewritten.");
+  const std::string question =
+      s_.text("Riparare i legami che hanno un solo rimedio? I file dei figli e dei coniugi vengono riscritti.",
+              "Repair the links that have one obvious fix? The children and spouses files are rewritten.");
   if (!s_.ui.askYesNo(question, s_.text("Controlla archivio", "Check database"), kord::Icon::Question, false)) return;
   const kord::DatabaseRepair repair = kord::RepairOpenDatabase(s_);
   if (!repair.error.empty()) s_.ui.message(repair.error);
@@ -110,6 +112,5 @@ void CheckWindow::onRepair() {
   raise();  // the refreshed card must not hide what was repaired
   activateWindow();
 }
-
 
 }  // namespace kord::gui

@@ -162,7 +162,8 @@ void DatabaseFileDialog::fillDrives() {
   drvList_->clear();
   for (const QString& root : driveRoots()) {
     QString label = QStorageInfo(root).displayName();
-    drvList_->addItem(label.isEmpty() || label == root ? root : root + QStringLiteral("   (") + label + QLatin1Char(')'), root);
+    drvList_->addItem(
+        label.isEmpty() || label == root ? root : root + QStringLiteral("   (") + label + QLatin1Char(')'), root);
   }
 }
 

@@ -1,12 +1,12 @@
 #include "desktop_open.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QProcess>
+#include <QPushButton>
 #include <QUrl>
 #include <utility>
 

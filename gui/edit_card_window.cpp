@@ -1,5 +1,6 @@
 #include "edit_card_window.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QAction>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -20,9 +20,9 @@
 #include "db/dates.h"
 #include "life_years_delegate.h"
 #include "lists/person_choice.h"
-#include "records/record_card.h"
 #include "qt_text.h"
 #include "records/focus_panel.h"
+#include "records/record_card.h"
 
 namespace kord::gui {
 namespace {
@@ -154,15 +154,17 @@ static bool isDateField(int field) {
 
 /// The length of `typed` once stored: one byte a character, two for a line
 /// break of the notes.
-static int storedLength(const QString& typed) { return static_cast<int>(typed.size() + typed.count(QLatin1Char('\n'))); }
+static int storedLength(const QString& typed) {
+  return static_cast<int>(typed.size() + typed.count(QLatin1Char('\n')));
+}
 
 void EditCardWindow::limitTyping() {
   for (int field = kord::Name; field < kord::kFieldCount; ++field) {
     if (!lines_[field]) continue;
     lines_[field]->setMaxLength(static_cast<int>(kord::kFieldLayout[field].width));
     if (!isDateField(field)) continue;
-    dateMarks_[field] = lines_[field]->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning),
-                                                 QLineEdit::TrailingPosition);
+    dateMarks_[field] =
+        lines_[field]->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::TrailingPosition);
     dateMarks_[field]->setObjectName(QStringLiteral("DataNonValida_%1").arg(field));
     dateMarks_[field]->setVisible(false);
     connect(lines_[field], &QLineEdit::textChanged, this, [this, field] { markDate(field); });
@@ -175,9 +177,9 @@ void EditCardWindow::markDate(int field) {
   // A bare year or "19??" is a date the program reads, as the date checks do.
   const bool refused = !typed.empty() && !kord::ReadStoredDate(kord::PrepareDateIn(typed));
   dateMarks_[field]->setVisible(refused);
-  dateMarks_[field]->setToolTip(displayText(
-      s_.text("Data non riconosciuta: scrivere ad esempio 12/03/1950, 1950 o 19??",
-              "Date not recognised: write for example 12/03/1950, 1950 or 19??")));
+  dateMarks_[field]->setToolTip(
+      displayText(s_.text("Data non riconosciuta: scrivere ad esempio 12/03/1950, 1950 o 19??",
+                          "Date not recognised: write for example 12/03/1950, 1950 or 19??")));
 }
 
 void EditCardWindow::limitNotes() {
@@ -250,15 +252,15 @@ void EditCardWindow::renderCaptions() {
   for (int field = 0; field < kord::kFieldCount; ++field) {
     captions_[field]->setText(displayText(s_.tables.FieldCaptions[field]));
     const QString most = displayText(s_.text("Al massimo %1 caratteri", "At most %1 characters"));
-    QWidget* editor = lines_[field] ? static_cast<QWidget*>(lines_[field])
-                                    : field == kord::Notes ? static_cast<QWidget*>(notes_) : sex_;
+    QWidget* editor = lines_[field]          ? static_cast<QWidget*>(lines_[field])
+                      : field == kord::Notes ? static_cast<QWidget*>(notes_)
+                                             : sex_;
     editor->setToolTip(most.arg(kord::kFieldLayout[field].width));
   }
   const char* italian[] = {"Primo genitore", "Secondo genitore", "Coniuge"};
   const char* english[] = {"First parent", "Second parent", "Spouse"};
   for (int i = 0; i < 3; ++i) linkCaptions_[i]->setText(displayText(s_.text(italian[i], english[i])));
-  bothWays_->setText(displayText(
-      s_.text("Anche il coniuge riceve il legame", "The spouse gets the link too")));
+  bothWays_->setText(displayText(s_.text("Anche il coniuge riceve il legame", "The spouse gets the link too")));
   save_->setText(displayText(s_.text("Salva", "Save")));
   cancel_->setText(displayText(s_.text("Annulla", "Cancel")));
 }
@@ -324,6 +326,5 @@ void EditCardWindow::onClose() {
   // An unsaved new individual is given back: the counts and the focus change.
   s_.ui.refresh(kord::Window::MainWindow);
 }
-
 
 }  // namespace kord::gui

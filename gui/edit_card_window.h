@@ -10,8 +10,8 @@
 #include <array>
 #include <string>
 
-#include "session/session.h"
 #include "secondary_window.h"
+#include "session/session.h"
 
 class QAction;
 class QCheckBox;
@@ -64,11 +64,11 @@ class EditCardWindow : public SecondaryWindow {
 
   kord::Session& s_;
   std::array<QLabel*, 14> captions_{};
-  std::array<QLineEdit*, 14> lines_{};  ///< Text1(0..11); notes and sex differ
+  std::array<QLineEdit*, 14> lines_{};    ///< Text1(0..11); notes and sex differ
   std::array<QAction*, 14> dateMarks_{};  ///< the marks of the date fields
-  QPlainTextEdit* notes_ = nullptr;     ///< Text1(12)
-  QComboBox* sex_ = nullptr;            ///< Text1(13)
-  std::array<QComboBox*, 3> links_{};   ///< first parent, second parent, spouse
+  QPlainTextEdit* notes_ = nullptr;       ///< Text1(12)
+  QComboBox* sex_ = nullptr;              ///< Text1(13)
+  std::array<QComboBox*, 3> links_{};     ///< first parent, second parent, spouse
   std::array<QLabel*, 3> linkCaptions_{};
   QCheckBox* bothWays_ = nullptr;
   QGroupBox* fieldsBox_ = nullptr;

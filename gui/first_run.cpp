@@ -17,9 +17,11 @@ const QString kDatabase = QStringLiteral("famiglia.rni");
 bool offerCopy(kord::Session& s, const QString& target) {
   const std::string where = kord::Utf8ToCp1252(corePath(QDir::toNativeSeparators(target)));
   return s.ui.askYesNo(s.text("Kord ha un archivio di esempio, una famiglia inventata su cui provare ogni comando. "
-                              "Copiarlo in " + where + " per lavorarci?",
+                              "Copiarlo in " +
+                                  where + " per lavorarci?",
                               "Kord comes with a sample database, an invented family to try every command on. "
-                              "Copy it to " + where + " to work on it?"),
+                              "Copy it to " +
+                                  where + " to work on it?"),
                        "Kord", kord::Icon::Question, true);
 }
 
@@ -30,8 +32,7 @@ std::string sampleStartFolder(kord::Session& s, const std::string& dataFolder, c
   const QString kordHome = home + QStringLiteral("/Kord");
   const QString sample = kordHome + QStringLiteral("/sample/");
   if (QFileInfo::exists(sample + kDatabase)) return corePath(sample);
-  if (dataFolder.empty() || !QFileInfo::exists(pathText(dataFolder) + QStringLiteral("sample/") + kDatabase))
-    return {};
+  if (dataFolder.empty() || !QFileInfo::exists(pathText(dataFolder) + QStringLiteral("sample/") + kDatabase)) return {};
   const std::string homeFolder = corePath(home + QLatin1Char('/'));
   if (settings.value(kAskedKey).toBool()) return homeFolder;
   settings.setValue(kAskedKey, true);

@@ -9,7 +9,8 @@
 
 namespace kord::gui {
 
-FoldersWindow::FoldersWindow(kord::Session& session, QWidget* parent) : SecondaryWindow(parent, Qt::Window), s_(session) {
+FoldersWindow::FoldersWindow(kord::Session& session, QWidget* parent)
+    : SecondaryWindow(parent, Qt::Window), s_(session) {
   setObjectName(QStringLiteral("Directory_attuali"));
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(14, 12, 14, 12);
@@ -45,6 +46,5 @@ void FoldersWindow::render() {
   }
   close_->setText(displayText(s_.text("Chiudi", "Close")));
 }
-
 
 }  // namespace kord::gui

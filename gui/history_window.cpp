@@ -30,5 +30,4 @@ void HistoryWindow::render() {
   text1_->verticalScrollBar()->setValue(text1_->verticalScrollBar()->maximum());
 }
 
-
 }  // namespace kord::gui

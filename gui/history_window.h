@@ -3,8 +3,8 @@
 
 #include <QWidget>
 
-#include "session/session.h"
 #include "secondary_window.h"
+#include "session/session.h"
 
 class QPlainTextEdit;
 

@@ -16,20 +16,20 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "app/commands.h"
+#include "app/main_window_help.h"
 #include "app_style.h"
 #include "check_window.h"
-#include "folders_window.h"
-#include "menu_actions.h"
-#include "spouse_search_window.h"
-#include "verify_window.h"
-#include "app/commands.h"
 #include "exchange_actions.h"
+#include "folders_window.h"
 #include "help_window.h"
 #include "keyboard.h"
 #include "kord_logo.h"
+#include "menu_actions.h"
 #include "qt_language.h"
 #include "qt_text.h"
-#include "app/main_window_help.h"
+#include "spouse_search_window.h"
+#include "verify_window.h"
 
 namespace kord::gui {
 namespace {
@@ -299,7 +299,8 @@ void MainWindow::renderSwitches() {
 }
 
 void MainWindow::renderTitles() {
-  for (int g = 0; g < 3; ++g) groups_[g]->setTitle(displayText(s_.text(kGroupTitles[g].italian, kGroupTitles[g].english)));
+  for (int g = 0; g < 3; ++g)
+    groups_[g]->setTitle(displayText(s_.text(kGroupTitles[g].italian, kGroupTitles[g].english)));
   switchBox_->setTitle(displayText(s_.text("Opzioni di uscita", "Output options")));
   helpBox_->setTitle(displayText(s_.text("Aiuto", "Help")));
 }
@@ -344,7 +345,10 @@ void MainWindow::registerWindowCommands() {
       {"monochromeColours", [this] { setMonochrome(actions_["Schema_Monocromatico"]->isChecked()); }},
       {"useEnglish", [this] { useLanguage(true); }},
       {"useItalian", [this] { useLanguage(false); }},
-      {"showManual", [this] { if (helpWindow_) helpWindow_->showIndex(); }},
+      {"showManual",
+       [this] {
+         if (helpWindow_) helpWindow_->showIndex();
+       }},
       {"about", [this] { showAbout(s_); }},
       {"importCsv", [this] { importCsvAction(s_, this); }},
       {"sortedCopy", [this] { writeSortedCopyOfOpenDatabase(s_); }},

@@ -9,8 +9,8 @@
 #include "db/codepage.h"
 #include "db/demo_family.h"
 #include "db/file_set.h"
-#include "lists/sorted_copy.h"
 #include "desktop_open.h"
+#include "lists/sorted_copy.h"
 #include "qt_text.h"
 #include "records/focus_panel.h"
 
@@ -26,9 +26,8 @@ constexpr int kSmallestDemo = 10;
 /// A whole number typed in a box; -1 for anything else.
 int typedNumber(const std::string& typed) {
   const std::string text = kord::Trim(typed);
-  if (text.empty() || text.size() > 6 || !std::all_of(text.begin(), text.end(), [](unsigned char c) {
-        return std::isdigit(c);
-      }))
+  if (text.empty() || text.size() > 6 ||
+      !std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); }))
     return -1;
   return std::stoi(text);
 }
@@ -48,13 +47,12 @@ std::string freeDemoBase(const std::string& folder, int size) {
 }  // namespace
 
 std::string aboutText(const kord::Session& s) {
-  std::string text = "Kord " KORD_VERSION "\r\n" +
-                     s.text("Database genealogico per chi ricostruisce la storia della famiglia.",
-                            "Genealogy database for family historians.") +
-                     "\r\n\r\n" +
-                     s.text("Licenza: non ancora dichiarata dal progetto.",
-                            "Licence: not yet declared by the project.") +
-                     "\r\nQt " + qVersion() + "\r\n\r\n";
+  std::string text =
+      "Kord " KORD_VERSION "\r\n" +
+      s.text("Database genealogico per chi ricostruisce la storia della famiglia.",
+             "Genealogy database for family historians.") +
+      "\r\n\r\n" + s.text("Licenza: non ancora dichiarata dal progetto.", "Licence: not yet declared by the project.") +
+      "\r\nQt " + qVersion() + "\r\n\r\n";
   if (!s.DbLoaded) return text + s.text("Nessun database aperto", "No database open");
   return text + "Database: " + shownPath(s.DbName) + "\r\n" + s.text("Individui: ", "Individuals: ") +
          std::to_string(s.tables.individualCount()) + "\r\n" + s.text("Legami genitore: ", "Parent links: ") +
@@ -66,8 +64,8 @@ void showAbout(kord::Session& s) { s.ui.message(aboutText(s), s.text("INFO rigua
 
 void goToNumber(kord::Session& s) {
   const int count = s.tables.individualCount();
-  const std::string prompt = s.text("Numero della scheda (N.) da 1 a ", "Record number (N.) from 1 to ") +
-                             std::to_string(count);
+  const std::string prompt =
+      s.text("Numero della scheda (N.) da 1 a ", "Record number (N.) from 1 to ") + std::to_string(count);
   const std::string typed = s.ui.inputBox(prompt, "Num. individuo", std::to_string(std::max(1, s.NInd[0] - 1)));
   if (kord::Trim(typed).empty()) return;
   const int number = typedNumber(typed);
@@ -81,33 +79,32 @@ void goToNumber(kord::Session& s) {
 }
 
 void generateDemoDatabase(kord::Session& s, QWidget* parent) {
-  const std::string typed = s.ui.inputBox(
-      s.text("Quanti individui deve avere il database dimostrativo? (da 10 a 998)",
-             "How many individuals should the demonstration database hold? (10 to 998)"),
-      "Genera Random DB", "200");
+  const std::string typed =
+      s.ui.inputBox(s.text("Quanti individui deve avere il database dimostrativo? (da 10 a 998)",
+                           "How many individuals should the demonstration database hold? (10 to 998)"),
+                    "Genera Random DB", "200");
   if (kord::Trim(typed).empty()) return;
   const int size = typedNumber(typed);
   if (size < kSmallestDemo || size > kord::kMaxIndividuals) {
     s.ui.message(s.text("Scrivere un numero da 10 a 998", "Type a number from 10 to 998"));
     return;
   }
-  const QString folder = chooseFolder(parent, displayText(s.text("Cartella del nuovo database",
-                                                                           "Folder of the new database")),
-                                      pathText(s.DbFolder));
+  const QString folder = chooseFolder(
+      parent, displayText(s.text("Cartella del nuovo database", "Folder of the new database")), pathText(s.DbFolder));
   if (folder.isEmpty()) return;
-  const std::string base = freeDemoBase(corePath(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/')), size);
+  const std::string base =
+      freeDemoBase(corePath(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/')), size);
   const auto seed = static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch());
   const kord::GeneratedDatabase made = kord::GenerateFamilyDatabase(base, size, seed, s.English);
   if (!made.error.empty()) {
     s.ui.message(made.error);
     return;
   }
-  const std::string question =
-      s.text("Creato il database dimostrativo ", "Created the demonstration database ") + shownPath(base) +
-      ".rni (" + std::to_string(made.individuals) + s.text(" individui). Aprirlo ora in una nuova finestra di Kord?",
-                                                           " individuals). Open it now in a new Kord window?");
-  if (s.ui.askYesNo(question, "Genera Random DB", kord::Icon::Question, true))
-    startProgram({pathText(base + ".rni")});
+  const std::string question = s.text("Creato il database dimostrativo ", "Created the demonstration database ") +
+                               shownPath(base) + ".rni (" + std::to_string(made.individuals) +
+                               s.text(" individui). Aprirlo ora in una nuova finestra di Kord?",
+                                      " individuals). Open it now in a new Kord window?");
+  if (s.ui.askYesNo(question, "Genera Random DB", kord::Icon::Question, true)) startProgram({pathText(base + ".rni")});
 }
 
 QDateTime siteWrittenAt(const kord::Session& s) {
@@ -120,17 +117,18 @@ void offerSiteIfWritten(const kord::Session& s, const QDateTime& before) {
   if (!now.isValid() || (before.isValid() && now <= before)) return;
   const std::string text = s.text("Libro di famiglia e sito HTML scritti nella cartella ",
                                   "Family book and HTML site written in the folder ") +
-                           shownPath(s.DbFolder) + s.text("\r\nPagina iniziale: index.html", "\r\nStart page: index.html");
+                           shownPath(s.DbFolder) +
+                           s.text("\r\nPagina iniziale: index.html", "\r\nStart page: index.html");
   offerToOpen(displayText(text), displayText(s.text("Apri nel browser", "Open in browser")),
               pathText(s.DbFolder + "index.html"));
 }
 
 void writeSortedCopyOfOpenDatabase(kord::Session& s) {
   const std::string stem = s.DbBaseName.substr(0, s.DbBaseName.size() - std::min<std::size_t>(4, s.DbBaseName.size()));
-  const std::string typed = s.ui.inputBox(
-      s.text("Nome del nuovo database in ordine alfabetico (nella stessa cartella):",
-             "Name of the new database in alphabetical order (in the same folder):"),
-      "Update DB", shownPath(stem) + "_alfa.rni");
+  const std::string typed =
+      s.ui.inputBox(s.text("Nome del nuovo database in ordine alfabetico (nella stessa cartella):",
+                           "Name of the new database in alphabetical order (in the same folder):"),
+                    "Update DB", shownPath(stem) + "_alfa.rni");
   std::string name = kord::Cp1252ToUtf8(kord::Trim(typed));
   if (name.empty()) return;
   if (!kord::IsDatabaseFileName(name)) name += ".rni";
@@ -143,10 +141,10 @@ void writeSortedCopyOfOpenDatabase(kord::Session& s) {
     s.ui.message(copy.error);
     return;
   }
-  std::string done = s.text("Nuovo database in ordine alfabetico: ", "New database in alphabetical order: ") +
-                     shownPath(s.DbFolder + name) + "\r\n" + std::to_string(copy.individuals) +
-                     s.text(" individui; il database aperto non e' cambiato.",
-                            " individuals; the open database is unchanged.");
+  std::string done =
+      s.text("Nuovo database in ordine alfabetico: ", "New database in alphabetical order: ") +
+      shownPath(s.DbFolder + name) + "\r\n" + std::to_string(copy.individuals) +
+      s.text(" individui; il database aperto non e' cambiato.", " individuals; the open database is unchanged.");
   if (copy.droppedLinks > 0)
     done += "\r\n" + std::to_string(copy.droppedLinks) +
             s.text(" righe di legame che non nominano una scheda sono state tralasciate.",

@@ -204,11 +204,8 @@ void NameSearchWindow::onClose() {
 void NameSearchWindow::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-      onConfirm();
-      return;
-    default:
-      SecondaryWindow::keyPressEvent(event);
+    case Qt::Key_Enter: onConfirm(); return;
+    default: SecondaryWindow::keyPressEvent(event);
   }
 }
 

@@ -8,8 +8,8 @@
 #include <QWidget>
 
 #include "qt_printer.h"
-#include "session/session.h"
 #include "secondary_window.h"
+#include "session/session.h"
 
 class QLineEdit;
 class QListWidget;

@@ -2,9 +2,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QEvent>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>

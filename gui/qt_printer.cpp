@@ -31,9 +31,7 @@ bool hasBoxDrawing(const QString& family) {
   return true;
 }
 
-bool isLineDrawingFont(const QString& family) {
-  return QFontDatabase::isFixedPitch(family) && hasBoxDrawing(family);
-}
+bool isLineDrawingFont(const QString& family) { return QFontDatabase::isFixedPitch(family) && hasBoxDrawing(family); }
 
 /// A document name as a file name: path separators and other characters
 /// that do not belong in a file name become "_".

@@ -14,9 +14,7 @@
 namespace kord::gui {
 namespace {
 
-QString titleText(const std::string& title) {
-  return title.empty() ? QStringLiteral("Kord") : displayText(title);
-}
+QString titleText(const std::string& title) { return title.empty() ? QStringLiteral("Kord") : displayText(title); }
 
 QMessageBox::Icon boxIcon(Icon icon) {
   switch (icon) {
@@ -70,8 +68,8 @@ std::string QtUi::chooseFile(FileChoice& choice) {
   for (const std::string& filter : choice.filters) filters << displayText(filter);
   QString chosen = filters.value(0);
   const bool save = choice.purpose == FileChoice::Purpose::Save;
-  const QFileDialog::Options options = save && !choice.confirmReplace ? QFileDialog::DontConfirmOverwrite
-                                                                      : QFileDialog::Options();
+  const QFileDialog::Options options =
+      save && !choice.confirmReplace ? QFileDialog::DontConfirmOverwrite : QFileDialog::Options();
   const QString path =
       save ? QFileDialog::getSaveFileName(QApplication::activeWindow(), displayText(choice.title),
                                           pathText(choice.start), filters.join(QStringLiteral(";;")), &chosen, options)

@@ -19,8 +19,7 @@ class QtUi : public kord::Ui {
   void message(const std::string& text, const std::string& title = {}) override;
   bool askYesNo(const std::string& text, const std::string& title, Icon icon, bool defaultYes) override;
   /// Cancelling returns "".
-  std::string inputBox(const std::string& prompt, const std::string& title,
-                       const std::string& defaultText) override;
+  std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) override;
   /// Runs DatabaseFileDialog modally; without that window nothing is chosen.
   void runFileDialog() override;
   /// The system's file dialog over the active window.

@@ -7,14 +7,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "keyboard.h"
 #include "card_form.h"
-#include "records/record_card.h"
+#include "keyboard.h"
 #include "print_form.h"
 #include "qt_language.h"
 #include "qt_text.h"
-#include "trees/common_kin.h"
 #include "records/focus_panel.h"
+#include "records/record_card.h"
+#include "trees/common_kin.h"
 #include "window_place.h"
 
 namespace kord::gui {
@@ -196,9 +196,7 @@ void RecordCardWindow::onPrint() {
   printForm(s_, printer_, *this, title + (name.empty() ? std::string() : " - " + name));
 }
 
-void RecordCardWindow::onClose() {
-  kord::CloseRecordCard(s_, selection_);
-}
+void RecordCardWindow::onClose() { kord::CloseRecordCard(s_, selection_); }
 
 bool RecordCardWindow::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();

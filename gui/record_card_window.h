@@ -28,8 +28,7 @@ class RecordCardWindow : public SecondaryWindow {
   Q_OBJECT
 
  public:
-  RecordCardWindow(kord::Session& session, QtPrinter& printer, kord::Selection selection,
-                   QWidget* parent = nullptr);
+  RecordCardWindow(kord::Session& session, QtPrinter& printer, kord::Selection selection, QWidget* parent = nullptr);
 
   /// The card, the captions, the common relatives and the texts of the
   /// current language, from the session.

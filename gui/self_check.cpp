@@ -91,7 +91,8 @@ void checkManual(kord::Session& s, HelpWindow& help, const QString& manualFolder
                 QStringLiteral("index shows \"%1\", %2 pages%3")
                     .arg(title)
                     .arg(pages)
-                    .arg(missing.isEmpty() ? QString() : QStringLiteral(", no page for: ") + missing.join(QStringLiteral(", "))));
+                    .arg(missing.isEmpty() ? QString()
+                                           : QStringLiteral(", no page for: ") + missing.join(QStringLiteral(", "))));
   }
   s.English = false;
 }

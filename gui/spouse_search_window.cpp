@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "records/link_files.h"
 #include "lists/person_choice.h"
 #include "qt_text.h"
 #include "records/focus_panel.h"
+#include "records/link_files.h"
 
 namespace kord::gui {
 
@@ -71,8 +71,8 @@ void SpouseSearchWindow::fillList(const QString& typed) {
   people_->clear();
   for (const kord::PersonChoice& p : kord::PeopleStartingWith(s_.tables, coreText(typed))) {
     if (p.index == s_.NInd[0]) continue;
-    auto* item = new QListWidgetItem(displayText(kord::NameWithYears(p.name, years_[static_cast<std::size_t>(p.index)])),
-                                     people_);
+    auto* item = new QListWidgetItem(
+        displayText(kord::NameWithYears(p.name, years_[static_cast<std::size_t>(p.index)])), people_);
     item->setData(Qt::UserRole, p.index);
   }
   if (people_->count() > 0) people_->setCurrentRow(0);

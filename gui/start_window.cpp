@@ -59,7 +59,7 @@ StartWindow::StartWindow(kord::Session& session, QWidget* parent) : QWidget(pare
 
 void StartWindow::render() {
   tagline_->setText(displayText(s_.text("Database genealogico: individui, famiglie, alberi e parentele",
-                                                   "Genealogy database: individuals, families, trees and kinship")));
+                                        "Genealogy database: individuals, families, trees and kinship")));
 }
 
 QPushButton* StartWindow::addCommand(int index, const QString& caption) {

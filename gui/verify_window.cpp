@@ -111,11 +111,10 @@ void VerifyWindow::runCheck() {
     summary_->setText(displayText(error));
     return;
   }
-  summary_->setText(shown_.empty()
-                        ? displayText(s_.text("Nessuna data impossibile.", "No impossible date."))
-                        : utf8Text(std::to_string(shown_.size()) +
-                                                 s_.text(" segnalazioni; un clic porta l'individuo nel Focus.",
-                                                         " findings; a click makes the individual the Focus.")));
+  summary_->setText(shown_.empty() ? displayText(s_.text("Nessuna data impossibile.", "No impossible date."))
+                                   : utf8Text(std::to_string(shown_.size()) +
+                                              s_.text(" segnalazioni; un clic porta l'individuo nel Focus.",
+                                                      " findings; a click makes the individual the Focus.")));
 }
 
 void VerifyWindow::onLimitChanged() {
@@ -129,6 +128,5 @@ void VerifyWindow::onFindingClicked(int row) {
   kord::FocusFinding(s_, shown_[static_cast<std::size_t>(row)]);
   s_.ui.refresh(kord::Window::MainWindow);
 }
-
 
 }  // namespace kord::gui

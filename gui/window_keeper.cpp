@@ -29,7 +29,6 @@ WindowKeeper::WindowKeeper(QSettings& settings, QObject* parent) : QObject(paren
 
 void WindowKeeper::setMainWindow(QWidget* main) { main_ = main; }
 
-
 void WindowKeeper::placeBeside(QWidget* window, const QWidget* anchor, Beside side) {
   anchors_[window] = {anchor, side};
 }

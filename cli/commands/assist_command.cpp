@@ -6,13 +6,13 @@
 #include <charconv>
 #include <string_view>
 
+#include "app/assistant.h"
+#include "app/commands.h"
 #include "book/book_commands.h"
 #include "cli_context.h"
 #include "db/codepage.h"
 #include "lists/name_search.h"
 #include "lists/report.h"
-#include "app/assistant.h"
-#include "app/commands.h"
 #include "records/focus_panel.h"
 #include "stats/statistics_command.h"
 
@@ -60,8 +60,7 @@ int checkOptions(CliContext& c, const AssistNode& node) {
     return c.fail(what + " opens the chart chooser: add centuries or decades", kUsage);
   const bool typed = windowOf(node) == Shows::NameSearch;
   if (args.size() > (typed || windowOf(node) == Shows::Statistic ? 3u : 2u))
-    return c.fail("assist takes a database file and a node" + std::string(typed ? " and a text to type" : ""),
-                  kUsage);
+    return c.fail("assist takes a database file and a node" + std::string(typed ? " and a text to type" : ""), kUsage);
   return kOk;
 }
 
@@ -77,7 +76,8 @@ int answerWindow(CliContext& c, const AssistNode& node, const Fields& fields) {
     s.report.Check1 = *fields;
     CampiReportButton(s, ReportFieldsButton::Report);
   }
-  if (windowOf(node) == Shows::Statistic && s.windowState == kStateIdle) RunChosenStatistic(s, ChartChooserButton::Run, args[2] == "centuries" ? kCenturyStatistic : kDecadeStatistic);
+  if (windowOf(node) == Shows::Statistic && s.windowState == kStateIdle)
+    RunChosenStatistic(s, ChartChooserButton::Run, args[2] == "centuries" ? kCenturyStatistic : kDecadeStatistic);
   if (windowOf(node) == Shows::NameSearch && args.size() == 3) NameSearchType(s, Utf8ToCp1252(args[2]));
   return kOk;
 }
@@ -114,7 +114,8 @@ void printWindow(CliContext& c, const AssistNode& node) {
 }  // namespace
 
 int RunAssist(CliContext& c) {
-  if (c.options.args.size() < 2) return c.fail("assist takes a database file and a node (1..37 or its caption)", kUsage);
+  if (c.options.args.size() < 2)
+    return c.fail("assist takes a database file and a node (1..37 or its caption)", kUsage);
   const AssistNode* node = findNode(c.options.args[1]);
   if (!node) return c.fail("no assistant node \"" + c.options.args[1] + "\": give 1..37 or a caption", kUsage);
   if (int status = checkOptions(c, *node); status != kOk) return status;

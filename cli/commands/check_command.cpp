@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <ostream>
 
-#include "cli_context.h"
 #include "checks/database_check.h"
+#include "cli_context.h"
 #include "db/database_lock.h"
 #include "db/file_set.h"
 

@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "cli_context.h"
 #include "app/create_database.h"
+#include "cli_context.h"
 #include "db/file_set.h"
 
 namespace kord::cli {

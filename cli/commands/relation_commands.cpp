@@ -3,9 +3,9 @@
 
 #include <ostream>
 
+#include "checks/verify_dates.h"
 #include "cli_context.h"
 #include "db/codepage.h"
-#include "checks/verify_dates.h"
 #include "relations/relationship_text.h"
 
 namespace kord::cli {

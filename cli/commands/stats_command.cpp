@@ -30,8 +30,7 @@ void printChart(CliContext& c, const std::string& name, const ChartTable& chart)
   for (int r = 0; r < chart.rows(); ++r)
     for (int col = 0; col < chart.columns(); ++col)
       if (const auto& value = chart.values[r][col])
-        c.printLine(name + "(" + std::to_string(r + 1) + "," + std::to_string(col + 1) +
-                    ")=" + std::to_string(*value));
+        c.printLine(name + "(" + std::to_string(r + 1) + "," + std::to_string(col + 1) + ")=" + std::to_string(*value));
 }
 
 }  // namespace

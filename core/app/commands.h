@@ -29,7 +29,20 @@ enum class Precondition {
 };
 
 /// The window a command fills, as the command line prints it.
-enum class Shows { Nothing, Lista, Albero, Nest, Kinship, Book, Navigate, NameSearch, Report, Statistic, Cards, EditCard };
+enum class Shows {
+  Nothing,
+  Lista,
+  Albero,
+  Nest,
+  Kinship,
+  Book,
+  Navigate,
+  NameSearch,
+  Report,
+  Statistic,
+  Cards,
+  EditCard
+};
 
 /// A text in both languages; empty (null Italian) when the row has none.
 struct CommandText {
@@ -48,13 +61,13 @@ struct Command {
   std::vector<std::string> controls{};  ///< the menu entries and buttons it answers to
   std::vector<int> assistNodes{};       ///< the assistant's node numbers, as its keys give them
   Precondition precondition = Precondition::None;
-  bool keepsFocus = false;              ///< the focus is kept and put back
-  CommandHandler handler = nullptr;     ///< null: a window carries it out (or it is inactive)
+  bool keepsFocus = false;           ///< the focus is kept and put back
+  CommandHandler handler = nullptr;  ///< null: a window carries it out (or it is inactive)
   Shows shows = Shows::Nothing;
-  int helpLabel = kNoHelpLabel;         ///< the hover help of its button
-  CommandText caption{};                ///< the menu caption of an entry the menu table lacks
-  const char* menuAfter = nullptr;      ///< the menu entry that entry follows
-  CommandText inactiveReason{};         ///< why a deliberately inactive row does nothing
+  int helpLabel = kNoHelpLabel;     ///< the hover help of its button
+  CommandText caption{};            ///< the menu caption of an entry the menu table lacks
+  const char* menuAfter = nullptr;  ///< the menu entry that entry follows
+  CommandText inactiveReason{};     ///< why a deliberately inactive row does nothing
 
   bool inactive() const { return !inactiveReason.empty(); }
 };

@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "db/codepage.h"
 #include "app/file_dialog.h"
-#include "db/file_set_switch.h"
 #include "app/open_database.h"
+#include "db/codepage.h"
+#include "db/file_set_switch.h"
 
 namespace kord {
 namespace {

@@ -87,7 +87,9 @@ void ImportGedcomFlow(Session& s, const ExchangeProgress& progress) {
 }
 
 void ExportGedcomFlow(Session& s, const ExchangeProgress& progress) {
-  FileChoice choice{FileChoice::Purpose::Save, "Export DB file", s.DbFolder,
+  FileChoice choice{FileChoice::Purpose::Save,
+                    "Export DB file",
+                    s.DbFolder,
                     {"GEDCOM UTF-8 (*.ged)", "GEDCOM ANSI Windows-1252 (*.ged)"}};
   const std::string path = s.ui.chooseFile(choice);
   if (path.empty()) return;

@@ -4,9 +4,9 @@
 #include <cctype>
 #include <filesystem>
 
-#include "db/codepage.h"
 #include "app/create_database.h"
 #include "app/open_database.h"
+#include "db/codepage.h"
 #include "session/installed_data.h"
 
 namespace kord {
@@ -118,8 +118,8 @@ void DialogNew(Session& s) {
   std::string folder = withSeparator(s.dialog.folder);
   s.dialog.closed = true;
   if (!s.dialog.selectedFile.empty()) {
-    s.ui.askYesNo("Digit a new name to create a new Data Base. (max 7 characters allowed)", "Create DB",
-                  Icon::Stop, true);
+    s.ui.askYesNo("Digit a new name to create a new Data Base. (max 7 characters allowed)", "Create DB", Icon::Stop,
+                  true);
     s.DbName.clear();
     return;
   }

@@ -10,9 +10,7 @@ namespace {
 
 const std::string kNoText;
 
-MenuDef entry(const char* name, const char* italian, const char* english = "") {
-  return {name, italian, english, {}};
-}
+MenuDef entry(const char* name, const char* italian, const char* english = "") { return {name, italian, english, {}}; }
 
 /// Captions a switch's menu entry shows once the switch has been used.
 struct SwitchCaptions {
@@ -84,55 +82,76 @@ const MenuDef* findEntry(const std::vector<MenuDef>& menus, const std::string& n
 
 const std::vector<MenuDef>& MainMenuBar() {
   static const std::vector<MenuDef> bar = withPlacedEntries({
-      {"File", "File", "", {
-          entry("Legge_genealogia", "Legge Genealogia"),
-          entry("CreaDB", "Crea nuovo Database", "Create new DB"),
-          entry("Importa_GEDCOM", "Importa GEDCOM", "Import GEDCOM"),
-          entry("Num_individuo", "Num. individuo"),
-          entry("Lettura_individui", "Lettura individui"),
-          entry("Visualizza_dati", "Visualizza dati"),
-          entry("Dati_personali", "Dati personali", "Personal Data"),
-          entry("legge_scheda", "legge scheda"),
-          entry("Exit", "Exit"),
-      }},
-      {"Alberi", "Alberi", "Tree", {
-          entry("Albero_Radici(0)", "Albero delle radici ", "Root's tree"),
-          entry("Albero_rami(0)", "Albero dei rami", "Branch's tree"),
-          entry("Albero_Radici(1)", "Radici espandibile ", "Interact. Root's tree"),
-          entry("Albero_rami(1)", "Rami espandibile", "Interact. Branch's tree"),
-          entry("Profondita_albero", "Profondita' albero ", "Tree deep"),
-          entry("Navigatore", "Navigatore", "Navigation"),
-      }},
-      {"Liste", "Liste", "List", {
-          entry("Lista_Alfabetica", "Lista Alfabetica", "Alphab. List"),
-          entry("Lista_Capifamiglia", "Lista Capifamiglia ", "Root's list"),
-          entry("Lista_Ultimi_Discendenti", "Lista Ultimi Discendenti", "Branch's List"),
-          entry("Visualizza_nomi", "Visualizza nomi", "List all"),
-          entry("Libro_Famiglia", "Libro di Famiglia", "Full book"),
-      }},
-      {"Stampa", "Stampa", "Print", {
-          entry("stampa_su_file", "stampa su file", "Print on File"),
-          entry("scheda_anagrafica", "scheda anagrafica Albero", "Full data on tree"),
-          entry("Stampa_Immediata_Albero", "Stampa Immediata Albero", "Immediate printing"),
-      }},
-      {"Varie", "Varie", "Extra", {
-          entry("Controlla_archivio", "Controlla archivio", "Check database"),
-          entry("Export_DB", "Export DB file", "Export DB"),
-          entry("Export_doc", "Export doc file", "Export document"),
-          entry("Genera_Random_DB", "Genera Random DB", "DB Conversion"),
-          {"Ricerca_Coniugi", "Ricerca Coniugi ", "Search collaborators", {
-              entry("On_Ricerca_Coniugi", "On"),
-              entry("Off_Ricerca_Coniugi", "Off"),
-          }},
-          entry("Directory_attuali", "Directory files attuali ", "Folders"),
-          {"Colori", "Colori", "", {entry("Schema_Monocromatico", "Schema Monocromatico")}},
-          {"Lingua_Menu", "Lingua Menu", "Language", {
-              entry("Inglese", "Inglese"),
-              entry("Italiano", "Italiano"),
-          }},
-          entry("Aiuto_uso", "Aiuto per l'uso", "Help: how to.."),
-          entry("INFO_Kord", "INFO riguardo a Kord ", "About Vesk"),
-      }},
+      {"File",
+       "File",
+       "",
+       {
+           entry("Legge_genealogia", "Legge Genealogia"),
+           entry("CreaDB", "Crea nuovo Database", "Create new DB"),
+           entry("Importa_GEDCOM", "Importa GEDCOM", "Import GEDCOM"),
+           entry("Num_individuo", "Num. individuo"),
+           entry("Lettura_individui", "Lettura individui"),
+           entry("Visualizza_dati", "Visualizza dati"),
+           entry("Dati_personali", "Dati personali", "Personal Data"),
+           entry("legge_scheda", "legge scheda"),
+           entry("Exit", "Exit"),
+       }},
+      {"Alberi",
+       "Alberi",
+       "Tree",
+       {
+           entry("Albero_Radici(0)", "Albero delle radici ", "Root's tree"),
+           entry("Albero_rami(0)", "Albero dei rami", "Branch's tree"),
+           entry("Albero_Radici(1)", "Radici espandibile ", "Interact. Root's tree"),
+           entry("Albero_rami(1)", "Rami espandibile", "Interact. Branch's tree"),
+           entry("Profondita_albero", "Profondita' albero ", "Tree deep"),
+           entry("Navigatore", "Navigatore", "Navigation"),
+       }},
+      {"Liste",
+       "Liste",
+       "List",
+       {
+           entry("Lista_Alfabetica", "Lista Alfabetica", "Alphab. List"),
+           entry("Lista_Capifamiglia", "Lista Capifamiglia ", "Root's list"),
+           entry("Lista_Ultimi_Discendenti", "Lista Ultimi Discendenti", "Branch's List"),
+           entry("Visualizza_nomi", "Visualizza nomi", "List all"),
+           entry("Libro_Famiglia", "Libro di Famiglia", "Full book"),
+       }},
+      {"Stampa",
+       "Stampa",
+       "Print",
+       {
+           entry("stampa_su_file", "stampa su file", "Print on File"),
+           entry("scheda_anagrafica", "scheda anagrafica Albero", "Full data on tree"),
+           entry("Stampa_Immediata_Albero", "Stampa Immediata Albero", "Immediate printing"),
+       }},
+      {"Varie",
+       "Varie",
+       "Extra",
+       {
+           entry("Controlla_archivio", "Controlla archivio", "Check database"),
+           entry("Export_DB", "Export DB file", "Export DB"),
+           entry("Export_doc", "Export doc file", "Export document"),
+           entry("Genera_Random_DB", "Genera Random DB", "DB Conversion"),
+           {"Ricerca_Coniugi",
+            "Ricerca Coniugi ",
+            "Search collaborators",
+            {
+                entry("On_Ricerca_Coniugi", "On"),
+                entry("Off_Ricerca_Coniugi", "Off"),
+            }},
+           entry("Directory_attuali", "Directory files attuali ", "Folders"),
+           {"Colori", "Colori", "", {entry("Schema_Monocromatico", "Schema Monocromatico")}},
+           {"Lingua_Menu",
+            "Lingua Menu",
+            "Language",
+            {
+                entry("Inglese", "Inglese"),
+                entry("Italiano", "Italiano"),
+            }},
+           entry("Aiuto_uso", "Aiuto per l'uso", "Help: how to.."),
+           entry("INFO_Kord", "INFO riguardo a Kord ", "About Vesk"),
+       }},
   });
   return bar;
 }
@@ -183,15 +202,17 @@ const std::string& HelpLabelText(int k, bool english) {
   if (english)
     if (auto it = englishLabels.find(k); it != englishLabels.end()) return it->second;
   static const std::map<int, std::string> labels = {
-      {0, "Selezione individuo Focus, permette di \r\nselezionare tramite le iniziali l'individuo o la \r\n"
-          "struttura su cui operare\r\n"},
+      {0,
+       "Selezione individuo Focus, permette di \r\nselezionare tramite le iniziali l'individuo o la \r\n"
+       "struttura su cui operare\r\n"},
       {1, "Navigazione all'interno dell'albero della \r\nstruttura, permette la selezione del Focus.\r\n"},
       {2, "Albero dei rami, permette la selezione del \r\nFocus.\r\n"},
       {3, "Albero delle appartenenze a partire \r\ndall'Individuo Focus.\r\n"},
       {4, "Creazione dell'Albero Interattivo della \r\nstruttura a partire dall'Individuo Focus.\r\n"},
       {5, "Creazione dell'Albero Interattivo delle \r\nappartenenze a partire dall'Individuo Focus.\r\n"},
-      {6, "Selezione individuo Focus, permette di selezionare tramite le iniziali l'individuo o la "
-          "struttura su cui operare"},
+      {6,
+       "Selezione individuo Focus, permette di selezionare tramite le iniziali l'individuo o la "
+       "struttura su cui operare"},
       {7, "Ricerca delle appartenenze comuni alle due selezioni."},
       {8, "Genera la Lista completa, la lista permette la \r\nselezione dell'Individuo Focus.\r\n"},
       {9, "Scambia tra loro l'Individuo Focus e seconda selezione."},
@@ -203,8 +224,9 @@ const std::string& HelpLabelText(int k, bool english) {
       {16, "Aggiunge record da file CSV\r\n"},
       {17, "Modifica la scheda dell'Individuo o struttura Focus."},
       {18, "Aggiunge una scheda di un nuovo Individuo al database"},
-      {19, "Selezione 2. individuo, permette di selezionare tramite le iniziali l'individuo o la "
-           "struttura secondari."},
+      {19,
+       "Selezione 2. individuo, permette di selezionare tramite le iniziali l'individuo o la "
+       "struttura secondari."},
       {20, "Lista dei Ceppi, Individui e Strutture senza appartenenze, selezione del Focus."},
       {21, "Aggiunge una scheda di una nuova struttura al database"},
       {22, "Attiva il salvataggio su File delle liste e dei rapporti generati."},
@@ -222,8 +244,7 @@ const std::vector<SwitchDef>& Switches() {
   static const std::vector<SwitchDef> switches = {
       {SwitchId::OutputToFile, "stampa_su_file", "Option3D2", "Out su File ON", "Option3D3", "Out su File Off", 22},
       {SwitchId::CardWithTree, "scheda_anagrafica", "Option3D4", "Anagrafica ON", "Option3D5", "Anagrafica OFF", 23},
-      {SwitchId::PrintImmediately, "Stampa_Immediata_Albero", "Option3D6", "Print ON", "Option3D7", "Print OFF",
-       24},
+      {SwitchId::PrintImmediately, "Stampa_Immediata_Albero", "Option3D6", "Print ON", "Option3D7", "Print OFF", 24},
   };
   return switches;
 }

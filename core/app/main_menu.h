@@ -50,11 +50,11 @@ enum class SwitchId { OutputToFile = 0, CardWithTree = 1, PrintImmediately = 2 }
 
 struct SwitchDef {
   SwitchId id;
-  std::string menuName;   ///< "stampa_su_file", ...
-  std::string onOption;   ///< "Option3D2"
-  std::string onCaption;  ///< "Out su File ON"
-  std::string offOption;  ///< "Option3D3"
-  std::string offCaption; ///< "Out su File Off"
+  std::string menuName;    ///< "stampa_su_file", ...
+  std::string onOption;    ///< "Option3D2"
+  std::string onCaption;   ///< "Out su File ON"
+  std::string offOption;   ///< "Option3D3"
+  std::string offCaption;  ///< "Out su File Off"
   int helpLabel;
 };
 

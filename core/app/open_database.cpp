@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
-#include "db/codepage.h"
-#include "checks/database_check.h"
 #include "app/file_dialog.h"
-#include "db/file_set_switch.h"
 #include "app/load_progress.h"
+#include "checks/database_check.h"
+#include "db/codepage.h"
+#include "db/file_set_switch.h"
 #include "db/load_tables.h"
 #include "records/focus_panel.h"
 #include "session/history.h"
@@ -103,8 +103,8 @@ void runPhases(Session& s, LoadNotes& notes) {
                            s.text(" discendenze    ", " Childrens ");
   progress.startPhase(3);
   LoadSpouseLinks(s.tables, s.files.SpousesFile, step, notes);
-  s.progress.FileText[2] = s.text("Caricati ", "Loaded ") + std::to_string(s.tables.SpouseLinkCount) +
-                           s.text(" coniugi    ", " Families ");
+  s.progress.FileText[2] =
+      s.text("Caricati ", "Loaded ") + std::to_string(s.tables.SpouseLinkCount) + s.text(" coniugi    ", " Families ");
   s.ui.refresh(Window::LoadProgressWindow);
 }
 
@@ -156,9 +156,8 @@ std::string DatabaseFileRefusal(const std::string& path, bool english) {
   for (const auto* file :
        {&names.IndividualsFile, &names.ChildrenFile, &names.SpousesFile, &names.TypeFile, &names.CaptionsFile})
     if (ExistsButIsNotRegular(*file))
-      return Utf8ToCp1252(BaseNameOf(*file)) +
-             (english ? ": not a regular file; the database is not opened"
-                      : ": non e' un file normale; il database non viene aperto");
+      return Utf8ToCp1252(BaseNameOf(*file)) + (english ? ": not a regular file; the database is not opened"
+                                                        : ": non e' un file normale; il database non viene aperto");
   return {};
 }
 

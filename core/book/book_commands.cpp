@@ -5,9 +5,9 @@
 
 #include "book/family_book.h"
 #include "book/visual_navigator.h"
-#include "records/record_card.h"
 #include "lists/standard_lists.h"
 #include "records/focus_panel.h"
+#include "records/record_card.h"
 #include "trees/tree_walk.h"
 
 namespace kord {

@@ -19,15 +19,15 @@ struct BookRun {
 
   Session& s;
   const NavigatorKind kind;
-  NavigatorBoxes& w1;       ///< the boxes of the window being filled
+  NavigatorBoxes& w1;  ///< the boxes of the window being filled
   HtmlSiteWriter html;
-  bool htmlOn = false;      ///< the HTML switch: person pages are being written
-  OutputFile rel;           ///< "kord.rel" while OutputToFile is on
-  int linesWritten = 0;     ///< book lines of this run
+  bool htmlOn = false;   ///< the HTML switch: person pages are being written
+  OutputFile rel;        ///< "kord.rel" while OutputToFile is on
+  int linesWritten = 0;  ///< book lines of this run
   bool firstLineOfIndividual = false;
   bool saveFailureReported = false;
-  FamilyFacts family;       ///< the individual being processed
-  FamilyLinks links;        ///< children and spouse links, indexed once per run
+  FamilyFacts family;                   ///< the individual being processed
+  FamilyLinks links;                    ///< children and spouse links, indexed once per run
   std::vector<std::string> sortValues;  ///< the value of each sorted-book entry, in Liber's order
 
   bool thumb() const { return kind == NavigatorKind::Thumb; }

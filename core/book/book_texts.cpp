@@ -23,8 +23,8 @@ std::string captioned(const std::string& caption, const std::string& value) {
 /// The birth has no date label of its own when absent and a blank after
 /// its caption; the other events follow the switch. The census layout ends
 /// every date with "," and every place with ", ".
-void appendEvent(std::string& line, std::size_t i, const BookCaptions& labels, const BookEvent& e,
-                 bool outputToFile, bool census) {
+void appendEvent(std::string& line, std::size_t i, const BookCaptions& labels, const BookEvent& e, bool outputToFile,
+                 bool census) {
   const bool present = census || !e.date.empty() || !e.place.empty();
   const std::string dateEnd = census ? "," : "", placeEnd = census ? ", " : "";
   const std::string& dateLabel = labels[kEventCaptions[i].date];
@@ -53,8 +53,8 @@ std::string EventsLine(const BookCaptions& labels, const BookEvents& events, boo
 }
 
 std::string HtmlEvents(const BookEvents& events) {
-  static const std::array<const char*, 5> prefixes = {"<BR> Nato il: ", "<BR> Battesimo il: ", "<BR> Matrim. il: ",
-                                                      "<BR> Morte il: ", "<BR> Sepolto il: "};
+  static const std::array<const char*, 5> prefixes = {
+      "<BR> Nato il: ", "<BR> Battesimo il: ", "<BR> Matrim. il: ", "<BR> Morte il: ", "<BR> Sepolto il: "};
   std::string html;
   for (std::size_t i = 0; i < events.size(); ++i)
     html += prefixes[i] + HtmlEscape(events[i].date) + " a: " + HtmlEscape(events[i].place);

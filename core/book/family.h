@@ -22,10 +22,10 @@ struct FamilyMember {
 
 struct FamilyFacts {
   int focus = kNone;
-  std::string name;        ///< Names of the focus
-  FamilyMember parentA;    ///< from Parent1
-  FamilyMember parentB;    ///< from Parent2
-  std::vector<FamilyMember> children;  ///< ascending index, at most kMaxChildren
+  std::string name;                               ///< Names of the focus
+  FamilyMember parentA;                           ///< from Parent1
+  FamilyMember parentB;                           ///< from Parent2
+  std::vector<FamilyMember> children;             ///< ascending index, at most kMaxChildren
   std::array<FamilyMember, kMaxSpouses> spouses;  ///< filled from the first slot on
 };
 

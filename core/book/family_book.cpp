@@ -185,8 +185,11 @@ void closeRun(BookRun& run) {
 }  // namespace
 
 BookRun::BookRun(Session& session, NavigatorKind navigator)
-    : s(session), kind(navigator), w1(navigator == NavigatorKind::Thumb ? session.thumb.w1 : session.navigate.w1),
-      html(session), links(session.tables) {}
+    : s(session),
+      kind(navigator),
+      w1(navigator == NavigatorKind::Thumb ? session.thumb.w1 : session.navigate.w1),
+      html(session),
+      links(session.tables) {}
 
 void SendToHtml(BookRun& run, int step, const std::string& text, int individual) {
   if (!run.htmlOn) return;

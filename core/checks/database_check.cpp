@@ -9,8 +9,8 @@
 #include "db/codepage.h"
 #include "db/csv_fields.h"
 #include "db/individuals_file.h"
-#include "records/link_files.h"
 #include "db/load_tables.h"
+#include "records/link_files.h"
 
 namespace kord {
 namespace {
@@ -29,7 +29,7 @@ struct StoredLine {
   int number = 0;     ///< from 1
   std::string bytes;  ///< as stored, its line end included
   bool twoValues = false;
-  long first = 0;     ///< record numbers as written
+  long first = 0;  ///< record numbers as written
   long second = 0;
   bool kept = false;  ///< a link the loader reads and the repair keeps
   bool drop = false;  ///< the repair removes the line
@@ -78,11 +78,11 @@ std::string repairedText(const StoredLinks& file) {
 struct CheckRun {
   explicit CheckRun(bool english) : say{english} {}
   Say say;
-  Tables names;           ///< the names by index, as the loader gives them
+  Tables names;             ///< the names by index, as the loader gives them
   std::vector<bool> blank;  ///< by record number: a record of blanks only
   StoredLinks children;
   StoredLinks spouses;
-  Tables kept;            ///< the links of the kept lines, as the loader reads them
+  Tables kept;  ///< the links of the kept lines, as the loader reads them
   DatabaseCheck result;
 
   int records() const { return names.LastIndex - 1; }
@@ -130,7 +130,8 @@ void checkLine(CheckRun& run, StoredLinks& file, StoredLine& line, bool children
   const std::string at = lineRef(run, file, line);
   if (!line.twoValues) {
     run.add(LinkProblemKind::UnreadableLine, false,
-            at + "\"" + WithoutLineEnd(line.bytes) + say("\" non sono due numeri di record", "\" is not two record numbers"));
+            at + "\"" + WithoutLineEnd(line.bytes) +
+                say("\" non sono due numeri di record", "\" is not two record numbers"));
     return;
   }
   if (const auto missing = missingRecord(run, line)) {
@@ -250,7 +251,9 @@ std::vector<std::vector<int>> loopGroups(const Tables& t) {
   return groups;
 }
 
-bool isParentOf(const Tables& t, int parent, int child) { return t.Parent1[child] == parent || t.Parent2[child] == parent; }
+bool isParentOf(const Tables& t, int parent, int child) {
+  return t.Parent1[child] == parent || t.Parent2[child] == parent;
+}
 
 std::string spouseLine(int individual, int spouse) {
   return std::to_string(individual - 1) + "," + std::to_string(spouse - 1) + std::string(kNewLine);
@@ -310,7 +313,8 @@ DatabaseRepair RepairDatabase(const FileSet& files, bool english) {
   }
   for (const StoredLinks* file : {&run.children, &run.spouses})
     if (changes(*file))
-      if (std::string error = ReplaceLinkFile(file->path, repairedText(*file), english); !error.empty() && repair.error.empty())
+      if (std::string error = ReplaceLinkFile(file->path, repairedText(*file), english);
+          !error.empty() && repair.error.empty())
         repair.error = error;
   if (repair.error.empty())
     for (const LinkProblem& p : run.result.problems)
@@ -347,7 +351,8 @@ std::vector<std::string> RefusedLinks(const Tables& t, bool english) {
     }
     const int spouse = t.Spouse[k];
     if (spouse == k) lines.push_back(who(t, k) + say(" risulta coniuge di se stesso", " is their own spouse"));
-    if (spouse != k && spouse != kNone && !t.isIndividual(spouse)) notAnIndividual(k, ": il coniuge ", ": the spouse ", spouse);
+    if (spouse != k && spouse != kNone && !t.isIndividual(spouse))
+      notAnIndividual(k, ": il coniuge ", ": the spouse ", spouse);
   }
   for (const auto& members : loopGroups(t)) lines.push_back(loopText(t, members, say));
   return lines;

@@ -97,10 +97,10 @@ std::string FindingWords::what() const {
 }
 
 std::string FindingWords::dates() const {
-  static constexpr std::array<const char*, kLifeEventCount> kItalian = {"nascita", "battesimo", "matrimonio",
-                                                                       "morte", "sepoltura"};
+  static constexpr std::array<const char*, kLifeEventCount> kItalian = {"nascita", "battesimo", "matrimonio", "morte",
+                                                                        "sepoltura"};
   static constexpr std::array<const char*, kLifeEventCount> kEnglish = {"birth", "baptism", "marriage", "death",
-                                                                       "burial"};
+                                                                        "burial"};
   std::string text;
   for (const InvolvedDate& d : f.dates) {
     std::string event = (english ? kEnglish : kItalian)[static_cast<std::size_t>(d.event)];
@@ -126,8 +126,8 @@ std::vector<DateFinding> VerifyDates(Session& s, const DateCheckSettings& settin
 
 std::string FindingLine(const DateFinding& f, const Tables& tables, const DateCheckSettings& settings, bool english) {
   FindingWords words{f, tables, settings, english};
-  std::string line = std::to_string(f.individual) + " " + tables.Names[static_cast<std::size_t>(f.individual)] +
-                     ": " + words.what();
+  std::string line =
+      std::to_string(f.individual) + " " + tables.Names[static_cast<std::size_t>(f.individual)] + ": " + words.what();
   std::string dates = words.dates();
   if (!dates.empty()) line += " (" + dates + ")";
   return line;

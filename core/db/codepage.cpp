@@ -1,8 +1,8 @@
 #include "codepage.h"
 
 #include <array>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 
 #include "db/text.h"
 
@@ -10,11 +10,10 @@ namespace kord {
 namespace {
 
 // Code points of bytes 0x80..0x9F; the rest of the page equals Latin-1.
-constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char32_t, 32> kHighControls = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char32_t codePointOf(unsigned char byte) {
   if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
@@ -31,11 +30,7 @@ int byteFor(char32_t cp) {
 // Reads one UTF-8 sequence at `pos`; returns false on a malformed one.
 bool nextCodePoint(std::string_view s, std::size_t& pos, char32_t& cp) {
   auto lead = static_cast<unsigned char>(s[pos]);
-  int extra = lead < 0x80            ? 0
-              : (lead >> 5) == 0x06 ? 1
-              : (lead >> 4) == 0x0E ? 2
-              : (lead >> 3) == 0x1E ? 3
-                                    : -1;
+  int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x06 ? 1 : (lead >> 4) == 0x0E ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
   if (extra < 0 || pos + extra >= s.size()) return false;
   cp = extra == 0 ? lead : (lead & (0x3F >> extra));
   for (int k = 1; k <= extra; ++k) {

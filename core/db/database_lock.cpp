@@ -16,7 +16,8 @@ namespace {
 
 /// True while `path` still names the file open on `fd`.
 bool stillNamed(int fd, const std::string& path) {
-  struct stat open {}, named {};
+  struct stat open {
+  }, named{};
   return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
          open.st_ino == named.st_ino;
 }

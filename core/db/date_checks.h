@@ -24,9 +24,9 @@ namespace kord {
 struct DateCheckSettings {
   int minimumMarriageAge = 12;
   int minimumParentAge = 12;
-  int maximumMotherAge = 55;              ///< a child born when its mother was this old or older
+  int maximumMotherAge = 55;  ///< a child born when its mother was this old or older
   int maximumMonthsAfterFatherDeath = 10;
-  int maximumAgeWithoutDeath = 110;       ///< older than this with no death (or burial) date
+  int maximumAgeWithoutDeath = 110;  ///< older than this with no death (or burial) date
 };
 
 enum class LifeEvent { Birth, Baptism, Marriage, Death, Burial };

@@ -53,8 +53,7 @@ int daysInMonth(int month, int year) {
 }
 
 std::optional<DateParts> calendarDate(int day, int month, int year) {
-  if (year < 1 || month < 1 || month > 12 || day < 1 || day > daysInMonth(month, year))
-    return std::nullopt;
+  if (year < 1 || month < 1 || month > 12 || day < 1 || day > daysInMonth(month, year)) return std::nullopt;
   return DateParts{day, month, year};
 }
 
@@ -89,16 +88,14 @@ struct MonthName {
 };
 
 constexpr std::array<MonthName, 48> kMonthNames = {{
-    {"GENNAIO", 1},  {"FEBBRAIO", 2}, {"MARZO", 3},  {"APRILE", 4},     {"MAGGIO", 5},
-    {"GIUGNO", 6},   {"LUGLIO", 7},   {"AGOSTO", 8}, {"SETTEMBRE", 9},  {"OTTOBRE", 10},
-    {"NOVEMBRE", 11}, {"DICEMBRE", 12},
-    {"GEN", 1}, {"FEB", 2}, {"MAR", 3}, {"APR", 4},  {"MAG", 5},  {"GIU", 6},
-    {"LUG", 7}, {"AGO", 8}, {"SET", 9}, {"OTT", 10}, {"NOV", 11}, {"DIC", 12},
-    {"JANUARY", 1}, {"FEBRUARY", 2}, {"MARCH", 3},  {"APRIL", 4},     {"MAY", 5},
-    {"JUNE", 6},    {"JULY", 7},     {"AUGUST", 8}, {"SEPTEMBER", 9}, {"OCTOBER", 10},
-    {"NOVEMBER", 11}, {"DECEMBER", 12},
-    {"JAN", 1}, {"FEB", 2}, {"MAR", 3}, {"APR", 4}, {"JUN", 6},  {"JUL", 7},
-    {"AUG", 8}, {"SEP", 9}, {"SEPT", 9}, {"OCT", 10}, {"NOV", 11}, {"DEC", 12},
+    {"GENNAIO", 1}, {"FEBBRAIO", 2}, {"MARZO", 3},     {"APRILE", 4},   {"MAGGIO", 5},    {"GIUGNO", 6},
+    {"LUGLIO", 7},  {"AGOSTO", 8},   {"SETTEMBRE", 9}, {"OTTOBRE", 10}, {"NOVEMBRE", 11}, {"DICEMBRE", 12},
+    {"GEN", 1},     {"FEB", 2},      {"MAR", 3},       {"APR", 4},      {"MAG", 5},       {"GIU", 6},
+    {"LUG", 7},     {"AGO", 8},      {"SET", 9},       {"OTT", 10},     {"NOV", 11},      {"DIC", 12},
+    {"JANUARY", 1}, {"FEBRUARY", 2}, {"MARCH", 3},     {"APRIL", 4},    {"MAY", 5},       {"JUNE", 6},
+    {"JULY", 7},    {"AUGUST", 8},   {"SEPTEMBER", 9}, {"OCTOBER", 10}, {"NOVEMBER", 11}, {"DECEMBER", 12},
+    {"JAN", 1},     {"FEB", 2},      {"MAR", 3},       {"APR", 4},      {"JUN", 6},       {"JUL", 7},
+    {"AUG", 8},     {"SEP", 9},      {"SEPT", 9},      {"OCT", 10},     {"NOV", 11},      {"DEC", 12},
 }};
 
 std::optional<int> monthOfName(std::string_view word) {
@@ -110,8 +107,10 @@ std::optional<int> monthOfName(std::string_view word) {
 bool isSeparator(std::string_view sep) {
   int marks = 0;
   for (char c : sep) {
-    if (c == '/' || c == '-' || c == '.' || c == ',') ++marks;
-    else if (c != ' ' && c != '\t') return false;
+    if (c == '/' || c == '-' || c == '.' || c == ',')
+      ++marks;
+    else if (c != ' ' && c != '\t')
+      return false;
   }
   return !sep.empty() && marks <= 1;
 }
@@ -181,8 +180,7 @@ std::string fromThreeWords(std::string_view text) {
 /// Step 1; true when DateIn passed the date test (DateValid raised).
 bool eightDigitStep(DateWork& d) {
   if (!d.DateIn.empty() && d.DateIn.find('/') == std::string::npos) {
-    std::string candidate =
-        mid(d.DateIn, 0, 2) + "/" + mid(d.DateIn, 2, 2) + "/" + mid(d.DateIn, 4, 4);
+    std::string candidate = mid(d.DateIn, 0, 2) + "/" + mid(d.DateIn, 2, 2) + "/" + mid(d.DateIn, 4, 4);
     if (IsDate(candidate)) d.DateIn = candidate;
   }
   if (!IsDate(d.DateIn)) return false;
@@ -225,14 +223,13 @@ std::string PrepareDateIn(std::string_view text) { return UpperCp1252(Trim(text)
 
 void NormalizeBirthDate(DateWork& d, const BirthDateQuestion& person) {
   for (int asks = 0;; ++asks) {
-    if (eightDigitStep(d)) return;                                               // 1
-    if (d.DateIn.empty() || d.DateIn.starts_with("0/13") || d.DateIn.starts_with("0/0/"))
-      return;                                                                    // 2
+    if (eightDigitStep(d)) return;                                                                 // 1
+    if (d.DateIn.empty() || d.DateIn.starts_with("0/13") || d.DateIn.starts_with("0/0/")) return;  // 2
     auto blanks = static_cast<std::size_t>(std::count(d.DateIn.begin(), d.DateIn.end(), ' '));
-    if (blanks == 0) return noBlankStep(d);                                      // 4
-    if (blanks >= 2) return blankSeparatedStep(d, person, blanks);                       // 3.2-3.4
-    if (asks == kMaxBirthDateAsks) return;  // guard: the person keeps answering one blank
-    d.DateIn = person.ask(d.DateIn);                                             // 3.1
+    if (blanks == 0) return noBlankStep(d);                         // 4
+    if (blanks >= 2) return blankSeparatedStep(d, person, blanks);  // 3.2-3.4
+    if (asks == kMaxBirthDateAsks) return;                          // guard: the person keeps answering one blank
+    d.DateIn = person.ask(d.DateIn);                                // 3.1
     person.store(d.DateIn);
   }
 }

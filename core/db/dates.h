@@ -1,5 +1,6 @@
 #pragma once
-/// Dates: the date test, the parts of a date, the birth-date normaliser and the year the statistics take out of a date text.
+/// Dates: the date test, the parts of a date, the birth-date normaliser and the year the statistics take out of a date
+/// text.
 ///
 /// Date texts are Windows-1252 bytes. The canonical forms are a calendar date
 /// day/month/year ("12/03/1950"), "0/0/" + year (only the year is known) and

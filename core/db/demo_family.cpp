@@ -14,23 +14,46 @@ namespace kord {
 namespace {
 
 const std::vector<std::string> kSurnames = {
-    "Pavan",    "Zanin",    "Furlan",  "Da Ros",   "Bortolin", "Colombo",   "Battistella", "Zanette",
-    "De Marchi", "Dal B\xC3\xB2", "Della Libera", "Moro", "Brambilla", "Rossi", "Ferrari", "Bianchi",
-    "Romano",   "Ricci",    "Marino",  "Greco",    "Bruno",    "Gallo",     "Conti",       "De Luca",
-    "Mancini",  "Costa",    "Giordano", "Rizzo",   "Lombardi", "Moretti",   "Barbieri",    "Fontana",
-    "Santoro",  "Mariani",  "Rinaldi", "Caruso",   "Galli",    "Martini",   "Leone",       "Longo",
-    "Gentile",  "Vitale",   "Serra",   "D'Angelo", "Marchetti", "Parisi",   "Villa",       "Benedetti"};
+    "Pavan",     "Zanin",         "Furlan",       "Da Ros",   "Bortolin",  "Colombo", "Battistella", "Zanette",
+    "De Marchi", "Dal B\xC3\xB2", "Della Libera", "Moro",     "Brambilla", "Rossi",   "Ferrari",     "Bianchi",
+    "Romano",    "Ricci",         "Marino",       "Greco",    "Bruno",     "Gallo",   "Conti",       "De Luca",
+    "Mancini",   "Costa",         "Giordano",     "Rizzo",    "Lombardi",  "Moretti", "Barbieri",    "Fontana",
+    "Santoro",   "Mariani",       "Rinaldi",      "Caruso",   "Galli",     "Martini", "Leone",       "Longo",
+    "Gentile",   "Vitale",        "Serra",        "D'Angelo", "Marchetti", "Parisi",  "Villa",       "Benedetti"};
 const std::vector<std::string> kMen = {
-    "Giovanni", "Giuseppe", "Antonio", "Nicol\xC3\xB2", "Luigi", "Angelo", "Pietro", "Paolo", "Mario",
-    "Sergio",   "Vittorio", "Andrea",  "Luca",    "Matteo",  "Federico", "Girolamo", "Giacomo", "Emilio",
-    "Tommaso",  "Leonardo", "Francesco", "Domenico", "Bortolo", "Gio\xC3\xA8", "Valentino", "Osvaldo"};
-const std::vector<std::string> kWomen = {
-    "Maria",  "Caterina", "Teresa", "Angela",  "Elena",   "Giovanna", "Anna",   "Lucia",   "Rosa",
-    "Bruna",  "Franca",   "Laura",  "Giulia",  "Chiara",  "Sara",     "Alice",  "D\xC3\xA9" "bora", "Gina",
-    "Ida",    "Marta",    "Rita",   "Amalia",  "Silvana", "Patrizia", "Claudia", "Valentina"};
+    "Giovanni", "Giuseppe", "Antonio",   "Nicol\xC3\xB2", "Luigi",   "Angelo",      "Pietro",    "Paolo",   "Mario",
+    "Sergio",   "Vittorio", "Andrea",    "Luca",          "Matteo",  "Federico",    "Girolamo",  "Giacomo", "Emilio",
+    "Tommaso",  "Leonardo", "Francesco", "Domenico",      "Bortolo", "Gio\xC3\xA8", "Valentino", "Osvaldo"};
+const std::vector<std::string> kWomen = {"Maria",
+                                         "Caterina",
+                                         "Teresa",
+                                         "Angela",
+                                         "Elena",
+                                         "Giovanna",
+                                         "Anna",
+                                         "Lucia",
+                                         "Rosa",
+                                         "Bruna",
+                                         "Franca",
+                                         "Laura",
+                                         "Giulia",
+                                         "Chiara",
+                                         "Sara",
+                                         "Alice",
+                                         "D\xC3\xA9"
+                                         "bora",
+                                         "Gina",
+                                         "Ida",
+                                         "Marta",
+                                         "Rita",
+                                         "Amalia",
+                                         "Silvana",
+                                         "Patrizia",
+                                         "Claudia",
+                                         "Valentina"};
 const std::vector<std::string> kPlaces = {
-    "Sacile",   "Conegliano", "Brugnera", "Polcenigo", "Caneva",  "Pordenone", "Treviso", "Aviano",
-    "Fontanafredda", "Udine", "Venezia",  "Padova",    "Milano",  "Cordenons", "Budoia",  "Fiume Veneto"};
+    "Sacile",        "Conegliano", "Brugnera", "Polcenigo", "Caneva", "Pordenone", "Treviso", "Aviano",
+    "Fontanafredda", "Udine",      "Venezia",  "Padova",    "Milano", "Cordenons", "Budoia",  "Fiume Veneto"};
 const std::vector<std::string> kNotes = {
     "Mugnaio al molino sul Livenza.",
     "Contadina, lavorava i campi della famiglia.",
@@ -70,7 +93,9 @@ class Generator {
   int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng_); }
   bool chance(int percent) { return pick(1, 100) <= percent; }
   template <typename T>
-  const T& any(const std::vector<T>& list) { return list[static_cast<std::size_t>(pick(0, int(list.size()) - 1))]; }
+  const T& any(const std::vector<T>& list) {
+    return list[static_cast<std::size_t>(pick(0, int(list.size()) - 1))];
+  }
 
   bool full() const { return static_cast<int>(people_.size()) >= limit_; }
   std::string uniqueName(const std::string& surname, bool male);
@@ -162,8 +187,9 @@ std::string day(std::mt19937& rng, int year) {
 void Generator::setEvents(PersonRecord& rec, const Person& p) {
   const std::string place = Utf8ToCp1252(any(kPlaces));
   const int form = pick(1, 20);
-  rec.set(BirthDate, form == 1 ? "0/0/" + std::to_string(p.birthYear)
-                               : form == 2 ? std::to_string(p.birthYear) : day(rng_, p.birthYear));
+  rec.set(BirthDate, form == 1   ? "0/0/" + std::to_string(p.birthYear)
+                     : form == 2 ? std::to_string(p.birthYear)
+                                 : day(rng_, p.birthYear));
   rec.set(BirthPlace, place);
   if (p.birthYear < 1900 && chance(70)) {
     rec.set(BaptismDate, day(rng_, p.birthYear));

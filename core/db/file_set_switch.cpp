@@ -37,8 +37,8 @@ std::string journalText(const Journal& j) {
 }
 
 bool isDatabaseFileName(const FileSet& names, const std::string& name) {
-  for (const auto* path : {&names.IndividualsFile, &names.ChildrenFile, &names.SpousesFile, &names.TypeFile,
-                           &names.CaptionsFile})
+  for (const auto* path :
+       {&names.IndividualsFile, &names.ChildrenFile, &names.SpousesFile, &names.TypeFile, &names.CaptionsFile})
     if (BaseNameOf(*path) == name) return true;
   return false;
 }
@@ -54,8 +54,7 @@ bool readJournal(const FileSet& names, Journal& out) {
   std::string text;
   if (!ReadRegularFile(SwitchJournalFor(names), text)) return false;
   auto lines = SplitLines(text);
-  if (lines.size() < 2 || lines[0] != kJournalHeader || (lines[1] != kPrepared && lines[1] != kCommitted))
-    return false;
+  if (lines.size() < 2 || lines[0] != kJournalHeader || (lines[1] != kPrepared && lines[1] != kCommitted)) return false;
   out.committed = lines[1] == kCommitted;
   for (std::size_t i = 2; i < lines.size(); ++i) {
     auto tab = lines[i].find('\t');
@@ -107,10 +106,12 @@ std::string lockFor(const FileSet& names, DatabaseLock& lock, bool english) {
 
 std::string unsettledText(const FileSet& names, bool english) {
   const std::string journal = Utf8ToCp1252(SwitchJournalFor(names));
-  return english ? journal + ": an interrupted replacement of the database could not be completed; "
-                             "look at the files of the database and then remove this file"
-                 : journal + ": una sostituzione interrotta del database non si e' potuta completare; "
-                             "controllare i file del database e poi togliere questo file";
+  return english ? journal +
+                       ": an interrupted replacement of the database could not be completed; "
+                       "look at the files of the database and then remove this file"
+                 : journal +
+                       ": una sostituzione interrotta del database non si e' potuta completare; "
+                       "controllare i file del database e poi togliere questo file";
 }
 
 /// Writes every new file beside its target and the journal naming them.

@@ -12,8 +12,8 @@
 /// individuals file afterwards has read one whole set: every switch replaces
 /// the individuals file.
 
-#include <string>
 #include <sys/types.h>
+#include <string>
 #include <vector>
 
 #include "db/database_lock.h"

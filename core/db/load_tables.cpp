@@ -50,8 +50,8 @@ int loadLinkFile(const std::string& path, const PhaseProgress& progress, LoadNot
                  const std::function<void(const LinkLine&)>& apply) {
   std::string text;
   if (!ReadWholeFile(path, text)) {
-    notes.add(displayName(path) +
-              notes.say(": il file non si puo' leggere, nessun legame caricato", ": the file cannot be read, no links loaded from it"));
+    notes.add(displayName(path) + notes.say(": il file non si puo' leggere, nessun legame caricato",
+                                            ": the file cannot be read, no links loaded from it"));
     return 0;
   }
   int loaded = 0;
@@ -87,8 +87,7 @@ std::string ReadRecordMode(const std::string& typeFile) {
   return Trim(values.front()) == "1" ? "Scout" : "Kord";
 }
 
-void LoadIndividuals(Tables& t, const std::string& individualsFile, const PhaseProgress& progress,
-                     LoadNotes& notes) {
+void LoadIndividuals(Tables& t, const std::string& individualsFile, const PhaseProgress& progress, LoadNotes& notes) {
   IndividualsFile file;
   std::string error = file.open(individualsFile);
   if (!error.empty()) notes.add(Utf8ToCp1252(error));
@@ -123,8 +122,7 @@ void LoadIndividuals(Tables& t, const std::string& individualsFile, const PhaseP
               std::to_string(t.individualCount()) + notes.say("", " were loaded"));
 }
 
-void LoadChildLinks(Tables& t, const std::string& childrenFile, const PhaseProgress& progress,
-                    LoadNotes& notes) {
+void LoadChildLinks(Tables& t, const std::string& childrenFile, const PhaseProgress& progress, LoadNotes& notes) {
   t.ChildLinkCount = loadLinkFile(childrenFile, progress, notes, [&t](const LinkLine& l) {
     if (t.Parent1[l.first] == kNone)
       t.Parent1[l.first] = l.second;
@@ -133,8 +131,7 @@ void LoadChildLinks(Tables& t, const std::string& childrenFile, const PhaseProgr
   });
 }
 
-void LoadSpouseLinks(Tables& t, const std::string& spousesFile, const PhaseProgress& progress,
-                     LoadNotes& notes) {
+void LoadSpouseLinks(Tables& t, const std::string& spousesFile, const PhaseProgress& progress, LoadNotes& notes) {
   t.SpouseLinkCount = loadLinkFile(spousesFile, progress, notes, [&t](const LinkLine& l) {
     if (t.Spouse[l.first] == kNone) t.Spouse[l.first] = l.second;
   });

@@ -29,20 +29,17 @@ std::string ReadRecordMode(const std::string& typeFile);
 /// the LastIndex the tables had before (1000 at the first load, so at most
 /// 998 individuals); names each slot, clears all links and sets LastIndex.
 /// A record whose Num is not its own number is named "AAA_" + its index.
-void LoadIndividuals(Tables& t, const std::string& individualsFile, const PhaseProgress& progress,
-                     LoadNotes& notes);
+void LoadIndividuals(Tables& t, const std::string& individualsFile, const PhaseProgress& progress, LoadNotes& notes);
 
 /// Children phase: "child,parent" record numbers per line. The first line
 /// of a child sets Parent1, every later one replaces Parent2. Every line is
 /// read; lines without two values, or with a value outside 0..999, are
 /// skipped and noted. ChildLinkCount becomes the number of links loaded.
-void LoadChildLinks(Tables& t, const std::string& childrenFile, const PhaseProgress& progress,
-                    LoadNotes& notes);
+void LoadChildLinks(Tables& t, const std::string& childrenFile, const PhaseProgress& progress, LoadNotes& notes);
 
 /// Spouses phase: "individual,spouse" per line; the first line of an
 /// individual wins. Same skipping rules; SpouseLinkCount as above.
-void LoadSpouseLinks(Tables& t, const std::string& spousesFile, const PhaseProgress& progress,
-                     LoadNotes& notes);
+void LoadSpouseLinks(Tables& t, const std::string& spousesFile, const PhaseProgress& progress, LoadNotes& notes);
 
 /// Reads the captions file into FieldCaptions. A missing file leaves the
 /// captions as they are; a short file replaces the captions it holds.

@@ -11,8 +11,7 @@ PersonSex SexOfRecord(const PersonRecord& record) {
   return PersonSex::Unknown;
 }
 
-SexReader::SexReader(std::string individualsFile)
-    : path_(std::move(individualsFile)), known_(kTableSize, -1) {}
+SexReader::SexReader(std::string individualsFile) : path_(std::move(individualsFile)), known_(kTableSize, -1) {}
 
 PersonSex SexReader::operator()(int index) {
   if (!Tables::inTable(index) || index < 2) return PersonSex::Unknown;

@@ -3,10 +3,20 @@
 namespace kord {
 
 const Captions& DefaultFieldCaptions() {
-  static const Captions captions = {
-      "N.",          "Nome",           "Data Nascita", "Luogo Nascita",  "Data Battesimo",
-      "Luogo battesimo", "Data matrimonio", "Luogo matrimonio", "Data Morte", "Luogo Morte",
-      "Data Sepoltur.", "Luogo Sepoltur.", "Note",        "Sesso"};
+  static const Captions captions = {"N.",
+                                    "Nome",
+                                    "Data Nascita",
+                                    "Luogo Nascita",
+                                    "Data Battesimo",
+                                    "Luogo battesimo",
+                                    "Data matrimonio",
+                                    "Luogo matrimonio",
+                                    "Data Morte",
+                                    "Luogo Morte",
+                                    "Data Sepoltur.",
+                                    "Luogo Sepoltur.",
+                                    "Note",
+                                    "Sesso"};
   return captions;
 }
 

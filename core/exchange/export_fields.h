@@ -12,14 +12,14 @@
 namespace kord {
 
 enum class FieldUse {
-  AsDesigned,  ///< what the record layout says (birth date, notes, ...)
-  Occupation,  ///< OCCU
-  Residence,   ///< RESI with the value as its place
-  Title,       ///< TITL
-  Religion,    ///< RELI
-  Education,   ///< EDUC
-  Nationality, ///< NATI
-  Other,       ///< an event (date fields) or fact (other fields) typed with the caption
+  AsDesigned,   ///< what the record layout says (birth date, notes, ...)
+  Occupation,   ///< OCCU
+  Residence,    ///< RESI with the value as its place
+  Title,        ///< TITL
+  Religion,     ///< RELI
+  Education,    ///< EDUC
+  Nationality,  ///< NATI
+  Other,        ///< an event (date fields) or fact (other fields) typed with the caption
 };
 
 using FieldUses = std::array<FieldUse, kFieldCount>;

@@ -79,8 +79,8 @@ class IndividualWriter {
 
   void checkNumber() {
     if (NumericValue(r_.raw(Num)) == index_ - 1) return;
-    s_.notRepresented.push_back(label() + ": " + s_.say("il campo numero \"", "the number field \"") +
-                                r_.trimmed(Num) + s_.say("\" diventa ", "\" becomes ") + std::to_string(index_ - 1));
+    s_.notRepresented.push_back(label() + ": " + s_.say("il campo numero \"", "the number field \"") + r_.trimmed(Num) +
+                                s_.say("\" diventa ", "\" becomes ") + std::to_string(index_ - 1));
   }
 
   void writeName() {
@@ -158,10 +158,11 @@ class IndividualWriter {
     std::string unmappable;
     std::string stored = Utf8ToCp1252(path, &unmappable);
     if (!unmappable.empty()) {
-      s_.notRepresented.push_back(label() + s_.say(": ritratto non esportato, il percorso ha caratteri fuori da "
-                                                   "Windows-1252: ",
-                                                   ": portrait not exported, its path has characters outside "
-                                                   "Windows-1252: ") +
+      s_.notRepresented.push_back(label() +
+                                  s_.say(": ritratto non esportato, il percorso ha caratteri fuori da "
+                                         "Windows-1252: ",
+                                         ": portrait not exported, its path has characters outside "
+                                         "Windows-1252: ") +
                                   stored);
       return;
     }

@@ -16,8 +16,8 @@ struct IndividualContext {
   const RecordsByIndex& records;
   FieldUses uses;
   Captions captions;
-  std::string databaseFolder;  ///< with a trailing separator
-  std::string gedcomFolder;    ///< portraits inside it are named relative to it
+  std::string databaseFolder;      ///< with a trailing separator
+  std::string gedcomFolder;        ///< portraits inside it are named relative to it
   std::set<std::string> pictures;  ///< names of the ".jpg" files in the database folder (PicturesIn)
 };
 

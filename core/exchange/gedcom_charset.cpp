@@ -140,7 +140,8 @@ std::vector<DecodedLine> SplitGedcomLines(std::string_view text) {
     if (end > start) lines.push_back({number, std::string(text.substr(start, end - start))});
     start = next;
   }
-  while (!lines.empty() && (lines.back().text == "\x1A" || Trim(lines.back().text, kWhitespace).empty())) lines.pop_back();
+  while (!lines.empty() && (lines.back().text == "\x1A" || Trim(lines.back().text, kWhitespace).empty()))
+    lines.pop_back();
   if (!lines.empty() && lines.back().text.back() == '\x1A') lines.back().text.pop_back();
   return lines;
 }

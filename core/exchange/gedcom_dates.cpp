@@ -43,22 +43,13 @@ std::optional<int> number(std::string_view digits, std::size_t maxDigits) {
 }
 
 std::optional<Qualifier> qualifierOf(const std::string& word) {
-  static const std::vector<std::pair<std::string, Qualifier>> kWords = {{"ABT", Qualifier::About},
-                                                                        {"CAL", Qualifier::Approximate},
-                                                                        {"EST", Qualifier::Approximate},
-                                                                        {"ABOUT", Qualifier::About},
-                                                                        {"CIRCA", Qualifier::About},
-                                                                        {"CA", Qualifier::About},
-                                                                        {"CA.", Qualifier::About},
-                                                                        {"C.", Qualifier::About},
-                                                                        {"BEF", Qualifier::Before},
-                                                                        {"BEFORE", Qualifier::Before},
-                                                                        {"AFT", Qualifier::After},
-                                                                        {"AFTER", Qualifier::After},
-                                                                        {"TO", Qualifier::To},
-                                                                        {"FROM", Qualifier::From},
-                                                                        {"BET", Qualifier::Between},
-                                                                        {"BETWEEN", Qualifier::Between}};
+  static const std::vector<std::pair<std::string, Qualifier>> kWords = {
+      {"ABT", Qualifier::About},      {"CAL", Qualifier::Approximate}, {"EST", Qualifier::Approximate},
+      {"ABOUT", Qualifier::About},    {"CIRCA", Qualifier::About},     {"CA", Qualifier::About},
+      {"CA.", Qualifier::About},      {"C.", Qualifier::About},        {"BEF", Qualifier::Before},
+      {"BEFORE", Qualifier::Before},  {"AFT", Qualifier::After},       {"AFTER", Qualifier::After},
+      {"TO", Qualifier::To},          {"FROM", Qualifier::From},       {"BET", Qualifier::Between},
+      {"BETWEEN", Qualifier::Between}};
   for (const auto& [w, q] : kWords)
     if (w == word) return q;
   return std::nullopt;
@@ -240,8 +231,7 @@ ExportedDate exportedDateOf(const std::string& t) {
     return dateWithExactText(value, formatted("0/13/%04d", p->year), t);
   }
   if (p->month == 0) return dateWithExactText(std::to_string(p->year), formatted("0/0/%04d", p->year), t);
-  std::string value =
-      std::to_string(p->day) + " " + std::string(kMonths[p->month - 1]) + " " + std::to_string(p->year);
+  std::string value = std::to_string(p->day) + " " + std::string(kMonths[p->month - 1]) + " " + std::to_string(p->year);
   return dateWithExactText(value, formatted("%02d/%02d/%04d", p->day, p->month, p->year), t);
 }
 

@@ -7,8 +7,8 @@
 #include "db/codepage.h"
 #include "exchange/exchange_files.h"
 #include "exchange/export_families.h"
-#include "exchange/gedcom_dates.h"
 #include "exchange/export_individual.h"
+#include "exchange/gedcom_dates.h"
 #include "exchange/gedcom_writer.h"
 
 namespace kord {

@@ -115,8 +115,13 @@ ImportedPeople importPeople(const GedcomIndex& ix, const FamilyGraph& g, const P
                             ExchangeSummary& s, const ExchangeProgress& progress) {
   ImportedPeople out;
   for (const GedcomNode* indi : ix.people) out.labels.push_back(indi->xref);
-  PeopleContext context{ix,           g, givenFirst, at.recordOf, MainFamilies(g, at.recordOf),
-                        importedNames(ix, givenFirst), std::vector<bool>(g.families.size(), false)};
+  PeopleContext context{ix,
+                        g,
+                        givenFirst,
+                        at.recordOf,
+                        MainFamilies(g, at.recordOf),
+                        importedNames(ix, givenFirst),
+                        std::vector<bool>(g.families.size(), false)};
   long total = static_cast<long>(at.personAt.size()) - 1;
   for (int record = 1; record <= total; ++record) {
     int p = at.personAt[record];

@@ -12,10 +12,10 @@ namespace {
 
 /// Surname particles, upper case: Italian first, then the common European ones.
 constexpr std::array<std::string_view, 47> kParticles = {
-    "DA",  "DAL", "DALL'", "DALLA", "DALLE", "DAI", "DAGLI", "DE",  "DE'", "DEL",  "DELL'", "DELLA",
-    "DELLE", "DELLO", "DEI", "DEGLI", "DI", "D'", "LO", "LA",  "LE",  "LI",   "L'",    "SAN",
-    "SANTA", "SANT'", "VAN", "VON", "DER", "DEN", "TER", "TEN", "'T",  "VOM",  "ZU",    "ZUM",
-    "ZUR", "DU",  "DES", "DOS", "DAS", "DO",  "MAC", "MC",  "O'",  "ST.",  "ST"};
+    "DA",    "DAL",   "DALL'", "DALLA", "DALLE", "DAI", "DAGLI", "DE",  "DE'", "DEL", "DELL'", "DELLA",
+    "DELLE", "DELLO", "DEI",   "DEGLI", "DI",    "D'",  "LO",    "LA",  "LE",  "LI",  "L'",    "SAN",
+    "SANTA", "SANT'", "VAN",   "VON",   "DER",   "DEN", "TER",   "TEN", "'T",  "VOM", "ZU",    "ZUM",
+    "ZUR",   "DU",    "DES",   "DOS",   "DAS",   "DO",  "MAC",   "MC",  "O'",  "ST.", "ST"};
 
 bool isParticle(std::string_view word) {
   std::string upper = UpperCp1252(word);
@@ -88,7 +88,8 @@ std::string NameFromGedcom(const std::string& value, bool givenFirst) {
   if (open == std::string::npos) return Trim(value, kWhitespace);
   auto close = value.find('/', open + 1);
   std::string given = Trim(value.substr(0, open), kWhitespace);
-  std::string surname = Trim(value.substr(open + 1, close == std::string::npos ? close : close - open - 1), kWhitespace);
+  std::string surname =
+      Trim(value.substr(open + 1, close == std::string::npos ? close : close - open - 1), kWhitespace);
   std::string suffix = close == std::string::npos ? "" : Trim(value.substr(close + 1), kWhitespace);
   return givenFirst ? joined({given, surname, suffix}) : joined({surname, given, suffix});
 }

@@ -14,11 +14,11 @@ namespace kord {
 struct PeopleContext {
   const GedcomIndex& index;
   const FamilyGraph& graph;
-  bool givenFirst = false;           ///< names as written instead of surname first
-  std::vector<int> recordOf;         ///< by person: its record number, 0 when left out
-  std::vector<int> mainFamily;       ///< by person: see MainFamilies
-  std::vector<std::string> names;    ///< by person: ImportedName (UTF-8), for the notes
-  std::vector<bool> marriageTaken;   ///< by family: its MARR went into a record's fields or notes
+  bool givenFirst = false;          ///< names as written instead of surname first
+  std::vector<int> recordOf;        ///< by person: its record number, 0 when left out
+  std::vector<int> mainFamily;      ///< by person: see MainFamilies
+  std::vector<std::string> names;   ///< by person: ImportedName (UTF-8), for the notes
+  std::vector<bool> marriageTaken;  ///< by family: its MARR went into a record's fields or notes
 };
 
 /// The name of an INDI as the import writes it (UTF-8): the value of a

@@ -119,9 +119,8 @@ class TreeBuilder {
 /// True when the first line is "0 HEAD": anything else is no GEDCOM file,
 /// and reading on would only list its lines as malformed.
 bool beginsWithHeader(const std::vector<DecodedLine>& lines, const ExchangeSummary& s) {
-  auto line = std::find_if(lines.begin(), lines.end(), [](const DecodedLine& l) {
-    return l.text.find_first_not_of(" \t") != std::string::npos;
-  });
+  auto line = std::find_if(lines.begin(), lines.end(),
+                           [](const DecodedLine& l) { return l.text.find_first_not_of(" \t") != std::string::npos; });
   ParsedLine first;
   return line != lines.end() && parseLine(line->text, first, s).empty() && first.level == 0 && first.xref.empty() &&
          first.tag == "HEAD";

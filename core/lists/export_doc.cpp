@@ -17,7 +17,8 @@ std::string DocumentText(const Session& s, DocumentKind kind) {
   switch (kind) {
     case DocumentKind::Report: return ReportCsv(s.report);
     case DocumentKind::Tree:
-      for (const auto& item : s.treeList.Lista) text += TreeBytesToUtf8(item.drawing) + Cp1252ToUtf8(item.text) + "\r\n";
+      for (const auto& item : s.treeList.Lista)
+        text += TreeBytesToUtf8(item.drawing) + Cp1252ToUtf8(item.text) + "\r\n";
       break;
     case DocumentKind::List:
       for (const auto& item : s.list.Liber) text += Cp1252ToUtf8(item.text) + "\r\n";

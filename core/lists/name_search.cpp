@@ -1,9 +1,9 @@
 #include "lists/name_search.h"
 
 #include "db/codepage.h"
-#include "records/record_card.h"
 #include "lists/list_order.h"
 #include "records/focus_panel.h"
+#include "records/record_card.h"
 
 namespace kord {
 namespace {

@@ -30,11 +30,11 @@ std::string targetProblem(const std::string& source, const std::string& target, 
     return say(english, "Il nuovo database deve avere un nome diverso da quello aperto",
                "The new database needs a name other than the open one's");
   const FileSet files = FileSetFor(target);
-  for (const std::string* file : {&files.IndividualsFile, &files.ChildrenFile, &files.SpousesFile, &files.TypeFile,
-                                  &files.CaptionsFile})
+  for (const std::string* file :
+       {&files.IndividualsFile, &files.ChildrenFile, &files.SpousesFile, &files.TypeFile, &files.CaptionsFile})
     if (fs::exists(*file, ec) || fs::is_symlink(*file, ec))
-      return shown(*file) + say(english, ": esiste gia', scegliere un altro nome",
-                                ": already exists, choose another name");
+      return shown(*file) +
+             say(english, ": esiste gia', scegliere un altro nome", ": already exists, choose another name");
   return {};
 }
 

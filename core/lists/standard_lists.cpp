@@ -1,9 +1,9 @@
 #include "lists/standard_lists.h"
 
 #include "db/person_record.h"
-#include "records/record_card.h"
 #include "lists/list_order.h"
 #include "records/focus_panel.h"
+#include "records/record_card.h"
 
 namespace kord {
 namespace {

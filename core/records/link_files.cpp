@@ -47,7 +47,7 @@ std::string cannotRead(const Session& s, const std::string& path) {
 /// Rewrites `path`: drops the valid lines `drop` selects, appends `added`.
 /// A file that exists but cannot be read is never replaced: its links would go.
 Result rewrite(Session& s, const std::string& path, const std::function<bool(const RawLine&)>& drop,
-                    const std::string& added) {
+               const std::string& added) {
   if (Result locked = LockForWriting(s); !locked) return locked;
   std::string text;
   std::error_code ec;
@@ -78,9 +78,7 @@ std::vector<std::string> SplitRawLines(const std::string& text) {
   return lines;
 }
 
-std::string WithoutLineEnd(const std::string& line) {
-  return line.substr(0, line.find_first_of("\r\n"));
-}
+std::string WithoutLineEnd(const std::string& line) { return line.substr(0, line.find_first_of("\r\n")); }
 
 std::string ReplaceLinkFile(const std::string& path, const std::string& text, bool english) {
   OutputFailure failure = WriteFileAtomically(path, text, true);
@@ -141,8 +139,8 @@ Result SetParents(Session& s, int child, int parent1, int parent2) {
   if (parent1 >= 0) added += linkLine(child, parent1);
   if (parent2 >= 0) added += linkLine(child, parent2);
   int removed = 0;
-  Result written =
-      rewrite(s, s.files.ChildrenFile, [&](const RawLine& l) { return l.first == child && ++removed; }, added);
+  Result written = rewrite(
+      s, s.files.ChildrenFile, [&](const RawLine& l) { return l.first == child && ++removed; }, added);
   if (!written) return written;
   t.Parent1[child] = parent1;
   t.Parent2[child] = parent2;

@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "db/codepage.h"
-#include "records/link_files.h"
 #include "db/load_tables.h"
 #include "records/focus_panel.h"
+#include "records/link_files.h"
 
 namespace kord {
 namespace {

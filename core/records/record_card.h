@@ -46,10 +46,9 @@ std::string RecordTextFromUtf8(const std::string& utf8, std::string& problem, bo
 
 /// What saving the editing card did, for the person to read.
 struct SaveReport {
-  std::string error;               ///< nothing was saved when not empty
-  std::vector<std::string> cuts;   ///< "Nome: ..." per value cut to its field
+  std::string error;              ///< nothing was saved when not empty
+  std::vector<std::string> cuts;  ///< "Nome: ..." per value cut to its field
 };
-
 
 /// Saves the editing card (Text1, Windows-1252) as the record of its index,
 /// sets the name table, and writes the links that changed. Line breaks in a

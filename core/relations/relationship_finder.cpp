@@ -101,7 +101,11 @@ using LineFilter = std::function<bool(const BloodLine&)>;
 class LineSearch {
  public:
   LineSearch(const Tables& t, const Ancestry& fromLine, const Ancestry& toLine, const LineFilter& accept)
-      : t_(t), from_(fromLine), to_(toLine), accept_(accept), fromStarts_(generationStarts(fromLine)),
+      : t_(t),
+        from_(fromLine),
+        to_(toLine),
+        accept_(accept),
+        fromStarts_(generationStarts(fromLine)),
         toStarts_(generationStarts(toLine)) {
     for (std::size_t i = 0; i < to_.size(); ++i)
       for (int parent : DistinctParents(t_, to_[i].person))

@@ -51,7 +51,7 @@ enum class RelationKind {
 struct Relationship {
   RelationKind kind = RelationKind::Blood;
   BloodLine blood;
-  int link = kNone;  ///< the spouse; the relative or spouse a marriage relationship goes through
+  int link = kNone;                ///< the spouse; the relative or spouse a marriage relationship goes through
   std::vector<RelationStep> path;  ///< the whole path from the focus to the second individual
 
   /// Civil-law degree: generations up plus down; spouses 0; a marriage

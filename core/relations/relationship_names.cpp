@@ -47,13 +47,13 @@ std::string italianOf(const std::string& word, PersonSex sex) {
 }
 
 std::string italianOrdinal(int n) {
-  static const std::array<const char*, 10> kOrdinals = {"primo", "secondo", "terzo", "quarto", "quinto",
-                                                        "sesto", "settimo", "ottavo", "nono",  "decimo"};
+  static const std::array<const char*, 10> kOrdinals = {"primo", "secondo", "terzo",  "quarto", "quinto",
+                                                        "sesto", "settimo", "ottavo", "nono",   "decimo"};
   return n >= 1 && n <= 10 ? kOrdinals[static_cast<std::size_t>(n - 1)] : std::to_string(n) + "\xBA";
 }
 
 std::string italianGenerations(int n) {
-  static const std::array<const char*, 10> kCounts = {"una", "due",  "tre",  "quattro", "cinque",
+  static const std::array<const char*, 10> kCounts = {"una", "due",   "tre",  "quattro", "cinque",
                                                       "sei", "sette", "otto", "nove",    "dieci"};
   std::string count = n >= 1 && n <= 10 ? kCounts[static_cast<std::size_t>(n - 1)] : std::to_string(n);
   return count + (n == 1 ? " generazione" : " generazioni");
@@ -118,9 +118,9 @@ std::string englishOrdinal(int n) {
 }
 
 std::string englishTimes(int n) {
-  static const std::array<const char*, 10> kTimes = {"once", "twice", "three times", "four times", "five times",
-                                                     "six times", "seven times", "eight times", "nine times",
-                                                     "ten times"};
+  static const std::array<const char*, 10> kTimes = {"once",       "twice",     "three times", "four times",
+                                                     "five times", "six times", "seven times", "eight times",
+                                                     "nine times", "ten times"};
   return n >= 1 && n <= 10 ? kTimes[static_cast<std::size_t>(n - 1)] : std::to_string(n) + " times";
 }
 
@@ -172,13 +172,25 @@ struct MarriageWord {
 };
 
 constexpr MarriageWord kMarriageWords[] = {
-    {RelationKind::SpouseOfRelative, 1, 0, {"patrigno", "matrigna", "patrigno/matrigna"},
+    {RelationKind::SpouseOfRelative,
+     1,
+     0,
+     {"patrigno", "matrigna", "patrigno/matrigna"},
      {"stepfather", "stepmother", "step-parent"}},
-    {RelationKind::SpouseOfRelative, 0, 1, {"genero", "nuora", "genero/nuora"},
+    {RelationKind::SpouseOfRelative,
+     0,
+     1,
+     {"genero", "nuora", "genero/nuora"},
      {"son-in-law", "daughter-in-law", "child-in-law"}},
-    {RelationKind::RelativeOfSpouse, 1, 0, {"suocero", "suocera", "suocero/a"},
+    {RelationKind::RelativeOfSpouse,
+     1,
+     0,
+     {"suocero", "suocera", "suocero/a"},
      {"father-in-law", "mother-in-law", "parent-in-law"}},
-    {RelationKind::RelativeOfSpouse, 0, 1, {"figliastro", "figliastra", "figliastro/a"},
+    {RelationKind::RelativeOfSpouse,
+     0,
+     1,
+     {"figliastro", "figliastra", "figliastro/a"},
      {"stepson", "stepdaughter", "stepchild"}},
 };
 constexpr Words kItSiblingInLaw{"cognato", "cognata", "cognato/a"};

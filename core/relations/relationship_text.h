@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "session/session.h"
 #include "relations/relationship_names.h"
+#include "session/session.h"
 
 namespace kord {
 

@@ -75,7 +75,7 @@ Result LockForWriting(Session& s) {
   if (s.lock.holds(file)) return {};
   switch (s.lock.acquire(file, s.lockWaitedInVain ? std::chrono::milliseconds{} : kWriterWait)) {
     case LockOutcome::Locked:
-    case LockOutcome::NoFile:  // the write creates it; nobody else can be using it yet
+    case LockOutcome::NoFile:             // the write creates it; nobody else can be using it yet
     case LockOutcome::Failed: return {};  // opening it to write says why
     case LockOutcome::InUse: break;
   }

@@ -16,8 +16,8 @@
 #include "db/person_record.h"
 #include "db/result.h"
 #include "db/tables.h"
-#include "session/ui.h"
 #include "session/tree_state.h"
+#include "session/ui.h"
 #include "views/book_models.h"
 #include "views/card_model.h"
 #include "views/file_dialog_model.h"
@@ -54,16 +54,16 @@ struct Session {
   Printer& printer;
 
   // --- the values of the hidden form Gbl
-  std::array<int, 2> NInd{0, 0};  ///< focus and second selection (table indexes)
-  int Toggle = 0;                 ///< which NInd slot the name search fills
+  std::array<int, 2> NInd{0, 0};               ///< focus and second selection (table indexes)
+  int Toggle = 0;                              ///< which NInd slot the name search fills
   WindowState windowState = kStateStart;       ///< where the open/edit workflow stands
   WindowState savedWindowState = kStateStart;  ///< kept while a tree click refreshes the card
-  int savedFocus = 0;  ///< the focus a window that stays open puts back when it closes
-  int previousIndividual = 0;  ///< the individual the tree walk came from
-  int detailIndividual = 0;    ///< the individual whose details a tree line shows
-  int markedFocus = 0;         ///< the first individual the descendant tree marks
-  int markedSecond = 0;        ///< the second individual the descendant tree marks
-  bool statisticsRunning = false;  ///< the statistics command is filling its charts
+  int savedFocus = 0;                          ///< the focus a window that stays open puts back when it closes
+  int previousIndividual = 0;                  ///< the individual the tree walk came from
+  int detailIndividual = 0;                    ///< the individual whose details a tree line shows
+  int markedFocus = 0;                         ///< the first individual the descendant tree marks
+  int markedSecond = 0;                        ///< the second individual the descendant tree marks
+  bool statisticsRunning = false;              ///< the statistics command is filling its charts
 
   // --- module values and switches
   bool English = false;
@@ -75,11 +75,11 @@ struct Session {
   bool NewRecordMode = true;
   int MaxGenerations = 30;
   // switches of the book generator, set by each caller and reset afterwards
-  bool WalkAll = false;         ///< every individual, not only the focus
-  int SortKey = 0;              ///< greater than 0: the sorted list by that field
-  bool DetailLines = false;     ///< events and notes as book lines
-  bool NavigatorFocus = true;   ///< the focus name goes to the first navigator box
-  bool NavigationRun = false;   ///< a navigation command is running
+  bool WalkAll = false;        ///< every individual, not only the focus
+  int SortKey = 0;             ///< greater than 0: the sorted list by that field
+  bool DetailLines = false;    ///< events and notes as book lines
+  bool NavigatorFocus = true;  ///< the focus name goes to the first navigator box
+  bool NavigationRun = false;  ///< a navigation command is running
   std::string Separator = ",";
   std::string Quote = "\"";
   std::string NewLine = "\r\n";
@@ -91,9 +91,9 @@ struct Session {
   // --- the database
   Tables tables;
   FileSet files{"individb.db", "childdb.db", "spousedb.db", "", ""};
-  std::string DbName;      ///< the chosen individuals file, full path
-  std::string DbFolder;    ///< its folder, with a trailing separator
-  std::string DbBaseName;  ///< its file name
+  std::string DbName;          ///< the chosen individuals file, full path
+  std::string DbFolder;        ///< its folder, with a trailing separator
+  std::string DbBaseName;      ///< its file name
   std::string TemplateFolder;  ///< parent of DbFolder: the HTML templates
   /// The data installed with the program (InstalledDataFolder): its
   /// templates serve a database whose parent folder has none. Empty: none.
@@ -132,10 +132,9 @@ struct Session {
   DateWork dates;
 
   // --- window models
-  std::array<SwitchCaption, 3> switchCaptions{SwitchCaption::Design, SwitchCaption::Design,
-                                              SwitchCaption::Design};
-  std::string historyText;  ///< History.Text1
-  bool historyFileFailed = false;  ///< a failed history write was reported
+  std::array<SwitchCaption, 3> switchCaptions{SwitchCaption::Design, SwitchCaption::Design, SwitchCaption::Design};
+  std::string historyText;                  ///< History.Text1
+  bool historyFileFailed = false;           ///< a failed history write was reported
   bool individualsReadFailureTold = false;  ///< see OpenIndividualsFileForViews
   LoadProgressModel progress;
   FileDialogModel dialog;

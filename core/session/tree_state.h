@@ -35,10 +35,10 @@ struct TreeWalk {
   std::array<int, kMaxWalkLevel + 1> WalkCursor{};
   /// The individual whose relatives each level enumerates.
   std::array<int, kMaxWalkLevel + 1> WalkNode{};
-  int StepResult = -1;         ///< the individual found by the last step, -1 when none
-  std::string Connector;       ///< drawn before the line of the individual found
-  std::string Continuation;    ///< appended to the drawing prefix below it
-  std::string CoParentLabel;   ///< "(" + the child's other parent + ") " or empty
+  int StepResult = -1;        ///< the individual found by the last step, -1 when none
+  std::string Connector;      ///< drawn before the line of the individual found
+  std::string Continuation;   ///< appended to the drawing prefix below it
+  std::string CoParentLabel;  ///< "(" + the child's other parent + ") " or empty
 };
 
 struct TreeState {
@@ -46,11 +46,11 @@ struct TreeState {
   /// Captions of the detail lines: the field captions, with the place words
   /// at 1, 3, 5, 7 and 9 (empty in trees).
   std::array<std::string, 14> DetailLabels;
-  bool AncestorMode = false;   ///< ancestors when set, descendants when clear
-  std::string DrawPrefix;      ///< the drawing in front of the current level
-  std::string DetailBar;       ///< bar of the detail lines: B3 and two blanks, at the end three blanks
-  int LineIndent = 0;          ///< prefix length of the line being emitted
-  int PrevLineIndent = 0;      ///< LineIndent at the previous HTML call
+  bool AncestorMode = false;  ///< ancestors when set, descendants when clear
+  std::string DrawPrefix;     ///< the drawing in front of the current level
+  std::string DetailBar;      ///< bar of the detail lines: B3 and two blanks, at the end three blanks
+  int LineIndent = 0;         ///< prefix length of the line being emitted
+  int PrevLineIndent = 0;     ///< LineIndent at the previous HTML call
   /// The tree files without their extension: the database folder, the
   /// focus name made safe, " Root." or " Branch." (a file-system path).
   std::string TreeFileBase;

@@ -61,11 +61,9 @@ class Ui {
   /// A message box with an OK button.
   virtual void message(const std::string& text, const std::string& title = {}) = 0;
   /// A message box with Yes and No buttons; true for Yes.
-  virtual bool askYesNo(const std::string& text, const std::string& title, Icon icon,
-                        bool defaultYes) = 0;
+  virtual bool askYesNo(const std::string& text, const std::string& title, Icon icon, bool defaultYes) = 0;
   /// An input box; cancelling returns the empty text.
-  virtual std::string inputBox(const std::string& prompt, const std::string& title,
-                               const std::string& defaultText) = 0;
+  virtual std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) = 0;
   /// Shows the database file dialog modally. It works on the session's
   /// dialog model through the dialog procedures and returns when it closes.
   virtual void runFileDialog() = 0;

@@ -46,8 +46,7 @@ void fillGrid1(GridModel& g, const CenturyCounts& c, int currentYear) {
   g.reset(10, 3);
   g.cells[0][0] = "Secoli";
   for (int i = 0; i < kBuckets; ++i)
-    g.cells[i + 1] = {CenturyLabel(i, currentYear), std::to_string(c.maleBirths[i]),
-                      std::to_string(c.femaleBirths[i])};
+    g.cells[i + 1] = {CenturyLabel(i, currentYear), std::to_string(c.maleBirths[i]), std::to_string(c.femaleBirths[i])};
 }
 
 void fillGraph2(ChartTable& g, const CenturyCounts& c) {

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "records/focus_panel.h"
+#include "relations/relationship_text.h"
 #include "session/printing.h"
 #include "trees/draw_tree.h"
-#include "relations/relationship_text.h"
 #include "trees/tree_lines.h"
 #include "trees/tree_walk.h"
 
@@ -48,9 +48,7 @@ void emit(KinOutput& out, const std::string& drawing, const std::string& text, c
   ++out.lines;
 }
 
-void emitText(KinOutput& out, const std::string& drawing, const std::string& text) {
-  emit(out, drawing, text, text);
-}
+void emitText(KinOutput& out, const std::string& drawing, const std::string& text) { emit(out, drawing, text, text); }
 
 void emitDetails(KinOutput& out, int v) {
   for (const TreeLine& line : DetailBlock(out.s, v)) {

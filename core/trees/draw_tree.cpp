@@ -24,7 +24,7 @@ struct TreeOutput {
   std::string lastPrefix;  ///< the most recent line prefix built
   bool firstItem = true;   ///< the next item is the tree's first
   bool anyFound = false;
-  int lines = 0;           ///< lines of this tree so far
+  int lines = 0;  ///< lines of this tree so far
   /// A tree longer than kFullTreeLineLimit: each individual's branch is
   /// printed once; a repeat is one line that refers back to it.
   bool collapse = false;
@@ -128,7 +128,8 @@ void onFound(TreeOutput& out, int x) {
 /// front of it closes its level on the page.
 void onClimb(TreeOutput& out) {
   const std::string& p = out.lastPrefix;
-  if (p.find(kBar) == std::string::npos && p.find(kTee) == std::string::npos) EmitTreeHtml(out.s, TreePageStep::ClimbOut, "");
+  if (p.find(kBar) == std::string::npos && p.find(kTee) == std::string::npos)
+    EmitTreeHtml(out.s, TreePageStep::ClimbOut, "");
   ClimbWalk(out.s);
 }
 

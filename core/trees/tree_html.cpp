@@ -37,9 +37,8 @@ bool copyTemplate(const Session& s, const std::string& name, std::string& page) 
 
 const std::string& LevelColour(int depth) {
   static const std::array<std::string, 20> colours = {
-      "#8080FF", "#FF4242", "#FF6600", "#009900", "#0080C0", "#FF00FF", "#FF8040",
-      "#FFCC33", "#FFFF00", "#00CC00", "#33CCFF", "#FF99FF", "#FFCCCC", "#FFFF99",
-      "#99FF99", "#66FFFF", "#CCFFFF", "#FFFFCC", "#FFCC99", "#FFCCFF"};
+      "#8080FF", "#FF4242", "#FF6600", "#009900", "#0080C0", "#FF00FF", "#FF8040", "#FFCC33", "#FFFF00", "#00CC00",
+      "#33CCFF", "#FF99FF", "#FFCCCC", "#FFFF99", "#99FF99", "#66FFFF", "#CCFFFF", "#FFFFCC", "#FFCC99", "#FFCCFF"};
   int k = depth % 20;
   return colours[k < 0 ? k + 20 : k];
 }

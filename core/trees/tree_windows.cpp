@@ -1,7 +1,7 @@
 #include "trees/tree_windows.h"
 
-#include "records/record_card.h"
 #include "records/focus_panel.h"
+#include "records/record_card.h"
 #include "session/history.h"
 #include "session/printing.h"
 #include "trees/draw_tree.h"

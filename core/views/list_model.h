@@ -22,7 +22,7 @@ struct ListModel {
 
 /// The field chooser "Selezione Campi" and the grid of "Rapporto".
 struct ReportModel {
-  std::array<bool, 13> Check1{};             ///< box i stands for record field i + 1
+  std::array<bool, 13> Check1{};              ///< box i stands for record field i + 1
   std::array<std::string, 13> checkCaptions;  ///< FieldCaptions(i + 1)
   bool requested = false;                     ///< "Report" (not "Esce") closed the chooser
   bool chooserVisible = false;

@@ -35,8 +35,7 @@ struct ChartTable {
   void reset(int rows, int columns) {
     rowLabels.assign(static_cast<std::size_t>(rows), {});
     columnLabels.assign(static_cast<std::size_t>(columns), {});
-    values.assign(static_cast<std::size_t>(rows),
-                  std::vector<std::optional<int>>(static_cast<std::size_t>(columns)));
+    values.assign(static_cast<std::size_t>(rows), std::vector<std::optional<int>>(static_cast<std::size_t>(columns)));
   }
   int rows() const { return static_cast<int>(values.size()); }
   int columns() const { return values.empty() ? 0 : static_cast<int>(values.front().size()); }

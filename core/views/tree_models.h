@@ -32,10 +32,10 @@ struct NestItem {
 struct TreeOutlineModel {
   bool visible = false;
   std::vector<NestItem> Lista;
-  int style = 0;   ///< display style of the outline, 0..5
-  int Text1 = 0;   ///< "Esaminati": LastIndex
-  int Text2 = 0;   ///< "Inseriti": the number of items
-  int Text3 = 0;   ///< "Livelli": the highest walk level at which an item was added
+  int style = 0;  ///< display style of the outline, 0..5
+  int Text1 = 0;  ///< "Esaminati": LastIndex
+  int Text2 = 0;  ///< "Inseriti": the number of items
+  int Text3 = 0;  ///< "Livelli": the highest walk level at which an item was added
 };
 
 struct GenerationLimitModel {

@@ -7,10 +7,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "qt_language.h"
-#include "qt_text.h"
 #include "app/assistant.h"
 #include "app/assistant_captions.h"
+#include "qt_language.h"
+#include "qt_text.h"
 
 namespace kord::gui {
 namespace {
@@ -72,9 +72,7 @@ QTreeWidgetItem* AssistTree::nodeItem(int position) const {
   return items_[static_cast<std::size_t>(position) - 1];
 }
 
-int AssistTree::positionOf(const QTreeWidgetItem* item) {
-  return item ? item->data(0, kPositionRole).toInt() : 0;
-}
+int AssistTree::positionOf(const QTreeWidgetItem* item) { return item ? item->data(0, kPositionRole).toInt() : 0; }
 
 QMimeData* AssistTree::nodeMime(int position) {
   auto* mime = new QMimeData;

@@ -3,10 +3,10 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "app/assistant.h"
 #include "assist_icon.h"
 #include "assist_tree.h"
 #include "qt_text.h"
-#include "app/assistant.h"
 
 #include "qt_language.h"
 
@@ -56,7 +56,6 @@ void AssistantWindow::mousePressEvent(QMouseEvent* event) {
   const std::string text = kord::AssistDescription(AssistTree::positionOf(selected.value(0)));
   if (!text.empty()) s_.ui.message(text);
 }
-
 
 void AssistantWindow::render() {
   if (s_.DbFolder == iconFolder_) return;

@@ -4,7 +4,6 @@
 /// dropped on another prints the two on the window's surface; a click on
 /// the window itself describes the selected phrase in a message box.
 
-
 #include "secondary_window.h"
 #include "session/session.h"
 

@@ -6,8 +6,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "qt_printer.h"
 #include "qt_language.h"
+#include "qt_printer.h"
 #include "qt_text.h"
 
 namespace kord::gui {
@@ -49,14 +49,12 @@ BookWindow::BookWindow(kord::Session& session, QWidget* parent) : SecondaryWindo
 }
 
 void BookWindow::render() {
-  heading_->setText(displayText(
-      s_.text("Le ultime righe del libro di famiglia", "The last lines of the family book")));
+  heading_->setText(displayText(s_.text("Le ultime righe del libro di famiglia", "The last lines of the family book")));
   liber_->clear();
   for (const std::string& line : s_.book.Liber) liber_->addItem(displayText(line));
   liber_->scrollToBottom();
 }
 
 void BookWindow::onClose() { s_.book.visible = false; }
-
 
 }  // namespace kord::gui

@@ -4,8 +4,8 @@
 
 #include <QWidget>
 
-#include "session/session.h"
 #include "secondary_window.h"
+#include "session/session.h"
 
 class QLabel;
 class QListWidget;

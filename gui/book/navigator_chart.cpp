@@ -25,8 +25,8 @@ constexpr int kPersonLines = 2;        // a name of 40 characters wraps once
 constexpr int kCoupleLines = 4;        // three spouses and the line after them
 constexpr int kChildrenLines = 8;
 constexpr int kPersonChars = 12;
-constexpr int kDetailsChars = 36;      // an events line wraps in few places
-constexpr int kFamilyGapColumn = 4;    // keeps the spouse's family apart
+constexpr int kDetailsChars = 36;    // an events line wraps in few places
+constexpr int kFamilyGapColumn = 4;  // keeps the spouse's family apart
 constexpr int kDetailsColumn = 9;
 
 struct Place {
@@ -50,28 +50,38 @@ struct Fork {
 };
 constexpr Fork kForks[] = {{2, 3, 10}, {4, 5, 11}, {6, 7, 12}, {8, 9, 13}, {10, 11, 0}, {12, 13, 1}, {0, 1, 14}};
 
-const char* const kCaptionsIt[16] = {
-    "Focus",          "Coniugi",          "Nonno paterno",     "Nonna paterna",       "Nonno materno",
-    "Nonna materna",  "Padre del suocero", "Madre del suocero", "Padre della suocera", "Madre della suocera",
-    "Padre",          "Madre",            "Suocero",           "Suocera",             "Figli",
-    "Dettagli"};
-const char* const kCaptionsEn[16] = {
-    "Focus",
-    "Spouses",
-    "Paternal grandfather",
-    "Paternal grandmother",
-    "Maternal grandfather",
-    "Maternal grandmother",
-    "Father-in-law's father",
-    "Father-in-law's mother",
-    "Mother-in-law's father",
-    "Mother-in-law's mother",
-    "Father",
-    "Mother",
-    "Father-in-law",
-    "Mother-in-law",
-    "Children",
-    "Details"};
+const char* const kCaptionsIt[16] = {"Focus",
+                                     "Coniugi",
+                                     "Nonno paterno",
+                                     "Nonna paterna",
+                                     "Nonno materno",
+                                     "Nonna materna",
+                                     "Padre del suocero",
+                                     "Madre del suocero",
+                                     "Padre della suocera",
+                                     "Madre della suocera",
+                                     "Padre",
+                                     "Madre",
+                                     "Suocero",
+                                     "Suocera",
+                                     "Figli",
+                                     "Dettagli"};
+const char* const kCaptionsEn[16] = {"Focus",
+                                     "Spouses",
+                                     "Paternal grandfather",
+                                     "Paternal grandmother",
+                                     "Maternal grandfather",
+                                     "Maternal grandmother",
+                                     "Father-in-law's father",
+                                     "Father-in-law's mother",
+                                     "Mother-in-law's father",
+                                     "Mother-in-law's mother",
+                                     "Father",
+                                     "Mother",
+                                     "Father-in-law",
+                                     "Mother-in-law",
+                                     "Children",
+                                     "Details"};
 
 const char* kChartStyle = R"(
 QFrame[navBox="true"] { background: white; border: 1px solid #bfcabe; border-radius: 6px; }
@@ -237,8 +247,7 @@ void NavigatorChart::renderPicture(int k, const kord::ThumbPicture& picture) {
     picture_[k]->clear();
     return;
   }
-  picture_[k]->setPixmap(
-      QPixmap::fromImage(image.scaled(kPictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+  picture_[k]->setPixmap(QPixmap::fromImage(image.scaled(kPictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 void NavigatorChart::clickText(int k, const QPoint& at) {

@@ -5,11 +5,11 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "records/record_card.h"
 #include "navigator_chart.h"
 #include "print_form.h"
 #include "qt_text.h"
 #include "records/focus_panel.h"
+#include "records/record_card.h"
 
 namespace kord::gui {
 namespace {
@@ -65,6 +65,5 @@ void NavigatorWindow::onClose() {
   kord::ShowFocusPanel(s_);
   if (s_.windowState > kord::kStateIdle) kord::ShowRecordCard(s_);
 }
-
 
 }  // namespace kord::gui

@@ -9,8 +9,8 @@
 #include <array>
 
 #include "qt_printer.h"
-#include "session/session.h"
 #include "secondary_window.h"
+#include "session/session.h"
 
 class QPushButton;
 

@@ -9,8 +9,8 @@
 #include "lists/person_choice.h"
 #include "lists/sorted_book.h"
 #include "lists/standard_lists.h"
-#include "qt_printer.h"
 #include "qt_language.h"
+#include "qt_printer.h"
 #include "qt_text.h"
 
 namespace kord::gui {
@@ -27,9 +27,8 @@ ListWindow::ListWindow(kord::Session& session, QWidget* parent) : SecondaryWindo
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(liber_);
   layout->addWidget(refresh, 0, Qt::AlignRight);
-  connect(liber_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-    ListaClick(s_, static_cast<std::size_t>(liber_->row(item)));
-  });
+  connect(liber_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { ListaClick(s_, static_cast<std::size_t>(liber_->row(item))); });
   connect(refresh, &QPushButton::clicked, this, [this] {
     ListaRefresh(s_);
     render();
@@ -46,6 +45,5 @@ void ListWindow::render() {
     line->setData(kLifeYearsRole, lifeYearsText(years, item.itemData));
   }
 }
-
 
 }  // namespace kord::gui

@@ -7,8 +7,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "keyboard.h"
 #include "db/codepage.h"
+#include "keyboard.h"
 #include "lists/report.h"
 #include "qt_text.h"
 

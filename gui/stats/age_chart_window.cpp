@@ -40,8 +40,8 @@ QWidget* AgeChartWindow::buildTotals() {
   auto* line = new QHBoxLayout(row);
   line->setContentsMargins(0, 0, 0, 0);
   const char* names[] = {"NMaschi", "NFemmine", "Totali", "Quotatotale"};
-  const char* captions[][2] = {{"N. Maschi", "Males"}, {"N. Femmine", "Females"}, {"Totali", "Total"},
-                               {"Data assente", "No date"}};
+  const char* captions[][2] = {
+      {"N. Maschi", "Males"}, {"N. Femmine", "Females"}, {"Totali", "Total"}, {"Data assente", "No date"}};
   for (int i = 0; i < 4; ++i) {
     totals_[i] = new QLabel(row);
     totals_[i]->setObjectName(QString::fromLatin1(names[i]));
@@ -84,6 +84,5 @@ void AgeChartWindow::render() {
   const std::string* values[] = {&m.NMaschi, &m.NFemmine, &m.Totali, &m.Quotatotale};
   for (int i = 0; i < 4; ++i) totals_[i]->setText(displayText(*values[i]));
 }
-
 
 }  // namespace kord::gui

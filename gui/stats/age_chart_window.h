@@ -9,8 +9,8 @@
 #include <QWidget>
 #include <array>
 
-#include "session/session.h"
 #include "secondary_window.h"
+#include "session/session.h"
 
 class QChartView;
 class QLabel;

@@ -66,8 +66,8 @@ QWidget* CenturyChartWindow::buildChartColumn(QChartView*& view, QLabel*& kindLa
   styles->addStretch(1);
   for (int i = firstButton; i < firstButton + 2; ++i) {
     const bool back = i % 2 == 0;
-    auto* button = new QPushButton(style()->standardIcon(back ? QStyle::SP_ArrowLeft : QStyle::SP_ArrowRight),
-                                   QString(), column);
+    auto* button =
+        new QPushButton(style()->standardIcon(back ? QStyle::SP_ArrowLeft : QStyle::SP_ArrowRight), QString(), column);
     button->setObjectName(QStringLiteral("Command3D1_%1").arg(i));
     if (back)
       setHoverHelp(button, "Tipo di grafico precedente", "Previous chart type");
@@ -90,8 +90,8 @@ QWidget* CenturyChartWindow::buildTotals() {
   setCaption(box, "Totali", "Totals");
   auto* form = new QFormLayout(box);
   const char* names[] = {"NMaschi", "NFemmine", "Totali", "Quotatotale"};
-  const char* captions[][2] = {{"N. Maschi", "Males"}, {"N. Femmine", "Females"}, {"Totali", "Total"},
-                               {"Quota maschi", "Male share"}};
+  const char* captions[][2] = {
+      {"N. Maschi", "Males"}, {"N. Femmine", "Females"}, {"Totali", "Total"}, {"Quota maschi", "Male share"}};
   for (int i = 0; i < 4; ++i) {
     totals_[i] = new QLabel(box);
     totals_[i]->setObjectName(QString::fromLatin1(names[i]));
@@ -137,8 +137,8 @@ void CenturyChartWindow::render() {
   renderGraph2();
   showGrid(*grid1_, m.Grid1);
   // The grid's own heading row names only the first column.
-  grid1_->setHorizontalHeaderLabels({QString(), displayText(s_.text("Maschi", "Males")),
-                                     displayText(s_.text("Femmine", "Females"))});
+  grid1_->setHorizontalHeaderLabels(
+      {QString(), displayText(s_.text("Maschi", "Males")), displayText(s_.text("Femmine", "Females"))});
   grid1_->resizeColumnsToContents();
   grid1_->setColumnWidth(0, std::max(grid1_->columnWidth(0), 70));
   for (int c = 1; c < grid1_->columnCount(); ++c) grid1_->setColumnWidth(c, std::max(grid1_->columnWidth(c), 80));
@@ -182,6 +182,5 @@ void CenturyChartWindow::onStyle(int button) {
     renderGraph2();
   }
 }
-
 
 }  // namespace kord::gui

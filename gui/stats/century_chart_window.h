@@ -9,9 +9,9 @@
 #include <QWidget>
 #include <array>
 
+#include "secondary_window.h"
 #include "session/session.h"
 #include "stats_chart.h"
-#include "secondary_window.h"
 
 class QChartView;
 class QLabel;

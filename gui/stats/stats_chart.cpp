@@ -143,8 +143,7 @@ void addPie(QChart& chart, const ChartData& data, bool donut) {
     QPieSlice* slice = pie->append(s.name, sum);
     slice->setColor(colorOf(s.name, i));
     // The count and share inside the slice; the legend names the sex.
-    slice->setLabel(total > 0 ? QStringLiteral("%1 (%2%)").arg(sum).arg(std::lround(100 * sum / total))
-                              : QString());
+    slice->setLabel(total > 0 ? QStringLiteral("%1 (%2%)").arg(sum).arg(std::lround(100 * sum / total)) : QString());
     slice->setLabelPosition(QPieSlice::LabelInsideHorizontal);
     slice->setLabelColor(Qt::white);
     QFont font = slice->labelFont();
@@ -157,26 +156,20 @@ void addPie(QChart& chart, const ChartData& data, bool donut) {
   pie->setPieSize(0.8);
   chart.addSeries(pie);
   const auto markers = chart.legend()->markers(pie);
-  for (int i = 0; i < markers.size() && i < data.series.size(); ++i)
-    markers.at(i)->setLabel(data.series.at(i).name);
+  for (int i = 0; i < markers.size() && i < data.series.size(); ++i) markers.at(i)->setLabel(data.series.at(i).name);
 }
 
 }  // namespace
 
 QString chartKindName(ChartKind kind, bool english) {
   switch (kind) {
-    case ChartKind::GroupedBars:
-      return english ? QStringLiteral("Grouped bars") : QStringLiteral("Barre affiancate");
-    case ChartKind::StackedBars:
-      return english ? QStringLiteral("Stacked bars") : QStringLiteral("Barre sovrapposte");
-    case ChartKind::Lines:
-      return english ? QStringLiteral("Lines") : QStringLiteral("Linee");
+    case ChartKind::GroupedBars: return english ? QStringLiteral("Grouped bars") : QStringLiteral("Barre affiancate");
+    case ChartKind::StackedBars: return english ? QStringLiteral("Stacked bars") : QStringLiteral("Barre sovrapposte");
+    case ChartKind::Lines: return english ? QStringLiteral("Lines") : QStringLiteral("Linee");
     case ChartKind::HorizontalBars:
       return english ? QStringLiteral("Horizontal bars") : QStringLiteral("Barre orizzontali");
-    case ChartKind::Pie:
-      return english ? QStringLiteral("Pie") : QStringLiteral("Torta");
-    case ChartKind::Donut:
-      return english ? QStringLiteral("Donut") : QStringLiteral("Ciambella");
+    case ChartKind::Pie: return english ? QStringLiteral("Pie") : QStringLiteral("Torta");
+    case ChartKind::Donut: return english ? QStringLiteral("Donut") : QStringLiteral("Ciambella");
   }
   return {};
 }

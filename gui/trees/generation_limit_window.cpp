@@ -26,7 +26,8 @@ class GenerationValidator : public QIntValidator {
 
 }  // namespace
 
-GenerationLimitWindow::GenerationLimitWindow(kord::Session& session, QWidget* parent) : SecondaryWindow(parent), s_(session) {
+GenerationLimitWindow::GenerationLimitWindow(kord::Session& session, QWidget* parent)
+    : SecondaryWindow(parent), s_(session) {
   setCaption(this, "Generazioni", "Generations");
   label_ = new QLabel(this);
   genValore_ = new QLineEdit(this);
@@ -48,7 +49,7 @@ GenerationLimitWindow::GenerationLimitWindow(kord::Session& session, QWidget* pa
 
 void GenerationLimitWindow::render() {
   label_->setText(displayText(s_.text("Generazioni dei discendenti da mostrare (da 0 a 30):",
-                                                  "Generations of descendants to show (0 to 30):")));
+                                      "Generations of descendants to show (0 to 30):")));
   const QString value = displayText(s_.generationLimit.Gen_Valore);
   if (genValore_->text() != value) genValore_->setText(value);
 }
@@ -62,11 +63,8 @@ void GenerationLimitWindow::showEvent(QShowEvent* event) {
 void GenerationLimitWindow::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-      close();
-      return;
-    default:
-      SecondaryWindow::keyPressEvent(event);
+    case Qt::Key_Enter: close(); return;
+    default: SecondaryWindow::keyPressEvent(event);
   }
 }
 

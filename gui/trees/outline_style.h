@@ -12,10 +12,10 @@ namespace kord::gui {
 
 /// What one display style shows beside the texts.
 struct OutlineLook {
-  bool lines = false;   ///< dotted lines join each item to its parent
-  bool boxes = false;   ///< plus/minus boxes open and close the levels
-  bool icons = false;   ///< folders for the individuals with descendants shown, leaves otherwise
-  int indentation = 20; ///< pixels per level
+  bool lines = false;    ///< dotted lines join each item to its parent
+  bool boxes = false;    ///< plus/minus boxes open and close the levels
+  bool icons = false;    ///< folders for the individuals with descendants shown, leaves otherwise
+  int indentation = 20;  ///< pixels per level
 };
 
 /// The look of style `style`; values outside 0..5 count modulo 6.

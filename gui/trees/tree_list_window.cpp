@@ -125,8 +125,7 @@ void TreeListWindow::keyPressEvent(QKeyEvent* event) {
       // Enter on a line picks it as a click does.
       if (QListWidgetItem* item = lista_->currentItem()) onClicked(item);
       return;
-    default:
-      SecondaryWindow::keyPressEvent(event);
+    default: SecondaryWindow::keyPressEvent(event);
   }
 }
 

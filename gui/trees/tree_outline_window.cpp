@@ -153,11 +153,8 @@ void TreeOutlineWindow::onStile() { kord::NestStile(s_); }
 void TreeOutlineWindow::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-      onClicked(lista_->currentItem());
-      return;
-    default:
-      SecondaryWindow::keyPressEvent(event);
+    case Qt::Key_Enter: onClicked(lista_->currentItem()); return;
+    default: SecondaryWindow::keyPressEvent(event);
   }
 }
 

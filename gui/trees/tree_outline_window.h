@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "qt_printer.h"
+#include "secondary_window.h"
 #include "session/session.h"
 #include "views/tree_models.h"
-#include "secondary_window.h"
 
 class QLineEdit;
 class QPushButton;

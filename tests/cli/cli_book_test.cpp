@@ -135,8 +135,8 @@ TEST(CliNavigate, BoxesAndNumbersOfTheFocus) {
   EXPECT_EQ(lines[10], "w1(10)=Pavan Antonio");
   EXPECT_EQ(lines[14], "w1(14)=Pavan Giovanni\\nPavan Elena\\nPavan Mario\\nPavan Bruna\\nPavan Gioè");
   EXPECT_EQ(lines[15].substr(0, 12), "w1(15)=24-23");
-  for (const char* number : {"box(0)=24", "box(10)=16", "box(11)=21", "spouse(0)=26", "spouse(2)=28",
-                             "child(0)=31", "child(4)=36"})
+  for (const char* number :
+       {"box(0)=24", "box(10)=16", "box(11)=21", "spouse(0)=26", "spouse(2)=28", "child(0)=31", "child(4)=36"})
     EXPECT_NE(r.out.find(std::string("\n") + number), std::string::npos) << number;
   EXPECT_EQ(r.out.find("child(5)="), std::string::npos);
   EXPECT_EQ(r.out.find("box(12)="), std::string::npos) << "spouse 1 has no parents";

@@ -22,8 +22,7 @@ TEST(CliSearch, TypingRoListsEveryRoNameSortedWithTheHighestMatchChosen) {
   EXPECT_EQ(upper.out, r.out) << "letter case does not matter";
 
   auto second = RunKord(dir, {"search", db, "pavan gio", "--toggle", "1"});
-  EXPECT_NE(second.out.find("Genitori=Pavan Nicol\xC3\xB2 Giuseppe\\nFurlan Gina\n"), std::string::npos)
-      << second.out;
+  EXPECT_NE(second.out.find("Genitori=Pavan Nicol\xC3\xB2 Giuseppe\\nFurlan Gina\n"), std::string::npos) << second.out;
   EXPECT_NE(second.out.find("NInd(0)=2\nNInd(1)=36\n"), std::string::npos);
 }
 
@@ -65,7 +64,8 @@ TEST(CliEdit, BadInputIsRefusedAndChangesNothing) {
   const Case cases[] = {
       {{"edit", db, "--focus", "2", "14=x"}, "is not FIELD=VALUE with a field number from 1 to 13"},
       {{"edit", db, "--focus", "2", "Nome"}, "is not FIELD=VALUE"},
-      {{"edit", db, "--focus", "2", "1=Zh\xC5\x8Du"}, "Nome: il carattere U+014D non puo' essere registrato nella scheda"},
+      {{"edit", db, "--focus", "2", "1=Zh\xC5\x8Du"},
+       "Nome: il carattere U+014D non puo' essere registrato nella scheda"},
       {{"edit", db, "--focus", "99", "1=x"}, "--focus 99 is not an individual"},
       {{"link", db, "--child", "2", "--parent", "2"}, "non puo' essere genitore di se stesso"},
       {{"link", db, "--child", "2", "--parent", "36"}, "discende da"},
@@ -86,7 +86,8 @@ TEST(CliEdit, LongValuesAreCutWithANoteAndCaptionsAreRenamed) {
   std::string db = test::CopySample(dir);
   auto r = RunKord(dir, {"edit", db, "--focus", "3", "11=" + std::string(25, 'p')});
   EXPECT_EQ(r.status, 0);
-  EXPECT_NE(r.err.find("Luogo Sepoltur.: \"ppppp\" non entrava nel campo ed e' stato tagliato"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("Luogo Sepoltur.: \"ppppp\" non entrava nel campo ed e' stato tagliato"), std::string::npos)
+      << r.err;
   auto captions = RunKord(dir, {"captions", db, "1=Cognome e Nome"});
   EXPECT_EQ(captions.status, 0) << captions.err;
   auto card = RunKord(dir, {"card", db, "--focus", "3"});

@@ -135,12 +135,12 @@ TEST(CliCsv, AFullDatabaseLeavesLinesOutAndSaysHowMany) {
 
 TEST(CliExchange, MalformedCallsAreUsageErrors) {
   test::TempDir dir;
-  for (const auto& args : std::vector<std::vector<std::string>>{{"import-gedcom", "only.ged"},
-                                                                {"export-gedcom", "db.rni"},
-                                                                {"import-csv", "db.rni"},
-                                                                {"import-gedcom", "a.ged", "b", "--around"},
-                                                                {"import-gedcom", "a.ged", "b", "--given-first",
-                                                                 "--surname-first"}}) {
+  for (const auto& args :
+       std::vector<std::vector<std::string>>{{"import-gedcom", "only.ged"},
+                                             {"export-gedcom", "db.rni"},
+                                             {"import-csv", "db.rni"},
+                                             {"import-gedcom", "a.ged", "b", "--around"},
+                                             {"import-gedcom", "a.ged", "b", "--given-first", "--surname-first"}}) {
     auto r = RunKord(dir, args);
     EXPECT_EQ(r.status, 2) << args[0];
   }

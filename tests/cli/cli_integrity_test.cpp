@@ -44,7 +44,8 @@ TEST(CliViewing, OnlyAnExactYearOnlyBirthDateIsRepaired) {
     if (command == "book")
       ASSERT_EQ(RunKord(dir, {"book", db, "--out-to-file"}).status, 0);
     else
-      for (const std::string focus : {"2", "3", "4"}) ASSERT_EQ(RunKord(dir, {command, db, "--focus", focus}).status, 0);
+      for (const std::string focus : {"2", "3", "4"})
+        ASSERT_EQ(RunKord(dir, {command, db, "--focus", focus}).status, 0);
     for (int i = 0; i < 3; ++i)
       EXPECT_EQ(storedRecord(dir, i + 1).trimmed(BirthDate), kept[i]) << command << " on " << dates[i];
   }
@@ -64,7 +65,8 @@ TEST(CliLineBreaks, FieldsTakeThemAsBlanksAndCaptionsRefuseThem) {
   auto captions = RunKord(dir, {"captions", db, "1=Cognome", "3=Luogo\ndi nascita"});
   EXPECT_EQ(captions.status, 1);
   EXPECT_NE(captions.err.find("kord: La didascalia 3 va a capo: una didascalia e' di una sola riga\n"),
-            std::string::npos) << captions.err;
+            std::string::npos)
+      << captions.err;
   EXPECT_FALSE(std::filesystem::exists(dir.file("fam.rnk"))) << "nothing was written";
 }
 
@@ -106,11 +108,12 @@ TEST(CliCheck, TheSampleIsCleanAndTheObviousProblemsAreRepaired) {
 TEST(CliCheck, WhatHasNoObviousFixIsListedAndLeftAlone) {
   test::TempDir dir;
   std::string db = test::DbBuilder({"Rossi Anna", "Rossi Bruno"}, "1,2\r\n2,1\r\n", "").write(dir);
-  const std::string loop = "Legami di parentela in cerchio: Rossi Anna (2), Rossi Bruno (3): ognuno risulta antenato "
-                           "di se stesso\n";
+  const std::string loop =
+      "Legami di parentela in cerchio: Rossi Anna (2), Rossi Bruno (3): ognuno risulta antenato "
+      "di se stesso\n";
   for (bool repair : {false, true}) {
-    auto r = RunKord(dir, repair ? std::vector<std::string>{"check", db, "--repair"}
-                                 : std::vector<std::string>{"check", db});
+    auto r = RunKord(
+        dir, repair ? std::vector<std::string>{"check", db, "--repair"} : std::vector<std::string>{"check", db});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, loop);
   }

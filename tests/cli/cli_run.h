@@ -1,11 +1,11 @@
 #pragma once
 // Runs the kord command line as a separate process and captures its result.
 
+#include <sys/wait.h>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
-#include <sys/wait.h>
 
 #include "core/test_support.h"
 

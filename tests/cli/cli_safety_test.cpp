@@ -124,8 +124,13 @@ TEST(CliSafety, LinksPlantedInTheFolderAreReplacedNotFollowed) {
   test::TempDir dir;
   std::string db = CopySampleWithTemplates(dir);
   fs::create_directory(dir.file("outside"));
-  const char* planted[] = {"Pavan Leonardo Root.txt", "Pavan Leonardo Root.html", "kord.kor", "kord.rel",
-                           "index.html", "Pavan Luca.html", "famiglia.His"};
+  const char* planted[] = {"Pavan Leonardo Root.txt",
+                           "Pavan Leonardo Root.html",
+                           "kord.kor",
+                           "kord.rel",
+                           "index.html",
+                           "Pavan Luca.html",
+                           "famiglia.His"};
   for (const char* name : planted) {
     dir.write(std::string("outside/") + name, "keep");
     fs::create_symlink(dir.file(std::string("outside/") + name), dir.file(std::string("sample/") + name));
@@ -179,7 +184,8 @@ TEST(CliSafety, AFailedOutputIsNamedAndTheCommandFails) {
     EXPECT_FALSE(contains(r.err, "Stampa salvata")) << r.err;
   }
   auto english = RunKord(dir, {"roots", db, "--focus", "67", "--english"}, withoutOverride());
-  EXPECT_TRUE(contains(english.err, "Cannot write the file " + folder + "Pavan Leonardo Root.html: the folder is read-only"))
+  EXPECT_TRUE(
+      contains(english.err, "Cannot write the file " + folder + "Pavan Leonardo Root.html: the folder is read-only"))
       << english.err;
 }
 

@@ -74,9 +74,11 @@ TEST(CliTrees, OutlineDataMarksAndGenerationLimit) {
   EXPECT_EQ(outline.status, 0) << outline.err;
   EXPECT_EQ(outline.out, "57\t0\tPavan Luca (57)\n67\t1\t  (Rossi Francesca) Pavan Leonardo    ****<>****\n");
   auto limited = RunKord(dir, {"branches", db, "--focus", "34", "--generations", "1", "--data"});
-  EXPECT_EQ(limited.out, "34\tPavan Mario (34)\n44\t  \xE2\x94\x9C\xE2\x94\x80(Bortolin Franca) Pavan Paolo\n"
-                         "45\t  \xE2\x94\x9C\xE2\x94\x80(Bortolin Franca) Pavan Anna\n"
-                         "46\t  \xE2\x94\x94\xE2\x94\x80(Bortolin Franca) Pavan D\xC3\xA9" "bora\n");
+  EXPECT_EQ(limited.out,
+            "34\tPavan Mario (34)\n44\t  \xE2\x94\x9C\xE2\x94\x80(Bortolin Franca) Pavan Paolo\n"
+            "45\t  \xE2\x94\x9C\xE2\x94\x80(Bortolin Franca) Pavan Anna\n"
+            "46\t  \xE2\x94\x94\xE2\x94\x80(Bortolin Franca) Pavan D\xC3\xA9"
+            "bora\n");
 }
 
 TEST(CliTrees, KinPrintsTheSearchAndTheCommonRelatives) {
@@ -84,8 +86,9 @@ TEST(CliTrees, KinPrintsTheSearchAndTheCommonRelatives) {
   std::string db = CopySampleWithTemplates(dir);
   auto siblings = RunKord(dir, {"kin", db, "--focus", "55", "--second", "56"});
   EXPECT_EQ(siblings.status, 0) << siblings.err;
-  std::string tail = "\n\nPrimi Antenati comuni: Pavan Sergio, Zanin Rita\n"
-                     "Parentela: sorella (tramite Pavan Sergio e Zanin Rita)\nFirstCommon=41\nSecondCommon=50\n";
+  std::string tail =
+      "\n\nPrimi Antenati comuni: Pavan Sergio, Zanin Rita\n"
+      "Parentela: sorella (tramite Pavan Sergio e Zanin Rita)\nFirstCommon=41\nSecondCommon=50\n";
   EXPECT_EQ(siblings.out.substr(siblings.out.size() - tail.size()), tail) << siblings.out;
   EXPECT_EQ(siblings.out.rfind("Pavan Andrea (55)\n", 0), 0u);
   auto none = RunKord(dir, {"kin", db, "--focus", "57", "--second", "41", "--descendants", "--out-to-file"});

@@ -29,8 +29,8 @@ void writeEmptyDatabase(const test::TempDir& dir) {
 /// Runs `rounds` rounds of the given kord calls, all of a round at once, and
 /// returns the exit statuses, one line per round. "$i" is the round.
 std::string raceRounds(const test::TempDir& dir, const std::vector<std::string>& calls) {
-  std::string script = "cd " + shellQuoted(dir.folder()) + " && i=0; while [ $i -lt " + std::to_string(kRounds) +
-                       " ]; do ";
+  std::string script =
+      "cd " + shellQuoted(dir.folder()) + " && i=0; while [ $i -lt " + std::to_string(kRounds) + " ]; do ";
   for (std::size_t k = 0; k < calls.size(); ++k)
     script += shellQuoted(KORD_CLI) + " " + calls[k] + " >>out 2>>err & p" + std::to_string(k) + "=$!; ";
   script += "line=; ";
@@ -113,7 +113,8 @@ struct LockHolder {
   }
   ~LockHolder() { release(); }
   void release() {
-    std::system(("kill $(cat " + shellQuoted(pidFile) + " 2>/dev/null) 2>/dev/null; rm -f " + shellQuoted(pidFile)).c_str());
+    std::system(
+        ("kill $(cat " + shellQuoted(pidFile) + " 2>/dev/null) 2>/dev/null; rm -f " + shellQuoted(pidFile)).c_str());
     std::this_thread::sleep_for(std::chrono::milliseconds(100));  // flock lets go once its child ended
   }
   std::string pidFile;

@@ -7,14 +7,14 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "book/book_commands.h"
+#include "app/assistant.h"
 #include "app/file_dialog.h"
 #include "app/open_database.h"
+#include "book/book_commands.h"
+#include "database_copy.h"
 #include "lists/report.h"
 #include "lists/standard_lists.h"
-#include "app/assistant.h"
 #include "records/focus_panel.h"
-#include "database_copy.h"
 
 namespace kord {
 namespace {
@@ -72,9 +72,11 @@ TEST(AssistTree, KeysThatCannotBeReadGiveNoNumber) {
 }
 
 TEST(AssistTexts, DescriptionSkipsTheRelationsANodeLacks) {
-  EXPECT_EQ(AssistDescription(1), "Text: Seleziona\nKey: a 0\nFirstSibling: Seleziona\nLastSibling: Produci\nNext: Esplora");
-  EXPECT_EQ(AssistDescription(37),
-            "Text: Lista delle foglie\nKey: a 37\nParent: Produci\nFirstSibling: Lista\nLastSibling: Lista delle foglie");
+  EXPECT_EQ(AssistDescription(1),
+            "Text: Seleziona\nKey: a 0\nFirstSibling: Seleziona\nLastSibling: Produci\nNext: Esplora");
+  EXPECT_EQ(
+      AssistDescription(37),
+      "Text: Lista delle foglie\nKey: a 37\nParent: Produci\nFirstSibling: Lista\nLastSibling: Lista delle foglie");
   EXPECT_EQ(AssistDescription(22),
             "Text: Radici dell'albero\nKey: a 22\nParent: su Albero\nFirstSibling: Rami dell'albero\n"
             "LastSibling: Radici dell'albero (interattivo)\nNext: Rami dell'albero (interattivo)");

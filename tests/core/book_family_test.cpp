@@ -86,10 +86,7 @@ TEST(FamilyFacts, SpouseSlotsFillInOrderAndDropTheFourth) {
       {"the focus's own spouse comes after the links naming it", {{2, 8}, {9, 2}, {8, 2}}, {}, {9, 8, kNone}},
       {"co-parents before spouse links", {{10, 2}}, {{5, 2, 3}}, {3, 10, kNone}},
       {"a fourth spouse by spouse link is dropped", {{8, 2}, {9, 2}, {10, 2}}, {{5, 2, 3}}, {3, 8, 9}},
-      {"a fourth spouse by co-parent is dropped",
-       {},
-       {{5, 2, 3}, {6, 4, 2}, {7, 2, 8}, {10, 9, 2}},
-       {3, 4, 8}},
+      {"a fourth spouse by co-parent is dropped", {}, {{5, 2, 3}, {6, 4, 2}, {7, 2, 8}, {10, 9, 2}}, {3, 4, 8}},
       {"a spouse already in a slot is not added twice", {{3, 2}, {2, 3}}, {{5, 2, 3}}, {3, kNone, kNone}},
   };
   for (const auto& c : cases) {

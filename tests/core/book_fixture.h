@@ -16,8 +16,8 @@
 
 namespace kord::test {
 
-inline const std::vector<std::string> kSiteTemplates = {"0",  "1",  "2",  "3",  "3a", "4",  "5",  "6",  "7",
-                                                        "8",  "1b", "2b", "3b", "4b", "5b", "6b", "7b"};
+inline const std::vector<std::string> kSiteTemplates = {"0", "1",  "2",  "3",  "3a", "4",  "5",  "6", "7",
+                                                        "8", "1b", "2b", "3b", "4b", "5b", "6b", "7b"};
 
 struct BookFixture : TestSession {
   TempDir dir;

@@ -22,10 +22,10 @@ const std::string kLuigiEvents =
 TEST(FamilyBook, TextBookBlockOfAnIndividual) {
   test::LuigiFamily f;
   LibroFamiglia(f.session);
-  EXPECT_EQ(f.block(4, 11), (std::vector<std::string>{"_______ Indiv. N. 4_________ ", "Rossi Luigi",
-                                                      "Fil.: Rossi Paolo (6)", " Gen.: Rossi Mario (2)",
-                                                      " Gen.: Bianchi Anna (3)", "-& Neri Carla (5)", kLuigiEvents,
-                                                      "", "Note Sarto a Sacile.", "", "_______ Indiv. N. 2_________ "}));
+  EXPECT_EQ(f.block(4, 11),
+            (std::vector<std::string>{"_______ Indiv. N. 4_________ ", "Rossi Luigi", "Fil.: Rossi Paolo (6)",
+                                      " Gen.: Rossi Mario (2)", " Gen.: Bianchi Anna (3)", "-& Neri Carla (5)",
+                                      kLuigiEvents, "", "Note Sarto a Sacile.", "", "_______ Indiv. N. 2_________ "}));
 }
 
 TEST(FamilyBook, WholeBookIsAlphabeticalAndEndsAsItWasCalled) {
@@ -51,11 +51,10 @@ TEST(FamilyBook, EachEventDateCarriesItsOwnCaption) {
     std::string line;
   };
   const Case cases[] = {
-      {0, "C2 d  C1 p - "},    // birth: its caption 2, never the record number's caption 0
-      {1, " C4 d  C3 p - "},    // baptism: 4, never "Data Nascita" (2)
+      {0, "C2 d  C1 p - "},       // birth: its caption 2, never the record number's caption 0
+      {1, " C4 d  C3 p - "},      // baptism: 4, never "Data Nascita" (2)
       {2, " C6 d  C5 p :   - "},  // marriage, with no spouses
-      {3, " C8 d  C7 p - "},
-      {4, " C10 d  C9 p - "},
+      {3, " C8 d  C7 p - "},     {4, " C10 d  C9 p - "},
   };
   for (const auto& c : cases) {
     BookEvents events = EventsOf(PersonRecord(), {"", "", ""});
@@ -150,8 +149,7 @@ TEST(FamilyBook, WithoutFileOutputOnlyTheNavigatorIsFilled) {
   EXPECT_FALSE(f.dbFileExists("index.html"));
   EXPECT_TRUE(f.session.book.Liber.empty());
   EXPECT_EQ(f.session.navigate.w1[0], "Rossi Luigi");
-  EXPECT_EQ(f.session.navigate.w1[15],
-            "4-3\r\n" + kLuigiEvents + " Data Sepoltur. " + "Note Sarto a Sacile.");
+  EXPECT_EQ(f.session.navigate.w1[15], "4-3\r\n" + kLuigiEvents + " Data Sepoltur. " + "Note Sarto a Sacile.");
   EXPECT_EQ(f.session.historyText, "Focus navigazione su: Rossi Luigi\r\n");
   EXPECT_FALSE(f.session.NavigationRun);
 }
@@ -193,16 +191,15 @@ TEST(BookWindow, LinesOfEightyCharactersOrMoreAreCutAtTheirLastBlank) {
     std::vector<std::string> pieces;
   };
   const std::vector<Case> cases = {
-      {word40 + " " + std::string(39, 'y'), {word40, " " + std::string(39, 'y')}},  // exactly 80
+      {word40 + " " + std::string(39, 'y'), {word40, " " + std::string(39, 'y')}},   // exactly 80
       {word40 + " " + std::string(38, 'y'), {word40 + " " + std::string(38, 'y')}},  // 79: whole
-      {std::string(79, 'z') + " tail", {std::string(79, 'z'), " tail"}},            // blank at 80
-      {std::string(80, 'z') + " tail", {std::string(80, 'z') + " tail"}},           // first blank at 81
-      {" " + std::string(90, 'z'), {" " + std::string(90, 'z')}},                   // blank at 1 only
+      {std::string(79, 'z') + " tail", {std::string(79, 'z'), " tail"}},             // blank at 80
+      {std::string(80, 'z') + " tail", {std::string(80, 'z') + " tail"}},            // first blank at 81
+      {" " + std::string(90, 'z'), {" " + std::string(90, 'z')}},                    // blank at 1 only
   };
   for (const auto& c : cases) EXPECT_EQ(BookWindowPieces(c.line, false), c.pieces) << c.line.size();
   EXPECT_EQ(BookWindowPieces(std::string(120, 'c'), true).size(), 1u);
-  EXPECT_EQ(BookWindowPieces(std::string(121, 'c'), true),
-            (std::vector<std::string>{std::string(120, 'c'), "c"}));
+  EXPECT_EQ(BookWindowPieces(std::string(121, 'c'), true), (std::vector<std::string>{std::string(120, 'c'), "c"}));
 }
 
 TEST(BookWindow, TheFileGetsTheWholeLineTheWindowItsPieces) {
@@ -260,8 +257,8 @@ TEST(SortedBook, EntriesHoldTheValueTabsAndTheName) {
 
 TEST(SortedBook, ADateFieldSortsChronologicallyAndLeavesTheTextBookAlone) {
   test::BookFixture f({"Uno", "Due", "Tre", "Quattro", "Cinque", "Sei", "Sette", "Otto", "Nove", ""});
-  const char* deaths[] = {"15/01/1800", "02/11/1900", "", "15/01/1750", "1850", "19??", "0/0/1800", "circa 1700",
-                          "1850 3 12", "01/01/1700"};
+  const char* deaths[] = {"15/01/1800", "02/11/1900", "",           "15/01/1750", "1850",
+                          "19??",       "0/0/1800",   "circa 1700", "1850 3 12",  "01/01/1700"};
   for (int i = 2; i <= 11; ++i) f.person(i).set(DeathDate, deaths[i - 2]);
   f.writeRecords();
   f.dir.write("db/kord.rel", "the book of an earlier run");
@@ -269,9 +266,9 @@ TEST(SortedBook, ADateFieldSortsChronologicallyAndLeavesTheTextBookAlone) {
   EXPECT_TRUE(SortedBookRun(f.session, 10));
   // A year alone comes before the exact dates of its year; no date, last.
   std::vector<ListItem> expected = {
-      {"15/01/1750\t\tQuattro", 5}, {"0/0/1800\t\tSette", 8}, {"15/01/1800\t\tUno", 2},
-      {"1850\t\tCinque", 6},        {"1850 3 12\t\tNove", 10}, {"19??\t\tSei", 7},
-      {"02/11/1900\t\tDue", 3},     {"\t\tTre", 4},            {"circa 1700\t\tOtto", 9}};
+      {"15/01/1750\t\tQuattro", 5}, {"0/0/1800\t\tSette", 8}, {"15/01/1800\t\tUno", 2}, {"1850\t\tCinque", 6},
+      {"1850 3 12\t\tNove", 10},    {"19??\t\tSei", 7},       {"02/11/1900\t\tDue", 3}, {"\t\tTre", 4},
+      {"circa 1700\t\tOtto", 9}};
   EXPECT_EQ(f.session.list.Liber, expected) << "the nameless 11 is not in the book";
   EXPECT_EQ(f.dbFile("kord.rel"), "the book of an earlier run");
   EXPECT_EQ(f.session.NInd[0], 3);
@@ -300,8 +297,8 @@ TEST(SortedBook, KeysTakeTheirFieldsAndNoKeyAsksForOne) {
   PersonRecord& r = f.person(2);
   for (int field = BirthDate; field <= Sex; ++field) r.set(static_cast<Field>(field), "v" + std::to_string(field));
   f.writeRecords();
-  const std::pair<int, std::string> keys[] = {{1, ""},       {2, "v12"},  {3, ""},     {4, "v2"},  {9, "v7"},
-                                             {13, "v11"}, {14, "v"},   {15, ""}};
+  const std::pair<int, std::string> keys[] = {{1, ""},   {2, "v12"},  {3, ""},   {4, "v2"},
+                                              {9, "v7"}, {13, "v11"}, {14, "v"}, {15, ""}};
   for (const auto& [key, value] : keys) {
     ASSERT_TRUE(SortedBookRun(f.session, key));
     ASSERT_EQ(f.session.list.Liber.size(), 1u);

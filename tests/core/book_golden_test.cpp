@@ -7,17 +7,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <sys/wait.h>
+#include <cstdlib>
 
 #include <algorithm>
 #include <filesystem>
 #include <vector>
 
-#include "book/book_commands.h"
-#include "db/codepage.h"
 #include "app/file_dialog.h"
 #include "app/open_database.h"
+#include "book/book_commands.h"
+#include "db/codepage.h"
 #include "test_support.h"
 #include "trees/tree_html.h"
 
@@ -134,7 +134,7 @@ TEST(SiteLinks, TheCheckerReadsQueriesAndFragmentsAsABrowserDoes) {
   dir.write("site/Chi?.html", "");
   dir.write("site/Ezio #1.html", "");
   const std::pair<std::string, int> cases[] = {
-      {"Chi?.html", 1},        {"Chi%3F.html", 0},          {"Ezio #1.html", 1},
+      {"Chi?.html", 1},        {"Chi%3F.html", 0},        {"Ezio #1.html", 1},
       {"Ezio%20%231.html", 0}, {"Chi%3F.html?page=2", 0}, {"Ezio%20%231.html#top", 0},
   };
   for (const auto& [address, status] : cases) {
@@ -149,9 +149,21 @@ TEST(SiteLinks, TheCheckerReadsQueriesAndFragmentsAsABrowserDoes) {
 /// accented capitals, names starting with a digit, names that are no good
 /// as file names, and blank or nameless records.
 std::string awkwardName(int r) {
-  static const std::vector<std::string> odd = {
-      "?", "/", "??" "/??", "index", "..", "null", std::string(40, 'W'), "Ezio #1 Chi?????",
-      "Tom & \"Jerry\" <T> 100%", "\xC0ngela Conti", "\xE0ngela Conti", "Angela Conti", "Dal B\xF2 D\xE9" "bora"};
+  static const std::vector<std::string> odd = {"?",
+                                               "/",
+                                               "??"
+                                               "/??",
+                                               "index",
+                                               "..",
+                                               "null",
+                                               std::string(40, 'W'),
+                                               "Ezio #1 Chi?????",
+                                               "Tom & \"Jerry\" <T> 100%",
+                                               "\xC0ngela Conti",
+                                               "\xE0ngela Conti",
+                                               "Angela Conti",
+                                               "Dal B\xF2 D\xE9"
+                                               "bora"};
   static const std::vector<std::string> surnames = {"Rossi", "Pavan", "Zanin", "\xC9rcole", "\xD6rtl"};
   static const std::vector<std::string> given = {"Giovanni", "Anna", "Luigi", "Maria", "Pietro", "Rosa", "Ugo"};
   switch (r % 10) {
@@ -159,7 +171,8 @@ std::string awkwardName(int r) {
     case 1: return "ROSSI GIOVANNI";
     case 3: return std::to_string(r) + " Bis";
     case 4: return odd[static_cast<std::size_t>(r / 10) % odd.size()];
-    default: return surnames[static_cast<std::size_t>(r) % surnames.size()] + " " + given[static_cast<std::size_t>(r) % 7];
+    default:
+      return surnames[static_cast<std::size_t>(r) % surnames.size()] + " " + given[static_cast<std::size_t>(r) % 7];
   }
 }
 
@@ -176,8 +189,9 @@ void writeAwkwardFamily(const test::TempDir& dir) {
     if (r != kBlankRecord && r != kNamelessRecord) rec.set(Name, r == kBlanksName ? "   " : awkwardName(r));
     rec.set(BirthDate, "12/03/" + std::to_string(1700 + r / 4));
     records.append(rec.bytes().begin(), rec.bytes().end());
-    if (r > 3) children += std::to_string(r) + "," + std::to_string(r / 2) + "\r\n" + std::to_string(r) + "," +
-                           std::to_string(r / 2 + 1) + "\r\n";
+    if (r > 3)
+      children += std::to_string(r) + "," + std::to_string(r / 2) + "\r\n" + std::to_string(r) + "," +
+                  std::to_string(r / 2 + 1) + "\r\n";
     if (r % 2 == 1 && r < kMaxIndividuals)
       spouses += std::to_string(r) + "," + std::to_string(r + 1) + "\r\n" + std::to_string(r + 1) + "," +
                  std::to_string(r) + "\r\n";
@@ -213,7 +227,8 @@ TEST(SiteLinks, AFullFamilyOfAwkwardNamesHasEveryoneOnceAndEveryLinkWorks) {
 
   const std::string index = f.dir.read("sample/index.html");
   std::size_t entries = 0;
-  for (auto at = index.find("<p class=\"entry\">"); at != std::string::npos; at = index.find("<p class=\"entry\">", at + 1))
+  for (auto at = index.find("<p class=\"entry\">"); at != std::string::npos;
+       at = index.find("<p class=\"entry\">", at + 1))
     ++entries;
   EXPECT_EQ(entries, everyone.size()) << "one index entry per individual";
   std::vector<std::string> outside;

@@ -21,9 +21,15 @@ TEST(Codepage, EveryDefinedByteRoundTripsThroughUtf8) {
 
 TEST(Codepage, KnownLettersAndUnmappableCharacters) {
   EXPECT_EQ(Cp1252ToUtf8("Nicol\xF2 \x80"), "Nicol\xC3\xB2 \xE2\x82\xAC");
-  EXPECT_EQ(Utf8ToCp1252("D\xC3\xA9" "bora \xC5\x92"), "D\xE9" "bora \x8C");
+  EXPECT_EQ(Utf8ToCp1252("D\xC3\xA9"
+                         "bora \xC5\x92"),
+            "D\xE9"
+            "bora \x8C");
   std::string unmappable;
-  EXPECT_EQ(Utf8ToCp1252("a\xE4\xB8\xAD" "b\xD0\x96", &unmappable), "a?b?");
+  EXPECT_EQ(Utf8ToCp1252("a\xE4\xB8\xAD"
+                         "b\xD0\x96",
+                         &unmappable),
+            "a?b?");
   EXPECT_EQ(unmappable, "\xE4\xB8\xAD") << "the first character that does not fit";
   EXPECT_EQ(Utf8ToCp1252("\xC3(", &unmappable), "?(") << "a malformed sequence";
   EXPECT_FALSE(IsValidUtf8("\xC3"));

@@ -38,7 +38,7 @@ TEST(CreateDatabase, KordAndScoutFileSets) {
     EXPECT_FALSE(std::filesystem::exists(f.dir.file("fam.rnk")));
     EXPECT_EQ(f.session.tables.RecordMode, scout ? "Scout" : "Kord");
     EXPECT_EQ(f.ui.prompts, std::vector<std::string>{
-        "Scegliere il tipo di Record Si = Record Agesci - No = Record anagrafico corto"});
+                                "Scegliere il tipo di Record Si = Record Agesci - No = Record anagrafico corto"});
     EXPECT_EQ(f.ui.messages, std::vector<std::string>{scout ? "Crea File con Dati per AGESCI"
                                                             : "Crea File con dati personali generici"});
   }
@@ -116,7 +116,8 @@ TEST(CreateDatabase, NewWithAFileSelectedCreatesNothing) {
   };
   ChooseDatabaseFile(f.session);
   EXPECT_TRUE(f.session.DbName.empty());
-  EXPECT_EQ(f.ui.prompts, std::vector<std::string>{"Digit a new name to create a new Data Base. (max 7 characters allowed)"});
+  EXPECT_EQ(f.ui.prompts,
+            std::vector<std::string>{"Digit a new name to create a new Data Base. (max 7 characters allowed)"});
   EXPECT_TRUE(std::filesystem::is_empty(f.dir.folder()));
 }
 

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "db/load_tables.h"
-#include "exchange/csv_records.h"
 #include "db_builder.h"
+#include "exchange/csv_records.h"
 #include "test_support.h"
 
 namespace kord {

@@ -9,8 +9,8 @@
 
 #include "checks/database_check.h"
 #include "db/load_tables.h"
-#include "records/record_card.h"
 #include "db_builder.h"
+#include "records/record_card.h"
 #include "test_support.h"
 
 namespace kord {
@@ -19,9 +19,9 @@ namespace {
 // Records (index = record + 1): 1 Rossi Mario, 2 Bianchi Anna, 3 Rossi Luigi,
 // 4 Neri Carla, 5 Verdi Paolo, 6 Gialli Rosa, 7 Blu Piero, 8 Viola Sara,
 // 9 Marrone Ugo, 10 blank, 11 Rosa Lia, 12 Neri Ada.
-const std::vector<std::string> kNames = {"Rossi Mario", "Bianchi Anna", "Rossi Luigi", "Neri Carla",
-                                         "Verdi Paolo", "Gialli Rosa",  "Blu Piero",   "Viola Sara",
-                                         "Marrone Ugo", "",             "Rosa Lia",    "Neri Ada"};
+const std::vector<std::string> kNames = {"Rossi Mario", "Bianchi Anna", "Rossi Luigi", "Neri Carla",  "Verdi Paolo",
+                                         "Gialli Rosa", "Blu Piero",    "Viola Sara",  "Marrone Ugo", "",
+                                         "Rosa Lia",    "Neri Ada"};
 const std::string kChildren =
     "3,1\r\n3,2\r\n4,4\r\n3,1\r\n4,70\r\n5,1\r\n5,2\r\n5,3\r\n6,10\r\n7,8\r\n8,7\r\nabc\r\n12,9\r\n";
 const std::string kSpouses = "1,2\r\n2,1\r\n9,9\r\n11,3\r\n9,12\r\n12,9\r\n1,4\r\n";
@@ -52,19 +52,20 @@ TEST(DatabaseCheck, ListsEachKindOfBrokenLinkOnceAndSaysWhatItIs) {
   test::TempDir dir;
   DatabaseCheck check = CheckDatabase(writeDatabase(dir), false);
   ASSERT_EQ(check.error, "");
-  EXPECT_EQ(textsOf(check), (std::vector<std::string>{
-      "fam.rnc, riga 3: Neri Carla (5) e' indicato come genitore di se stesso",
-      "fam.rnc, riga 4: ripete la riga 1",
-      "fam.rnc, riga 5: il record 70 non esiste",
-      "fam.rnc, riga 9: il record 10 e' vuoto",
-      "fam.rnc, riga 12: \"abc\" non sono due numeri di record",
-      "fam.rns, riga 3: Marrone Ugo (10) e' indicato come coniuge di se stesso",
-      "fam.rnc: Verdi Paolo (6) ha 3 righe di genitori (righe 6, 7, 8): valgono solo la prima e l'ultima",
-      "fam.rns: Rossi Mario (2) ha 2 righe di coniuge (righe 1, 7): vale solo la prima",
-      "Legami di parentela in cerchio: Blu Piero (8), Viola Sara (9): ognuno risulta antenato di se stesso",
-      "Marrone Ugo (10) e Neri Ada (13) sono coniugi e uno e' genitore dell'altro",
-      "Rosa Lia (12) ha per coniuge Rossi Luigi (4), ma non il contrario",
-  }));
+  EXPECT_EQ(textsOf(check),
+            (std::vector<std::string>{
+                "fam.rnc, riga 3: Neri Carla (5) e' indicato come genitore di se stesso",
+                "fam.rnc, riga 4: ripete la riga 1",
+                "fam.rnc, riga 5: il record 70 non esiste",
+                "fam.rnc, riga 9: il record 10 e' vuoto",
+                "fam.rnc, riga 12: \"abc\" non sono due numeri di record",
+                "fam.rns, riga 3: Marrone Ugo (10) e' indicato come coniuge di se stesso",
+                "fam.rnc: Verdi Paolo (6) ha 3 righe di genitori (righe 6, 7, 8): valgono solo la prima e l'ultima",
+                "fam.rns: Rossi Mario (2) ha 2 righe di coniuge (righe 1, 7): vale solo la prima",
+                "Legami di parentela in cerchio: Blu Piero (8), Viola Sara (9): ognuno risulta antenato di se stesso",
+                "Marrone Ugo (10) e Neri Ada (13) sono coniugi e uno e' genitore dell'altro",
+                "Rosa Lia (12) ha per coniuge Rossi Luigi (4), ma non il contrario",
+            }));
   EXPECT_EQ(kindsOf(check).size(), 11u) << "one problem of each kind";
   for (const LinkProblem& p : check.problems) {
     const bool obvious = p.kind == LinkProblemKind::SelfParent || p.kind == LinkProblemKind::SelfSpouse ||
@@ -86,11 +87,11 @@ TEST(DatabaseCheck, RepairFixesTheObviousOnesAndKeepsEveryOtherByte) {
   EXPECT_EQ(dir.read("fam.rns"), "1,2\r\n2,1\r\n11,3\r\n9,12\r\n12,9\r\n1,4\r\n3,11\r\n");
   std::map<LinkProblemKind, int> left = kindsOf(repair.after);
   EXPECT_EQ(left, (std::map<LinkProblemKind, int>{{LinkProblemKind::UnreadableLine, 1},
-                                                 {LinkProblemKind::EmptyRecord, 1},
-                                                 {LinkProblemKind::ExtraParents, 1},
-                                                 {LinkProblemKind::SpouseConflict, 1},
-                                                 {LinkProblemKind::AncestorLoop, 1},
-                                                 {LinkProblemKind::SpouseIsParent, 1}}));
+                                                  {LinkProblemKind::EmptyRecord, 1},
+                                                  {LinkProblemKind::ExtraParents, 1},
+                                                  {LinkProblemKind::SpouseConflict, 1},
+                                                  {LinkProblemKind::AncestorLoop, 1},
+                                                  {LinkProblemKind::SpouseIsParent, 1}}));
   DatabaseRepair again = RepairDatabase(files, false);
   EXPECT_TRUE(again.repaired.empty()) << "nothing obvious is left";
   EXPECT_EQ(textsOf(again.after), textsOf(repair.after));
@@ -127,11 +128,12 @@ TEST(RefusedLinks, TheLoaderNamesTheLinksTheEditorRefuses) {
   LoadIndividuals(t, files.IndividualsFile, nullptr, notes);
   LoadChildLinks(t, files.ChildrenFile, nullptr, notes);
   LoadSpouseLinks(t, files.SpousesFile, nullptr, notes);
-  EXPECT_EQ(RefusedLinks(t, false), (std::vector<std::string>{
-      "Rossi Luigi (4): il genitore 71 non e' un individuo di questo database",
-      "Neri Carla (5) risulta genitore di se stesso",
-      "Marrone Ugo (10) risulta coniuge di se stesso",
-      "Legami di parentela in cerchio: Blu Piero (8), Viola Sara (9): ognuno risulta antenato di se stesso"}));
+  EXPECT_EQ(
+      RefusedLinks(t, false),
+      (std::vector<std::string>{
+          "Rossi Luigi (4): il genitore 71 non e' un individuo di questo database",
+          "Neri Carla (5) risulta genitore di se stesso", "Marrone Ugo (10) risulta coniuge di se stesso",
+          "Legami di parentela in cerchio: Blu Piero (8), Viola Sara (9): ognuno risulta antenato di se stesso"}));
 }
 
 TEST(RefusedLinks, AnEditIsJudgedOnlyByTheLinksItChanges) {

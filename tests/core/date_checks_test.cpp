@@ -6,8 +6,8 @@
 
 #include <functional>
 
-#include "database_copy.h"
 #include "checks/verify_dates.h"
+#include "database_copy.h"
 
 namespace kord {
 namespace {
@@ -28,14 +28,22 @@ struct DateProblems : test::DatabaseCopy {
 
 // Indexes of tests/data/relations/date-problems.txt.
 const Found kEveryProblem = {
-    {2, DateProblem::UnreadableDate},         {3, DateProblem::DeathBeforeBirth},
-    {4, DateProblem::BaptismBeforeBirth},     {5, DateProblem::MarriageBeforeBirth},
-    {6, DateProblem::BurialBeforeBirth},      {7, DateProblem::BurialBeforeDeath},
-    {8, DateProblem::MarriedTooYoung},        {10, DateProblem::ParentTooYoung},
-    {12, DateProblem::MotherTooOld},          {14, DateProblem::BornAfterMotherDeath},
-    {16, DateProblem::BornLongAfterFatherDeath}, {17, DateProblem::OldWithoutDeath},
-    {18, DateProblem::SpouseIsParent},        {20, DateProblem::SpouseIsChild},
-    {23, DateProblem::SpouseIsSibling},       {25, DateProblem::MarriageDatesDiffer},
+    {2, DateProblem::UnreadableDate},
+    {3, DateProblem::DeathBeforeBirth},
+    {4, DateProblem::BaptismBeforeBirth},
+    {5, DateProblem::MarriageBeforeBirth},
+    {6, DateProblem::BurialBeforeBirth},
+    {7, DateProblem::BurialBeforeDeath},
+    {8, DateProblem::MarriedTooYoung},
+    {10, DateProblem::ParentTooYoung},
+    {12, DateProblem::MotherTooOld},
+    {14, DateProblem::BornAfterMotherDeath},
+    {16, DateProblem::BornLongAfterFatherDeath},
+    {17, DateProblem::OldWithoutDeath},
+    {18, DateProblem::SpouseIsParent},
+    {20, DateProblem::SpouseIsChild},
+    {23, DateProblem::SpouseIsSibling},
+    {25, DateProblem::MarriageDatesDiffer},
 };
 
 TEST(DateChecks, OneFindingPerProblemAndNoneForTheLookAlikes) {

@@ -79,18 +79,48 @@ TEST(IsDate, AcceptsTheCanonicalAndNamedForms) {
 
 TEST(IsDate, RefusesEverythingElse) {
   const char* cases[] = {
-      "", "   ",
+      "",
+      "   ",
       // year-only forms without a proper year
-      "0/0/", "0/0/195", "0/0/19500", "0/13/", "0/13/50", "0/13/19?0", "0/13/19000",
+      "0/0/",
+      "0/0/195",
+      "0/0/19500",
+      "0/13/",
+      "0/13/50",
+      "0/13/19?0",
+      "0/13/19000",
       // bare numbers and free text
-      "1950", "12031950", "circa 1950", "CIRCA 1950", "19??", "1950 3 12",
+      "1950",
+      "12031950",
+      "circa 1950",
+      "CIRCA 1950",
+      "19??",
+      "1950 3 12",
       // numeric dates with other separators or widths
-      "12-03-1950", "12.03.1950", "12 03 1950", "1950/03/12", "12/03/195", "12/03/19500",
-      "123/03/1950", "12/003/1950", "12//1950", "12/03", "12/3/1950/", "+1/3/1950",
+      "12-03-1950",
+      "12.03.1950",
+      "12 03 1950",
+      "1950/03/12",
+      "12/03/195",
+      "12/03/19500",
+      "123/03/1950",
+      "12/003/1950",
+      "12//1950",
+      "12/03",
+      "12/3/1950/",
+      "+1/3/1950",
       "1/3/1950 CIRCA",
       // named forms that are not day, month, year
-      "12 MARZ 1950", "MAR 1950", "12 MAR", "12MAR1950", "12 // MAR 1950", "12 MAR 1950.",
-      "-12 MAR 1950", "12 MARZO 1950 CIRCA", "12 MAR 195", "MARCH MARCH 1950",
+      "12 MARZ 1950",
+      "MAR 1950",
+      "12 MAR",
+      "12MAR1950",
+      "12 // MAR 1950",
+      "12 MAR 1950.",
+      "-12 MAR 1950",
+      "12 MARZO 1950 CIRCA",
+      "12 MAR 195",
+      "MARCH MARCH 1950",
       "12 1950 MAR",
   };
   for (const char* text : cases) {
@@ -106,16 +136,13 @@ TEST(IsDate, ChecksTheCalendar) {
     bool valid;
   };
   const Case cases[] = {
-      {"31/02/1950", false}, {"30/02/2000", false}, {"29/02/1950", false},
-      {"29/02/1900", false}, {"29/02/30", false},   {"31/04/1950", false},
-      {"31/06/1950", false}, {"31/09/1950", false}, {"31/11/1950", false},
-      {"32/01/1950", false}, {"0/03/1950", false},  {"00/03/1950", false},
-      {"1/0/1950", false},   {"1/13/1950", false},  {"00/00/1950", false},
-      {"1/1/0000", false},   {"31 FEB 1950", false}, {"29 FEBBRAIO 1900", false},
-      {"29/02/2000", true},  {"29/02/1952", true},  {"29/02/1600", true},
-      {"29/02/00", true},    {"29/2/04", true},     {"31/01/1950", true},
-      {"30/04/1950", true},  {"31/12/9999", true},  {"1/1/0001", true},
-      {"29 FEB 2000", true},
+      {"31/02/1950", false},  {"30/02/2000", false},       {"29/02/1950", false}, {"29/02/1900", false},
+      {"29/02/30", false},    {"31/04/1950", false},       {"31/06/1950", false}, {"31/09/1950", false},
+      {"31/11/1950", false},  {"32/01/1950", false},       {"0/03/1950", false},  {"00/03/1950", false},
+      {"1/0/1950", false},    {"1/13/1950", false},        {"00/00/1950", false}, {"1/1/0000", false},
+      {"31 FEB 1950", false}, {"29 FEBBRAIO 1900", false}, {"29/02/2000", true},  {"29/02/1952", true},
+      {"29/02/1600", true},   {"29/02/00", true},          {"29/2/04", true},     {"31/01/1950", true},
+      {"30/04/1950", true},   {"31/12/9999", true},        {"1/1/0001", true},    {"29 FEB 2000", true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -154,8 +181,7 @@ class RecordingUi : public FakeUi {
  public:
   std::vector<std::string> titles;
   std::vector<std::string> defaults;
-  std::string inputBox(const std::string& prompt, const std::string& title,
-                       const std::string& defaultText) override {
+  std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) override {
     titles.push_back(title);
     defaults.push_back(defaultText);
     return FakeUi::inputBox(prompt, title, defaultText);
@@ -279,8 +305,7 @@ TEST_F(NormalizeBirthDateTest, PromptKeepsTheNameFieldAsStored) {
   ui.inputAnswers = {"1/3/1950"};
   run("circa 1950");
   ASSERT_EQ(ui.prompts.size(), 1u);
-  EXPECT_EQ(ui.prompts[0],
-            std::string(40, 'X') + " Digitare la data di Nascita corretta. (dd/mm/aaaa) ");
+  EXPECT_EQ(ui.prompts[0], std::string(40, 'X') + " Digitare la data di Nascita corretta. (dd/mm/aaaa) ");
 }
 
 TEST_F(NormalizeBirthDateTest, AnswerStartsAgainAtStepOne) {
@@ -290,12 +315,12 @@ TEST_F(NormalizeBirthDateTest, AnswerStartsAgainAtStepOne) {
     bool valid;
   };
   const Case cases[] = {
-      {"12031950", "12/03/1950", true},  // step 1 repairs the answer
-      {"1950", "0/0/1950", false},       // step 4.3
-      {"19??", "0/13/1900", false},      // step 4.1
-      {"1950 3 12", "3/12/1950", false}, // step 3.2 stores its result
-      {"0/0/1950", "0/0/1950", true},    // step 1 (a year-only form)
-      {"0/13/19", "0/13/19", false},     // step 2
+      {"12031950", "12/03/1950", true},   // step 1 repairs the answer
+      {"1950", "0/0/1950", false},        // step 4.3
+      {"19??", "0/13/1900", false},       // step 4.1
+      {"1950 3 12", "3/12/1950", false},  // step 3.2 stores its result
+      {"0/0/1950", "0/0/1950", true},     // step 1 (a year-only form)
+      {"0/13/19", "0/13/19", false},      // step 2
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.answer);
@@ -419,11 +444,11 @@ TEST(YearOf, TakesTheYearOfEveryForm) {
       {"MARCH 12, 1950", 2026, 1950},
       {"1/1/26", 2026, 2026},
       {"31/12/26", 2026, 2026},
-      {"1/1/27", 2026, 1927},   // 2027 lies after 2026
+      {"1/1/27", 2026, 1927},  // 2027 lies after 2026
       {"1/1/29", 2026, 1929},
       {"1/1/29", 2029, 2029},
-      {"1/1/45", 2026, 1945},   // read as 1945 by the window
-      {"1/1/2045", 2026, 1945}, // four digits in the future too
+      {"1/1/45", 2026, 1945},    // read as 1945 by the window
+      {"1/1/2045", 2026, 1945},  // four digits in the future too
       {"1/1/2045", 2050, 2045},
       // not a date
       {"", 2026, 0},

@@ -22,8 +22,7 @@ TEST(ExportDoc, ChoosesTheShownWindowAndWritesItsText) {
   s.treeList.visible = true;
   s.treeList.Lista = {{"", "Rossi Mario (2)", 2}, {"  \xC0\xC4", "Rossi \xC0nna", 3}};
   EXPECT_EQ(CurrentDocument(s), DocumentKind::Tree);
-  EXPECT_EQ(DocumentText(s, DocumentKind::Tree),
-            "Rossi Mario (2)\r\n  \xE2\x94\x94\xE2\x94\x80Rossi \xC3\x80nna\r\n")
+  EXPECT_EQ(DocumentText(s, DocumentKind::Tree), "Rossi Mario (2)\r\n  \xE2\x94\x94\xE2\x94\x80Rossi \xC3\x80nna\r\n")
       << "drawing bytes become box drawing, a name's \xC0 stays a letter";
 
   s.report.gridVisible = true;

@@ -2,16 +2,16 @@
 // individuals file, a switch left half done by a stopped program, and a
 // reader that loads while a switch happens.
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 #include <filesystem>
 
 #include "app/file_dialog.h"
-#include "db/file_set_switch.h"
 #include "app/open_database.h"
+#include "db/file_set_switch.h"
 #include "db_builder.h"
 #include "test_support.h"
 

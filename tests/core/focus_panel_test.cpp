@@ -78,7 +78,8 @@ TEST(FocusPanel, CommonRelativesAndTheirHeading) {
   f.session.SecondCommon = -1;
   f.session.CommonKind = true;
   ShowFocusPanel(f.session);
-  EXPECT_EQ(f.session.focusCard.PrimoParNome, (std::array<std::string, 3>{"Bianchi Anna", "", "Primi discendenti comuni"}));
+  EXPECT_EQ(f.session.focusCard.PrimoParNome,
+            (std::array<std::string, 3>{"Bianchi Anna", "", "Primi discendenti comuni"}));
 }
 
 TEST(FocusPanel, PhotographByNameElseThePlaceholderElseUnchanged) {

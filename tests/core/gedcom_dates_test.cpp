@@ -91,7 +91,10 @@ TEST(GedcomDatesExport, EveryDateIsARealDateAndOnlyOtherTextsArePhrases) {
       {"19__", "BET 1900 AND 1999", "19__"},
       {"18_5", "BET 1800 AND 1899", "18_5"},
       {"1857?", "ABT 1857", "1857?"},
-      {"??", "(?" "?)", ""},  // split: "??)" is a trigraph
+      {"??",
+       "(?"
+       "?)",
+       ""},  // split: "??)" is a trigraph
       {"0/0/0000", "(0/0/0000)", ""},
       {"31/02/1950", "(31/02/1950)", ""},
       {"circa 1850", "(circa 1850)", ""},

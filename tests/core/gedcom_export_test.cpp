@@ -170,7 +170,11 @@ TEST(GedcomNames, TheSurnameTakesItsParticlesAndDoubtsAreSaid) {
   } cases[] = {
       {"Pavan Giovanni Battista", "Giovanni Battista /Pavan/", ""},
       {"Da Ros Caterina", "Caterina /Da Ros/", ""},
-      {"Dal B\xF2 D\xE9""bora", "D\xE9""bora /Dal B\xF2/", ""},
+      {"Dal B\xF2 D\xE9"
+       "bora",
+       "D\xE9"
+       "bora /Dal B\xF2/",
+       ""},
       {"della libera Amalia", "Amalia /della libera/", ""},
       {"D' Amico Luca", "Luca /D' Amico/", ""},
       {"Van der Berg Jan", "Jan /Van der Berg/", ""},

@@ -26,8 +26,8 @@ TEST(GedcomImportNotes, FactsGoToTheNotesWhileTheyFitAndTheRestIsListed) {
             "Cause of death: tifo\r\nDivorce from Zanette Lucia: 1870");
   EXPECT_EQ(r.records[0].trimmed(BirthDate), "0/0/1830");
   EXPECT_EQ(r.records[1].trimmed(Notes).substr(0, 15), "Sarta a Caneva,");  // its own note, and no room left
-  std::map<std::string, int> toNotes = {{"Cause", 1},      {"Date", 1},      {"Divorce", 1}, {"Nickname", 1},
-                                        {"Occupation", 1}, {"Prefix", 1},    {"Residence", 1}, {"Title", 1}};
+  std::map<std::string, int> toNotes = {{"Cause", 1},      {"Date", 1},   {"Divorce", 1},   {"Nickname", 1},
+                                        {"Occupation", 1}, {"Prefix", 1}, {"Residence", 1}, {"Title", 1}};
   EXPECT_EQ(r.summary.toNotes, toNotes);
   EXPECT_EQ(r.summary.lostByKind, (std::map<std::string, int>{{"Divorce", 1}, {"Occupation", 1}}));
   std::vector<std::string> lost = {
@@ -117,8 +117,8 @@ TEST(GedcomBadInput, IsRefusedOrMendedWithAClearWordAndNeverHalfWritten) {
        false, "@I2@ D C: @F2@ @I1@ B A as a parent would make it its own ancestor, link skipped", "1,2\r\n"},
       {"a person its own parent", head + "0 @I1@ INDI\n1 NAME A /B/\n0 @F1@ FAM\n1 HUSB @I1@\n1 CHIL @I1@\n0 TRLR\n",
        false, "@I1@ B A: @F1@ @I1@ B A as a parent would make it its own ancestor, link skipped", ""},
-      {"a 10 MB line", head + "0 @I1@ INDI\n1 NAME A /B/\n1 NOTE " + std::string(10'000'000, 'x') + "\n0 TRLR\n",
-       false, "@I1@ B A, Notes: cut to 220 characters, lost \"" + std::string(100, 'x') + "...\"", ""},
+      {"a 10 MB line", head + "0 @I1@ INDI\n1 NAME A /B/\n1 NOTE " + std::string(10'000'000, 'x') + "\n0 TRLR\n", false,
+       "@I1@ B A, Notes: cut to 220 characters, lost \"" + std::string(100, 'x') + "...\"", ""},
       {"a JPEG", "\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01\n" + std::string(5000, '\x9C') + "\n", true,
        "not a GEDCOM file (it does not begin with \"0 HEAD\")", ""},
   };

@@ -72,13 +72,16 @@ TEST(GedcomImport, NamesAreSurnameFirstUnlessAskedAndExactFromOurOwnFiles) {
     std::vector<std::string> names;
     bool surnameGuessed;  ///< "Anna Maria Neri" has no marked surname, read surname first
   } cases[] = {
-      {"0 HEAD\n", false,
+      {"0 HEAD\n",
+       false,
        {"Da Ros Caterina", "Pavan", "Rossi Ugo Jr.", "Pavan Luigi", "Rossi  Mario", "Anna Maria Neri"},
        true},
-      {"0 HEAD\n", true,
+      {"0 HEAD\n",
+       true,
        {"Caterina Da Ros", "Pavan", "Ugo Rossi Jr.", "Luigi Pavan", "Rossi  Mario", "Anna Maria Neri"},
        false},
-      {"0 HEAD\n1 SOUR KORD\n", true,
+      {"0 HEAD\n1 SOUR KORD\n",
+       true,
        {"Da Ros Caterina", "Pavan", "Rossi Ugo Jr.", "Pavan Luigi", "Rossi  Mario", "Anna Maria Neri"},
        true},
   };

@@ -39,7 +39,11 @@ TEST(SiteNames, FileNamesStayInTheFolderAndLinksAreEncoded) {
   };
   const Case cases[] = {
       {"Rossi Mario", "Rossi Mario.html", "Rossi%20Mario.html"},
-      {"Dal B\xF2 D\xE9" "bora", "Dal B\xC3\xB2 D\xC3\xA9" "bora.html", "Dal%20B%C3%B2%20D%C3%A9bora.html"},
+      {"Dal B\xF2 D\xE9"
+       "bora",
+       "Dal B\xC3\xB2 D\xC3\xA9"
+       "bora.html",
+       "Dal%20B%C3%B2%20D%C3%A9bora.html"},
       {"A&B <c> #1 100% \"q\"", "A&B <c> #1 100% \"q\".html", "A%26B%20%3Cc%3E%20%231%20100%25%20%22q%22.html"},
       {"e/f\\g", "e_f_g.html", "e_f_g.html"},
       {"..", "...html", "...html"},
@@ -64,15 +68,17 @@ TEST(HtmlSite, PersonPageWithChildParentsSpouseEventsAndNotes) {
             "[3]Rossi%20Luigi.jpg[3a]Rossi%20Paolo.html[0]Rossi Paolo"
             "[5]Rossi%20Mario.html[0]Rossi Mario[4]Bianchi%20Anna.html[0]Bianchi Anna"
             "[6]Neri%20Carla.html[0]Neri Carla"
-            "[7]" + kLuigiHtmlEvents + "\r\n\r\n<BR> Note: Sarto a Sacile.\r\n[8]");
+            "[7]" +
+                kLuigiHtmlEvents + "\r\n\r\n<BR> Note: Sarto a Sacile.\r\n[8]");
 }
 
 TEST(HtmlSite, StandInsForNoChildNoParentAndNoSpouse) {
   test::LuigiFamily f;
   LibroFamiglia(f.session);
   // Rossi Mario: a child, no parent; his co-parent Bianchi Anna as spouse.
-  EXPECT_NE(f.dbFile("Rossi Mario.html").find("[3a]Rossi%20Luigi.html[0]Rossi Luigi[5]null.html[0]Associato a nulla"
-                                              "[6]Bianchi%20Anna.html[0]Bianchi Anna[7]"),
+  EXPECT_NE(f.dbFile("Rossi Mario.html")
+                .find("[3a]Rossi%20Luigi.html[0]Rossi Luigi[5]null.html[0]Associato a nulla"
+                      "[6]Bianchi%20Anna.html[0]Bianchi Anna[7]"),
             std::string::npos);
   // Rossi Paolo: no child, two parents, no spouse; every event prefix all the same.
   EXPECT_EQ(f.dbFile("Rossi Paolo.html"),
@@ -113,11 +119,10 @@ TEST(HtmlSite, IndexOfAWholeBookRun) {
   auto entry = [](const std::string& tmpl, const std::string& link, const std::string& name) {
     return "[" + tmpl + "]" + link + ".html[0]" + name + "[4b]" + link + ".html[5b]" + link + ".jpg";
   };
-  EXPECT_EQ(f.dbFile("index.html"), "[1b]" + title + "[2b]" + title + entry("3b", "Bianchi%20Anna", "Bianchi Anna") +
-                                        entry("6b", "Neri%20Carla", "Neri Carla") +
-                                        entry("6b", "Rossi%20Luigi", "Rossi Luigi") +
-                                        entry("6b", "Rossi%20Mario", "Rossi Mario") +
-                                        entry("6b", "Rossi%20Paolo", "Rossi Paolo") + "[7b]");
+  EXPECT_EQ(f.dbFile("index.html"),
+            "[1b]" + title + "[2b]" + title + entry("3b", "Bianchi%20Anna", "Bianchi Anna") +
+                entry("6b", "Neri%20Carla", "Neri Carla") + entry("6b", "Rossi%20Luigi", "Rossi Luigi") +
+                entry("6b", "Rossi%20Mario", "Rossi Mario") + entry("6b", "Rossi%20Paolo", "Rossi Paolo") + "[7b]");
 }
 
 TEST(HtmlSite, ASingleRunWritesOnePageAndAnUnclosedIndex) {
@@ -192,8 +197,7 @@ TEST(HtmlSite, EqualPageNamesGetOnePageEachAndEveryLinkItsOwn) {
   EXPECT_NE(f.dbFile("Figlio.html").find("[5]Rossi%20Anna%20%284%29.html[0]Rossi Anna[6]"), std::string::npos);
   EXPECT_NE(f.dbFile("Figlia.html").find("[5]ROSSI%20ANNA%20%283%29.html[0]ROSSI ANNA[4]null.html[0][6]"),
             std::string::npos);
-  EXPECT_NE(f.dbFile("Rossi Anna (4).html").find("[3]Rossi%20Anna.jpg[3a]Figlio.html[0]Figlio[5]"),
-            std::string::npos);
+  EXPECT_NE(f.dbFile("Rossi Anna (4).html").find("[3]Rossi%20Anna.jpg[3a]Figlio.html[0]Figlio[5]"), std::string::npos);
 }
 
 TEST(HtmlSite, PageTextsAreShownAsStored) {
@@ -261,8 +265,8 @@ TEST(HtmlSite, AWriterStepByStep) {
   send(7, "");
   html.CloseAll();
   EXPECT_EQ(f.dbFile("Io.html"), "[1]Io header[2]Io headera &lt;b&gt;\r\nc\r\n[7]e1\r\ne2\r\ne3\r\n[8]");
-  EXPECT_EQ(f.dbFile("index.html"), "[1b]Index dell'Archivio: " + f.session.DbName + "\r\n[2b]Index dell'Archivio: " +
-                                        f.session.DbName + "\r\n");
+  EXPECT_EQ(f.dbFile("index.html"), "[1b]Index dell'Archivio: " + f.session.DbName +
+                                        "\r\n[2b]Index dell'Archivio: " + f.session.DbName + "\r\n");
 }
 
 }  // namespace

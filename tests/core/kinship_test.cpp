@@ -39,10 +39,10 @@ TEST(CommonKin, FindsTheFirstCommonRelativesByTheLevelRule) {
     std::string answer;
   };
   const Case cases[] = {
-      {6, 7, false, 4, 5, "Primi Antenati comuni: Father, Mother"},   // full siblings
-      {6, 4, false, 4, 3, "Primi Antenati comuni: Father, Grandma"},  // the second is the focus's parent
-      {6, 9, false, 2, 3, "Primi Antenati comuni: Grandpa, Grandma"}, // cousins
-      {6, 4, true, 6, kNone, "Primi Discendenti comuni: Anna"},       // a child and its parent
+      {6, 7, false, 4, 5, "Primi Antenati comuni: Father, Mother"},    // full siblings
+      {6, 4, false, 4, 3, "Primi Antenati comuni: Father, Grandma"},   // the second is the focus's parent
+      {6, 9, false, 2, 3, "Primi Antenati comuni: Grandpa, Grandma"},  // cousins
+      {6, 4, true, 6, kNone, "Primi Discendenti comuni: Anna"},        // a child and its parent
       {6, 10, false, kNone, kNone, "Primi Antenati comuni:  Non trovati Ascendenti comuni"},
       {6, 10, true, kNone, kNone, "Primi Discendenti comuni:  Non trovati Discendenti comuni"},
   };
@@ -58,11 +58,11 @@ TEST(CommonKin, FindsTheFirstCommonRelativesByTheLevelRule) {
 TEST(CommonKin, TheSecondTreeMarksEveryCommonRelative) {
   Kin f;
   f.search(6, 7);
-  EXPECT_EQ(f.albero(), (Lines{"Anna (6)", "  ├─Father", "  │ ├─Grandpa", "  │ └─Grandma", "  └─Mother", "",
-                               "Bruno (7)", "  ├─Father  <----<< Asc.C.", "  │ ├─Grandpa  <----<< Asc.C.",
-                               "  │ └─Grandma  <----<< Asc.C.", "  └─Mother  <----<< Asc.C.", "", "",
-                               "Primi Antenati comuni: Father, Mother",
-                               "Parentela: fratello/sorella (tramite Father e Mother)"}));
+  EXPECT_EQ(f.albero(),
+            (Lines{"Anna (6)", "  ├─Father", "  │ ├─Grandpa", "  │ └─Grandma", "  └─Mother", "", "Bruno (7)",
+                   "  ├─Father  <----<< Asc.C.", "  │ ├─Grandpa  <----<< Asc.C.", "  │ └─Grandma  <----<< Asc.C.",
+                   "  └─Mother  <----<< Asc.C.", "", "", "Primi Antenati comuni: Father, Mother",
+                   "Parentela: fratello/sorella (tramite Father e Mother)"}));
   EXPECT_EQ(f.session.trees.KinSet, (std::vector<int>{6, 4, 2, 3, 5}));
   EXPECT_EQ(f.session.focusCard.values[Name], "Anna") << "the panel shows the restored focus";
   f.session.treeList.Lista.clear();
@@ -98,11 +98,14 @@ TEST(CommonKin, TheListingFileHoldsTheTextsWithoutDrawingCutTo80) {
   f.session.OutputToFile = true;
   f.search(6, 7);
   std::string m80(80, 'M');
-  EXPECT_EQ(f.dir.read("db/kord.kor"), "Anna (6)\r\nFather\r\nGrandpa\r\nGrandma\r\n" + m80 + "\r\n\r\nBruno (7)\r\n"
-                                       "Father  <----<< Asc.C.\r\nGrandpa  <----<< Asc.C.\r\nGrandma  <----<< Asc.C.\r\n" +
-                                           m80 + "\r\n\r\n\r\n" + ("Father, " + m80).substr(0, 80) + "\r\n");
+  EXPECT_EQ(f.dir.read("db/kord.kor"),
+            "Anna (6)\r\nFather\r\nGrandpa\r\nGrandma\r\n" + m80 +
+                "\r\n\r\nBruno (7)\r\n"
+                "Father  <----<< Asc.C.\r\nGrandpa  <----<< Asc.C.\r\nGrandma  <----<< Asc.C.\r\n" +
+                m80 + "\r\n\r\n\r\n" + ("Father, " + m80).substr(0, 80) + "\r\n");
   Lines window = f.albero();
-  EXPECT_EQ(window[window.size() - 2], "Primi Antenati comuni: Father, " + std::string(90, 'M')) << "the window is not cut";
+  EXPECT_EQ(window[window.size() - 2], "Primi Antenati comuni: Father, " + std::string(90, 'M'))
+      << "the window is not cut";
   EXPECT_EQ(window.back(), "Parentela: fratello/sorella (tramite Father e " + std::string(90, 'M') + ")")
       << "the relationship line is the window's alone";
 }

@@ -20,8 +20,10 @@ Loaded load(const test::TempDir& dir, const test::DbBuilder& db) {
   Loaded l;
   l.notes.english = true;
   FileSet files = FileSetFor(db.write(dir));
-  LoadIndividuals(l.tables, files.IndividualsFile, [&](long n) { l.individualCalls.push_back(n); }, l.notes);
-  LoadChildLinks(l.tables, files.ChildrenFile, [&](long n) { l.childCalls.push_back(n); }, l.notes);
+  LoadIndividuals(
+      l.tables, files.IndividualsFile, [&](long n) { l.individualCalls.push_back(n); }, l.notes);
+  LoadChildLinks(
+      l.tables, files.ChildrenFile, [&](long n) { l.childCalls.push_back(n); }, l.notes);
   LoadSpouseLinks(l.tables, files.SpousesFile, nullptr, l.notes);
   ReadCaptions(l.tables, files.CaptionsFile, l.notes);
   return l;
@@ -154,9 +156,9 @@ TEST(LoadTables, NotesAreItalianUnlessEnglishIsChosen) {
   LoadNotes notes;
   dir.write("fam.rnc", "7\r\n1,1000\r\n");
   LoadChildLinks(t, dir.file("fam.rnc"), nullptr, notes);
-  EXPECT_EQ(notes.lines, (std::vector<std::string>{
-      "fam.rnc: riga 1: servono due numeri separati da una virgola, riga ignorata",
-      "fam.rnc: riga 2: il numero di record 1000 e' fuori da 0..999, riga ignorata"}));
+  EXPECT_EQ(notes.lines,
+            (std::vector<std::string>{"fam.rnc: riga 1: servono due numeri separati da una virgola, riga ignorata",
+                                      "fam.rnc: riga 2: il numero di record 1000 e' fuori da 0..999, riga ignorata"}));
 }
 
 TEST(LoadTables, EveryLinkLineIsReadEvenBeyondTheOldCaps) {
@@ -191,8 +193,8 @@ TEST(LoadTables, MissingLinkFileIsReportedAndLoadsNoLinks) {
 
 TEST(LoadTables, RecordModeFromTheTypeFile) {
   test::TempDir dir;
-  const std::pair<std::string, std::string> cases[] = {
-      {"0\r\n", "Kord"}, {"1\r\n", "Scout"}, {"1", "Scout"}, {"2\r\n", "Kord"}, {"abc\r\n", "Kord"}, {"", "Kord"}};
+  const std::pair<std::string, std::string> cases[] = {{"0\r\n", "Kord"}, {"1\r\n", "Scout"},  {"1", "Scout"},
+                                                       {"2\r\n", "Kord"}, {"abc\r\n", "Kord"}, {"", "Kord"}};
   for (const auto& [content, mode] : cases) {
     dir.write("fam.rnt", content);
     EXPECT_EQ(ReadRecordMode(dir.file("fam.rnt")), mode) << content;

@@ -4,8 +4,8 @@
 
 #include <set>
 
-#include "session/history.h"
 #include "app/main_menu.h"
+#include "session/history.h"
 #include "test_support.h"
 
 namespace kord {

@@ -16,9 +16,9 @@ struct SearchFixture : test::TestSession {
   // 2 Rossi Mario, 3 Bianchi Anna (wife), 4 rossi luigi and 5 Rosa Neri (children
   // of 2 and 3), 6 Verdi Ugo (only a second parent: 2), 7 Rossi Mario (same name).
   SearchFixture() {
-    session.files = FileSetFor(test::DbBuilder({"Rossi Mario", "Bianchi Anna", "rossi luigi", "Rosa Neri",
-                                                "Verdi Ugo", "Rossi Mario"})
-                                   .write(dir));
+    session.files = FileSetFor(
+        test::DbBuilder({"Rossi Mario", "Bianchi Anna", "rossi luigi", "Rosa Neri", "Verdi Ugo", "Rossi Mario"})
+            .write(dir));
     Tables& t = session.tables;
     t.LastIndex = 7;
     t.Names = {"", "", "Rossi Mario", "Bianchi Anna", "rossi luigi", "Rosa Neri", "Verdi Ugo", "Rossi Mario"};
@@ -37,8 +37,7 @@ TEST(NameSearch, MatchesThePrefixInAnyCaseSortedAndChoosesTheHighestIndex) {
   for (const char* typed : {"ro", "RO", "Ro"}) {
     SearchFixture f;
     NameSearchType(f.session, typed);
-    EXPECT_EQ(f.m().selezionati,
-              (std::vector<std::string>{"Rosa Neri", "rossi luigi", "Rossi Mario", "Rossi Mario"}))
+    EXPECT_EQ(f.m().selezionati, (std::vector<std::string>{"Rosa Neri", "rossi luigi", "Rossi Mario", "Rossi Mario"}))
         << typed;
     EXPECT_EQ(f.session.NInd[0], 7) << typed;
     EXPECT_EQ(f.m().Individuo, "Rossi Mario");

@@ -38,10 +38,19 @@ struct Navigator : test::BookFixture {
 TEST(Navigator, BoxesAndTheIndividualsBehindThem) {
   Navigator f;
   Naviga(f.session);
-  const std::pair<int, std::string> boxes[] = {
-      {0, "Rossi Luca"},  {2, "Rossi Nonno"}, {3, "Bruni Nonna"}, {4, "Verdi Nonno"}, {5, "Gialli Nonna"},
-      {6, "Neri Avo"},    {7, "Neri Ava"},    {8, ""},            {9, ""},            {10, "Rossi Paolo"},
-      {11, "Verdi Anna"}, {12, "Neri Padre"}, {13, "Blu Madre"}};
+  const std::pair<int, std::string> boxes[] = {{0, "Rossi Luca"},
+                                               {2, "Rossi Nonno"},
+                                               {3, "Bruni Nonna"},
+                                               {4, "Verdi Nonno"},
+                                               {5, "Gialli Nonna"},
+                                               {6, "Neri Avo"},
+                                               {7, "Neri Ava"},
+                                               {8, ""},
+                                               {9, ""},
+                                               {10, "Rossi Paolo"},
+                                               {11, "Verdi Anna"},
+                                               {12, "Neri Padre"},
+                                               {13, "Blu Madre"}};
   for (const auto& [box, text] : boxes) EXPECT_EQ(f.w1()[box], text) << "w1(" << box << ")";
   EXPECT_EQ(f.w1()[1], "Neri Eva\r\nRosa Seconda\r\n");
   EXPECT_EQ(f.w1()[14], "Rossi Primo\r\nRossi Secondo");

@@ -93,8 +93,9 @@ TEST(OpenDatabase, SecondOpenSaysAlreadyLoadedAndKeepsTheTables) {
   f.session.OutputToFile = true;
   f.ui.messages.clear();
   EXPECT_EQ(f.open(), OpenOutcome::AlreadyLoaded);
-  EXPECT_EQ(f.ui.messages, std::vector<std::string>{
-      "Archivio gia letto. Chiudere l'applicazione e riavviare per passare ad un nuovo archivio!"});
+  EXPECT_EQ(f.ui.messages,
+            std::vector<std::string>{
+                "Archivio gia letto. Chiudere l'applicazione e riavviare per passare ad un nuovo archivio!"});
   EXPECT_EQ(f.session.tables.LastIndex, 3);
   EXPECT_TRUE(f.session.OutputToFile) << "start-up does not run twice";
   EXPECT_EQ(f.ui.dialogRuns, 1);

@@ -27,11 +27,20 @@ TEST(PersonRecord, EachFieldLandsAtItsByteOffsetPaddedWithBlanks) {
     std::size_t offset;
     std::size_t width;
   };
-  const Case cases[] = {{Num, 0, 5},          {Name, 5, 40},          {BirthDate, 45, 22},
-                        {BirthPlace, 67, 30}, {BaptismDate, 97, 22},  {BaptismPlace, 119, 40},
-                        {MarriageDate, 159, 22}, {MarriagePlace, 181, 40}, {DeathDate, 221, 22},
-                        {DeathPlace, 243, 20}, {BurialDate, 263, 22}, {BurialPlace, 285, 20},
-                        {Notes, 305, 220},     {Sex, 525, 1}};
+  const Case cases[] = {{Num, 0, 5},
+                        {Name, 5, 40},
+                        {BirthDate, 45, 22},
+                        {BirthPlace, 67, 30},
+                        {BaptismDate, 97, 22},
+                        {BaptismPlace, 119, 40},
+                        {MarriageDate, 159, 22},
+                        {MarriagePlace, 181, 40},
+                        {DeathDate, 221, 22},
+                        {DeathPlace, 243, 20},
+                        {BurialDate, 263, 22},
+                        {BurialPlace, 285, 20},
+                        {Notes, 305, 220},
+                        {Sex, 525, 1}};
   for (const auto& c : cases) {
     PersonRecord r;
     r.set(c.field, "X");
@@ -63,8 +72,8 @@ TEST(PersonRecord, TrimmingRemovesOnlyBlankPadding) {
 }
 
 TEST(PersonRecord, NumericValueReadsLikeTheStoredNumbers) {
-  const std::pair<const char*, long> cases[] = {
-      {"12", 12}, {"   7", 7}, {"7   ", 7}, {"", 0}, {"abc", 0}, {"12abc", 12}, {"-3", -3}, {" +4", 4}};
+  const std::pair<const char*, long> cases[] = {{"12", 12}, {"   7", 7},   {"7   ", 7}, {"", 0},
+                                                {"abc", 0}, {"12abc", 12}, {"-3", -3},  {" +4", 4}};
   for (const auto& [text, value] : cases) EXPECT_EQ(NumericValue(text), value) << text;
 }
 

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "records/link_files.h"
 #include "db/load_tables.h"
-#include "records/record_card.h"
-#include "lists/standard_lists.h"
 #include "db_builder.h"
+#include "lists/standard_lists.h"
+#include "records/link_files.h"
+#include "records/record_card.h"
 #include "test_support.h"
 
 namespace kord {
@@ -125,8 +125,8 @@ TEST(RecordCard, FullDatabaseRefusesANewIndividual) {
   f.dir.write("fam.rni", bytes);
   StartNewIndividual(f.session);
   EXPECT_EQ(f.session.tables.LastIndex, 999);
-  EXPECT_EQ(f.ui.messages, std::vector<std::string>{
-      "Il database contiene gia' 998 individui: non se ne possono aggiungere altri."});
+  EXPECT_EQ(f.ui.messages,
+            std::vector<std::string>{"Il database contiene gia' 998 individui: non se ne possono aggiungere altri."});
   EXPECT_FALSE(f.session.editCard.visible);
 }
 
@@ -152,9 +152,15 @@ TEST(RecordCard, TypedTextMustFitTheCodePage) {
   std::string problem;
   EXPECT_EQ(RecordTextFromUtf8("Nicol\xC3\xB2", problem, false), "Nicol\xF2");
   EXPECT_EQ(problem, "");
-  EXPECT_EQ(RecordTextFromUtf8("Zh\xC5\x8D" "u", problem, true), "");
+  EXPECT_EQ(RecordTextFromUtf8("Zh\xC5\x8D"
+                               "u",
+                               problem, true),
+            "");
   EXPECT_EQ(problem, "the character U+014D cannot be stored in a record");
-  RecordTextFromUtf8("Zh\xC5\x8D" "u", problem, false);
+  RecordTextFromUtf8(
+      "Zh\xC5\x8D"
+      "u",
+      problem, false);
   EXPECT_EQ(problem, "il carattere U+014D non puo' essere registrato nella scheda");
 }
 
@@ -198,14 +204,16 @@ TEST(RecordCard, ALoneSecondParentBecomesTheFirst) {
 }
 
 TEST(RecordCard, NobodyBecomesTheirOwnAncestor) {
-  CardFixture f;  // 4 is a child of 2 and 3
+  CardFixture f;                                         // 4 is a child of 2 and 3
   ASSERT_TRUE(SetParents(f.session, 5, 4, kNone).ok());  // 5 is a grandchild of 2
   std::string children = f.dir.read("fam.rnc");
-  EXPECT_EQ(SetParents(f.session, 2, 5, kNone).reason(), "Neri Ada discende da Rossi Mario e non puo' esserne genitore");
+  EXPECT_EQ(SetParents(f.session, 2, 5, kNone).reason(),
+            "Neri Ada discende da Rossi Mario e non puo' esserne genitore");
   EXPECT_EQ(SetParents(f.session, 2, 2, kNone).reason(), "Rossi Mario non puo' essere genitore di se stesso");
   EXPECT_EQ(SetParents(f.session, 2, 40, kNone).reason(), "40 non e' un individuo di questo database");
   f.session.English = true;
-  EXPECT_EQ(SetParents(f.session, 2, 5, kNone).reason(), "Neri Ada descends from Rossi Mario and cannot be a parent of it");
+  EXPECT_EQ(SetParents(f.session, 2, 5, kNone).reason(),
+            "Neri Ada descends from Rossi Mario and cannot be a parent of it");
   EXPECT_EQ(SetParents(f.session, 2, 2, kNone).reason(), "Rossi Mario cannot be a parent of itself");
   EXPECT_EQ(SetParents(f.session, 2, 40, kNone).reason(), "40 is not an individual of this database");
   f.session.English = false;

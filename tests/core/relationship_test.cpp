@@ -8,8 +8,8 @@
 
 #include "database_copy.h"
 #include "records/focus_panel.h"
-#include "trees/common_kin.h"
 #include "relations/relationship_text.h"
+#include "trees/common_kin.h"
 
 namespace kord {
 namespace {
@@ -35,14 +35,14 @@ TEST(RelationshipNames, EveryKindInItalianAndEnglish) {
   };
   // Indexes of the Marcon family (tests/data/relations/parentela.txt).
   const Case cases[] = {
-      {34, 26, "padre", "father"},                       // Luca - Mario
-      {34, 30, "madre", "mother"},                       // Luca - Carla
-      {39, 32, "genitore", "parent"},                    // Dario - Gina, of no sex
-      {47, 26, "nonno", "grandfather"},                  // Nicola - Mario
+      {34, 26, "padre", "father"},       // Luca - Mario
+      {34, 30, "madre", "mother"},       // Luca - Carla
+      {39, 32, "genitore", "parent"},    // Dario - Gina, of no sex
+      {47, 26, "nonno", "grandfather"},  // Nicola - Mario
       {47, 30, "nonna", "grandmother"},
-      {57, 26, "bisnonno", "great-grandfather"},         // Matteo - Mario
-      {57, 18, "trisavolo", "great-great-grandfather"},  // Matteo - Giuseppe
-      {57, 10, "quadrisavolo", "3rd great-grandfather"}, // Matteo - Antonio
+      {57, 26, "bisnonno", "great-grandfather"},                          // Matteo - Mario
+      {57, 18, "trisavolo", "great-great-grandfather"},                   // Matteo - Giuseppe
+      {57, 10, "quadrisavolo", "3rd great-grandfather"},                  // Matteo - Antonio
       {61, 2, "antenato di 8\xAA generazione", "6th great-grandfather"},  // Leonardo - Bortolo
       {26, 34, "figlio", "son"},
       {26, 35, "figlia", "daughter"},
@@ -109,8 +109,8 @@ TEST(RelationshipNames, CousinsWhoMarriedAndTheirChildrenHaveEveryWayNearestFirs
   EXPECT_EQ(f.names(26, 30, false), (std::vector<std::string>{"moglie", "cugina di terzo grado"}));
   EXPECT_EQ(f.names(34, 30, true), (std::vector<std::string>{"mother", "third cousin once removed"}));
   // Matteo descends from Bortolo twice: through Giovanni and through his sister Rosa.
-  EXPECT_EQ(f.names(57, 4, false), (std::vector<std::string>{"antenato di 6\xAA generazione",
-                                                             "fratello dell'antenata di 6\xAA generazione"}));
+  EXPECT_EQ(f.names(57, 4, false),
+            (std::vector<std::string>{"antenato di 6\xAA generazione", "fratello dell'antenata di 6\xAA generazione"}));
   EXPECT_EQ(RelationshipLine(f.finder.find(26, 30), f.session.tables, std::ref(f.sexOf), false),
             "Parentela: moglie; cugina di terzo grado (tramite Marcon Bortolo e Toffolo Anna)");
 }
@@ -123,8 +123,8 @@ TEST(RelationshipNames, ThePathGoesUpToTheCommonAncestorAndDown) {
   EXPECT_EQ(shown[0].title, "cugina di primo grado (tramite Marcon Mario e Bortolin Carla)");
   std::vector<std::pair<std::string, int>> path;
   for (const auto& step : shown[0].path) path.emplace_back(step.word, step.person);
-  EXPECT_EQ(path, (std::vector<std::pair<std::string, int>>{{"", 47}, {"padre", 34}, {"padre", 26}, {"figlia", 35},
-                                                            {"figlia", 49}}));
+  EXPECT_EQ(path, (std::vector<std::pair<std::string, int>>{
+                      {"", 47}, {"padre", 34}, {"padre", 26}, {"figlia", 35}, {"figlia", 49}}));
   auto inLaw = f.finder.find(47, 43);  // Nicola - Enzo, his aunt's husband
   ASSERT_FALSE(inLaw.empty());
   EXPECT_EQ(inLaw.front().path.back(), (RelationStep{StepKind::ToSpouse, 43}));

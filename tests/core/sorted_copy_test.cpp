@@ -6,9 +6,9 @@
 #include <algorithm>
 
 #include "database_copy.h"
-#include "lists/sorted_copy.h"
 #include "db_builder.h"
 #include "lists/list_order.h"
+#include "lists/sorted_copy.h"
 #include "trees/draw_tree.h"
 
 namespace kord::test {

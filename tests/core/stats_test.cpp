@@ -288,8 +288,7 @@ TEST(DecadeStatistics, ACorrectedBirthDateCountsForThisRunOnlyAndNeverReachesThe
   f.ui.inputAnswers = {"0100"};
   f.runDecades();
   ASSERT_EQ(f.ui.prompts.size(), 1u);
-  EXPECT_EQ(f.ui.prompts[0],
-            "Pavan 2" + std::string(33, ' ') + " Digitare la data di Nascita corretta. (dd/mm/aaaa) ");
+  EXPECT_EQ(f.ui.prompts[0], "Pavan 2" + std::string(33, ' ') + " Digitare la data di Nascita corretta. (dd/mm/aaaa) ");
   const DecadeStatsModel& m = f.session.decades;
   EXPECT_EQ(m.NMaschi, "1");
   EXPECT_EQ(m.Quotatotale, "1") << "the year-100 date is counted as missing";
@@ -365,8 +364,7 @@ TEST(StatisticsCommand, RunSetsTheStateAndSwitchesAndPutsEverythingBack) {
     };
     std::vector<During> seen;
     f.ui.onShow = [&](Window) {
-      seen.push_back(
-          {s.windowState, s.statisticsRunning, s.WalkAll, s.OutputToFile, s.DetailLines, s.NavigatorFocus});
+      seen.push_back({s.windowState, s.statisticsRunning, s.WalkAll, s.OutputToFile, s.DetailLines, s.NavigatorFocus});
     };
     RunChosenStatistic(s, ChartChooserButton::Run, option);
 

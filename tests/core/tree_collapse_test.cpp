@@ -66,7 +66,8 @@ TEST(TreeCollapse, ATreeBelowTheLimitIsDrawnWhole) {
   Collapsed f(14);
   Lines roots = f.tree(Collapsed::husband(13), true);
   EXPECT_EQ(roots.size(), 16383u) << "2^14 - 1 lines: every ancestor as often as it descends";
-  EXPECT_TRUE(std::none_of(roots.begin(), roots.end(), [](const std::string& l) { return l.find(kNote) != std::string::npos; }));
+  EXPECT_TRUE(std::none_of(roots.begin(), roots.end(),
+                           [](const std::string& l) { return l.find(kNote) != std::string::npos; }));
   EXPECT_EQ(CountWalk(f.session, kFullTreeLineLimit, false), 16383);
 
   // With the personal data each individual's birth line doubles the tree: past the limit.
@@ -75,7 +76,8 @@ TEST(TreeCollapse, ATreeBelowTheLimitIsDrawnWhole) {
   f.session.CardWithTree = true;
   roots = f.tree(Collapsed::husband(13), true);
   EXPECT_LT(roots.size(), 200u);
-  EXPECT_TRUE(std::any_of(roots.begin(), roots.end(), [](const std::string& l) { return l.find(kNote) != std::string::npos; }));
+  EXPECT_TRUE(
+      std::any_of(roots.begin(), roots.end(), [](const std::string& l) { return l.find(kNote) != std::string::npos; }));
 }
 
 TEST(TreeCollapse, AHugeTreeShowsEachBranchOnceAndRefersBackToIt) {

@@ -42,8 +42,8 @@ TEST(DrawTree, BranchesAndRootsOfAFamily) {
   EXPECT_EQ(f.alberoData(), (std::vector<int>{2, 4, 7, 5}));
   f.session.treeList.Lista.clear();
   f.draw(7, true);
-  EXPECT_EQ(f.albero(), (Lines{"Paolo Rossi (7)", "  ├─Luigi Rossi", "  │ ├─Mario Rossi", "  │ └─Anna Bianchi",
-                               "  └─Carla Neri"}));
+  EXPECT_EQ(f.albero(),
+            (Lines{"Paolo Rossi (7)", "  ├─Luigi Rossi", "  │ ├─Mario Rossi", "  │ └─Anna Bianchi", "  └─Carla Neri"}));
   EXPECT_EQ(f.session.NInd[0], 7) << "the focus is restored";
   f.session.savedFocus = 2;  // what an open sort-key window will put back
   f.draw(7, true);
@@ -87,8 +87,8 @@ TEST(DrawTree, DetailLinesCarryTheirOwnDateCaptions) {
   Family f;
   PersonRecord& r = f.person(2);
   const std::pair<Field, const char*> fields[] = {
-      {BirthDate, "01/02/1900"}, {BirthPlace, "Sacile"},        {BaptismPlace, "San Nicolo"}, {MarriageDate, "1925"},
-      {DeathDate, "1970"},       {DeathPlace, "Milano"},        {BurialDate, "1970"},         {BurialPlace, "Sacile"}};
+      {BirthDate, "01/02/1900"}, {BirthPlace, "Sacile"}, {BaptismPlace, "San Nicolo"}, {MarriageDate, "1925"},
+      {DeathDate, "1970"},       {DeathPlace, "Milano"}, {BurialDate, "1970"},         {BurialPlace, "Sacile"}};
   for (auto [field, value] : fields) r.set(field, value);
   r.set(Notes, std::string(63, 'a') + std::string(63, 'b') + "cccc");
   f.writeRecords();
@@ -96,11 +96,11 @@ TEST(DrawTree, DetailLinesCarryTheirOwnDateCaptions) {
   f.parents(4, kNone);  // only Maria below Mario
   f.parents(5, 2);
   f.draw(2, false);
-  EXPECT_EQ(f.albero(), (Lines{"Mario Rossi (2)", "  │   Data Nascita 01/02/1900 Sacile",
-                               "  │   Data Battesimo  San Nicolo", "  │   Data matrimonio 1925 ",
-                               "  │   Data Morte 1970 Milano", "  │   Data Sepoltur. 1970 Sacile",
-                               "  │   Note " + std::string(63, 'a'), "  │    " + std::string(63, 'b'),
-                               "  │    cccc", "  └─Maria Rossi"}));
+  EXPECT_EQ(f.albero(),
+            (Lines{"Mario Rossi (2)", "  │   Data Nascita 01/02/1900 Sacile", "  │   Data Battesimo  San Nicolo",
+                   "  │   Data matrimonio 1925 ", "  │   Data Morte 1970 Milano", "  │   Data Sepoltur. 1970 Sacile",
+                   "  │   Note " + std::string(63, 'a'), "  │    " + std::string(63, 'b'), "  │    cccc",
+                   "  └─Maria Rossi"}));
 }
 
 TEST(DrawTree, DetailsOfALeafComeAfterTheClimbAndTheLastBlockHasNoBar) {
@@ -170,10 +170,15 @@ TEST(DrawTree, ASecondTreeIsAppendedAndTheOutlineStartsEachTreeAtLevelZero) {
   f.draw(7, true, TreeView::Outline);
   std::vector<std::pair<std::string, int>> items;
   for (const auto& item : f.session.treeOutline.Lista) items.emplace_back(item.text, item.level);
-  EXPECT_EQ(items, (std::vector<std::pair<std::string, int>>{
-                       {"Mario Rossi (2)", 0}, {"(Anna Bianchi) Luigi Rossi", 1}, {"(Carla Neri) Paolo Rossi", 2},
-                       {"(Anna Bianchi) Maria Rossi", 1}, {"Paolo Rossi (7)", 0}, {"Luigi Rossi", 1},
-                       {"Mario Rossi", 2}, {"Anna Bianchi", 2}, {"Carla Neri", 1}}));
+  EXPECT_EQ(items, (std::vector<std::pair<std::string, int>>{{"Mario Rossi (2)", 0},
+                                                             {"(Anna Bianchi) Luigi Rossi", 1},
+                                                             {"(Carla Neri) Paolo Rossi", 2},
+                                                             {"(Anna Bianchi) Maria Rossi", 1},
+                                                             {"Paolo Rossi (7)", 0},
+                                                             {"Luigi Rossi", 1},
+                                                             {"Mario Rossi", 2},
+                                                             {"Anna Bianchi", 2},
+                                                             {"Carla Neri", 1}}));
   EXPECT_EQ(f.session.treeOutline.Text1, 7) << "Esaminati";
   EXPECT_EQ(f.session.treeOutline.Text2, 9) << "Inseriti";
   EXPECT_EQ(f.session.treeOutline.Text3, 1) << "Livelli";

@@ -28,8 +28,9 @@ TEST(TreeHtml, TemplatesFollowTheLevelsOfTheLines) {
   const std::string branches =
       "[01]Mario (2)\r\n[02]#8080FF[02a](Anna) Luigi\r\n[02]#FF4242[02a](Carla) Paolo\r\n[04](Anna) Maria\r\n[04][05]";
   EXPECT_EQ(page(f, 2), branches);
-  EXPECT_EQ(page(f, 7, true), "[01]Paolo (7)\r\n[02]#8080FF[02a]Luigi\r\n[02]#FF4242[02a]Mario\r\n[03]Anna\r\n"
-                              "[04]Carla\r\n[04][05]");
+  EXPECT_EQ(page(f, 7, true),
+            "[01]Paolo (7)\r\n[02]#8080FF[02a]Luigi\r\n[02]#FF4242[02a]Mario\r\n[03]Anna\r\n"
+            "[04]Carla\r\n[04][05]");
   for (int i : {2, 3, 4, 5}) f.person(i).set(BirthPlace, "Sacile");
   f.writeRecords();
   f.session.CardWithTree = true;
@@ -42,11 +43,13 @@ TEST(TreeHtml, ARootAloneAndAThreeLevelClimb) {
   for (int i = 3; i <= 6; ++i) f.parents(i, i - 1);
   f.parents(7, 2);
   EXPECT_EQ(page(f, 7), "[01]E (7)\r\n[05]");
-  EXPECT_EQ(page(f, 2), "[01]R (2)\r\n[02]#8080FF[02a]A\r\n[02]#FF4242[02a]B\r\n[02]#FF6600[02a]C\r\n"
-                        "[02]#009900[02a]D\r\n[04][04][04]E\r\n[04][05]");
+  EXPECT_EQ(page(f, 2),
+            "[01]R (2)\r\n[02]#8080FF[02a]A\r\n[02]#FF4242[02a]B\r\n[02]#FF6600[02a]C\r\n"
+            "[02]#009900[02a]D\r\n[04][04][04]E\r\n[04][05]");
   f.parents(7, kNone);
-  EXPECT_EQ(page(f, 2), "[01]R (2)\r\n[02]#8080FF[02a]A\r\n[02]#FF4242[02a]B\r\n[02]#FF6600[02a]C\r\n"
-                        "[02]#009900[02a]D\r\n[04][04][04][04][05]")
+  EXPECT_EQ(page(f, 2),
+            "[01]R (2)\r\n[02]#8080FF[02a]A\r\n[02]#FF4242[02a]B\r\n[02]#FF6600[02a]C\r\n"
+            "[02]#009900[02a]D\r\n[04][04][04][04][05]")
       << "a last branch is closed by climbing alone";
 }
 
@@ -73,8 +76,9 @@ TEST(TreeHtml, NamesAreEscapedTemplatesCopiedVerbatim) {
   f.parents(3, 2);
   f.dir.write("TrHtm01.hts", "<html>\r\n<b>&amp;\r\n");
   f.session.markedFocus = 3;
-  EXPECT_EQ(page(f, 2), "<html>\r\n<b>&amp;\r\nTom &amp; &quot;Jerry&quot; &lt;x&gt; (2)\r\n"
-                        "[02]#8080FF[02a]Kid    ****&lt;&gt;****\r\n[04][05]");
+  EXPECT_EQ(page(f, 2),
+            "<html>\r\n<b>&amp;\r\nTom &amp; &quot;Jerry&quot; &lt;x&gt; (2)\r\n"
+            "[02]#8080FF[02a]Kid    ****&lt;&gt;****\r\n[04][05]");
   EXPECT_EQ(HtmlEscape("a&b<c>\"d'"), "a&amp;b&lt;c&gt;&quot;d'");
 }
 

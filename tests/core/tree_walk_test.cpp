@@ -73,16 +73,14 @@ TEST(TreeWalk, TwoChildrenComeInIndexOrderTeeFirstCornerLast) {
 TEST(TreeWalk, ParentStepsByTheStateOfBothLinks) {
   struct Case {
     int first, second;
-    std::vector<int> found;            // results until -1
+    std::vector<int> found;  // results until -1
     std::vector<std::string> connectors;
   };
   const std::string more = kConnectorMore, last = kConnectorLast;
   const Case cases[] = {
-      {5, 6, {5, 6}, {more, last}},
-      {5, 5, {5, 5}, {last, last}},  // the second link equals the first
-      {kNone, 8, {}, {}},            // no first parent: no parents at all
-      {5, kNone, {5}, {last}},
-      {1200, 6, {}, {}},             // outside the tables: unknown
+      {5, 6, {5, 6}, {more, last}}, {5, 5, {5, 5}, {last, last}},  // the second link equals the first
+      {kNone, 8, {}, {}},                                          // no first parent: no parents at all
+      {5, kNone, {5}, {last}},      {1200, 6, {}, {}},             // outside the tables: unknown
       {5, 1200, {5}, {last}},
   };
   for (const Case& c : cases) {
@@ -124,8 +122,8 @@ TEST(TreeWalk, PreOrderWithFirstParentBeforeSecond) {
   f.parents(2, 3, 4);
   f.parents(3, 5, 6);
   f.parents(4, 7);
-  EXPECT_EQ(walk(f.session, 2, true), (std::vector<std::string>{"  ├─Dad", "  │ ├─GrandpaD", "  │ └─GrandmaD",
-                                                                 "  └─Mum", "    └─GrandpaM"}));
+  EXPECT_EQ(walk(f.session, 2, true),
+            (std::vector<std::string>{"  ├─Dad", "  │ ├─GrandpaD", "  │ └─GrandmaD", "  └─Mum", "    └─GrandpaM"}));
   EXPECT_EQ(f.session.NInd[0], 2) << "the walk ends on its root";
   EXPECT_EQ(walk(f.session, 5, false), (std::vector<std::string>{"  └─Dad", "    └─Me"}));
 }

@@ -53,7 +53,8 @@ TEST(TreeCommand, EachCallerSetsItsFontDrawsItsTreeAndLogsItsLine) {
     EXPECT_EQ(list ? f.session.treeOutline.Lista.size() : f.session.treeList.Lista.size(), 0u);
     ASSERT_EQ(f.printer.documents.size(), 1u) << "the printed lines go out as one job";
     bool roots = c.caller == TreeCaller::Albero_Radici || c.caller == TreeCaller::BtnAlberoRadici;
-    EXPECT_EQ(f.ui.messages, Lines{std::string("Stampa salvata nel file /pdf/Paolo ") + (roots ? "Root" : "Branch") + ".pdf"});
+    EXPECT_EQ(f.ui.messages,
+              Lines{std::string("Stampa salvata nel file /pdf/Paolo ") + (roots ? "Root" : "Branch") + ".pdf"});
   }
 }
 

@@ -75,11 +75,16 @@ void CardsTest::openingShowsTheFirstIndividualOnTheMainCard() {
   QVERIFY(h.skeda.isVisible());
   QCOMPARE(h.skeda.windowTitle(), QStringLiteral("Scheda Anagrafica"));
   const std::pair<const char*, const char*> shown[] = {
-      {"Label3D2_0", "1"},          {"Label3D2_1", "Pavan Giovanni Battista"},
-      {"Label3D2_2", "M"},          {"Label3D2_3", "14/02/1781"},
-      {"Label3D3_0", "N."},         {"Label3D3_1", "Nome"},
-      {"Label3D3_2", "Data Nascita"}, {"Label3D3_13", "Sesso"},
-      {"PrimoParNome_2", "Primi ascendenti comuni"}, {"PrimoParNome_0", ""},
+      {"Label3D2_0", "1"},
+      {"Label3D2_1", "Pavan Giovanni Battista"},
+      {"Label3D2_2", "M"},
+      {"Label3D2_3", "14/02/1781"},
+      {"Label3D3_0", "N."},
+      {"Label3D3_1", "Nome"},
+      {"Label3D3_2", "Data Nascita"},
+      {"Label3D3_13", "Sesso"},
+      {"PrimoParNome_2", "Primi ascendenti comuni"},
+      {"PrimoParNome_0", ""},
   };
   for (const auto& [name, value] : shown) QCOMPARE(text(h.skeda, QString::fromLatin1(name)), QString::fromUtf8(value));
   QVERIFY(h.skeda.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText().startsWith("Mugnaio al molino"));
@@ -144,8 +149,8 @@ void CardsTest::escapeClosesEitherCardAndTheNextRefreshBringsItBack() {
     const CardModel* model;
     gui::RecordCardWindow* other;
   };
-  for (const Case& c : {Case{&h.skeda, &h.session.focusCard, &h.skeda2},
-                        Case{&h.skeda2, &h.session.secondCard, &h.skeda}}) {
+  for (const Case& c :
+       {Case{&h.skeda, &h.session.focusCard, &h.skeda2}, Case{&h.skeda2, &h.session.secondCard, &h.skeda}}) {
     QVERIFY(c.card->isVisible() && c.other->isVisible());
     QTest::keyClick(c.card, Qt::Key_Escape);
     QVERIFY(!c.card->isVisible());
@@ -190,8 +195,7 @@ void CardsTest::labelsTheFileCannotHoldAreRefused() {
     QString typed;
     std::string message;
   } cases[] = {
-      {QStringLiteral("Nato a Łódź"),
-       "Didascalia 2: il carattere U+0141 non puo' essere registrato nella scheda"},
+      {QStringLiteral("Nato a Łódź"), "Didascalia 2: il carattere U+0141 non puo' essere registrato nella scheda"},
       {QStringLiteral("Data \"vera\""), "Didascalia 2: il carattere \" non puo' far parte di una didascalia"},
   };
   for (const auto& c : cases) {
@@ -244,7 +248,8 @@ void CardsTest::kinshipButtonNeedsTwoIndividualsAndHasHelp() {
   QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
   QCoreApplication::sendEvent(h.skeda.findChild<QPushButton*>(QStringLiteral("Parentele_0")), &enter);
   QCOMPARE(h.skeda.shownHelp(), 0);
-  QCOMPARE(text(h.skeda, QStringLiteral("Help_0")), QStringLiteral("Genera Albero a partire dal primo individuo comune"));
+  QCOMPARE(text(h.skeda, QStringLiteral("Help_0")),
+           QStringLiteral("Genera Albero a partire dal primo individuo comune"));
   QCoreApplication::sendEvent(h.skeda.findChild<QLabel*>(QStringLiteral("Picture1")), &enter);
   QCOMPARE(h.skeda.shownHelp(), -1);
   QCOMPARE(text(h.skeda, QStringLiteral("Help_0")), QString());

@@ -74,10 +74,11 @@ void CheckWindowTest::repairAsksFirstAndMendsTheTables() {
   gui::CheckWindow* window = f.open();
   QVERIFY(window);
   QCOMPARE(CheckFixture::shown(window),
-           QStringList({QStringLiteral("fam.rnc, riga 3: Rossi Luigi (4) e' indicato come genitore di se stesso  [si ripara]"),
-                        QStringLiteral("fam.rnc, riga 4: ripete la riga 1  [si ripara]"),
-                        QStringLiteral("Legami di parentela in cerchio: Rossi Niccolò (2), Rossi Luigi (4): ognuno "
-                                       "risulta antenato di se stesso")}));
+           QStringList(
+               {QStringLiteral("fam.rnc, riga 3: Rossi Luigi (4) e' indicato come genitore di se stesso  [si ripara]"),
+                QStringLiteral("fam.rnc, riga 4: ripete la riga 1  [si ripara]"),
+                QStringLiteral("Legami di parentela in cerchio: Rossi Niccolò (2), Rossi Luigi (4): ognuno "
+                               "risulta antenato di se stesso")}));
   // No: nothing is written.
   f.ui.answers = {false};
   QTest::mouseClick(CheckFixture::repair(window), Qt::LeftButton);

@@ -14,10 +14,10 @@
 #include <QTimer>
 
 #include "db/person_record.h"
-#include "records/record_card.h"
 #include "gui_harness.h"
-#include "records/focus_panel.h"
 #include "qt_text.h"
+#include "records/focus_panel.h"
+#include "records/record_card.h"
 #include "start_folder.h"
 
 namespace kord::guitest {
@@ -76,20 +76,24 @@ void DisplayEdgeTest::messageBoxesShowTheCoreTexts() {
   };
 
   Qt::TextFormat seenFormat = Qt::AutoText;
-  onModal([&] { ui.message("Citt\xE0 non trovata\r\nriprovare"); return 0; },
-          [&](QMessageBox& box) {
-            record(box);
-            seenFormat = box.textFormat();
-          },
-          QMessageBox::Ok);
+  onModal(
+      [&] {
+        ui.message("Citt\xE0 non trovata\r\nriprovare");
+        return 0;
+      },
+      [&](QMessageBox& box) {
+        record(box);
+        seenFormat = box.textFormat();
+      },
+      QMessageBox::Ok);
   QCOMPARE(seenFormat, Qt::PlainText);  // a message quoting a name "<b>x</b>" shows it as typed
   QCOMPARE(seenTitle, QStringLiteral("Kord"));
   QCOMPARE(seenText, QStringLiteral("Città non trovata\nriprovare"));
   QCOMPARE(seenButtons, QMessageBox::StandardButtons(QMessageBox::Ok));
 
   // The default answer is No and the stop icon is the critical one.
-  bool yes = onModal([&] { return ui.askYesNo("Sostituire?", "Create DB", Icon::Stop, false); }, record,
-                     QMessageBox::Yes);
+  bool yes =
+      onModal([&] { return ui.askYesNo("Sostituire?", "Create DB", Icon::Stop, false); }, record, QMessageBox::Yes);
   QVERIFY(yes);
   QCOMPARE(seenTitle, QStringLiteral("Create DB"));
   QCOMPARE(seenIcon, QMessageBox::Critical);
@@ -105,7 +109,8 @@ void DisplayEdgeTest::messageBoxesShowTheCoreTexts() {
     auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
     if (!input) return;
     for (QLabel* label : input->findChildren<QLabel*>())
-      promptPlain = promptPlain || (label->text() == QStringLiteral("<b>Nome</b>:") && label->textFormat() == Qt::PlainText);
+      promptPlain =
+          promptPlain || (label->text() == QStringLiteral("<b>Nome</b>:") && label->textFormat() == Qt::PlainText);
     input->reject();
   });
   QCOMPARE(ui.inputBox("<b>Nome</b>:", "Kord", "Rossi"), std::string());
@@ -129,7 +134,8 @@ void DisplayEdgeTest::recordValuesAreShownAsPlainText() {
   QVERIFY(rni.open(QIODevice::WriteOnly));
   rni.write(r.bytes().data(), static_cast<qint64>(r.bytes().size()));
   rni.close();
-  for (const char* suffix : {"rnc", "rns"}) QFile(h.dir.filePath(QStringLiteral("fam.") + QLatin1String(suffix))).open(QIODevice::WriteOnly);
+  for (const char* suffix : {"rnc", "rns"})
+    QFile(h.dir.filePath(QStringLiteral("fam.") + QLatin1String(suffix))).open(QIODevice::WriteOnly);
   QFile captions(h.dir.filePath(QStringLiteral("fam.rnk")));
   QVERIFY(captions.open(QIODevice::WriteOnly));
   captions.write("\"N.\"\r\n\"<u>Nome</u>\"\r\n");

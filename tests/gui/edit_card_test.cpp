@@ -81,7 +81,8 @@ void EditCardTest::showsTheFocusRecordAndItsLinks() {
   QVERIFY(f.line(Num)->isReadOnly());
   QCOMPARE(f.line(Name)->text(), QStringLiteral("Pavan Mario"));
   QCOMPARE(f.line(BirthDate)->text(), QStringLiteral("10/10/1921"));
-  QCOMPARE(f.notes()->toPlainText(), QStringLiteral("Operaio alla Breda, poi capo reparto; si trasferì a Milano nel 1946."));
+  QCOMPARE(f.notes()->toPlainText(),
+           QStringLiteral("Operaio alla Breda, poi capo reparto; si trasferì a Milano nel 1946."));
   QCOMPARE(f.combo("Text1_13")->currentText(), QStringLiteral("M"));
   QCOMPARE(f.combo("Genitore1")->currentText(), QStringLiteral("Pavan Nicolò Giuseppe"));
   QCOMPARE(f.combo("Genitore2")->currentText(), QStringLiteral("Dal Bò Débora"));
@@ -131,7 +132,8 @@ void EditCardTest::refusedInputChangesNothing() {
 
   f.retype(f.line(Name), QStringLiteral("Pavan Mario Łukasz"));
   f.save();
-  QCOMPARE(f.ui.messages, std::vector<std::string>{"Nome: il carattere U+0141 non puo' essere registrato nella scheda"});
+  QCOMPARE(f.ui.messages,
+           std::vector<std::string>{"Nome: il carattere U+0141 non puo' essere registrato nella scheda"});
 
   f.retype(f.line(Name), QStringLiteral("Pavan Mario Luca"));
   f.choose("Genitore1", QStringLiteral("Nessuno Tale"));
@@ -166,8 +168,8 @@ void EditCardTest::typingStopsAtTheFieldWidthAndMarksUnreadableDates() {
     const char* typed;
     bool marked;
   };
-  const DateCase dates[] = {{"12/03/1950", false}, {"1950", false}, {"19??", false}, {"", false},
-                            {"circa 1950", true},  {"31/02/1950", true}};
+  const DateCase dates[] = {{"12/03/1950", false}, {"1950", false},      {"19??", false},
+                            {"", false},           {"circa 1950", true}, {"31/02/1950", true}};
   auto* mark = f.editCard.findChild<QAction*>(QStringLiteral("DataNonValida_%1").arg(BirthDate));
   QVERIFY(mark);
   for (const DateCase& d : dates) {

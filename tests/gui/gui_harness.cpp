@@ -2,10 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QLineEdit>
 
 #include "db/person_record.h"
 #include "qt_language.h"
@@ -68,13 +68,18 @@ void ScriptedUi::refresh(Window window) {
 Harness::Harness() {
   // A new session starts in Italian, and so do Qt's texts, as at the start of kordwin.
   gui::useQtLanguage(false);
-  const std::pair<Window, QWidget*> built[] = {
-      {Window::StartWindow, &apreDB},       {Window::DatabaseFileDialog, &frmApreFile},
-      {Window::LoadProgressWindow, &leggeGenealog}, {Window::MainWindow, &mainMenu},
-      {Window::HistoryWindow, &history},    {Window::FocusCard, &skeda},
-      {Window::SecondCard, &skeda2},        {Window::NameSearchWindow, &listaNomi},
-      {Window::EditCardWindow, &editCard},  {Window::ListWindow, &lista},
-      {Window::ReportFieldsDialog, &campiReport}, {Window::ReportGridWindow, &rapporto}};
+  const std::pair<Window, QWidget*> built[] = {{Window::StartWindow, &apreDB},
+                                               {Window::DatabaseFileDialog, &frmApreFile},
+                                               {Window::LoadProgressWindow, &leggeGenealog},
+                                               {Window::MainWindow, &mainMenu},
+                                               {Window::HistoryWindow, &history},
+                                               {Window::FocusCard, &skeda},
+                                               {Window::SecondCard, &skeda2},
+                                               {Window::NameSearchWindow, &listaNomi},
+                                               {Window::EditCardWindow, &editCard},
+                                               {Window::ListWindow, &lista},
+                                               {Window::ReportFieldsDialog, &campiReport},
+                                               {Window::ReportGridWindow, &rapporto}};
   for (const auto& [window, widget] : built) windows.put(window, widget);
   session.dialog.folder = folder();
 }
@@ -83,8 +88,8 @@ std::string Harness::folder() const { return dir.path().toStdString() + "/"; }
 
 void Harness::writeFamily(const QString& base) const {
   const QString stem = dir.filePath(base);
-  writeBytes(stem + ".rni", recordBytes(1, "Rossi Niccol\xF2") + recordBytes(2, "Bianchi Anna") +
-                                recordBytes(3, "Rossi Luigi"));
+  writeBytes(stem + ".rni",
+             recordBytes(1, "Rossi Niccol\xF2") + recordBytes(2, "Bianchi Anna") + recordBytes(3, "Rossi Luigi"));
   writeBytes(stem + ".rnc", "3,1\r\n3,2\r\n");
   writeBytes(stem + ".rns", "1,2\r\n2,1\r\n");
   writeBytes(stem + ".rnt", "0\r\n");

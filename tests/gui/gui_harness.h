@@ -10,21 +10,21 @@
 #include <string>
 #include <vector>
 
-#include "start_window.h"
-#include "edit_card_window.h"
 #include "database_file_dialog.h"
+#include "edit_card_window.h"
 #include "history_window.h"
-#include "load_progress_window.h"
-#include "lists/report_fields_dialog.h"
 #include "lists/list_window.h"
+#include "lists/report_fields_dialog.h"
 #include "lists/report_grid_window.h"
-#include "name_search_window.h"
+#include "load_progress_window.h"
 #include "main_window.h"
+#include "name_search_window.h"
 #include "qt_printer.h"
 #include "qt_ui.h"
 #include "record_card_window.h"
 #include "session/session.h"
 #include "shared/fixed_clock.h"
+#include "start_window.h"
 
 namespace kord::guitest {
 
@@ -36,7 +36,7 @@ class ScriptedUi : public gui::QtUi {
 
   std::vector<std::string> messages;
   std::vector<std::string> questions;
-  std::deque<bool> answers;  ///< empty: the default button
+  std::deque<bool> answers;        ///< empty: the default button
   std::deque<std::string> inputs;  ///< input box answers; empty: cancelled
   /// Plays the person's part once the file dialog is up.
   std::function<void(gui::DatabaseFileDialog&)> onDialog;

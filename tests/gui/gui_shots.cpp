@@ -52,9 +52,11 @@ bool saveCards(kord::guitest::Harness& h, const QString& out) {
   bool ok = save(h.skeda, out, QStringLiteral("skeda.png"));
   ok = save(h.skeda2, out, QStringLiteral("skeda2.png")) && ok;
   h.mainMenu.findChild<QPushButton*>(QStringLiteral("Seleziona"))->click();
-  ok = save(h.listaNomi, out, QStringLiteral("lista_nomi.png"), [&h] {
-         QTest::keyClicks(h.listaNomi.findChild<QLineEdit*>(QStringLiteral("InputNome")), QStringLiteral("pa"));
-       }) && ok;
+  ok = save(h.listaNomi, out, QStringLiteral("lista_nomi.png"),
+            [&h] {
+              QTest::keyClicks(h.listaNomi.findChild<QLineEdit*>(QStringLiteral("InputNome")), QStringLiteral("pa"));
+            }) &&
+       ok;
   h.listaNomi.hide();
   h.session.NInd[0] = 34;  // the typing chose another individual
   h.mainMenu.findChild<QPushButton*>(QStringLiteral("EditSkeda_2"))->click();

@@ -21,8 +21,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   int failed = 0;
   for (auto run : {runOpenFlowTests, runFileDialogTests, runMainMenuTests, runDisplayEdgeTests, runCardsTests,
-                   runNameSearchTests, runEditCardTests, runListsTests, runCheckWindowTests,
-                   runHelpTests, runFirstRunTests, runMenuEntriesTests, runNamesakesTests})
+                   runNameSearchTests, runEditCardTests, runListsTests, runCheckWindowTests, runHelpTests,
+                   runFirstRunTests, runMenuEntriesTests, runNamesakesTests})
     failed += run(argc, argv);
   return failed == 0 ? 0 : 1;
 }

@@ -99,10 +99,12 @@ void HelpTest::f1OpensThePageOfTheWindowItIsPressedIn() {
   HelpFixture f;
   gui::installHelpKey(*qApp, f.help);
   const std::pair<QWidget*, const char*> cases[] = {
-      {&f.apreDB, "start-window"},     {&f.frmApreFile, "file-dialog"}, {&f.mainMenu, "main-window"},
-      {&f.skeda, "record-cards"},      {&f.skeda2, "record-cards"},     {&f.editCard, "editing-card"},
-      {&f.listaNomi, "name-search"},   {&f.lista, "lists"},             {&f.campiReport, "report"},
-      {&f.rapporto, "report"},         {&f.history, "history"},         {&f.help, "index"},
+      {&f.apreDB, "start-window"},   {&f.frmApreFile, "file-dialog"},
+      {&f.mainMenu, "main-window"},  {&f.skeda, "record-cards"},
+      {&f.skeda2, "record-cards"},   {&f.editCard, "editing-card"},
+      {&f.listaNomi, "name-search"}, {&f.lista, "lists"},
+      {&f.campiReport, "report"},    {&f.rapporto, "report"},
+      {&f.history, "history"},       {&f.help, "index"},
   };
   for (const auto& [window, page] : cases) {
     window->show();

@@ -3,9 +3,9 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
-#include <QRegularExpression>
 #include <QTimer>
 
 #include "book/book_commands.h"

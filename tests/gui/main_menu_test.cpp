@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMenu>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -51,8 +51,8 @@ struct SwitchCase {
 };
 
 const SwitchCase kSwitches[] = {
-    {"stampa_su_file", "Option3D2", "Option3D3", "stampa su file", "Disabil. Stampa su File",
-     "Abilita Stampa su File", "Stampa su File", &Session::OutputToFile},
+    {"stampa_su_file", "Option3D2", "Option3D3", "stampa su file", "Disabil. Stampa su File", "Abilita Stampa su File",
+     "Stampa su File", &Session::OutputToFile},
     {"scheda_anagrafica", "Option3D4", "Option3D5", "scheda anagrafica Albero", "No scheda anagr. Albero",
      "Scheda anagr. Albero", "Scheda anagrafica Albero", &Session::CardWithTree},
     {"Stampa_Immediata_Albero", "Option3D6", "Option3D7", "Stampa Immediata Albero", "Disabil. Stampa direttta",
@@ -178,8 +178,7 @@ void MainMenuTest::hoverShowsTheHelpLabelOfTheControl() {
   QVERIFY(f.help()->isVisible());
   QCOMPARE(f.help()->text(), QStringLiteral("Genera il File e la Lista del Censimento \nUfficiale.\n"));
   f.hover(f.option("Option3D6"));
-  QCOMPARE(f.help()->text(),
-           QStringLiteral("Attiva la stampa immediata di liste e report sulla stampante di default"));
+  QCOMPARE(f.help()->text(), QStringLiteral("Attiva la stampa immediata di liste e report sulla stampante di default"));
   f.moveOver(f.mainMenu.centralWidget());
   QCOMPARE(f.mainMenu.shownHelp(), 7);
   QCOMPARE(f.help()->text(), QStringLiteral("Ricerca delle appartenenze comuni alle due selezioni."));
@@ -214,9 +213,11 @@ void MainMenuTest::buttonsAreGroupedWithCaptionsAndHelp() {
     const char* group;
   };
   const Placed placed[] = {
-      {"Seleziona", "Seleziona", "Selezione"},   {"Command1", "Ass.", "Selezione"},
+      {"Seleziona", "Seleziona", "Selezione"},
+      {"Command1", "Ass.", "Selezione"},
       {"BtnAlberoRadici_1", "Ancestors expandable tree", "Esplorazione"},
-      {"Capostipiti", "Roots", "Esplorazione"}, {"Libro_3", "Custom Report", "Produzione"},
+      {"Capostipiti", "Roots", "Esplorazione"},
+      {"Libro_3", "Custom Report", "Produzione"},
       {"Add", "Add", "Produzione"},
   };
   for (const Placed& p : placed) {
@@ -272,8 +273,9 @@ void MainMenuTest::exitLogsTheEndOfTheSession() {
 void MainMenuTest::secondOpenSaysTheDatabaseIsLoaded() {
   LoadedFixture f;
   f.action("Legge_genealogia")->trigger();
-  QCOMPARE(f.ui.messages, std::vector<std::string>{
-      "Archivio gia letto. Chiudere l'applicazione e riavviare per passare ad un nuovo archivio!"});
+  QCOMPARE(f.ui.messages,
+           std::vector<std::string>{
+               "Archivio gia letto. Chiudere l'applicazione e riavviare per passare ad un nuovo archivio!"});
   QCOMPARE(f.session.windowState, 3);
   QCOMPARE(f.ui.dialogRuns, 1);
   QCOMPARE(f.session.tables.individualCount(), 3);

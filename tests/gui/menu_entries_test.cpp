@@ -59,7 +59,9 @@ struct SampleFixture : Harness {
   ~SampleFixture() { gui::setDesktopStandIns({}); }
   QAction* action(const char* name) { return mainMenu.findChild<QAction*>(QString::fromLatin1(name)); }
   template <typename T>
-  T* child(const char* name) { return mainMenu.findChild<T*>(QString::fromLatin1(name)); }
+  T* child(const char* name) {
+    return mainMenu.findChild<T*>(QString::fromLatin1(name));
+  }
   QByteArray bytes(const QString& name) const {
     QFile file(dir.filePath(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -110,8 +112,8 @@ void MenuEntriesTest::foldersOpenInTheFileManagerAndTheSchemeIsRemembered() {
   QVERIFY(folders && folders->isVisible());
   QTest::mouseClick(folders->findChild<QPushButton*>(QStringLiteral("ApriDatabase")), Qt::LeftButton);
   QTest::mouseClick(folders->findChild<QPushButton*>(QStringLiteral("ApriModelli")), Qt::LeftButton);
-  QCOMPARE(f.opened, QStringList({QString::fromStdString(f.session.DbFolder),
-                                  QString::fromStdString(f.session.TemplateFolder)}));
+  QCOMPARE(f.opened,
+           QStringList({QString::fromStdString(f.session.DbFolder), QString::fromStdString(f.session.TemplateFolder)}));
 
   QAction* monochrome = f.action("Schema_Monocromatico");
   QVERIFY(monochrome->isCheckable() && !monochrome->isChecked());
@@ -205,7 +207,8 @@ void MenuEntriesTest::onlyTheControlWithoutAnActionIsDisabledAndSaysWhy() {
   QVERIFY(!structure->isEnabled());
   QVERIFY(structure->toolTip().contains(QStringLiteral("Scout")));
   for (QAction* action : f.mainMenu.findChildren<QAction*>())
-    if (!action->menu() && !action->objectName().isEmpty()) QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
+    if (!action->menu() && !action->objectName().isEmpty())
+      QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
   for (QPushButton* button : f.mainMenu.findChildren<QPushButton*>())
     if (button != structure) QVERIFY2(button->isEnabled(), qPrintable(button->objectName()));
 }
@@ -218,8 +221,7 @@ void MenuEntriesTest::everyEntryAndButtonRunsACoreOrAWindowCommand() {
   for (QPushButton* button : h.mainMenu.findChildren<QPushButton*>()) controls << button->objectName();
   QVERIFY(controls.size() > 60);
   for (const kord::Command& command : kord::Commands()) {
-    for (const std::string& control : command.controls)
-      controls.removeOne(gui::controlObjectName(control));
+    for (const std::string& control : command.controls) controls.removeOne(gui::controlObjectName(control));
     if (command.controls.empty() || command.handler || command.inactive()) continue;
     QVERIFY2(h.mainMenu.carriesOut(command.id), command.id);
   }
@@ -232,7 +234,8 @@ void MenuEntriesTest::finishedSiteAndPdfOfferToOpenThem() {
   f.action("Libro_Famiglia")->trigger();
   QCOMPARE(f.offers.size(), 1);
   QVERIFY2(f.offers.at(0).startsWith(QStringLiteral("Apri nel browser: Libro di famiglia e sito HTML scritti nella "
-                                                    "cartella ") + f.dir.path()),
+                                                    "cartella ") +
+                                     f.dir.path()),
            qPrintable(f.offers.at(0)));
   QCOMPARE(f.opened, QStringList{f.dir.filePath(QStringLiteral("index.html"))});
   f.action("Lettura_individui")->trigger();  // the site stays as it was: nothing to offer

@@ -37,8 +37,8 @@ struct NamesakesFixture : Harness {
   NamesakesFixture() {
     const QString stem = dir.filePath(QStringLiteral("omonimi"));
     const QList<QPair<QString, QByteArray>> files = {
-        {QStringLiteral(".rni"), record(1, "Rossi Luigi", "12/03/1850", "1920") +
-                                     record(2, "Bianchi Anna", "", "") + record(3, "Rossi Luigi", "1890", "")},
+        {QStringLiteral(".rni"), record(1, "Rossi Luigi", "12/03/1850", "1920") + record(2, "Bianchi Anna", "", "") +
+                                     record(3, "Rossi Luigi", "1890", "")},
         {QStringLiteral(".rnc"), QByteArray()},
         {QStringLiteral(".rns"), QByteArray()},
         {QStringLiteral(".rnt"), QByteArray("0\r\n")}};
@@ -76,8 +76,9 @@ void NamesakesTest::everyListShowsTheYearsBesideTheName() {
 
   QTest::mouseClick(f.mainMenu.findChild<QPushButton*>(QStringLiteral("EditSkeda_2")), Qt::LeftButton);
   const QStringList choices = rowsWithYears(*f.editCard.findChild<QComboBox*>(QStringLiteral("Coniuge"))->model());
-  QCOMPARE(choices.mid(1), QStringList({QStringLiteral("Bianchi Anna | "), QStringLiteral("Rossi Luigi (N. 1) | 1850-1920"),
-                                        QStringLiteral("Rossi Luigi (N. 3) | n. 1890")}));
+  QCOMPARE(choices.mid(1),
+           QStringList({QStringLiteral("Bianchi Anna | "), QStringLiteral("Rossi Luigi (N. 1) | 1850-1920"),
+                        QStringLiteral("Rossi Luigi (N. 3) | n. 1890")}));
   f.editCard.close();
 
   QTest::mouseClick(f.mainMenu.findChild<QPushButton*>(QStringLiteral("ListaTutti")), Qt::LeftButton);

@@ -41,8 +41,7 @@ void OpenFlowTest::openLoadsTheDatabaseAndShowsTheMainWindow() {
   h.openThroughStartWindow(QStringLiteral("fam.rni"));
   QVERIFY(!h.ui.dialogTimedOut);
   QCOMPARE(h.ui.dialogRuns, 1);
-  QCOMPARE(h.ui.messages,
-           (std::vector<std::string>{kToday, "Database OK. Creare o Selezionare un individuo!"}));
+  QCOMPARE(h.ui.messages, (std::vector<std::string>{kToday, "Database OK. Creare o Selezionare un individuo!"}));
   QVERIFY(h.session.DbLoaded);
   QCOMPARE(h.session.DbName, h.folder() + "fam.rni");
   QCOMPARE(h.session.windowState, 3);
@@ -51,8 +50,7 @@ void OpenFlowTest::openLoadsTheDatabaseAndShowsTheMainWindow() {
   QVERIFY(!h.apreDB.isVisible());
   QVERIFY(!h.frmApreFile.isVisible());
   // The first individual is the focus; its name is decoded from Windows-1252.
-  QCOMPARE(h.mainMenu.findChild<QLabel*>(QStringLiteral("Panel3D9_1"))->text(),
-           QStringLiteral("Focus: Rossi Niccolò"));
+  QCOMPARE(h.mainMenu.findChild<QLabel*>(QStringLiteral("Panel3D9_1"))->text(), QStringLiteral("Focus: Rossi Niccolò"));
   QCOMPARE(h.mainMenu.findChild<QLabel*>(QStringLiteral("Panel3D9_0"))->text(), QStringLiteral("Individui: 3"));
 }
 

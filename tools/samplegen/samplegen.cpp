@@ -59,9 +59,7 @@ using OutputFiles = std::vector<std::pair<std::string, std::string>>;  ///< exte
 class Errors {
  public:
   explicit Errors(std::string source) : source_(std::move(source)) {}
-  void add(int line, const std::string& text) {
-    list_.push_back(source_ + ":" + std::to_string(line) + ": " + text);
-  }
+  void add(int line, const std::string& text) { list_.push_back(source_ + ":" + std::to_string(line) + ": " + text); }
   bool empty() const { return list_.empty(); }
   void print() const {
     for (const auto& e : list_) std::cerr << e << "\n";
@@ -74,18 +72,27 @@ class Errors {
 
 const std::vector<std::string>& textFieldNames() {
   // Indexed by kord::Field; Num is filled in by the tool.
-  static const std::vector<std::string> names = {
-      "",           "Name",          "BirthDate",  "BirthPlace", "BaptismDate",
-      "BaptismPlace", "MarriageDate", "MarriagePlace", "DeathDate", "DeathPlace",
-      "BurialDate", "BurialPlace",   "Notes",      "Sex"};
+  static const std::vector<std::string> names = {"",
+                                                 "Name",
+                                                 "BirthDate",
+                                                 "BirthPlace",
+                                                 "BaptismDate",
+                                                 "BaptismPlace",
+                                                 "MarriageDate",
+                                                 "MarriagePlace",
+                                                 "DeathDate",
+                                                 "DeathPlace",
+                                                 "BurialDate",
+                                                 "BurialPlace",
+                                                 "Notes",
+                                                 "Sex"};
   return names;
 }
 
 bool isKnownField(const std::string& name) {
   if (name.empty()) return false;
   const auto& n = textFieldNames();
-  return std::find(n.begin(), n.end(), name) != n.end() || name == "Parents" ||
-         name == "Spouses" || name == "Blank";
+  return std::find(n.begin(), n.end(), name) != n.end() || name == "Parents" || name == "Spouses" || name == "Blank";
 }
 
 std::string knownFieldList() {
@@ -97,9 +104,8 @@ std::string knownFieldList() {
 
 bool isKeyText(const std::string& key) {
   if (key.size() < 2 || key[0] != '@') return false;
-  return std::all_of(key.begin() + 1, key.end(), [](unsigned char c) {
-    return std::isalnum(c) || c == '_' || c == '-' || c == '.';
-  });
+  return std::all_of(key.begin() + 1, key.end(),
+                     [](unsigned char c) { return std::isalnum(c) || c == '_' || c == '-' || c == '.'; });
 }
 
 std::vector<std::string> words(const std::string& text) {
@@ -142,8 +148,7 @@ bool checkLineText(const std::string& line, int n, bool comment, Errors& errors)
 
 void startPerson(const std::string& line, int n, std::vector<Person>& people, Errors& errors) {
   std::string key = trimBlanks(line);
-  if (!isKeyText(key))
-    errors.add(n, "\"" + key + "\" is not a person key (\"@\" then letters, digits, _ - .)");
+  if (!isKeyText(key)) errors.add(n, "\"" + key + "\" is not a person key (\"@\" then letters, digits, _ - .)");
   people.push_back(Person{key, n, {}});
 }
 
@@ -166,8 +171,7 @@ std::string addField(const std::string& line, int n, std::vector<Person>& people
   }
   Person& p = people.back();
   if (auto it = p.values.find(name); it != p.values.end()) {
-    errors.add(n, name + " given twice for " + p.key + " (first on line " +
-                      std::to_string(it->second.line) + ")");
+    errors.add(n, name + " given twice for " + p.key + " (first on line " + std::to_string(it->second.line) + ")");
     return {};
   }
   p.values[name] = Value{trimBlanks(line.substr(colon + 1)), n};
@@ -213,8 +217,8 @@ std::map<std::string, int> recordNumbers(const std::vector<Person>& people, Erro
                                      std::to_string(people[it->second - 1].line) + ")");
   }
   if (people.size() > static_cast<std::size_t>(kord::kMaxIndividuals))
-    errors.add(people.back().line, "more than " + std::to_string(kord::kMaxIndividuals) +
-                                       " records; the program reads no more");
+    errors.add(people.back().line,
+               "more than " + std::to_string(kord::kMaxIndividuals) + " records; the program reads no more");
   return numbers;
 }
 
@@ -227,8 +231,8 @@ void storeField(kord::PersonRecord& record, kord::Field f, const Value& v, Error
     errors.add(v.line, name + " holds a control character (a tab?)");
   std::size_t width = kord::kFieldLayout[f].width;
   if (bytes.size() > width)
-    errors.add(v.line, name + " is " + std::to_string(bytes.size()) +
-                           " characters long, the field holds " + std::to_string(width));
+    errors.add(v.line, name + " is " + std::to_string(bytes.size()) + " characters long, the field holds " +
+                           std::to_string(width));
   bool sexOk = bytes.size() == 1 && std::string_view("MFmf").find(bytes[0]) != std::string::npos;
   if (f == kord::Sex && !bytes.empty() && !sexOk)
     errors.add(v.line, "Sex must be M or F (or m, f), not \"" + v.text + "\"");
@@ -238,22 +242,19 @@ void storeField(kord::PersonRecord& record, kord::Field f, const Value& v, Error
 kord::PersonRecord buildRecord(const Person& p, int number, Errors& errors) {
   kord::PersonRecord record;
   if (p.values.count("Blank")) {
-    if (p.values.at("Blank").text != "yes")
-      errors.add(p.values.at("Blank").line, "Blank takes only the value \"yes\"");
+    if (p.values.at("Blank").text != "yes") errors.add(p.values.at("Blank").line, "Blank takes only the value \"yes\"");
     if (p.values.size() > 1) errors.add(p.line, p.key + " is blank but has other fields");
     return record;
   }
   record.set(kord::Num, std::to_string(number));
-  if (!p.values.count("Name") || p.values.at("Name").text.empty())
-    errors.add(p.line, p.key + " has no Name");
+  if (!p.values.count("Name") || p.values.at("Name").text.empty()) errors.add(p.line, p.key + " has no Name");
   for (int f = kord::Name; f < kord::kFieldCount; ++f)
     if (auto it = p.values.find(textFieldNames()[f]); it != p.values.end())
       storeField(record, static_cast<kord::Field>(f), it->second, errors);
   return record;
 }
 
-std::vector<int> resolveLinks(const Person& p, const std::string& field,
-                              const std::vector<Person>& people,
+std::vector<int> resolveLinks(const Person& p, const std::string& field, const std::vector<Person>& people,
                               const std::map<std::string, int>& numbers, Errors& errors) {
   std::vector<int> out;
   auto it = p.values.find(field);
@@ -280,15 +281,13 @@ std::vector<int> resolveLinks(const Person& p, const std::string& field,
 
 /// Every spouse link must be listed on both sides, so each couple is written
 /// in both directions wherever the first-spouse rule allows.
-void checkSpousesMutual(const std::vector<Person>& people, const std::vector<Entry>& entries,
-                        Errors& errors) {
+void checkSpousesMutual(const std::vector<Person>& people, const std::vector<Entry>& entries, Errors& errors) {
   for (std::size_t i = 0; i < entries.size(); ++i)
     for (int s : entries[i].spouses) {
       const auto& back = entries[s - 1].spouses;
       if (std::find(back.begin(), back.end(), static_cast<int>(i) + 1) == back.end())
-        errors.add(people[i].values.at("Spouses").line,
-                   "Spouses of " + people[i].key + ": " + people[s - 1].key + " does not list " +
-                       people[i].key + " among its Spouses");
+        errors.add(people[i].values.at("Spouses").line, "Spouses of " + people[i].key + ": " + people[s - 1].key +
+                                                            " does not list " + people[i].key + " among its Spouses");
     }
 }
 
@@ -307,9 +306,7 @@ std::vector<Entry> buildEntries(const std::vector<Person>& people, Errors& error
 
 // --- Writing ---------------------------------------------------------------
 
-std::string linkLine(int a, int b) {
-  return std::to_string(a) + "," + std::to_string(b) + std::string(kord::kNewLine);
-}
+std::string linkLine(int a, int b) { return std::to_string(a) + "," + std::to_string(b) + std::string(kord::kNewLine); }
 
 OutputFiles renderFiles(const std::vector<Entry>& entries) {
   std::string rni, rnc, rns, rnk;
@@ -321,8 +318,7 @@ OutputFiles renderFiles(const std::vector<Entry>& entries) {
     if (!e.spouses.empty()) rns += linkLine(r, e.spouses.front());
   }
   for (const auto& caption : kord::DefaultFieldCaptions()) rnk += kord::QuotedLine(caption);
-  return {{"rni", rni}, {"rnc", rnc}, {"rns", rns}, {"rnt", "0" + std::string(kord::kNewLine)},
-          {"rnk", rnk}};
+  return {{"rni", rni}, {"rnc", rnc}, {"rns", rns}, {"rnt", "0" + std::string(kord::kNewLine)}, {"rnk", rnk}};
 }
 
 bool writeFiles(const std::string& outDir, const std::string& base, const OutputFiles& files) {
@@ -368,7 +364,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (!writeFiles(argv[2], argv[3], renderFiles(entries))) return 2;
-  std::cout << "kord-samplegen: " << entries.size() << " records written to " << argv[2] << "/"
-            << argv[3] << ".rni\n";
+  std::cout << "kord-samplegen: " << entries.size() << " records written to " << argv[2] << "/" << argv[3] << ".rni\n";
   return 0;
 }

@@ -15,7 +15,9 @@ void BookUi::refresh(Window window) {
 }
 
 BookHarness::BookHarness() {
-  ui.windows = {{Window::FamilyNavigatorWindow, &navigate}, {Window::PictureNavigatorWindow, &thumb}, {Window::BookWindow, &book}};
+  ui.windows = {{Window::FamilyNavigatorWindow, &navigate},
+                {Window::PictureNavigatorWindow, &thumb},
+                {Window::BookWindow, &book}};
   ui.session = &session;
   printer.setAlwaysPdf(true);
 }

@@ -11,8 +11,8 @@
 #include "family_navigator_window.h"
 #include "picture_navigator_window.h"
 #include "qt_printer.h"
-#include "sort_key_dialog.h"
 #include "session/session.h"
+#include "sort_key_dialog.h"
 #include "window_ui.h"
 
 class QPlainTextEdit;

@@ -36,8 +36,7 @@ QRect boxFrame(gui::NavigatorWindow& window, int k) {
 
 /// Every box shows its model text.
 void expectBoxesShowModel(gui::NavigatorWindow& window, const NavigatorBoxes& w1) {
-  for (int k = 0; k < 16; ++k)
-    QCOMPARE(window.chart()->box(k)->toPlainText(), gui::displayText(w1[k]));
+  for (int k = 0; k < 16; ++k) QCOMPARE(window.chart()->box(k)->toPlainText(), gui::displayText(w1[k]));
 }
 
 /// The texts of every box, one after the other.
@@ -89,8 +88,14 @@ void BookWindowsTest::caretPositionsOfTheCoreText() {
     int shown, core;
   };
   const Case cases[] = {
-      {"Ann\r\nBea\r\n", 0, 0}, {"Ann\r\nBea\r\n", 3, 3},  {"Ann\r\nBea\r\n", 4, 5}, {"Ann\r\nBea\r\n", 7, 8},
-      {"Ann\r\nBea\r\n", 8, 10}, {"Ann\r\nBea\r\n", 9, 11}, {"", 0, 0},              {"Solo", 6, 6},
+      {"Ann\r\nBea\r\n", 0, 0},
+      {"Ann\r\nBea\r\n", 3, 3},
+      {"Ann\r\nBea\r\n", 4, 5},
+      {"Ann\r\nBea\r\n", 7, 8},
+      {"Ann\r\nBea\r\n", 8, 10},
+      {"Ann\r\nBea\r\n", 9, 11},
+      {"", 0, 0},
+      {"Solo", 6, 6},
   };
   for (const Case& c : cases) QCOMPARE(gui::coreCaretPosition(c.text, c.shown), c.core);
 }
@@ -145,7 +150,8 @@ void BookWindowsTest::clicksMoveTheFocusByBoxAndLine() {
     const char* what;
     int box, line;
   };
-  const Case cases[] = {{"the father's box", 10, 0}, {"the second spouse line", kBoxSpouses, 1},
+  const Case cases[] = {{"the father's box", 10, 0},
+                        {"the second spouse line", kBoxSpouses, 1},
                         {"the third child line", kBoxChildren, 2}};
   for (const Case& c : cases) {
     BookHarness h;
@@ -202,8 +208,10 @@ void BookWindowsTest::closingRefreshesTheCards() {
     QVERIFY(!h.navigate.isVisible());
     QVERIFY(!h.session.navigate.visible);
     QCOMPARE(h.session.editCard.visible, c.recordCard);
-    if (c.recordCard) QCOMPARE(h.session.editCard.index, focus);
-    else QCOMPARE(h.session.focusCard.values[Name], kNicoloGiuseppe);
+    if (c.recordCard)
+      QCOMPARE(h.session.editCard.index, focus);
+    else
+      QCOMPARE(h.session.focusCard.values[Name], kNicoloGiuseppe);
   }
 }
 
@@ -257,8 +265,7 @@ void BookWindowsTest::thumbClicksMoveTheFocusAndDropStalePictures() {
   expectBoxesShowModel(h.thumb, h.session.thumb.w1);
   QVERIFY(h.session.thumb.w1[10].empty() && h.session.thumb.w1[11].empty());
   for (int k = 0; k < 14; ++k)
-    QVERIFY2(hasPicture(h.thumb, k) == !h.session.thumb.ImgThumbnail2[k].file.empty(),
-             qPrintable(QString::number(k)));
+    QVERIFY2(hasPicture(h.thumb, k) == !h.session.thumb.ImgThumbnail2[k].file.empty(), qPrintable(QString::number(k)));
   // And down again by the children box.
   const int firstChild = h.session.navigatorNumbers.childLine[0];
   clickLine(h.thumb.chart()->box(kBoxChildren), 0);
@@ -308,8 +315,8 @@ void BookWindowsTest::sortChooserCaptionsFollowTheFieldCaptions() {
   QVERIFY(h.openSample());
   h.session.tables.FieldCaptions[3] = "Luogo natale";
   h.schedaSort1.render();
-  const std::pair<int, int> captionOf[] = {{3, 2},  {4, 3},  {5, 4},   {6, 5},   {7, 6},  {8, 7},
-                                           {9, 8},  {10, 9}, {11, 10}, {12, 11}, {13, 13}};
+  const std::pair<int, int> captionOf[] = {{3, 2}, {4, 3},  {5, 4},   {6, 5},   {7, 6},  {8, 7},
+                                           {9, 8}, {10, 9}, {11, 10}, {12, 11}, {13, 13}};
   for (const auto& [option, caption] : captionOf) {
     auto* button = h.schedaSort1.findChild<QRadioButton*>(QStringLiteral("Option3D1_%1").arg(option));
     QVERIFY(button);

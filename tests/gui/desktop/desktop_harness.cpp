@@ -5,8 +5,8 @@
 #include <QFile>
 
 #include "app/file_dialog.h"
-#include "db/file_set.h"
 #include "app/open_database.h"
+#include "db/file_set.h"
 #include "qt_language.h"
 
 namespace kord::desktoptest {

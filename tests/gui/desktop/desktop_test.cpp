@@ -10,21 +10,21 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
 #include <set>
 
+#include "app/main_menu.h"
+#include "app/main_window_help.h"
 #include "desktop_harness.h"
 #include "help_window.h"
 #include "main_window.h"
 #include "qt_language.h"
 #include "qt_text.h"
-#include "app/main_menu.h"
-#include "app/main_window_help.h"
 
 namespace kord::desktoptest {
 namespace {
@@ -78,17 +78,19 @@ QStringList chromeTexts(const QWidget& window) {
 
 /// Words that give a text away as the other language's.
 const std::set<QString> kItalianWords = {
-    "salva",    "stampa",  "chiudi", "apri",    "annulla", "individui", "nessun", "grafico", "grafici", "immagine",
-    "immagini", "cartella", "totale", "maschi", "femmine", "nati",     "doppio", "clic",    "aiuto",   "opzioni",
-    "esplorazione", "produzione", "di", "del", "della", "dei", "per", "con", "il", "la", "le", "una", "che",
-    "non", "barre", "anni", "secolo", "decenni", "precedente", "successivo", "sì", "scheda", "anagrafica",
-    "albero", "statistiche", "rapporto", "storia", "lista", "nomi", "selezione", "scelta", "legge", "genealogia",
-    "apre", "campi", "distribuzione", "assistente", "principale", "parentela", "ascendenti", "comuni", "luogo",
-    "nome", "sesso", "stile", "esce", "genera", "tipo", "cartella", "unità"};
-const std::set<QString> kEnglishWords = {
-    "save", "print", "close", "cancel", "individuals", "select", "help", "yes", "the", "of", "chart",
-    "image", "images", "folder", "double", "click", "fields", "labels", "edited", "search", "previous", "next",
-    "options", "output", "explore", "produce", "and"};
+    "salva",      "stampa",     "chiudi",     "apri",       "annulla",      "individui",  "nessun",     "grafico",
+    "grafici",    "immagine",   "immagini",   "cartella",   "totale",       "maschi",     "femmine",    "nati",
+    "doppio",     "clic",       "aiuto",      "opzioni",    "esplorazione", "produzione", "di",         "del",
+    "della",      "dei",        "per",        "con",        "il",           "la",         "le",         "una",
+    "che",        "non",        "barre",      "anni",       "secolo",       "decenni",    "precedente", "successivo",
+    "sì",         "scheda",     "anagrafica", "albero",     "statistiche",  "rapporto",   "storia",     "lista",
+    "nomi",       "selezione",  "scelta",     "legge",      "genealogia",   "apre",       "campi",      "distribuzione",
+    "assistente", "principale", "parentela",  "ascendenti", "comuni",       "luogo",      "nome",       "sesso",
+    "stile",      "esce",       "genera",     "tipo",       "cartella",     "unità"};
+const std::set<QString> kEnglishWords = {"save",   "print",   "close",  "cancel",  "individuals", "select", "help",
+                                         "yes",    "the",     "of",     "chart",   "image",       "images", "folder",
+                                         "double", "click",   "fields", "labels",  "edited",      "search", "previous",
+                                         "next",   "options", "output", "explore", "produce",     "and"};
 
 /// The texts of `windows` with a word of `foreign`, less the `allowed` ones.
 QStringList foreignTexts(const std::vector<QWidget*>& windows, const std::set<QString>& foreign,
@@ -99,7 +101,8 @@ QStringList foreignTexts(const std::vector<QWidget*>& windows, const std::set<QS
     for (QString text : chromeTexts(*window)) {
       text = text.remove(QLatin1Char('&')).simplified();
       if (text.isEmpty() || allowed.count(text)) continue;
-      const QStringList words = text.toLower().split(QRegularExpression(QStringLiteral("[^\\w']+")), Qt::SkipEmptyParts);
+      const QStringList words =
+          text.toLower().split(QRegularExpression(QStringLiteral("[^\\w']+")), Qt::SkipEmptyParts);
       for (const QString& word : words)
         if (foreign.count(word)) {
           found << QStringLiteral("%1: %2").arg(QString::fromLatin1(window->metaObject()->className()), text);
@@ -124,10 +127,22 @@ void addMenuCaptionsWithoutEnglish(const std::vector<MenuDef>& entries, std::set
 /// only (menu entries, a few captions and buttons) and the data (the
 /// database's field captions, the focus card's names and places).
 std::set<QString> italianOnly(const DesktopRun& run) {
-  std::set<QString> allowed = {"Lettura Files di database in corso", "Lista Nomi Individui", "Grafico per secoli",
-                               "Grafico per decenni", "Chiudi", "Parentela", "Anagrafica ON", "Anagrafica OFF",
-                               "Primi ascendenti comuni", "Genera Albero a partire dal primo individuo comune",
-                               "Scelta secondaria", "Selezione", "Selezione attuale", "Esce", "Genera", "Stile"};
+  std::set<QString> allowed = {"Lettura Files di database in corso",
+                               "Lista Nomi Individui",
+                               "Grafico per secoli",
+                               "Grafico per decenni",
+                               "Chiudi",
+                               "Parentela",
+                               "Anagrafica ON",
+                               "Anagrafica OFF",
+                               "Primi ascendenti comuni",
+                               "Genera Albero a partire dal primo individuo comune",
+                               "Scelta secondaria",
+                               "Selezione",
+                               "Selezione attuale",
+                               "Esce",
+                               "Genera",
+                               "Stile"};
   for (int k = 0; k < 100; ++k)
     if (MainWindowHelp(k, true) == MainWindowHelp(k, false)) allowed.insert(shown(MainWindowHelp(k, false)));
   addMenuCaptionsWithoutEnglish(MainMenuBar(), allowed);
@@ -182,7 +197,8 @@ void DesktopTest::everyWindowOpensInsideTheScreen() {
   }
   const QRect main = run.window(Window::MainWindow).frameGeometry();
   const QWidget& card = run.window(Window::FocusCard);
-  QVERIFY2(!main.intersects(card.frameGeometry()), qPrintable(describe(run.window(Window::MainWindow)) + " / " + describe(card)));
+  QVERIFY2(!main.intersects(card.frameGeometry()),
+           qPrintable(describe(run.window(Window::MainWindow)) + " / " + describe(card)));
   QCOMPARE(main.topLeft(), room.topLeft());
 }
 
@@ -242,10 +258,10 @@ void DesktopTest::escapeClosesSecondaryWindowsOnly() {
     Window window;
     bool closes;
   };
-  for (const Case& c : {Case{Window::ReportGridWindow, true}, Case{Window::ListWindow, true},
-                        Case{Window::AgeChartWindow, true}, Case{Window::HistoryWindow, true},
-                        Case{Window::SecondCard, true}, Case{Window::MainWindow, false},
-                        Case{Window::StartWindow, false}}) {
+  for (const Case& c :
+       {Case{Window::ReportGridWindow, true}, Case{Window::ListWindow, true}, Case{Window::AgeChartWindow, true},
+        Case{Window::HistoryWindow, true}, Case{Window::SecondCard, true}, Case{Window::MainWindow, false},
+        Case{Window::StartWindow, false}}) {
     QWidget& window = run.window(c.window);
     showRendered(window);
     QTest::keyClick(&window, Qt::Key_Escape);

@@ -6,11 +6,11 @@
 #include <QChartView>
 #include <QLabel>
 
-
 namespace kord::statstest {
 
 StatsHarness::StatsHarness() {
-  ui.windows = {{Window::ChartChooser, &selGraf}, {Window::CenturyChartWindow, &grafici}, {Window::AgeChartWindow, &graphEta}};
+  ui.windows = {
+      {Window::ChartChooser, &selGraf}, {Window::CenturyChartWindow, &grafici}, {Window::AgeChartWindow, &graphEta}};
   ui.session = &session;
   printer.setAlwaysPdf(true);
 }

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "century_chart_window.h"
 #include "age_chart_window.h"
-#include "qt_printer.h"
+#include "century_chart_window.h"
 #include "chart_chooser.h"
+#include "qt_printer.h"
 #include "session/session.h"
 #include "window_ui.h"
 

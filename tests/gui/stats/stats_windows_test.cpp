@@ -196,8 +196,7 @@ class StatsWindowsTest : public QObject {
     }
     click(h.grafici, "Command3D1_0");
     QCOMPARE(seriesKind(chartOf(h.grafici, "Graph1")), QStringLiteral("horizontal"));
-    QCOMPARE(h.grafici.findChild<QLabel*>(QStringLiteral("Graph1Kind"))->text(),
-             QStringLiteral("Barre orizzontali"));
+    QCOMPARE(h.grafici.findChild<QLabel*>(QStringLiteral("Graph1Kind"))->text(), QStringLiteral("Barre orizzontali"));
     QCOMPARE(seriesKind(chartOf(h.grafici, "Graph2")), QStringLiteral("bars"));  // Graph2 is left alone
 
     click(h.grafici, "Command3D1_3");

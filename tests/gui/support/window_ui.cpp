@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "app/file_dialog.h"
-#include "db/file_set.h"
 #include "app/open_database.h"
+#include "db/file_set.h"
 #include "window_set.h"
 
 namespace kord::testsupport {
@@ -33,9 +33,7 @@ QWidget* WindowMapUi::widgetOf(Window window) const {
   return found == windows.end() ? nullptr : found->second;
 }
 
-bool WindowMapUi::wasShown(Window window) const {
-  return std::find(shown.begin(), shown.end(), window) != shown.end();
-}
+bool WindowMapUi::wasShown(Window window) const { return std::find(shown.begin(), shown.end(), window) != shown.end(); }
 
 void WindowMapUi::showWindow(Window window, bool visible) {
   if (visible) shown.push_back(window);

@@ -41,7 +41,9 @@ QPoint rowCentre(QListWidget* list, int row) {
   return list->visualItemRect(list->item(row)).center();
 }
 
-void clickRow(QListWidget* list, int row) { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, row)); }
+void clickRow(QListWidget* list, int row) {
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, row));
+}
 
 void doubleClickRow(QListWidget* list, int row) {
   const QPoint at = rowCentre(list, row);

@@ -3,7 +3,9 @@
 namespace kord::treestest {
 
 TreesHarness::TreesHarness() {
-  ui.windows = {{Window::TreeListWindow, &albero}, {Window::TreeOutlineWindow, &nest}, {Window::GenerationLimitWindow, &generazioni}};
+  ui.windows = {{Window::TreeListWindow, &albero},
+                {Window::TreeOutlineWindow, &nest},
+                {Window::GenerationLimitWindow, &generazioni}};
   ui.session = &session;
   printer.setAlwaysPdf(true);
 }

@@ -5,11 +5,11 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "tree_list_window.h"
 #include "generation_limit_window.h"
-#include "tree_outline_window.h"
 #include "qt_printer.h"
 #include "session/session.h"
+#include "tree_list_window.h"
+#include "tree_outline_window.h"
 #include "window_ui.h"
 
 namespace kord::treestest {
