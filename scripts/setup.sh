@@ -12,8 +12,10 @@ cd "$(dirname "$0")/.."
 # chromium: a test opens the family site in the headless browser.
 # gramps: the GEDCOM round trip through another program (about 40 MB more to
 # fetch; its test is skipped where it is missing).
+# clang-format: the layout check of every C++ file (CTest format_clean).
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev qt6-base-dev libqt6opengl6-dev
-          qt6-charts-dev qt6-translations-l10n fonts-dejavu-core xvfb xauth poppler-utils chromium gramps)
+          qt6-charts-dev qt6-translations-l10n fonts-dejavu-core xvfb xauth poppler-utils chromium gramps
+          clang-format)
 build=1
 targets=()
 while [ $# -gt 0 ]; do
