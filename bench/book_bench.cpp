@@ -120,7 +120,7 @@ double bestOf(int runs, const std::function<void()>& work) {
 
 void printGrowthRow(OpenedFamily& f) {
   Session& s = f.s;
-  const double book = bestOf(3, [&] { LibroFamiglia(s); });
+  const double book = bestOf(3, [&] { WholeFamilyBook(s); });
   const double list = bestOf(5, [&] { ListCommand(s, ListMode::General, false); });
   const double sorted = bestOf(5, [&] { SortedBookRun(s, 4); });
   std::cout << std::setw(7) << s.tables.individualCount() << std::fixed << std::setprecision(1) << std::setw(16) << book
@@ -150,9 +150,9 @@ int main(int argc, char** argv) {
   Session& s = full->s;
   std::cout << "\n998 individuals, in " << full->folder << "\n";
   report("load", full->loadMs);
-  report("the book again, replacing its pages", timeMs([&] { LibroFamiglia(s); }));
-  report("navigator, every individual (Naviga)", timeMs([&] { eachIndividual(s, Naviga); }));
-  report("picture navigator, every individual (Thumb)", timeMs([&] { eachIndividual(s, ThumbCommand); }));
+  report("the book again, replacing its pages", timeMs([&] { WholeFamilyBook(s); }));
+  report("navigator, every individual (Naviga)", timeMs([&] { eachIndividual(s, FamilyNavigatorCommand); }));
+  report("picture navigator, every individual (Thumb)", timeMs([&] { eachIndividual(s, PictureNavigatorCommand); }));
   warnOfMessages(*full);
   if (!keep) fs::remove_all(root);
   return 0;

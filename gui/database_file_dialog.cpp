@@ -256,7 +256,7 @@ void DatabaseFileDialog::onNameEdited(const QString& text) {
 
 bool DatabaseFileDialog::eventFilter(QObject* watched, QEvent* event) {
   if (watched == nomeFile_ && event->type() == QEvent::MouseButtonDblClick) {
-    forward([this] { DialogNomeFileDoubleClick(s_); });
+    forward([this] { DialogFileNameDoubleClick(s_); });
     return true;
   }
   return QDialog::eventFilter(watched, event);

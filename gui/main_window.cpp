@@ -449,7 +449,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (watched == panels_[2] && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)) {
-    kord::Panel3D9Click(s_, 2);
+    kord::RecordModePanelClick(s_, 2);
     render();
     return true;
   }

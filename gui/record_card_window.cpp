@@ -175,7 +175,7 @@ void RecordCardWindow::onCommonDoubleClick(int box) {
   s_.ui.refresh(kord::Window::MainWindow);
 }
 
-void RecordCardWindow::onParentele() { kord::SkedaParentele(s_); }
+void RecordCardWindow::onParentele() { kord::ShowKinshipOutline(s_); }
 
 void RecordCardWindow::onSaveLabels() {
   std::array<std::string, 14> captions;

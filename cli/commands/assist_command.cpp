@@ -74,7 +74,7 @@ int answerWindow(CliContext& c, const AssistNode& node, const Fields& fields) {
   if (isSortedList(node) && s.WalkAll && !SortedBookRun(s, *c.options.key)) return kFailed;
   if (windowOf(node) == Shows::Report && s.windowState == kStateReportChooser) {
     s.report.Check1 = *fields;
-    CampiReportButton(s, ReportFieldsButton::Report);
+    PressReportFieldsButton(s, ReportFieldsButton::Report);
   }
   if (windowOf(node) == Shows::Statistic && s.windowState == kStateIdle)
     RunChosenStatistic(s, ChartChooserButton::Run, args[2] == "centuries" ? kCenturyStatistic : kDecadeStatistic);

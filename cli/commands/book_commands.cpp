@@ -95,10 +95,10 @@ int RunNavigate(CliContext& c) {
   if (int status = loadOnly(c, "navigate"); status != kOk) return status;
   if (!ApplySelection(c)) return kUsage;
   if (c.options.pictures) {
-    ThumbCommand(c.session);
+    PictureNavigatorCommand(c.session);
     PrintNavigator(c, c.session.thumb.w1);
   } else {
-    Naviga(c.session);
+    FamilyNavigatorCommand(c.session);
     PrintNavigator(c, c.session.navigate.w1);
   }
   return kOk;

@@ -59,7 +59,7 @@ int RunReport(CliContext& c) {
   if (c.session.NInd[0] <= 0) c.session.NInd[0] = 2;
   CustomReportCommand(c.session);
   c.session.report.Check1 = *ticked;
-  CampiReportButton(c.session, ReportFieldsButton::Report);
+  PressReportFieldsButton(c.session, ReportFieldsButton::Report);
   PrintReportGrid(c);
   if (c.options.csv) {
     OutputFailure failure = WriteFileAtomically(*c.options.csv, ReportCsv(c.session.report));

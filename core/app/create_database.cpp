@@ -56,7 +56,7 @@ bool CreateDatabase(Session& s, const FileSet& names) {
   return true;
 }
 
-void CreaDB(Session& s) {
+void CreateDatabaseFromMenu(Session& s) {
   if (!s.DbLoaded) {
     s.windowState = kStateCreating;
     OpenDatabase(s);

@@ -15,6 +15,6 @@ bool CreateDatabase(Session& s, const FileSet& names);
 
 /// The main menu's "Crea nuovo Database": with no database loaded the file
 /// dialog creates one and loads it; with one loaded it only creates the files.
-void CreaDB(Session& s);
+void CreateDatabaseFromMenu(Session& s);
 
 }  // namespace kord

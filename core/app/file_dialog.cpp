@@ -108,7 +108,7 @@ void DialogOpen(Session& s) {
   closeOnDatabaseName(s);
 }
 
-void DialogNomeFileDoubleClick(Session& s) {
+void DialogFileNameDoubleClick(Session& s) {
   if (s.DbName.empty()) SetDbFolder(s, s.dialog.folder);
   s.DbName = (s.DbName.empty() ? s.DbFolder : s.DbName) + s.dialog.NomeFile;
   closeOnDatabaseName(s);

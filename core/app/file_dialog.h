@@ -32,7 +32,7 @@ void DialogClickFile(Session& s, const std::string& name);
 /// "Open" (also a double click on a file).
 void DialogOpen(Session& s);
 /// A double click on NomeFile.
-void DialogNomeFileDoubleClick(Session& s);
+void DialogFileNameDoubleClick(Session& s);
 /// "New": creates a database named by NomeFile in the shown folder.
 void DialogNew(Session& s);
 /// "Exit": clears DbName, closes the dialog and ends the program.

@@ -280,7 +280,7 @@ std::string MenuCaption(const Session& s, const std::string& name) {
 
 void SetLanguage(Session& s, bool english) { s.English = english; }
 
-void Panel3D9Click(Session& s, int element) {
+void RecordModePanelClick(Session& s, int element) {
   if (element == 2) s.tables.RecordMode = "Kord";
 }
 

@@ -74,7 +74,7 @@ std::string MenuCaption(const Session& s, const std::string& name);
 void SetLanguage(Session& s, bool english);
 
 /// A click or double click on element `element` of Panel3D9.
-void Panel3D9Click(Session& s, int element);
+void RecordModePanelClick(Session& s, int element);
 
 /// The menu entry Exit: logs "Fine sessione" and ends the program.
 void ExitProgram(Session& s);

@@ -101,7 +101,7 @@ void ShortReportCommand(Session& s) {
   runInCensusState(s, false);
 }
 
-void LibroFamiglia(Session& s) {
+void WholeFamilyBook(Session& s) {
   s.SortKey = 0;
   setWholeBookSwitches(s);
   runAndRestore(s);
@@ -138,20 +138,22 @@ bool SortedBookRun(Session& s, int sortKey) {
   return true;
 }
 
-void Naviga(Session& s) { navigatorButton(s, BuildFamilyBook); }
+void FamilyNavigatorCommand(Session& s) { navigatorButton(s, BuildFamilyBook); }
 
-void Navigatore(Session& s) {
+void NavigatorFromMenu(Session& s) {
   SetDetailLabels(s, true);
   s.OutputToFile = false;
   BuildFamilyBook(s);
 }
 
-void ThumbCommand(Session& s) { navigatorButton(s, FillVisualNavigator); }
+void PictureNavigatorCommand(Session& s) { navigatorButton(s, FillVisualNavigator); }
 
 void NavigatorBoxClick(Session& s, int box, int caretPos) {
   boxClick(s, s.navigate.w1, box, caretPos, BuildFamilyBook);
 }
 
-void ThumbBoxClick(Session& s, int box, int caretPos) { boxClick(s, s.thumb.w1, box, caretPos, FillVisualNavigator); }
+void PictureNavigatorBoxClick(Session& s, int box, int caretPos) {
+  boxClick(s, s.thumb.w1, box, caretPos, FillVisualNavigator);
+}
 
 }  // namespace kord

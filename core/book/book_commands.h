@@ -23,11 +23,11 @@ void ShortReportCommand(Session& s);
 /// The menu entry "Libro di Famiglia" (and the assistant's "Libro dei
 /// soci"): the whole book with file output and detail lines, NavigatorFocus
 /// off, SortKey 0; then the idle switches and the focus back.
-void LibroFamiglia(Session& s);
+void WholeFamilyBook(Session& s);
 
 /// The assistant's "Censimento": with a focus (or WalkAll on) and the main
 /// window idle, the whole book in the census layout (state 7, SortKey 0,
-/// the switches of LibroFamiglia); then the idle switches, the focus and
+/// the switches of WholeFamilyBook); then the idle switches, the focus and
 /// state 3 back. Outside state 3 only the census message.
 void CensusCommand(Session& s);
 
@@ -45,13 +45,13 @@ void SortedBookClose(Session& s);
 /// the focus and SortKey 0.
 bool SortedBookRun(Session& s, int sortKey);
 
-/// The button Naviga: with a focus (or WalkAll on), fills Navigate with file
+/// The button FamilyNavigatorCommand: with a focus (or WalkAll on), fills Navigate with file
 /// output off while NavigationRun is on.
-void Naviga(Session& s);
-/// The menu entry Navigatore: file output off, then the generator.
-void Navigatore(Session& s);
-/// The button Thumb: as Naviga, filling the picture navigator.
-void ThumbCommand(Session& s);
+void FamilyNavigatorCommand(Session& s);
+/// The menu entry NavigatorFromMenu: file output off, then the generator.
+void NavigatorFromMenu(Session& s);
+/// The button Thumb: as FamilyNavigatorCommand, filling the picture navigator.
+void PictureNavigatorCommand(Session& s);
 
 /// A click on box `box` of Navigate, the caret `caretPos` characters into
 /// its text. NavigationRun goes on (and stays on). Boxes 1 (spouses) and 14
@@ -65,6 +65,6 @@ void ThumbCommand(Session& s);
 /// shows the focus (ShowRecordCard).
 void NavigatorBoxClick(Session& s, int box, int caretPos);
 /// The same on the picture navigator Thumb.
-void ThumbBoxClick(Session& s, int box, int caretPos);
+void PictureNavigatorBoxClick(Session& s, int box, int caretPos);
 
 }  // namespace kord

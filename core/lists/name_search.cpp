@@ -92,7 +92,7 @@ void NameSearchConfirm(Session& s) {
   if (s.windowState > kStateIdle) ShowRecordCard(s);
 }
 
-void VisualizzaNomi(Session& s) { ShowNameSearch(s); }
+void ShowNameSearchForFocus(Session& s) { ShowNameSearch(s); }
 
 void SelectBySlot(Session& s, int slot) {
   s.Toggle = slot;

@@ -27,7 +27,7 @@ void NameSearchDoubleClick(Session& s);
 void NameSearchConfirm(Session& s);
 
 /// "Visualizza nomi": the window for the focus.
-void VisualizzaNomi(Session& s);
+void ShowNameSearchForFocus(Session& s);
 
 /// Seleziona / Parentela: the window for the focus (slot 0) or for the
 /// second selection (slot 1, captioned "Seleziona parente da localizzare").

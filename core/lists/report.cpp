@@ -35,7 +35,7 @@ void CustomReportCommand(Session& s) {
   s.ui.showWindow(Window::ReportFieldsDialog, true);
 }
 
-void CampiReportButton(Session& s, ReportFieldsButton button) {
+void PressReportFieldsButton(Session& s, ReportFieldsButton button) {
   s.report.chooserVisible = false;
   s.ui.showWindow(Window::ReportFieldsDialog, false);
   if (button == ReportFieldsButton::Close) s.report.requested = false;

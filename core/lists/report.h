@@ -19,7 +19,7 @@ enum class ReportFieldsButton { Close, Report };
 
 /// A click on a chooser button. Both restore the idle switches, the focus
 /// and windowState 3; "Report" then builds it.
-void CampiReportButton(Session& s, ReportFieldsButton button);
+void PressReportFieldsButton(Session& s, ReportFieldsButton button);
 
 /// Fills the grid from the ticked boxes: row 0 the captions, row r record r
 /// with the fields exactly as stored (trailing blanks included), columns in

@@ -72,9 +72,9 @@ void ListCommand(Session& s, ListMode mode, bool fromToolbar) {
   ListIndividuals(s, mode);
 }
 
-void ListaRefresh(Session& s) { ListCommand(s, ListMode::General, false); }
+void RefreshList(Session& s) { ListCommand(s, ListMode::General, false); }
 
-void ListaClick(Session& s, std::size_t row) {
+void ListClick(Session& s, std::size_t row) {
   if (row >= s.list.Liber.size()) return;
   s.NInd[0] = s.list.Liber[row].itemData;
   ShowFocusPanel(s);

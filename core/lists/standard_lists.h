@@ -17,10 +17,10 @@ void ListIndividuals(Session& s, ListMode mode);
 void ListCommand(Session& s, ListMode mode, bool fromToolbar);
 
 /// "Refresh": the general list, whatever the window showed.
-void ListaRefresh(Session& s);
+void RefreshList(Session& s);
 
 /// A click on line `row` of Liber.
-void ListaClick(Session& s, std::size_t row);
+void ListClick(Session& s, std::size_t row);
 
 /// Sets the generator switches to their idle values.
 void SetIdleSwitches(Session& s);

@@ -219,7 +219,7 @@ void FindCommonKin(Session& s, KinDirection direction) {
   CommonKin(s);
 }
 
-void SkedaParentele(Session& s) {
+void ShowKinshipOutline(Session& s) {
   if (s.NInd[1] <= 0 || s.NInd[0] <= 0) {
     s.ui.message(kSelectTwo);
     return;

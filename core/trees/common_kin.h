@@ -47,6 +47,6 @@ void FindCommonKin(Session& s, KinDirection direction);
 /// The focus card's kinship button: the descendant outline of FirstCommon
 /// with the focus and the second selection marked (markedFocus, markedSecond). The
 /// focus stays where it was. "Selezionare due individui" without both.
-void SkedaParentele(Session& s);
+void ShowKinshipOutline(Session& s);
 
 }  // namespace kord

@@ -66,7 +66,7 @@ void TreeCommand(Session& s, TreeCaller caller, TreeView view) {
   LogHistory(s, row.history + name + "\r\n");
 }
 
-void AlberoListaClick(Session& s, int item) {
+void TreeListClick(Session& s, int item) {
   if (!validItem(s.treeList.Lista.size(), item)) return;
   s.NInd[0] = s.treeList.Lista[item].data;
   s.savedWindowState = s.windowState;
@@ -78,31 +78,31 @@ void AlberoListaClick(Session& s, int item) {
   s.windowState = s.savedWindowState;
 }
 
-void AlberoListaDblClick(Session& s, int item) {
+void TreeListDoubleClick(Session& s, int item) {
   if (!validItem(s.treeList.Lista.size(), item)) return;
   redrawBranches(s, s.treeList.Lista[item].data);
 }
 
-void AlberoCommand1(Session& s) {
+void TreeListUpOneGeneration(Session& s) {
   if (s.treeList.Lista.empty()) return;
   int root = s.treeList.Lista.front().data;
   redrawBranches(s, Tables::inTable(root) ? s.tables.Parent1[root] : kNone);
 }
 
-void AlberoChiudi(Session& s) {
+void CloseTreeList(Session& s) {
   s.treeList.Lista.clear();
   s.treeList.visible = false;
   s.ui.showWindow(Window::TreeListWindow, false);
 }
 
-void NestListaClick(Session& s, int item) {
+void TreeOutlineClick(Session& s, int item) {
   if (!validItem(s.treeOutline.Lista.size(), item)) return;
   s.NInd[0] = s.treeOutline.Lista[item].data;
   ShowFocusPanel(s);
   if (s.windowState > kStateIdle) showOnCard(s);
 }
 
-void NestChiudi(Session& s) {
+void CloseTreeOutline(Session& s) {
   s.treeOutline.Lista.clear();
   s.treeOutline.Text2 = 0;
   s.treeOutline.Text3 = 0;
@@ -110,12 +110,12 @@ void NestChiudi(Session& s) {
   s.ui.showWindow(Window::TreeOutlineWindow, false);
 }
 
-void NestStile(Session& s) {
+void NextTreeOutlineStyle(Session& s) {
   s.treeOutline.style = (s.treeOutline.style + 1) % 6;
   s.ui.refresh(Window::TreeOutlineWindow);
 }
 
-void ProfonditaAlbero(Session& s) {
+void ShowGenerationLimit(Session& s) {
   s.generationLimit.Gen_Valore = std::to_string(s.MaxGenerations);
   s.generationLimit.visible = true;
   s.ui.showWindow(Window::GenerationLimitWindow, true);

@@ -31,27 +31,27 @@ void TreeCommand(Session& s, TreeCaller caller, TreeView view);
 /// Albero Lista click: the item's individual becomes the focus and the focus
 /// panel shows it, with windowState at 3 for the moment; when a record card
 /// was open (windowState above 3) it shows the new focus too.
-void AlberoListaClick(Session& s, int item);
+void TreeListClick(Session& s, int item);
 /// Albero Lista double click: the list is emptied and shows the descendant
 /// tree of the item's individual, which becomes the focus.
-void AlberoListaDblClick(Session& s, int item);
+void TreeListDoubleClick(Session& s, int item);
 /// Albero Command1: the descendant tree of the first parent of the first
 /// item's individual replaces the list (one generation up). Without a first
 /// parent the focus becomes -1 and the tree is refused.
-void AlberoCommand1(Session& s);
+void TreeListUpOneGeneration(Session& s);
 /// Albero Chiudi: empties the list and hides the window.
-void AlberoChiudi(Session& s);
+void CloseTreeList(Session& s);
 
 /// TreeOutlineWindow item click: the item's individual becomes the focus; an open record
 /// card (windowState above 3) shows it.
-void NestListaClick(Session& s, int item);
+void TreeOutlineClick(Session& s, int item);
 /// TreeOutlineWindow "Chiudi": empties the outline and its counters and hides the window.
-void NestChiudi(Session& s);
+void CloseTreeOutline(Session& s);
 /// TreeOutlineWindow "Stile": the next of the outline's six display styles.
-void NestStile(Session& s);
+void NextTreeOutlineStyle(Session& s);
 
 /// Menu Profondita_albero: shows GenerationLimitWindow with the current limit.
-void ProfonditaAlbero(Session& s);
+void ShowGenerationLimit(Session& s);
 /// The largest generation limit: no walk goes deeper than level 30.
 inline constexpr int kMaxGenerationLimit = kMaxWalkLevel;
 

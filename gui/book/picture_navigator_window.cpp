@@ -10,6 +10,6 @@ PictureNavigatorWindow::PictureNavigatorWindow(kord::Session& session, QtPrinter
   render();
 }
 
-void PictureNavigatorWindow::clickBox(int box, int caretPos) { kord::ThumbBoxClick(s_, box, caretPos); }
+void PictureNavigatorWindow::clickBox(int box, int caretPos) { kord::PictureNavigatorBoxClick(s_, box, caretPos); }
 
 }  // namespace kord::gui

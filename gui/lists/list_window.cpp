@@ -28,9 +28,9 @@ ListWindow::ListWindow(kord::Session& session, QWidget* parent) : SecondaryWindo
   layout->addWidget(liber_);
   layout->addWidget(refresh, 0, Qt::AlignRight);
   connect(liber_, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { ListaClick(s_, static_cast<std::size_t>(liber_->row(item))); });
+          [this](QListWidgetItem* item) { ListClick(s_, static_cast<std::size_t>(liber_->row(item))); });
   connect(refresh, &QPushButton::clicked, this, [this] {
-    ListaRefresh(s_);
+    RefreshList(s_);
     render();
   });
   resize(520, 560);

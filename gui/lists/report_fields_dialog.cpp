@@ -48,12 +48,12 @@ void ReportFieldsDialog::render() {
 
 void ReportFieldsDialog::press(kord::ReportFieldsButton button) {
   QDialog::accept();
-  CampiReportButton(s_, button);
+  PressReportFieldsButton(s_, button);
 }
 
 void ReportFieldsDialog::reject() {
   QDialog::reject();
-  CampiReportButton(s_, kord::ReportFieldsButton::Close);
+  PressReportFieldsButton(s_, kord::ReportFieldsButton::Close);
 }
 
 }  // namespace kord::gui

@@ -91,26 +91,26 @@ void TreeListWindow::render() {
 }
 
 void TreeListWindow::onClicked(QListWidgetItem* item) {
-  kord::AlberoListaClick(s_, lista_->row(item));
+  kord::TreeListClick(s_, lista_->row(item));
   focusMoved();
 }
 
 // The redraws empty the list first and may then refuse to draw, so the
 // window rereads its list whatever happened.
 void TreeListWindow::onDoubleClicked(QListWidgetItem* item) {
-  kord::AlberoListaDblClick(s_, lista_->row(item));
+  kord::TreeListDoubleClick(s_, lista_->row(item));
   render();
   focusMoved();
 }
 
 void TreeListWindow::onClimb() {
-  kord::AlberoCommand1(s_);
+  kord::TreeListUpOneGeneration(s_);
   render();
   focusMoved();
 }
 
 void TreeListWindow::onChiudi() {
-  kord::AlberoChiudi(s_);
+  kord::CloseTreeList(s_);
   render();
 }
 

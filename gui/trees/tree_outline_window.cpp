@@ -135,20 +135,20 @@ void TreeOutlineWindow::applyStyle() {
 
 void TreeOutlineWindow::onClicked(QTreeWidgetItem* item) {
   if (!item) return;
-  kord::NestListaClick(s_, item->data(0, kNestItemRole).toInt());
+  kord::TreeOutlineClick(s_, item->data(0, kNestItemRole).toInt());
   s_.ui.refresh(kord::Window::MainWindow);
 }
 
 void TreeOutlineWindow::onPrint() { printForm(s_, printer_, *this, "Interactive Tree"); }
 
 void TreeOutlineWindow::onChiudi() {
-  kord::NestChiudi(s_);
+  kord::CloseTreeOutline(s_);
   // Hidden windows are not refreshed; the emptied outline must not show
   // again for a moment when the window comes back.
   render();
 }
 
-void TreeOutlineWindow::onStile() { kord::NestStile(s_); }
+void TreeOutlineWindow::onStile() { kord::NextTreeOutlineStyle(s_); }
 
 void TreeOutlineWindow::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {

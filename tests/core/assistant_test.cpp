@@ -176,7 +176,7 @@ TEST(AssistCommands, ReportOpensTheChooserWithTheWalkSwitchesThenKeepsTheFocus) 
   EXPECT_FALSE(f.session.NavigatorFocus);
   EXPECT_EQ(f.session.report.checkCaptions[0], f.session.tables.FieldCaptions[1]);
   f.session.report.Check1[0] = true;
-  CampiReportButton(f.session, ReportFieldsButton::Report);
+  PressReportFieldsButton(f.session, ReportFieldsButton::Report);
   EXPECT_EQ(f.session.NInd[0], 40);
   EXPECT_EQ(f.session.windowState, kStateIdle);
   EXPECT_TRUE(f.switchesIdle());

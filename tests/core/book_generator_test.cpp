@@ -21,7 +21,7 @@ const std::string kLuigiEvents =
 
 TEST(FamilyBook, TextBookBlockOfAnIndividual) {
   test::LuigiFamily f;
-  LibroFamiglia(f.session);
+  WholeFamilyBook(f.session);
   EXPECT_EQ(f.block(4, 11),
             (std::vector<std::string>{"_______ Indiv. N. 4_________ ", "Rossi Luigi", "Fil.: Rossi Paolo (6)",
                                       " Gen.: Rossi Mario (2)", " Gen.: Bianchi Anna (3)", "-& Neri Carla (5)",
@@ -31,7 +31,7 @@ TEST(FamilyBook, TextBookBlockOfAnIndividual) {
 TEST(FamilyBook, WholeBookIsAlphabeticalAndEndsAsItWasCalled) {
   test::LuigiFamily f;
   f.session.NInd[0] = 6;
-  LibroFamiglia(f.session);
+  WholeFamilyBook(f.session);
   std::vector<std::string> headers;
   for (const auto& line : f.dbLines("kord.rel"))
     if (line.rfind("_______", 0) == 0) headers.push_back(line.substr(18, 1));
@@ -113,7 +113,7 @@ TEST(FamilyBook, CensusNeedsTheMainWindowIdle) {
 TEST(FamilyBook, TheShortReportLeavesTheNavigatorAsItWas) {
   test::LuigiFamily f;
   f.session.NInd[0] = 4;
-  Naviga(f.session);
+  FamilyNavigatorCommand(f.session);
   const NavigateModel navigator = f.session.navigate;
   const NavigatorNumbers numbers = f.session.navigatorNumbers;
   f.ui.shown.clear();
@@ -135,7 +135,7 @@ TEST(FamilyBook, BirthDateRepairIsStoredBack) {
   test::LuigiFamily f;
   f.person(4).set(BirthDate, "0/0/1850");
   f.writeRecords();
-  LibroFamiglia(f.session);
+  WholeFamilyBook(f.session);
   EXPECT_EQ(f.storedRecord(4).trimmed(BirthDate), "1850");
   EXPECT_EQ(f.storedRecord(4).trimmed(Name), "Rossi Luigi") << "the rest of the record is kept";
   EXPECT_EQ(f.block(4, 7).back().substr(0, 19), "Data Nascita 1850  ");
@@ -144,7 +144,7 @@ TEST(FamilyBook, BirthDateRepairIsStoredBack) {
 TEST(FamilyBook, WithoutFileOutputOnlyTheNavigatorIsFilled) {
   test::LuigiFamily f;
   f.session.NInd[0] = 4;
-  Naviga(f.session);
+  FamilyNavigatorCommand(f.session);
   EXPECT_FALSE(f.dbFileExists("kord.rel"));
   EXPECT_FALSE(f.dbFileExists("index.html"));
   EXPECT_TRUE(f.session.book.Liber.empty());
@@ -179,7 +179,7 @@ TEST(FamilyBook, AnInvalidFocusIsRefusedWithItsMessage) {
   }
   test::LuigiFamily f;
   f.session.DbFolder.clear();  // no database: nowhere to write
-  LibroFamiglia(f.session);
+  WholeFamilyBook(f.session);
   EXPECT_EQ(f.ui.messages, std::vector<std::string>{"Individuo non definito o DB non caricato"});
   EXPECT_FALSE(std::filesystem::exists("kord.rel"));
 }

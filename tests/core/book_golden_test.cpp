@@ -86,7 +86,7 @@ int checkLinks(const std::string& folder, std::string& out) {
 TEST(BookGolden, SampleBookAndPagesMatchTheReviewedFiles) {
   SampleBook f;
   ASSERT_TRUE(f.loaded);
-  LibroFamiglia(f.session);
+  WholeFamilyBook(f.session);
   const std::pair<std::string, std::string> files[] = {
       {"kord.rel", "kord.rel"},
       {"index.html", "index.html"},
@@ -111,7 +111,7 @@ TEST(BookGolden, SampleBookAndPagesMatchTheReviewedFiles) {
 TEST(SiteLinks, EveryLinkOfTheSampleSiteReachesAPage) {
   SampleBook f;
   ASSERT_TRUE(f.loaded);
-  LibroFamiglia(f.session);
+  WholeFamilyBook(f.session);
   std::string out;
   EXPECT_EQ(checkLinks(f.siteFolder(), out), 0) << out;
   EXPECT_NE(out.find(": 0 broken"), std::string::npos) << out;
@@ -120,7 +120,7 @@ TEST(SiteLinks, EveryLinkOfTheSampleSiteReachesAPage) {
 TEST(SiteLinks, TheCheckerReportsAMissingPage) {
   SampleBook f;
   ASSERT_TRUE(f.loaded);
-  LibroFamiglia(f.session);
+  WholeFamilyBook(f.session);
   fs::remove(f.dir.file("sample/Pavan Nicol\xC3\xB2 Giuseppe.html"));
   std::string out;
   EXPECT_EQ(checkLinks(f.siteFolder(), out), 1);
@@ -219,7 +219,7 @@ TEST(SiteLinks, AFullFamilyOfAwkwardNamesHasEveryoneOnceAndEveryLinkWorks) {
   std::vector<int> everyone;  // every individual with a name
   for (int i = 2; i <= kMaxIndividuals + 1; ++i)
     if (i != kNamelessRecord + 1 && i != kBlanksName + 1) everyone.push_back(i);
-  LibroFamiglia(f.session);
+  WholeFamilyBook(f.session);
   std::vector<int> inBook = bookIndividuals(f.dir.read("sample/kord.rel"));
   const std::vector<int> walked = inBook;
   std::sort(inBook.begin(), inBook.end());

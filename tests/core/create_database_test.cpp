@@ -134,7 +134,7 @@ TEST(CreateDatabase, CreaDBWhileLoadedCreatesFilesButKeepsTheLoadedDatabase) {
 
   f.typeNewOnDialog("nuovo");
   f.ui.yesNoAnswers = {true};  // Scout
-  CreaDB(f.session);
+  CreateDatabaseFromMenu(f.session);
   EXPECT_EQ(f.dir.read("nuovo.rnt"), "1\r\n");
   EXPECT_EQ(f.session.DbName, loadedName);
   EXPECT_EQ(f.session.tables.RecordMode, "Kord");

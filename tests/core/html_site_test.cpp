@@ -62,7 +62,7 @@ TEST(SiteNames, FileNamesStayInTheFolderAndLinksAreEncoded) {
 
 TEST(HtmlSite, PersonPageWithChildParentsSpouseEventsAndNotes) {
   test::LuigiFamily f;
-  LibroFamiglia(f.session);
+  WholeFamilyBook(f.session);
   EXPECT_EQ(f.dbFile("Rossi Luigi.html"),
             "[1]Rossi Luigi_______ Indiv. N. 4_________ [2]Rossi Luigi_______ Indiv. N. 4_________ "
             "[3]Rossi%20Luigi.jpg[3a]Rossi%20Paolo.html[0]Rossi Paolo"
@@ -74,7 +74,7 @@ TEST(HtmlSite, PersonPageWithChildParentsSpouseEventsAndNotes) {
 
 TEST(HtmlSite, StandInsForNoChildNoParentAndNoSpouse) {
   test::LuigiFamily f;
-  LibroFamiglia(f.session);
+  WholeFamilyBook(f.session);
   // Rossi Mario: a child, no parent; his co-parent Bianchi Anna as spouse.
   EXPECT_NE(f.dbFile("Rossi Mario.html")
                 .find("[3a]Rossi%20Luigi.html[0]Rossi Luigi[5]null.html[0]Associato a nulla"
@@ -114,7 +114,7 @@ TEST(HtmlSite, ThreeSpousesEachGetTheirBlock) {
 
 TEST(HtmlSite, IndexOfAWholeBookRun) {
   test::LuigiFamily f;
-  LibroFamiglia(f.session);
+  WholeFamilyBook(f.session);
   const std::string title = "Index dell'Archivio: " + f.session.DbName + "\r\n";
   auto entry = [](const std::string& tmpl, const std::string& link, const std::string& name) {
     return "[" + tmpl + "]" + link + ".html[0]" + name + "[4b]" + link + ".html[5b]" + link + ".jpg";
@@ -237,11 +237,11 @@ TEST(HtmlSite, MissingTemplatesAreReportedOncePerRunAndTheRunGoesOn) {
   fs::remove(f.dir.file("kordht3.htt"));
   fs::remove(f.dir.file("kordht5b.htt"));
   const std::string message = "Non esistono i file HT nella " + f.dir.folder();
-  LibroFamiglia(f.session);
+  WholeFamilyBook(f.session);
   EXPECT_EQ(f.ui.messages, std::vector<std::string>{message});
   EXPECT_NE(f.dbFile("Rossi Luigi.html").find("Indiv. N. 4_________ Rossi%20Luigi.jpg[3a]"), std::string::npos);
   EXPECT_NE(f.dbFile("index.html").find("[4b]Rossi%20Paolo.htmlRossi%20Paolo.jpg[7b]"), std::string::npos);
-  LibroFamiglia(f.session);
+  WholeFamilyBook(f.session);
   EXPECT_EQ(f.ui.messages, std::vector<std::string>(2, message)) << "once per run";
 }
 

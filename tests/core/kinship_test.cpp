@@ -142,16 +142,16 @@ TEST(FindCommonKin, StartsFromTheCardAndNeedsTwoIndividuals) {
   }
 }
 
-TEST(SkedaParentele, DrawsTheBranchesOfTheFirstCommonWithBothMarked) {
+TEST(ShowKinshipOutline, DrawsTheBranchesOfTheFirstCommonWithBothMarked) {
   Kin f;
   f.search(6, 7);
-  SkedaParentele(f.session);
+  ShowKinshipOutline(f.session);
   std::vector<std::string> items;
   for (const auto& item : f.session.treeOutline.Lista) items.push_back(item.text);
   EXPECT_EQ(items, (Lines{"Father (4)", "(Mother) Anna    ****<>****", "(Mother) Bruno    ****<>****"}));
   EXPECT_EQ(f.session.NInd[0], 6);
   f.session.NInd[1] = 0;
-  SkedaParentele(f.session);
+  ShowKinshipOutline(f.session);
   EXPECT_EQ(f.ui.messages, Lines{"Selezionare due individui"});
 }
 

@@ -90,16 +90,16 @@ TEST(Lists, EmptyDatabaseShowsOnlyTheTitle) {
 TEST(Lists, ClickMovesTheFocusAndRefreshShowsTheGeneralList) {
   ListFixture f;
   ListCommand(f.session, ListMode::Leaves, false);
-  ListaClick(f.session, 2);  // Neri Ada
+  ListClick(f.session, 2);  // Neri Ada
   EXPECT_EQ(f.session.NInd[0], 7);
   EXPECT_EQ(f.session.focusCard.values[Name], "Neri Ada");
-  ListaClick(f.session, 0);
+  ListClick(f.session, 0);
   EXPECT_EQ(f.session.NInd[0], 0) << "the title line selects nobody";
-  ListaRefresh(f.session);
+  RefreshList(f.session);
   EXPECT_EQ(f.lines().front(), "             Lista Generale");
 
   f.session.windowState = kStateNewRecord;
-  ListaClick(f.session, 4);  // general list: title, a_ 6, Bianchi, Neri, Rossi Luigi
+  ListClick(f.session, 4);  // general list: title, a_ 6, Bianchi, Neri, Rossi Luigi
   EXPECT_TRUE(f.session.editCard.visible) << "an open record card is filled with the clicked individual";
   EXPECT_EQ(f.session.editCard.Text1[Name], "Rossi Luigi");
 }
@@ -111,7 +111,7 @@ TEST(Report, ColumnsInBoxOrderWithFieldsAsStored) {
   EXPECT_EQ(f.session.report.checkCaptions[0], "Nome");
   f.session.report.Check1[11] = true;  // notes
   f.session.report.Check1[0] = true;   // name
-  CampiReportButton(f.session, ReportFieldsButton::Report);
+  PressReportFieldsButton(f.session, ReportFieldsButton::Report);
   EXPECT_EQ(f.session.windowState, kStateIdle);
   EXPECT_EQ(f.session.NInd[0], 5);
   const auto& grid = f.session.report.Grid1;
@@ -126,7 +126,7 @@ TEST(Report, ColumnsInBoxOrderWithFieldsAsStored) {
 TEST(Report, EsceNoFocusAndBusyWindows) {
   ListFixture f;
   CustomReportCommand(f.session);
-  CampiReportButton(f.session, ReportFieldsButton::Close);
+  PressReportFieldsButton(f.session, ReportFieldsButton::Close);
   EXPECT_FALSE(f.session.report.gridVisible);
   EXPECT_EQ(f.session.windowState, kStateIdle);
 
@@ -145,7 +145,7 @@ TEST(Report, EsceNoFocusAndBusyWindows) {
 TEST(Report, NoBoxTickedGivesAHint) {
   ListFixture f;
   CustomReportCommand(f.session);
-  CampiReportButton(f.session, ReportFieldsButton::Report);
+  PressReportFieldsButton(f.session, ReportFieldsButton::Report);
   ASSERT_EQ(f.session.report.Grid1.size(), 1u);
   EXPECT_EQ(f.session.report.Grid1[0][0].rfind("Nessun campo scelto", 0), 0u);
 }

@@ -112,9 +112,9 @@ TEST(MainMenu, ExitBeforeAnyDatabaseOnlyUpdatesTheWindow) {
 TEST(MainMenu, PanelElementTwoSetsKordMode) {
   test::TestSession t;
   t.session.tables.RecordMode = "Scout";
-  Panel3D9Click(t.session, 1);
+  RecordModePanelClick(t.session, 1);
   EXPECT_EQ(t.session.tables.RecordMode, "Scout");
-  Panel3D9Click(t.session, 2);
+  RecordModePanelClick(t.session, 2);
   EXPECT_EQ(t.session.tables.RecordMode, "Kord");
 }
 

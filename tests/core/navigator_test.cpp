@@ -37,7 +37,7 @@ struct Navigator : test::BookFixture {
 
 TEST(Navigator, BoxesAndTheIndividualsBehindThem) {
   Navigator f;
-  Naviga(f.session);
+  FamilyNavigatorCommand(f.session);
   const std::pair<int, std::string> boxes[] = {{0, "Rossi Luca"},
                                                {2, "Rossi Nonno"},
                                                {3, "Bruni Nonna"},
@@ -67,9 +67,9 @@ TEST(Navigator, BoxesAndTheIndividualsBehindThem) {
 
 TEST(Navigator, ARefillEmptiesBoxesAndNumbersOfAbsentRelatives) {
   Navigator f;
-  Naviga(f.session);
+  FamilyNavigatorCommand(f.session);
   f.session.NInd[0] = 2;  // Rossi Nonno: one child with Bruni Nonna, no parents
-  Naviga(f.session);
+  FamilyNavigatorCommand(f.session);
   for (int box : {2, 6, 10, 11, 12, 13}) EXPECT_EQ(f.w1()[box], "") << box;
   EXPECT_EQ(f.w1()[1], "Bruni Nonna\r\n");
   EXPECT_EQ(f.w1()[14], "Rossi Paolo");
@@ -97,7 +97,7 @@ TEST(Navigator, BoxClicksMoveTheFocus) {
   };
   for (const auto& c : cases) {
     Navigator f;
-    Naviga(f.session);
+    FamilyNavigatorCommand(f.session);
     f.session.navigate.w1[0] = "stale";
     const int caret = c.caret >= 0 ? c.caret : static_cast<int>(f.w1()[c.box].size());
     NavigatorBoxClick(f.session, c.box, caret);
@@ -111,7 +111,7 @@ TEST(Navigator, BoxClicksMoveTheFocus) {
 
 TEST(Navigator, ALineBeyondTheNumberTablesIsIgnored) {
   Navigator f;
-  Naviga(f.session);
+  FamilyNavigatorCommand(f.session);
   std::string sevenLines;
   for (int k = 0; k < 7; ++k) sevenLines += "Sposa " + std::to_string(k) + "\r\n";
   f.session.navigate.w1[1] = sevenLines;
@@ -125,7 +125,7 @@ TEST(Thumb, TrimmedNamesWithTheirPictures) {
   f.picture("Rossi Paolo");
   f.picture("Neri Eva");
   f.picture("initial");
-  ThumbCommand(f.session);
+  PictureNavigatorCommand(f.session);
   const ThumbModel& thumb = f.session.thumb;
   EXPECT_EQ(thumb.w1[11], "Verdi Anna");
   EXPECT_EQ(thumb.ImgThumbnail2[10].file, f.picturePath("Rossi Paolo"));
@@ -142,10 +142,10 @@ TEST(Thumb, TrimmedNamesWithTheirPictures) {
 TEST(Thumb, AStalePictureIsRemoved) {
   Navigator f;
   f.picture("Neri Padre");
-  ThumbCommand(f.session);
+  PictureNavigatorCommand(f.session);
   ASSERT_EQ(f.session.thumb.ImgThumbnail2[12].file, f.picturePath("Neri Padre"));
   f.session.NInd[0] = 2;
-  ThumbCommand(f.session);
+  PictureNavigatorCommand(f.session);
   EXPECT_EQ(f.session.thumb.w1[12], "");
   EXPECT_EQ(f.session.thumb.ImgThumbnail2[12].file, "");
   EXPECT_EQ(f.session.thumb.ImgThumbnail2[12].caption, "");
@@ -153,8 +153,8 @@ TEST(Thumb, AStalePictureIsRemoved) {
 
 TEST(Thumb, ABoxClickRefillsThumbAndKeepsNavigationOn) {
   Navigator f;
-  ThumbCommand(f.session);
-  ThumbBoxClick(f.session, 14, 0);
+  PictureNavigatorCommand(f.session);
+  PictureNavigatorBoxClick(f.session, 14, 0);
   EXPECT_EQ(f.session.NInd[0], 14);
   EXPECT_EQ(f.session.thumb.w1[0], "Rossi Primo");
   EXPECT_EQ(f.session.thumb.w1[10], "Rossi Luca");

@@ -70,19 +70,19 @@ TEST(AlberoWindow, ClickMovesTheFocusAndAnOpenCardFollows) {
   Family f;
   f.session.trees.AncestorMode = true;
   DrawTree(f.session, TreeView::List);
-  AlberoListaClick(f.session, 2);
+  TreeListClick(f.session, 2);
   EXPECT_EQ(f.session.NInd[0], 2);
   EXPECT_EQ(f.session.focusCard.values[Name], "Mario");
   EXPECT_FALSE(f.session.editCard.visible);
   f.session.windowState = kStateNewRecord;
-  AlberoListaClick(f.session, 3);
+  TreeListClick(f.session, 3);
   EXPECT_EQ(f.session.NInd[0], 3);
   EXPECT_EQ(f.session.focusCard.values[Name], "Anna") << "the panel is refreshed in state 3";
   EXPECT_EQ(f.session.editCard.index, 3);
   EXPECT_EQ(f.session.editCard.Text1[Name], "Anna");
   EXPECT_EQ(f.session.windowState, kStateNewRecord);
   EXPECT_FALSE(f.session.ShowCard);
-  AlberoListaClick(f.session, 99);
+  TreeListClick(f.session, 99);
   EXPECT_EQ(f.session.NInd[0], 3) << "no item, no selection";
 }
 
@@ -90,24 +90,24 @@ TEST(AlberoWindow, DoubleClickAndCommand1RedrawTheBranchesInAnEmptiedList) {
   Family f;
   f.session.NInd[0] = 2;
   DrawTree(f.session, TreeView::List);
-  AlberoListaDblClick(f.session, 1);
+  TreeListDoubleClick(f.session, 1);
   EXPECT_EQ(f.albero(), (Lines{"Luigi (4)", "  └─(Carla) Paolo"}));
   EXPECT_EQ(f.session.NInd[0], 4);
-  AlberoCommand1(f.session);
+  TreeListUpOneGeneration(f.session);
   EXPECT_EQ(f.albero(), (Lines{"Mario (2)", "  ├─(Anna) Luigi", "  │ └─(Carla) Paolo", "  └─(Anna) Maria"}));
   EXPECT_TRUE(f.ui.messages.empty());
-  AlberoCommand1(f.session);
+  TreeListUpOneGeneration(f.session);
   EXPECT_EQ(f.ui.messages, Lines{"Individuo non Definito"}) << "Mario has no first parent";
   EXPECT_TRUE(f.session.treeList.Lista.empty());
   EXPECT_EQ(f.session.NInd[0], -1);
-  AlberoCommand1(f.session);
+  TreeListUpOneGeneration(f.session);
   EXPECT_EQ(f.ui.messages.size(), 1u) << "an empty list has no root";
 }
 
 TEST(AlberoWindow, ChiudiEmptiesAndHides) {
   Family f;
   DrawTree(f.session, TreeView::List);
-  AlberoChiudi(f.session);
+  CloseTreeList(f.session);
   EXPECT_TRUE(f.session.treeList.Lista.empty());
   EXPECT_FALSE(f.session.treeList.visible);
   EXPECT_EQ(f.ui.shown.back(), std::make_pair(Window::TreeListWindow, false));
@@ -117,18 +117,18 @@ TEST(NestWindow, ClickChiudiAndStile) {
   Family f;
   f.session.trees.AncestorMode = true;
   DrawTree(f.session, TreeView::Outline);
-  NestListaClick(f.session, 4);
+  TreeOutlineClick(f.session, 4);
   EXPECT_EQ(f.session.NInd[0], 6);
   EXPECT_EQ(f.session.focusCard.values[Name], "Carla");
   f.session.windowState = kStateNewRecord;
-  NestListaClick(f.session, 1);
+  TreeOutlineClick(f.session, 1);
   EXPECT_EQ(f.session.editCard.index, 4) << "an open card shows the clicked individual";
   EXPECT_EQ(f.session.focusCard.values[Name], "Carla") << "the panel waits for state 3";
   for (int press = 1; press <= 6; ++press) {
-    NestStile(f.session);
+    NextTreeOutlineStyle(f.session);
     EXPECT_EQ(f.session.treeOutline.style, press % 6);
   }
-  NestChiudi(f.session);
+  CloseTreeOutline(f.session);
   EXPECT_TRUE(f.session.treeOutline.Lista.empty());
   EXPECT_EQ(f.session.treeOutline.Text2, 0);
   EXPECT_FALSE(f.session.treeOutline.visible);
@@ -136,7 +136,7 @@ TEST(NestWindow, ClickChiudiAndStile) {
 
 TEST(GenerazioniWindow, AWholeNumberInItsRangeIsTheLimitAtOnce) {
   Family f;
-  ProfonditaAlbero(f.session);
+  ShowGenerationLimit(f.session);
   EXPECT_EQ(f.session.generationLimit.Gen_Valore, "30");
   EXPECT_TRUE(f.session.generationLimit.visible);
   // Anything else leaves the limit as it was: "abc" once meant 0, a tree of the root alone.

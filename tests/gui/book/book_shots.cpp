@@ -40,14 +40,14 @@ int main(int argc, char** argv) {
   }
   const int nicolo = h.indexOf(kord::booktest::kNicoloGiuseppe);
   h.session.NInd[0] = nicolo;
-  kord::Naviga(h.session);
+  kord::FamilyNavigatorCommand(h.session);
   bool ok = save(h.navigate, out, QStringLiteral("navigate.png"));
   h.navigate.hide();
   h.session.NInd[0] = nicolo;
-  kord::ThumbCommand(h.session);
+  kord::PictureNavigatorCommand(h.session);
   ok = save(h.thumb, out, QStringLiteral("thumb.png")) && ok;
   h.thumb.hide();
-  kord::LibroFamiglia(h.session);
+  kord::WholeFamilyBook(h.session);
   ok = save(h.book, out, QStringLiteral("book.png")) && ok;
   h.book.hide();
   h.schedaSort1.render();

@@ -105,7 +105,7 @@ void BookWindowsTest::navigaFillsTheChart() {
   QVERIFY(h.openSample());
   h.session.NInd[0] = h.indexOf(kNicoloGiuseppe);
   QVERIFY(h.session.NInd[0] > 0);
-  Naviga(h.session);
+  FamilyNavigatorCommand(h.session);
   QVERIFY(h.navigate.isVisible());
   QCOMPARE(h.navigate.windowTitle(), QStringLiteral("Navigate"));
   expectBoxesShowModel(h.navigate, h.session.navigate.w1);
@@ -126,7 +126,7 @@ void BookWindowsTest::theChartReadsFromGrandparentsToChildren() {
   BookHarness h;
   QVERIFY(h.openSample());
   h.session.NInd[0] = h.indexOf(kNicoloGiuseppe);
-  Naviga(h.session);
+  FamilyNavigatorCommand(h.session);
   QVERIFY(QTest::qWaitForWindowExposed(&h.navigate));
   struct Pair {
     int first, second, child;
@@ -157,7 +157,7 @@ void BookWindowsTest::clicksMoveTheFocusByBoxAndLine() {
     BookHarness h;
     QVERIFY(h.openSample());
     h.session.NInd[0] = h.indexOf(kNicoloGiuseppe);
-    Naviga(h.session);
+    FamilyNavigatorCommand(h.session);
     const NavigatorNumbers& n = h.session.navigatorNumbers;
     const int target = c.box == kBoxSpouses    ? n.spouseLine[c.line]
                        : c.box == kBoxChildren ? n.childLine[c.line]
@@ -179,7 +179,7 @@ void BookWindowsTest::aClickAfterTheEndKeepsTheFocusAndRefills() {
   QVERIFY(h.openSample());
   const int focus = h.indexOf(kNicoloGiuseppe);
   h.session.NInd[0] = focus;
-  Naviga(h.session);
+  FamilyNavigatorCommand(h.session);
   for (int box : {kBoxSpouses, kBoxChildren}) {
     h.session.navigate.w1[0] = "stale";
     const std::size_t historyBefore = h.session.historyText.size();
@@ -201,7 +201,7 @@ void BookWindowsTest::closingRefreshesTheCards() {
     QVERIFY(h.openSample());
     const int focus = h.indexOf(kNicoloGiuseppe);
     h.session.NInd[0] = focus;
-    Naviga(h.session);
+    FamilyNavigatorCommand(h.session);
     h.session.focusCard.values[Name].clear();
     h.session.windowState = static_cast<kord::WindowState>(c.state);
     QTest::mouseClick(h.navigate.findChild<QPushButton*>(QStringLiteral("SSCommand2")), Qt::LeftButton);
@@ -219,7 +219,7 @@ void BookWindowsTest::printingStaysInTheDatabaseFolder() {
   BookHarness h;
   QVERIFY(h.openSample());
   h.session.NInd[0] = h.indexOf(kNicoloGiuseppe);
-  Naviga(h.session);
+  FamilyNavigatorCommand(h.session);
   QTest::mouseClick(h.navigate.findChild<QPushButton*>(QStringLiteral("SSCommand1")), Qt::LeftButton);
   QCOMPARE(h.ui.messages.size(), std::size_t{1});
   const QStringList pdfs = QDir(gui::pathText(h.dbFolder())).entryList({QStringLiteral("*.pdf")});
@@ -233,7 +233,7 @@ void BookWindowsTest::thumbShowsThePhotographs() {
   BookHarness h;
   QVERIFY(h.openSample());
   h.session.NInd[0] = h.indexOf(kNicoloGiuseppe);
-  ThumbCommand(h.session);
+  PictureNavigatorCommand(h.session);
   QVERIFY(h.thumb.isVisible());
   expectBoxesShowModel(h.thumb, h.session.thumb.w1);
   QVERIFY(pictureFile(h.session, 0).endsWith(gui::displayText(kNicoloGiuseppe) + QStringLiteral(".jpg")));
@@ -254,7 +254,7 @@ void BookWindowsTest::thumbClicksMoveTheFocusAndDropStalePictures() {
   BookHarness h;
   QVERIFY(h.openSample());
   h.session.NInd[0] = h.indexOf(kNicoloGiuseppe);
-  ThumbCommand(h.session);
+  PictureNavigatorCommand(h.session);
   QVERIFY(hasPicture(h.thumb, 10) && hasPicture(h.thumb, 11));
   // Up to the paternal grandmother, whose parents are unknown: the pictures
   // of the parents' boxes must go with their names.
@@ -277,7 +277,7 @@ void BookWindowsTest::thumbClicksMoveTheFocusAndDropStalePictures() {
 void BookWindowsTest::theBookWindowShowsTheTailWhileWritten() {
   BookHarness h;
   QVERIFY(h.openSample());
-  LibroFamiglia(h.session);
+  WholeFamilyBook(h.session);
   QVERIFY(h.book.isVisible());
   auto* liber = h.book.findChild<QListWidget*>(QStringLiteral("Liber"));
   QCOMPARE(liber->count(), static_cast<int>(h.session.book.Liber.size()));
@@ -299,7 +299,7 @@ void BookWindowsTest::theShortReportLeavesTheNavigatorAsItWas() {
   BookHarness h;
   QVERIFY(h.openSample());
   h.session.NInd[0] = h.indexOf(kNicoloGiuseppe);
-  Naviga(h.session);
+  FamilyNavigatorCommand(h.session);
   const QString before = allBoxTexts(h.navigate);
   h.session.NInd[0] = 2;
   h.session.OutputToFile = true;

@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
   bool ok = true;
   for (const Shot& shot : kShots) ok = shootTree(h, shot, out) && ok;
   ok = shootStyles(h, out) && ok;
-  kord::ProfonditaAlbero(h.session);
+  kord::ShowGenerationLimit(h.session);
   ok = save(h.generazioni, out, QStringLiteral("generazioni.png")) && ok;
   std::printf("%s\n", ok ? "saved" : "some windows could not be saved");
   return ok ? 0 : 1;

@@ -355,7 +355,7 @@ void TreeWindowsTest::nestChiudiAndEscapeEmptyTheOutline() {
 void TreeWindowsTest::generazioniStoresWhatIsTyped() {
   TreesHarness h;
   QVERIFY(h.openSample());
-  ProfonditaAlbero(h.session);
+  ShowGenerationLimit(h.session);
   QVERIFY(h.generazioni.isVisible());
   QCOMPARE(h.generazioni.windowTitle(), QStringLiteral("Generazioni"));
   auto* box = h.generazioni.findChild<QLineEdit*>(QStringLiteral("Gen_Valore"));
