@@ -7,14 +7,16 @@
 #include <QString>
 #include <string>
 
+#include "db/text_kinds.h"
+
 namespace kord::gui {
 
 /// A Windows-1252 text of the core as shown on screen; CR LF line breaks
 /// become plain line breaks.
-QString displayText(const std::string& cp1252);
+QString displayText(const Cp1252Text& cp1252);
 /// What a person typed, as the Windows-1252 bytes the core keeps; a
 /// character the code page cannot hold becomes "?".
-std::string coreText(const QString& typed);
+Cp1252Text coreText(const QString& typed);
 /// A UTF-8 text of the program's own that is neither a record text nor a
 /// path: control names, numbers, the line-drawing of a tree.
 QString utf8Text(const std::string& utf8);
@@ -22,9 +24,9 @@ QString utf8Text(const std::string& utf8);
 /// core's UTF-8 inputs.
 std::string utf8Of(const QString& text);
 /// A path or file name of the core (UTF-8) for display.
-QString pathText(const std::string& utf8);
+QString pathText(const Utf8Path& utf8);
 /// A path typed or chosen on screen as the core keeps it (UTF-8).
-std::string corePath(const QString& path);
+Utf8Path corePath(const QString& path);
 /// `text` as a tooltip that shows it literally: a tooltip would take a name
 /// typed "<b>x</b>" for markup.
 QString plainToolTip(const QString& text);

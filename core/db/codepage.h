@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "db/text_kinds.h"
+
 namespace kord {
 
 /// Decodes Windows-1252 bytes to UTF-8. The five bytes the code page leaves
@@ -14,11 +16,11 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 /// Encodes UTF-8 text as Windows-1252. A character the code page cannot hold
 /// becomes "?" and, when `unmappable` is given, the first such character is
 /// stored there as UTF-8 (left empty when every character fits).
-std::string Utf8ToCp1252(std::string_view utf8, std::string* unmappable = nullptr);
+Cp1252Text Utf8ToCp1252(std::string_view utf8, std::string* unmappable = nullptr);
 
 /// Upper case of Windows-1252 text: ASCII letters and the accented lower-case
 /// letters (à..þ but ÷, š, œ, ž, ÿ). ß has no single-byte upper case and stays.
-std::string UpperCp1252(std::string_view text);
+Cp1252Text UpperCp1252(std::string_view text);
 
 /// A one-line text: every line break (CR LF, a lone CR or LF) becomes one
 /// blank.

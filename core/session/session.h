@@ -91,13 +91,13 @@ struct Session {
   // --- the database
   Tables tables;
   FileSet files{"individb.db", "childdb.db", "spousedb.db", "", ""};
-  std::string DbName;          ///< the chosen individuals file, full path
-  std::string DbFolder;        ///< its folder, with a trailing separator
-  std::string DbBaseName;      ///< its file name
-  std::string TemplateFolder;  ///< parent of DbFolder: the HTML templates
+  Utf8Path DbName;          ///< the chosen individuals file, full path
+  Utf8Path DbFolder;        ///< its folder, with a trailing separator
+  Utf8Path DbBaseName;      ///< its file name
+  Utf8Path TemplateFolder;  ///< parent of DbFolder: the HTML templates
   /// The data installed with the program (InstalledDataFolder): its
   /// templates serve a database whose parent folder has none. Empty: none.
-  std::string installedDataFolder;
+  Utf8Path installedDataFolder;
 
   /// The database's write lock (see db/database_lock.h).
   DatabaseLock lock;

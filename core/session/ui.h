@@ -1,13 +1,14 @@
 #pragma once
 /// What the core needs from a person or a screen. The GUI implements it with
 /// Qt dialogs and windows, the command line with standard streams, the tests
-/// with scripted fakes. Every text is Windows-1252, as the core keeps it.
+/// with scripted fakes. Every text is Windows-1252 (Cp1252Text), as the core keeps it; paths are UTF-8 (Utf8Path).
 
 #include <cstddef>
 #include <string>
 #include <vector>
 
 #include "db/output_files.h"
+#include "db/text_kinds.h"
 
 namespace kord {
 
@@ -47,11 +48,11 @@ enum class Icon { None, Information, Stop, Question };
 /// file system takes them; the title and filters are display texts.
 struct FileChoice {
   enum class Purpose { Open, Save } purpose = Purpose::Open;
-  std::string title;
-  std::string start;                 ///< the folder or file the choice starts from
-  std::vector<std::string> filters;  ///< "GEDCOM (*.ged *.GED)", ...; the first is preselected
-  int chosenFilter = 0;              ///< set by the choice: the filter the person used
-  bool confirmReplace = true;        ///< saving over an existing file asks first
+  Cp1252Text title;
+  Utf8Path start;                   ///< the folder or file the choice starts from
+  std::vector<Cp1252Text> filters;  ///< "GEDCOM (*.ged *.GED)", ...; the first is preselected
+  int chosenFilter = 0;             ///< set by the choice: the filter the person used
+  bool confirmReplace = true;       ///< saving over an existing file asks first
 };
 
 class Ui {
@@ -59,17 +60,17 @@ class Ui {
   virtual ~Ui() = default;
 
   /// A message box with an OK button.
-  virtual void message(const std::string& text, const std::string& title = {}) = 0;
+  virtual void message(const Cp1252Text& text, const Cp1252Text& title = {}) = 0;
   /// A message box with Yes and No buttons; true for Yes.
-  virtual bool askYesNo(const std::string& text, const std::string& title, Icon icon, bool defaultYes) = 0;
+  virtual bool askYesNo(const Cp1252Text& text, const Cp1252Text& title, Icon icon, bool defaultYes) = 0;
   /// An input box; cancelling returns the empty text.
-  virtual std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) = 0;
+  virtual Cp1252Text inputBox(const Cp1252Text& prompt, const Cp1252Text& title, const Cp1252Text& defaultText) = 0;
   /// Shows the database file dialog modally. It works on the session's
   /// dialog model through the dialog procedures and returns when it closes.
   virtual void runFileDialog() = 0;
   /// Lets the person pick a file; the empty path when cancelled (also the
   /// answer of a front end that cannot ask).
-  virtual std::string chooseFile(FileChoice& choice) {
+  virtual Utf8Path chooseFile(FileChoice& choice) {
     (void)choice;
     return {};
   }
