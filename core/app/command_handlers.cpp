@@ -16,11 +16,9 @@ namespace {
 constexpr int kAddIndividual = 14;
 constexpr int kAddStructure = 15;
 
-bool hasFocusOrWalk(const Session& s) { return s.NInd[0] > 0 || s.WalkAll; }
-
 void addRecord(Session& s, int kind) {
   s.RequestedRecordKind = kind;
-  if (s.windowState == kStateIdle && !hasFocusOrWalk(s)) {
+  if (s.windowState == kStateIdle && !HasFocusOrWalk(s)) {
     s.ui.message("Effettuare una selezione");
     return;
   }

@@ -15,16 +15,6 @@ namespace {
 
 constexpr const char* kCloseWindowsFirst = "Chiudere le finestre secondarie prima di generare il censimento";
 
-bool hasFocusOrWalk(const Session& s) { return s.NInd[0] > 0 || s.WalkAll; }
-
-/// The switches of a whole-book run with its file and detail lines.
-void setWholeBookSwitches(Session& s) {
-  s.NavigatorFocus = false;
-  s.WalkAll = true;
-  s.OutputToFile = true;
-  s.DetailLines = true;
-}
-
 /// Runs the generator with the focus saved around it and the idle switches
 /// afterwards.
 void runAndRestore(Session& s) {
@@ -42,13 +32,13 @@ void runInCensusState(Session& s, bool wholeBook) {
   }
   s.windowState = kStateCensus;
   s.SortKey = 0;
-  if (wholeBook) setWholeBookSwitches(s);
+  if (wholeBook) SetWholeWalkSwitches(s);
   runAndRestore(s);
   s.windowState = kStateIdle;
 }
 
 void navigatorButton(Session& s, void (*fill)(Session&)) {
-  if (!hasFocusOrWalk(s)) return;
+  if (!HasFocusOrWalk(s)) return;
   SetDetailLabels(s, true);
   s.OutputToFile = false;
   s.NavigationRun = true;
@@ -91,31 +81,31 @@ void boxClick(Session& s, const NavigatorBoxes& w1, int box, int caretPos, void 
 }  // namespace
 
 void FamilyBookCommand(Session& s) {
-  if (!hasFocusOrWalk(s)) return;
+  if (!HasFocusOrWalk(s)) return;
   s.SortKey = 0;
   runAndRestore(s);
 }
 
 void ShortReportCommand(Session& s) {
-  if (!hasFocusOrWalk(s)) return;
+  if (!HasFocusOrWalk(s)) return;
   runInCensusState(s, false);
 }
 
 void WholeFamilyBook(Session& s) {
   s.SortKey = 0;
-  setWholeBookSwitches(s);
+  SetWholeWalkSwitches(s);
   runAndRestore(s);
 }
 
 void CensusCommand(Session& s) {
-  if (!hasFocusOrWalk(s)) return;
+  if (!HasFocusOrWalk(s)) return;
   runInCensusState(s, true);
 }
 
 void SortedBookStart(Session& s) {
-  if (!hasFocusOrWalk(s)) return;
+  if (!HasFocusOrWalk(s)) return;
   s.savedFocus = s.NInd[0];
-  setWholeBookSwitches(s);
+  SetWholeWalkSwitches(s);
   s.ui.showWindow(Window::SortKeyDialog, true);
 }
 
@@ -132,7 +122,7 @@ bool SortedBookRun(Session& s, int sortKey) {
     return false;
   }
   s.SortKey = sortKey;
-  setWholeBookSwitches(s);
+  SetWholeWalkSwitches(s);
   runAndRestore(s);
   s.SortKey = 0;
   return true;

@@ -83,18 +83,4 @@ void ListClick(Session& s, std::size_t row) {
   ShowRecordCard(s);
 }
 
-void SetIdleSwitches(Session& s) {
-  s.NavigatorFocus = true;
-  s.WalkAll = false;
-  s.OutputToFile = false;
-  s.DetailLines = false;
-}
-
-void SetWholeWalkSwitches(Session& s) {
-  s.NavigatorFocus = false;
-  s.WalkAll = true;
-  s.OutputToFile = true;
-  s.DetailLines = true;
-}
-
 }  // namespace kord

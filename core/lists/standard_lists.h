@@ -22,10 +22,4 @@ void RefreshList(Session& s);
 /// A click on line `row` of Liber.
 void ListClick(Session& s, std::size_t row);
 
-/// Sets the generator switches to their idle values.
-void SetIdleSwitches(Session& s);
-/// The switches of a walk over every individual with file output and
-/// detail lines: NavigatorFocus off, WalkAll, OutputToFile, DetailLines on.
-void SetWholeWalkSwitches(Session& s);
-
 }  // namespace kord

@@ -29,6 +29,20 @@ void InitialiseSession(Session& s) {
   if (!s.printer.setFontName("Terminal")) s.ui.message("Font not present, install 'MS LineDraw' font");
 }
 
+void SetIdleSwitches(Session& s) {
+  s.NavigatorFocus = true;
+  s.WalkAll = false;
+  s.OutputToFile = false;
+  s.DetailLines = false;
+}
+
+void SetWholeWalkSwitches(Session& s) {
+  s.NavigatorFocus = false;
+  s.WalkAll = true;
+  s.OutputToFile = true;
+  s.DetailLines = true;
+}
+
 Result OpenIndividualsFile(Session& s) { return Result::FromReason(s.individuals.open(s.files.IndividualsFile)); }
 
 void OpenIndividualsFileForViews(Session& s) {

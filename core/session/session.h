@@ -185,6 +185,16 @@ class KeptFocus {
   int focus_;
 };
 
+/// Sets the generator switches to their idle values: NavigatorFocus on,
+/// WalkAll, OutputToFile and DetailLines off.
+void SetIdleSwitches(Session& s);
+/// The switches of a walk over every individual with file output and
+/// detail lines: NavigatorFocus off, WalkAll, OutputToFile, DetailLines on.
+void SetWholeWalkSwitches(Session& s);
+/// True when a command that walks from the focus has somewhere to start:
+/// a focus, or the whole walk.
+inline bool HasFocusOrWalk(const Session& s) { return s.NInd[0] > 0 || s.WalkAll; }
+
 /// The start-up initialisation; runs once per session (later calls do
 /// nothing). Sets the start values and checks the printer font.
 void InitialiseSession(Session& s);

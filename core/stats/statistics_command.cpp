@@ -6,21 +6,14 @@
 namespace kord {
 namespace {
 
-void setFullWalk(Session& s, bool on) {
-  s.NavigatorFocus = !on;
-  s.WalkAll = on;
-  s.OutputToFile = on;
-  s.DetailLines = on;
-}
-
 void runStatistic(Session& s) {
   s.statisticsRunning = true;
   s.windowState = kStateCensus;
   KeptFocus kept(s);
-  setFullWalk(s, true);
+  SetWholeWalkSwitches(s);
   if (s.chosenStatistic == kCenturyStatistic) CenturyStatistics(s);
   if (s.chosenStatistic == kDecadeStatistic) DecadeStatistics(s);
-  setFullWalk(s, false);
+  SetIdleSwitches(s);
   kept.restore();
   s.windowState = kStateIdle;
   s.statisticsRunning = false;
